@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Sets up, builds and then runs the program or its tests.
+#   ./build.sh run    install what is missing (as root), build, start くみっとEX
+#   ./build.sh test   install what is missing (as root), build, run every test headless
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=${1:-run}
+packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
+[ "$mode" = run ] && packages+=(xdg-utils)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" = 0 ]; then
+        echo "Installing: ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get install -y --no-install-recommends "${missing[@]}" >/dev/null 2>&1 ||
+            { apt-get update >/dev/null && apt-get install -y --no-install-recommends "${missing[@]}" >/dev/null; }
+    else
+        echo "Please install as root: apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+
+werror=OFF
+[ "${CI:-}" = true ] && werror=ON
+if [ ! -f build/CMakeCache.txt ]; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DKMTX_WERROR=$werror >/dev/null
+fi
+cmake --build build --parallel "$(nproc)"
+
+case "$mode" in
+run)
+    exec ./build/kmtx
+    ;;
+test)
+    cd build
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,184 @@
+#include "app/MainForm.h"
+
+#include "tables/Canvas.h"
+#include "text/Cp932.h"
+
+using namespace Qt::StringLiterals;
+
+TMainForm::TMainForm(Platform &p) : platform(p)
+{
+    for (auto &m : Members) m = Member();
+    buildControls();
+}
+
+void TMainForm::addControl(const QString &name, ControlKind kind, const QString &text)
+{
+    Control c;
+    c.name = name;
+    c.kind = kind;
+    c.text = text;
+    m_controls[name] = c;
+}
+
+Control &TMainForm::control(const char *name) { return control(QString::fromLatin1(name)); }
+
+Control &TMainForm::control(const QString &name)
+{
+    auto it = m_controls.find(name);
+    Q_ASSERT_X(it != m_controls.end(), "TMainForm::control", qPrintable(name));
+    if (it == m_controls.end()) {
+        Control c;
+        c.name = name;
+        it = m_controls.emplace(name, c).first;
+    }
+    return it->second;
+}
+
+Canvas &TMainForm::picture(const char *name)
+{
+    static const std::map<QString, QSize> sizes = [] {
+        std::map<QString, QSize> s;
+        s[u"Image1"_s] = QSize(488, 8401);  // the member list
+        s[u"Image2"_s] = QSize(488, 28);    // its header row
+        for (int k = 11; k <= 22; ++k) s[u"Image"_s + QString::number(k)] = QSize(117, 133);
+        return s;
+    }();
+    const QString key = QString::fromLatin1(name);
+    const auto it = sizes.find(key);
+    return platform.picture(key, it != sizes.end() ? it->second : QSize(1, 1));
+}
+
+void TMainForm::setVisible(std::initializer_list<const char *> names, bool visible)
+{
+    for (const char *n : names) control(n).visible = visible;
+}
+
+void TMainForm::setEnabled(std::initializer_list<const char *> names, bool enabled)
+{
+    for (const char *n : names) control(n).enabled = enabled;
+}
+
+void TMainForm::setColour(std::initializer_list<const char *> names, QColor colour)
+{
+    for (const char *n : names) control(n).colour = colour;
+}
+
+QString TMainForm::typeInto(const QString &field, const QString &text)
+{
+    Control &c = control(field);
+    QString t = text;
+    if (c.maxChars > 0 && t.size() > c.maxChars) t = t.left(c.maxChars);
+    if (c.maxBytes > 0) t = cp932::cutToBytes(t, c.maxBytes);
+    c.text = t;
+    if (field == u"Edit16"_s) Edit16Change();
+    return control(field).text;
+}
+
+void TMainForm::clickField(const QString &field)
+{
+    if (field == u"Edit16"_s) Edit16Click();
+    else if (field == u"Edit6"_s) Edit6Click();
+}
+
+void TMainForm::chooseItem(const char *list, int index)
+{
+    Control &c = control(list);
+    if (index >= -1 && index < c.items.size()) c.itemIndex = index;
+}
+
+void TMainForm::menuOpened(const QString &menuTitle)
+{
+    static const QStringList guarded{u"ファイル"_s, u"一括出場設定"_s, u"クリア"_s, u"作表設定"_s, u"オプション"_s};
+    if (Combining && guarded.contains(menuTitle)) remindCombining();
+}
+
+void TMainForm::remindCombining()
+{
+    platform.messageBox(u"「完了」又は「やり直し」を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
+                        MsgButtons::Ok);
+}
+
+void TMainForm::scrollListTo(int topRow)
+{
+    const int visibleRows = 21;
+    ListTopRow = std::clamp(topRow, 0, std::max(0, ListRows - visibleRows));
+    ++ListScrollSerial;
+}
+
+// ---- Start-up -------------------------------------------------------------------
+
+void TMainForm::FormCreate()
+{
+    Screen = 1;
+    control("Edit16").text = u"0"_s;
+    control("Edit6").text = u"0"_s;
+    for (int k = 11; k <= 22; ++k) {
+        Canvas &panel = picture(QStringLiteral("Image%1").arg(k).toLatin1().constData());
+        panel.fillRect(QRect(QPoint(0, 0), panel.size()), colours::White);
+        panel.setPen(colours::Black, 1);
+        const QSize s = panel.size();
+        panel.line(0, 0, s.width() - 1, 0);
+        panel.line(s.width() - 1, 0, s.width() - 1, s.height() - 1);
+        panel.line(s.width() - 1, s.height() - 1, 0, s.height() - 1);
+        panel.line(0, s.height() - 1, 0, 0);
+    }
+    MaxMembers = roster::MaxMembers;
+    ListRows = 301;
+    RowHeight = 28;
+    CurGroup = 0;
+    Screen = 8;
+    LeaderGroupSel = u"3"_s;
+
+    for (const char *entry : {"N20", "N31", "N35", "N48", "N43", "N38"}) control(entry).checked = true;
+    for (const char *entry : {"N29", "N32", "N36", "N47", "N44", "N37"}) control(entry).checked = false;
+
+    SavedMemberLines.clear();
+
+    const QDate today = platform.now().date();
+    ThisYear = today.year();
+    ThisMonth = today.month();
+    ThisDay = today.day();
+    TodayMonthDay = ThisMonth * 100 + ThisDay;
+    control("Edit10").text = QString::number(ThisYear);
+    control("Edit11").text = QString::number(ThisMonth);
+    control("Edit12").text = QString::number(ThisDay);
+
+    RegFSettei();
+    Hajime();
+    Bunkatu();
+    Label42Click();
+}
+
+void TMainForm::Hajime()
+{
+    for (auto &m : Members) m = Member::startValue();
+    EditMode = 0;
+    control("Edit6").text = u"0"_s;
+    ImgDsEnab();
+    Hyou();
+}
+
+// ---- Roster -----------------------------------------------------------------------
+
+void TMainForm::Bunkatu()
+{
+    ClrAll();
+    const int count = std::min(MemberCount(), roster::MaxMembers);
+    for (int i = 0; i < count; ++i) {
+        roster::splitInto(MemberLines.at(i), Members[i]);
+        roster::recomputeAge(Members[i], ThisYear, TodayMonthDay);
+    }
+    DspItiran();
+}
+
+void TMainForm::Hensyu(int i)
+{
+    if (i == 500) {
+        const int count = std::min(MemberCount(), roster::MaxMembers);
+        MemberLines.clear();
+        for (int k = 0; k < count; ++k) MemberLines << roster::rebuildLine(Members[k]);
+    } else if (i >= 0 && i < MemberCount() && i < roster::MaxMembers) {
+        MemberLines[i] = roster::rebuildLine(Members[i]);
+    }
+    SavedMemberLines = MemberLines;
+}

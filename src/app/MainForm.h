@@ -1,0 +1,282 @@
+#pragma once
+// The main window without widgets: every store, every mode value, the state of every
+// named control, and every command as a public method. The Qt front end forwards
+// clicks and keys here and copies the controls back into its widgets.
+
+#include "app/Control.h"
+#include "app/Platform.h"
+#include "roster/Member.h"
+#include "scoring/ScoreSlots.h"
+#include "text/Random.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <initializer_list>
+#include <map>
+
+class Canvas;
+
+class TMainForm
+{
+public:
+    explicit TMainForm(Platform &platform);
+    TMainForm(const TMainForm &) = delete;
+    TMainForm &operator=(const TMainForm &) = delete;
+
+    // ---- Controls as data -------------------------------------------------------
+    Control &control(const char *name);
+    Control &control(const QString &name);
+    const std::map<QString, Control> &controls() const { return m_controls; }
+    bool hasControl(const QString &name) const { return m_controls.count(name) != 0; }
+    Canvas &picture(const char *name);
+    void setVisible(std::initializer_list<const char *> names, bool visible);
+    void setEnabled(std::initializer_list<const char *> names, bool enabled);
+    void setColour(std::initializer_list<const char *> names, QColor colour);
+
+    // ---- What a user does (used by the GUI and by tests) -------------------------
+    // Typing into a text field: the text is cut to the field's limit, stored, and the
+    // field's change handler runs. Returns the text the field now holds.
+    QString typeInto(const QString &field, const QString &text);
+    QString typeInto(const char *field, const QString &text) { return typeInto(QString::fromLatin1(field), text); }
+    // A mouse click into a text field (some fields empty themselves).
+    void clickField(const QString &field);
+    // Choosing an entry of a selection list.
+    void chooseItem(const char *list, int index);
+    // A click on the member list (list coordinates) and on row r of it.
+    void Image1MouseDown(int x, int y);
+    void clickMemberList(int row) { Image1MouseDown(40, row * RowHeight + 10); }
+    // Opening one of the menus ファイル, 一括出場設定, クリア, 作表設定, オプション.
+    void menuOpened(const QString &menuTitle);
+    // The window's close box: true when the window may close.
+    bool confirmClose();
+
+    // ---- Start-up ---------------------------------------------------------------
+    void FormCreate();
+    void Hajime();
+
+    // ---- Roster -----------------------------------------------------------------
+    int MemberCount() const { return static_cast<int>(MemberLines.size()); }
+    void Bunkatu();
+    void Hensyu(int i);                 // 500 rebuilds every line
+
+    // ---- Screens ----------------------------------------------------------------
+    void Label40Click(); // tab 「メンバー登録」
+    void Label42Click(); // tab 「組み合わせ」
+    void Label64Click(); // tab 「作表と印刷」
+    void Label54Click(); // tab 「得点入力」
+    void BtnClr(int kind);
+    void remindCombining();   // the box "「完了」又は「やり直し」を押して下さい"
+    void colourScreenTabs(const char *current);
+
+    // ---- Registration and list edits -------------------------------------------
+    void Label3Click();  // 「新規登録」
+    void Label84Click(); // 「追加登録」
+    void Label4Click();  // 「修正」
+    void Button6Click(); // 「実行」
+    void Label5Click();  // 「表示移動」
+    void Label6Click();  // 「一行削除」
+    void Label22Click(); // the hint line under the list commands
+    void setRegistrationSelector(const char *on); // one of Label3/Label84/Label4 on, or none (nullptr)
+
+    // ---- Member list and marks --------------------------------------------------
+    void Hyou();
+    void ClrAll();
+    void DspItiran();
+    void HalMark(int kind);
+    void MarkOn(int x, int row, int kind, QColor colour);
+    void Ninzu();
+    void setListHeader(const QString &column5, const QString &column6);
+    void drawListHeader();
+    void scrollListTo(int topRow);
+    void Label75Click(); // 「出場設定」
+    void Label76Click(); // 「リーダ設定」
+    void Label77Click(); // 「設定取消」
+    void N9Click();      // menu 一括出場設定 › 全員を出場に設定
+    void N10Click();     // menu 一括出場設定 › 全員の出場を解除
+    void A3Click();      // menu リーダーをグループ指定 › Aグループ指定
+    void B3Click();      // … Bグループ指定
+    void C3Click();      // … Cグループ指定
+    void D3Click();      // … Dグループ指定
+    void N33Click();     // … 指定なし
+
+    // ---- Groups and parties -----------------------------------------------------
+    void KumiClr(int what);
+    void GrupClr(int flag);
+    void KumiWake(int group);
+    void KumiHyo(int group);
+    void DspKumi();
+    void KumiOff();
+    void KumiOn();
+    void ImgEnab();
+    void ImgDsEnab();
+    void GKOver();
+    void Edit16Change(); // グループ数 changed
+    void Edit16Click();  // click into グループ数
+    void Edit6Click();   // click into 一グループの組数
+
+    // ---- Score records ----------------------------------------------------------
+    void TokutenClr(int kind);
+    void N18Click(); // menu クリア › 全ての得点をクリア
+    void A1Click();  // … Aグループの得点をクリア
+    void B1Click();
+    void C1Click();
+    void D1Click();
+
+    // ---- Group tabs and clearing --------------------------------------------------
+    void Label44Click(); // group tab A
+    void Label45Click(); // group tab B
+    void Label46Click(); // group tab C
+    void Label47Click(); // group tab D
+    void groupTab(int g);
+    void N16Click();     // menu クリア › 組み合わせデータをクリア
+
+    // ---- Automatic grouping -----------------------------------------------------
+    void Button1Click();  // おまかせ 「開始」
+    void Group();
+    void DivideKumi();
+    void Button10Click(); // おまかせ 「完了」
+    void Button2Click();  // 「やり直し」
+
+    // ---- Manual grouping --------------------------------------------------------
+    void Button4Click();  // 自分で 「開始」
+    void Label78Click();  // 「貼り付け →」
+    void Label79Click();  // 「← 戻す」
+    void Button9Click();  // 自分で 「完了」
+    void kumiPanelMouseDown(int party, int y); // party 1..12
+    void Image11MouseDown(int y) { kumiPanelMouseDown(1, y); }
+    void Image12MouseDown(int y) { kumiPanelMouseDown(2, y); }
+    void Image13MouseDown(int y) { kumiPanelMouseDown(3, y); }
+    void Image14MouseDown(int y) { kumiPanelMouseDown(4, y); }
+    void Image15MouseDown(int y) { kumiPanelMouseDown(5, y); }
+    void Image16MouseDown(int y) { kumiPanelMouseDown(6, y); }
+    void Image17MouseDown(int y) { kumiPanelMouseDown(7, y); }
+    void Image18MouseDown(int y) { kumiPanelMouseDown(8, y); }
+    void Image19MouseDown(int y) { kumiPanelMouseDown(9, y); }
+    void Image20MouseDown(int y) { kumiPanelMouseDown(10, y); }
+    void Image21MouseDown(int y) { kumiPanelMouseDown(11, y); }
+    void Image22MouseDown(int y) { kumiPanelMouseDown(12, y); }
+
+    // ---- Settings, options and help --------------------------------------------
+    void N20Click(); // ６人枠
+    void N29Click(); // ８人枠
+    void N31Click(); // タテ形
+    void N32Click(); // ヨコ形
+    void N35Click(); // スコア表のホール番号 表示する
+    void N36Click(); // スコア表のホール番号 表示しない
+    void N47Click(); // スコア入力欄に"－" 表示する
+    void N48Click(); // スコア入力欄に"－" 表示しない
+    void N43Click(); // 男女を平均して組み合わせ する
+    void N44Click(); // 男女を平均して組み合わせ しない
+    void N37Click(); // 一覧表に年齢を表示 表示する
+    void N38Click(); // 一覧表に年齢を表示 表示しない
+    void tickOption(const char *chosen, const char *partner);
+    bool ticked(const char *menuEntry) { return control(menuEntry).checked; }
+    void RegFSettei();
+    void N24Click(); // グループ名変更 › 新しい名称を入力
+    void A2Click();  // … Aグループを変える
+    void B2Click();
+    void C2Click();
+    void D2Click();
+    void renameGroup(int g);
+    void N2Click();  // … 終了
+    void N39Click(); // ファイル › システムファイルを削除
+    void N11Click(); // ファイル › 閉じる
+    void N5Click();  // ヘルプ › ヘルプ
+    void N6Click();  // ヘルプ › バージョン情報
+
+    // ---- State --------------------------------------------------------------------
+    Platform &platform;
+
+    // Roster
+    QStringList MemberLines;       // ListBox14
+    QStringList SavedMemberLines;  // ListBox15
+    std::array<Member, roster::MaxMembers> Members;
+    int MaxMembers = 0;
+    int ListRows = 0;
+    int RowHeight = 0;
+    static constexpr std::array<int, 7> ColX{0, 35, 188, 314, 362, 447, 487};
+    int ListTopRow = 0;        // the member list's top visible row
+    int ListScrollSerial = 0;  // bumped by every programmatic scroll, so the GUI follows it
+
+    // Counts derived by Ninzu
+    int PlayCount = 0;
+    int LeaderCount = 0;
+    int PasteCount = 0;
+    int MenPlaying = 0;
+    int WomenPlaying = 0;
+    QList<int> MenList;   // 1-based member numbers
+    QList<int> WomenList;
+    QList<int> PasteList;
+
+    // Today
+    int ThisYear = 0;
+    int ThisMonth = 0;
+    int ThisDay = 0;
+    int TodayMonthDay = 0;
+
+    QString LeaderGroupSel;
+
+    // Modes
+    int Screen = 0;
+    int Combining = 0;
+    int EditMode = 0;
+    int TableMode = 0;
+    int CurGroup = 0;
+    QString CurGroupText;
+    int TitleShift = 0;
+    bool CloseConfirmed = false;
+    QString FocusRequest;    // a field that should take the keyboard focus (the GUI empties it)
+    QString HeaderColumn5;   // "生年月日" or "出場種別"
+    QString HeaderColumn6;   // "年齢" or "貼付"
+
+    // Pressed-in command labels
+    bool MoveOn = false;     // 表示移動
+    bool DeleteOn = false;   // 一行削除
+    bool PlayOn = false;     // 出場設定
+    bool LeaderOn = false;   // リーダ設定
+    bool CancelOn = false;   // 設定取消
+    int PasteOn = 0;         // 貼り付け →
+    int ReturnOn = 0;        // ← 戻す
+
+    // Registration work state
+    int SelRow = -1;         // the member picked in the list (-1: none since the mode began)
+    QString MoveLine;        // the line being moved
+
+    // Groups and parties
+    std::array<QStringList, 4> GroupList;   // ListBox16..19
+    std::array<QStringList, 4> KumiLines;   // ListBox22..25
+    std::array<QStringList, 12> KumiList;   // ListBox1..12
+    QStringList KumiLineBuf;                // ListBox20
+    QStringList WorkList;                   // ListBox13
+    QStringList LeaderPool;                 // ListBox26
+    QStringList RankList;                   // the ranking list of the result table
+    std::array<QStringList, 4> ScoreLines;  // score sections of the data file
+    int AutoMade = 0;
+    int HandMade = 0;
+    int GKAbort = 0;
+    int GroupsLeft = 0;
+    int DealCursor = 1;
+    std::array<int, 4> FixedLeaders{};
+    bool PanelsClickable = false;
+    Random Rng;
+    static constexpr int PartyCap = 8;
+    static constexpr int KumiFontHeight = 13;
+
+    // Score records: [group 0..3][party row 0..11][slot 0..7]
+    ScoreSlotArray ScoreSlots;
+    SlotTextArray KumiSlotText;
+
+    // Group names
+    std::array<QString, 4> GroupDisplayName;
+    std::array<bool, 4> RenamePending{};
+    std::array<QString, 4> PendingName;
+    bool DeleteRequested = false;
+
+private:
+    void addControl(const QString &name, ControlKind kind, const QString &text = QString());
+    void buildControls();
+
+    std::map<QString, Control> m_controls;
+};

@@ -1,0 +1,114 @@
+// Menu options, the group names kept in the user's settings, closing, help and the about box.
+#include "app/MainForm.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kGroupKeys[4] = {u"GrpA"_s, u"GrpB"_s, u"GrpC"_s, u"GrpD"_s};
+const QString kGroupLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+} // namespace
+
+void TMainForm::tickOption(const char *chosen, const char *partner)
+{
+    control(chosen).checked = true;
+    control(partner).checked = false;
+}
+
+void TMainForm::N20Click() { tickOption("N20", "N29"); } // ６人枠
+void TMainForm::N29Click() { tickOption("N29", "N20"); } // ８人枠
+void TMainForm::N31Click() { tickOption("N31", "N32"); } // タテ形
+void TMainForm::N32Click() { tickOption("N32", "N31"); } // ヨコ形
+void TMainForm::N35Click() { tickOption("N35", "N36"); } // ホール番号を表示する
+void TMainForm::N36Click() { tickOption("N36", "N35"); } // ホール番号を表示しない
+void TMainForm::N47Click() { tickOption("N47", "N48"); } // "－"を表示する
+void TMainForm::N48Click() { tickOption("N48", "N47"); } // "－"を表示しない
+void TMainForm::N43Click() { tickOption("N43", "N44"); } // 男女を平均する
+void TMainForm::N44Click() { tickOption("N44", "N43"); } // 男女を平均しない
+
+void TMainForm::N37Click() // 一覧表に年齢を表示する
+{
+    tickOption("N37", "N38");
+    Bunkatu();
+}
+
+void TMainForm::N38Click() // 一覧表に年齢を表示しない
+{
+    tickOption("N38", "N37");
+    Bunkatu();
+}
+
+void TMainForm::RegFSettei()
+{
+    SettingsStore &store = platform.settings();
+    // Only the first pending rename, in the order A to D, is written per call.
+    for (int g = 0; g < 4; ++g) {
+        if (RenamePending[g]) {
+            store.write(kGroupKeys[g], PendingName[g]);
+            RenamePending[g] = false;
+            break;
+        }
+    }
+    for (int g = 0; g < 4; ++g) GroupDisplayName[g] = store.read(kGroupKeys[g]).value_or(kGroupLetters[g]);
+    if (DeleteRequested) {
+        DeleteRequested = false; // used once, whether the deletion succeeded or not
+        QString error;
+        if (!store.removeAll(&error)) platform.messageBox(error, QString(), MsgIcon::None, MsgButtons::Ok);
+    }
+    const char *tabs[4] = {"Label44", "Label45", "Label46", "Label47"};
+    for (int g = 0; g < 4; ++g) control(tabs[g]).text = GroupDisplayName[g] + u" グループ"_s;
+}
+
+void TMainForm::N24Click() // グループ名変更 › 新しい名称を入力
+{
+    Control &field = control("Edit18");
+    field.text.clear();
+    field.visible = true;
+    FocusRequest = u"Edit18"_s;
+}
+
+void TMainForm::renameGroup(int g)
+{
+    PendingName[g] = control("Edit18").text;
+    RenamePending[g] = true;
+    RegFSettei();
+    control("Edit18").visible = false;
+    Hyou();
+    RegFSettei();
+}
+
+void TMainForm::A2Click() { renameGroup(0); } // Aグループを変える
+void TMainForm::B2Click() { renameGroup(1); } // Bグループを変える
+void TMainForm::C2Click() { renameGroup(2); } // Cグループを変える
+void TMainForm::D2Click() { renameGroup(3); } // Dグループを変える
+
+void TMainForm::N2Click() { control("Edit18").visible = false; } // グループ名変更 › 終了
+
+void TMainForm::N39Click() // ファイル › システムファイルを削除
+{
+    const int answer = platform.messageBox(
+        u"グループ名などの設定が初期状態に戻ります。設定ファイルを削除しますか"_s, u"警告"_s, MsgIcon::Error,
+        MsgButtons::YesNo);
+    if (answer != IdYes) return;
+    DeleteRequested = true;
+    RegFSettei();
+    const QString done = u"設定ファイルは削除しました。再起動して下さい。"_s;
+    if (platform.messageBox(done, u"設定ファイル削除"_s, MsgIcon::None, MsgButtons::YesNo) == IdYes)
+        platform.messageBox(done, QString(), MsgIcon::None, MsgButtons::Ok);
+}
+
+bool TMainForm::confirmClose()
+{
+    if (CloseConfirmed) return true;
+    CloseConfirmed = platform.messageBox(u"このソフトウエアを終了しますか"_s, u"終了"_s, MsgIcon::Warning,
+                                         MsgButtons::YesNo) == IdYes;
+    return CloseConfirmed;
+}
+
+void TMainForm::N11Click() // ファイル › 閉じる
+{
+    if (confirmClose()) platform.closeMainWindow();
+}
+
+void TMainForm::N5Click() { platform.openDocument(u"KmtxHlp.html"_s); } // ヘルプ › ヘルプ
+
+void TMainForm::N6Click() { platform.showAbout(); } // ヘルプ › バージョン情報

@@ -1,0 +1,50 @@
+#pragma once
+// The platform of the real program: Qt message boxes, QSettings, the desktop's
+// document viewer, the clock and QImage pictures.
+
+#include "app/Platform.h"
+#include "gui/QPainterCanvas.h"
+
+#include <QSettings>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QWidget;
+
+class QtSettingsStore : public SettingsStore
+{
+public:
+    QtSettingsStore();
+    std::optional<QString> read(const QString &key) override;
+    void write(const QString &key, const QString &value) override;
+    bool removeAll(QString *errorText) override;
+
+private:
+    QSettings m_settings;
+};
+
+class QtPlatform : public Platform
+{
+public:
+    int messageBox(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons) override;
+    SettingsStore &settings() override { return m_settings; }
+    void openDocument(const QString &name) override;
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+    Canvas &picture(const QString &name, QSize size) override;
+    void showAbout() override;
+    void closeMainWindow() override;
+
+    QPainterCanvas *findPicture(const QString &name) const;
+
+    // Set by the main window: its widget (parent of the boxes), a repaint before a box
+    // is shown, the about box and closing.
+    QWidget *window = nullptr;
+    std::function<void()> beforeBox;
+    std::function<void()> about;
+    std::function<void()> close;
+
+private:
+    QtSettingsStore m_settings;
+    std::map<QString, std::unique_ptr<QPainterCanvas>> m_pictures;
+};

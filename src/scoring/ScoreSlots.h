@@ -1,0 +1,33 @@
+#pragma once
+// The score record of every place (group, party row, slot) and the name and team of
+// the player who stood there when the party was last drawn.
+
+#include <QString>
+#include <array>
+
+struct ScoreSlot {
+    QString Summary;     // "OneStrokes,TwoStrokes,Total", "#" when cleared
+    QString OneStrokes;
+    QString TwoStrokes;
+    QString Total;
+    QString Entries;
+
+    static ScoreSlot cleared();
+    friend bool operator==(const ScoreSlot &, const ScoreSlot &) = default;
+};
+
+inline constexpr int GroupsMax = 4;
+inline constexpr int PartiesMax = 12;
+inline constexpr int SlotsMax = 8;
+
+template <typename T>
+using PlaceArray = std::array<std::array<std::array<T, SlotsMax>, PartiesMax>, GroupsMax>;
+using ScoreSlotArray = PlaceArray<ScoreSlot>;
+using SlotTextArray = PlaceArray<QString>;
+
+namespace scoring {
+// Every record of group g (0..3) to its cleared value.
+void clearGroup(ScoreSlotArray &records, int g);
+// Every slot text of every group emptied.
+void clearTexts(SlotTextArray &texts);
+} // namespace scoring

@@ -1,0 +1,53 @@
+#include "text/CommaText.h"
+
+namespace commatext {
+
+namespace {
+bool isBlank(QChar c) { return c.unicode() <= 0x20; }
+} // namespace
+
+QStringList split(const QString &line)
+{
+    QStringList fields;
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    while (i < n && isBlank(line.at(i))) ++i;
+    if (i >= n) return fields;
+    for (;;) {
+        QString field;
+        if (i < n && line.at(i) == u'"') {
+            ++i;
+            while (i < n) {
+                if (line.at(i) == u'"') {
+                    if (i + 1 < n && line.at(i + 1) == u'"') {
+                        field += u'"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                field += line.at(i++);
+            }
+            while (i < n && line.at(i) != u',' && !isBlank(line.at(i))) field += line.at(i++);
+        } else {
+            while (i < n && line.at(i) != u',' && !isBlank(line.at(i))) field += line.at(i++);
+        }
+        fields << field;
+        while (i < n && isBlank(line.at(i))) ++i;
+        if (i >= n) break;
+        if (line.at(i) == u',') {
+            ++i;
+            while (i < n && isBlank(line.at(i))) ++i;
+            if (i >= n) {
+                fields << QString(); // a trailing comma yields one more empty field
+                break;
+            }
+        }
+    }
+    return fields;
+}
+
+QString join(const QStringList &fields) { return fields.join(u','); }
+
+} // namespace commatext

@@ -1,0 +1,21 @@
+#pragma once
+// The comma-text rule every reader of roster and party lines uses.
+//
+// Fields are separated by commas. Characters at or below the ASCII space before a
+// field are skipped; an unquoted field ends at the first comma or the first character
+// at or below the ASCII space; a field that begins with a double quote is read as a
+// quoted string ("" inside stands for one quote); a comma at the very end of the line
+// yields one further empty field. Everything above U+0020 (a full-width space too)
+// is ordinary field content.
+
+#include <QString>
+#include <QStringList>
+
+namespace commatext {
+
+QStringList split(const QString &line);
+
+// Fields joined by "," with no quoting (the program's own line shape).
+QString join(const QStringList &fields);
+
+} // namespace commatext

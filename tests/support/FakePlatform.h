@@ -1,0 +1,63 @@
+#pragma once
+// A platform for tests: answers message boxes from a queue and records every box,
+// keeps settings in memory, has a settable clock and recording pictures.
+
+#include "app/Platform.h"
+#include "support/RecordingCanvas.h"
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <vector>
+
+struct ShownBox {
+    QString text;
+    QString caption;
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::Ok;
+};
+
+class FakeSettings : public SettingsStore
+{
+public:
+    std::optional<QString> read(const QString &key) override;
+    void write(const QString &key, const QString &value) override;
+    bool removeAll(QString *errorText) override;
+
+    std::map<QString, QString> values;
+    bool refuseRemoval = false;     // removeAll fails with refusalText
+    QString refusalText;
+    int removals = 0;
+};
+
+class FakePlatform : public Platform
+{
+public:
+    FakePlatform();
+
+    int messageBox(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons) override;
+    SettingsStore &settings() override { return store; }
+    void openDocument(const QString &name) override { openedDocuments << name; }
+    QDateTime now() override { return clock; }
+    Canvas &picture(const QString &name, QSize size) override;
+    void showAbout() override { ++aboutShown; }
+    void closeMainWindow() override { ++closeRequests; }
+
+    // Queue the answer (IdYes, IdNo) of the next Yes/No box. A Yes/No box with no
+    // queued answer answers IdNo and counts as unexpected.
+    void answer(int id) { answers.push_back(id); }
+    RecordingCanvas &canvas(const QString &name);
+    RecordingCanvas &canvas(const char *name) { return canvas(QString::fromLatin1(name)); }
+    // The boxes shown since the last call, and forget them.
+    std::vector<ShownBox> takeBoxes();
+
+    std::vector<ShownBox> boxes;
+    std::deque<int> answers;
+    int unexpectedQuestions = 0;
+    FakeSettings store;
+    QDateTime clock;
+    QStringList openedDocuments;
+    int aboutShown = 0;
+    int closeRequests = 0;
+    std::map<QString, std::unique_ptr<RecordingCanvas>> pictures;
+};
