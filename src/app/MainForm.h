@@ -253,6 +253,8 @@ public:
     QStringList LeaderPool;                 // ListBox26
     QStringList RankList;                   // the ranking list of the result table
     std::array<QStringList, 4> ScoreLines;  // score sections of the data file
+    int KumiCount = 0;      // parties per group as last read or proposed
+    int GroupCount = 0;     // groups as last read
     int AutoMade = 0;
     int HandMade = 0;
     int GKAbort = 0;
