@@ -145,6 +145,7 @@ public:
     void Label79Click();  // 「← 戻す」
     void Button9Click();  // 自分で 「完了」
     void kumiPanelMouseDown(int party, int y); // party 1..12
+    void pickMemberForPaste(int row);          // a member list click while pasting
     void Image11MouseDown(int y) { kumiPanelMouseDown(1, y); }
     void Image12MouseDown(int y) { kumiPanelMouseDown(2, y); }
     void Image13MouseDown(int y) { kumiPanelMouseDown(3, y); }

@@ -37,3 +37,4 @@ void TMainForm::Label78Click() {}
 void TMainForm::Label79Click() {}
 void TMainForm::Button9Click() {}
 void TMainForm::kumiPanelMouseDown(int, int) {}
+void TMainForm::pickMemberForPaste(int) {}
