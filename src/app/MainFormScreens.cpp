@@ -130,7 +130,6 @@ void TMainForm::Label42Click() // tab 「組み合わせ」
     for (const char *f : {"Edit16", "Edit6"}) control(f).readOnly = true;
 
     colourScreenTabs("Label42");
-    setColour(kRegistrationLabels, colours::White);
 
     scrollListTo(0);
     setListHeader(u"出場種別"_s, u"貼付"_s);
@@ -148,6 +147,8 @@ void TMainForm::Label42Click() // tab 「組み合わせ」
     HalMark(2);
     control("Label10").text = u"メンバー一覧表"_s;
     Ninzu();
+    // The registration labels stay white on this screen (the reset above made them cream).
+    setColour(kRegistrationLabels, colours::White);
 
     HandMade = AutoMade = 0;
     Combining = 0;

@@ -1,0 +1,204 @@
+// The screen tabs: what each shows, what entering the registration screen throws
+// away, and the refusals while a combination is in progress.
+#include "support/Scenario.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QStringList kRoster{
+    u"山田,緑会,男,昭和,10,10,10,0,on,off,off,,"_s,
+    u"川上,緑会,女,昭和,20,1,1,0,on,a,off,,"_s,
+    u"森,青空会,男,平成,3,3,3,0,off,off,off,,"_s,
+};
+} // namespace
+
+class Screens : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tabsAreRefusedWhileCombining_data();
+    void tabsAreRefusedWhileCombining();
+    void menusRemindWhileCombining_data();
+    void menusRemindWhileCombining();
+    void registrationScreenKeepsRosterAndMarksButDropsTheCombination();
+    void registrationScreenShowsItsAreas();
+    void tablesScreenShowsTheTableCommands();
+    void combinationTabRestoresTheSavedRoster();
+    void labelResetKinds();
+};
+
+void Screens::tabsAreRefusedWhileCombining_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::newRow("メンバー登録") << 40;
+    QTest::newRow("組み合わせ") << 42;
+    QTest::newRow("作表と印刷") << 64;
+    QTest::newRow("得点入力") << 54;
+}
+
+void Screens::tabsAreRefusedWhileCombining()
+{
+    QFETCH(int, tab);
+    Scenario s;
+    s.loadRoster(kRoster);
+    s.form.Combining = 1;
+    s.form.CurGroup = 1;
+    s.form.KumiLines[0] = QStringList{u"2,0"_s};
+    const auto before = s.form.controls();
+    const QStringList lines = s.form.MemberLines;
+    switch (tab) {
+    case 40: s.form.Label40Click(); break;
+    case 42: s.form.Label42Click(); break;
+    case 64: s.form.Label64Click(); break;
+    default: s.form.Label54Click(); break;
+    }
+    QCOMPARE(s.platform.boxes.size(), size_t(1));
+    QCOMPARE_BOX(s.platform.boxes.front(), u"「完了」又は「やり直し」を押して下さい"_s, u"組み合わせ中です"_s,
+                 MsgIcon::Information, MsgButtons::Ok);
+    QCOMPARE(s.form.Screen, 2);
+    QCOMPARE(s.form.Combining, 1);
+    QCOMPARE(s.form.CurGroup, 1);
+    QCOMPARE(s.form.MemberLines, lines);
+    QCOMPARE(s.form.KumiLines[0], QStringList{u"2,0"_s});
+    for (const auto &[name, c] : before) {
+        QVERIFY2(s.form.control(name).visible == c.visible, qPrintable(name));
+        QVERIFY2(s.form.control(name).colour == c.colour, qPrintable(name));
+    }
+}
+
+void Screens::menusRemindWhileCombining_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<bool>("reminds");
+    QTest::newRow("ファイル") << u"ファイル"_s << true;
+    QTest::newRow("一括出場設定") << u"一括出場設定"_s << true;
+    QTest::newRow("クリア") << u"クリア"_s << true;
+    QTest::newRow("作表設定") << u"作表設定"_s << true;
+    QTest::newRow("オプション") << u"オプション"_s << true;
+    QTest::newRow("組み合せ設定") << u"組み合せ設定"_s << false;
+    QTest::newRow("ヘルプ") << u"ヘルプ"_s << false;
+}
+
+void Screens::menusRemindWhileCombining()
+{
+    QFETCH(QString, menu);
+    QFETCH(bool, reminds);
+    Scenario s;
+    s.form.menuOpened(menu);
+    QVERIFY(s.platform.boxes.empty());
+    s.form.Combining = 1;
+    s.form.menuOpened(menu);
+    QCOMPARE(s.platform.boxes.size(), size_t(reminds ? 1 : 0));
+    if (reminds)
+        QCOMPARE_BOX(s.platform.boxes.front(), u"「完了」又は「やり直し」を押して下さい"_s, u"組み合わせ中です"_s,
+                     MsgIcon::Information, MsgButtons::Ok);
+}
+
+void Screens::registrationScreenKeepsRosterAndMarksButDropsTheCombination()
+{
+    Scenario s;
+    s.loadRoster(kRoster);
+    s.form.Label42Click();
+    s.form.GroupList[0] = QStringList{kRoster.at(0)};
+    s.form.KumiLines[1] = QStringList(12, u"1"_s);
+    s.form.KumiList[2] = QStringList{u"0"_s};
+    s.form.ScoreSlots[1][2][3] = ScoreSlot{u"1,2,30"_s, u"1"_s, u"2"_s, u"30"_s, u"1"_s};
+    s.form.AutoMade = 1;
+
+    s.form.Label40Click();
+
+    QCOMPARE(s.form.Screen, 1);
+    QCOMPARE(s.form.MemberLines, kRoster);
+    QCOMPARE(s.form.Members[0].PlayMark, u"on"_s);
+    QCOMPARE(s.form.Members[1].LeaderMark, u"a"_s);
+    for (const auto &list : s.form.GroupList) QVERIFY(list.isEmpty());
+    for (const auto &lines : s.form.KumiLines) QVERIFY(lines.isEmpty());
+    for (const auto &party : s.form.KumiList) QVERIFY(party.isEmpty());
+    QCOMPARE(s.form.ScoreSlots[1][2][3], ScoreSlot::cleared());
+    QCOMPARE(s.form.AutoMade, 0);
+    QCOMPARE(s.form.HandMade, 0);
+    QCOMPARE(s.form.CurGroup, 0);
+    QCOMPARE(s.form.control("Label37").text, u"貼り付け数   0"_s);
+}
+
+void Screens::registrationScreenShowsItsAreas()
+{
+    Scenario s;
+    s.form.control("Edit1").text = u"山田"_s;
+    s.form.control("Edit2").text = u"緑会"_s;
+    s.form.Label40Click();
+    QCOMPARE(s.form.control("Label40").colour, colours::Yellow);
+    QCOMPARE(s.form.control("Label42").colour, colours::ButtonFace);
+    for (const char *shown : {"Panel1", "Panel2", "Label5", "Label6", "Panel5", "Label9", "Panel6", "Button6"})
+        QVERIFY2(s.form.control(shown).visible, shown);
+    for (const char *hidden : {"Panel3", "Panel4", "Panel8", "Panel9", "Panel10", "GroupBox1", "Label75", "Label76",
+                               "Label77", "Button2", "Button9"})
+        QVERIFY2(!s.form.control(hidden).visible, hidden);
+    QVERIFY(s.form.control("Edit1").text.isEmpty());
+    QVERIFY(s.form.control("Edit2").text.isEmpty());
+    QCOMPARE(s.form.HeaderColumn5, u"生年月日"_s);
+    QCOMPARE(s.form.HeaderColumn6, u"年齢"_s);
+    QCOMPARE(s.form.EditMode, 0);
+}
+
+void Screens::tablesScreenShowsTheTableCommands()
+{
+    Scenario s;
+    s.form.control("Edit7").text = u"春季大会"_s;
+    s.form.Label64Click();
+    QCOMPARE(s.form.Screen, 6);
+    QCOMPARE(s.form.CurGroup, 5);
+    QCOMPARE(s.form.TableMode, 0);
+    QCOMPARE(s.form.TitleShift, 48);
+    QVERIFY(s.form.control("GroupBox1").visible);
+    QVERIFY(!s.form.control("Panel5").visible);
+    QCOMPARE(s.form.control("Label64").colour, colours::Yellow);
+    QCOMPARE(s.form.control("Label23").fontColour, colours::White);
+}
+
+void Screens::combinationTabRestoresTheSavedRoster()
+{
+    Scenario s;
+    s.loadRoster(kRoster);
+    s.form.MemberLines.removeLast();
+    s.form.Label42Click();
+    QCOMPARE(s.form.MemberLines, kRoster);
+    QCOMPARE(s.form.PlayCount, 2);
+    QCOMPARE(s.form.LeaderCount, 1);
+    QCOMPARE(s.form.control("Label25").text, u"出場設定数   2"_s);
+    QCOMPARE(s.form.control("Edit16").text, u"1"_s);
+    QCOMPARE(s.form.control("Edit6").text, u"12"_s);
+}
+
+void Screens::labelResetKinds()
+{
+    Scenario s;
+    s.form.setColour({"Label5", "Label6", "Label75", "Label78", "Label3"}, colours::Yellow);
+    s.form.MoveOn = s.form.PlayOn = true;
+    s.form.PasteOn = 1;
+    s.form.EditMode = 4;
+    s.form.control("Label22").visible = true;
+    s.form.control("Label22").text = u"hint"_s;
+
+    s.form.BtnClr(3);
+    QCOMPARE(s.form.control("Label3").colour, colours::Cream);
+    QCOMPARE(s.form.control("Label5").colour, colours::Yellow);
+    QCOMPARE(s.form.EditMode, 0);
+
+    s.form.BtnClr(1);
+    QCOMPARE(s.form.control("Label5").colour, colours::ButtonFace);
+    QVERIFY(!s.form.MoveOn);
+    QVERIFY(s.form.control("Label22").text.isEmpty());
+    QCOMPARE(s.form.control("Label75").colour, colours::Yellow);
+    QVERIFY(s.form.PlayOn);
+
+    s.form.BtnClr(0);
+    QCOMPARE(s.form.control("Label75").colour, colours::ButtonFace);
+    QCOMPARE(s.form.control("Label78").colour, colours::ButtonFace);
+    QVERIFY(!s.form.PlayOn);
+    QCOMPARE(s.form.PasteOn, 0);
+    QVERIFY(!s.form.control("Label22").visible);
+}
+
+QTEST_APPLESS_MAIN(Screens)
+#include "tst_screens.moc"
