@@ -79,6 +79,11 @@ public:
     void Label6Click();  // 「一行削除」
     void Label22Click(); // the hint line under the list commands
     void setRegistrationSelector(const char *on); // one of Label3/Label84/Label4 on, or none (nullptr)
+    bool registrationSelectorOn(const char *label) { return control(label).colour == colours::Yellow; }
+    void moveClick(int row);          // a list click while moving (EditMode 1 and 2)
+    void deleteClick(int row);        // a list click while deleting (EditMode 3)
+    void pickForCorrection(int row);  // a list click while correcting (EditMode 7)
+    void highlightRow(int row);       // the picked member's team and name in red
 
     // ---- Member list and marks --------------------------------------------------
     void Hyou();
@@ -100,6 +105,14 @@ public:
     void C3Click();      // … Cグループ指定
     void D3Click();      // … Dグループ指定
     void N33Click();     // … 指定なし
+    void markClick(int row);          // a list click in EditMode 4, 5 or 8
+    void drawListRow(int row);        // the particulars (and marks) of one member for the current screen
+    void blankListColumns(int first, int last); // blanks columns first..last (1-based) of all rows
+    int rowTextY(int row) const { return row * RowHeight + 7; }
+    static constexpr int MarkX = 376;          // the mark in column 5
+    static constexpr int PasteMarkX = 459;     // "⇒" in column 6
+    static constexpr int ListFontHeight = 15;  // member list and header texts
+    static constexpr int DateFontHeight = 12;  // the birth date in column 5
 
     // ---- Groups and parties -----------------------------------------------------
     void KumiClr(int what);
@@ -115,6 +128,10 @@ public:
     void Edit16Change(); // グループ数 changed
     void Edit16Click();  // click into グループ数
     void Edit6Click();   // click into 一グループの組数
+    // The whole number in グループ数 (Edit16) or 一グループの組数 (Edit6); anything else is
+    // refused with a box naming the field.
+    bool readDivisionField(const char *field, int &value);
+    static int kumiLineY(int line); // the y of line `line` (0-based) of a party panel
 
     // ---- Score records ----------------------------------------------------------
     void TokutenClr(int kind);
@@ -131,6 +148,7 @@ public:
     void Label47Click(); // group tab D
     void groupTab(int g);
     void N16Click();     // menu クリア › 組み合わせデータをクリア
+    void redrawTableOfGroup(); // the table screens draw the chosen group's table again
 
     // ---- Automatic grouping -----------------------------------------------------
     void Button1Click();  // おまかせ 「開始」

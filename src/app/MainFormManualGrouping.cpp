@@ -1,0 +1,186 @@
+// 自分で組み合せ: 開始, the two mode labels, picking a player in the member list,
+// pasting into and taking back from a party panel, and 完了.
+#include "app/MainForm.h"
+
+#include "roster/Marks.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+void warn(TMainForm &form, const QString &text)
+{
+    form.platform.messageBox(text, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
+}
+
+// Parties made automatically refer to rows of the group lists, which only the automatic
+// division fills; the tab 「組み合わせ」 clears AutoMade but keeps the stores.
+bool automaticCombinationStored(const TMainForm &form)
+{
+    const auto filled = [](const QStringList &list) { return !list.isEmpty(); };
+    if (std::none_of(form.KumiLines.begin(), form.KumiLines.end(), filled)) return false;
+    return form.AutoMade == 1 || std::any_of(form.GroupList.begin(), form.GroupList.end(), filled);
+}
+
+// 「貼り付け →」 pressed in.
+void pressPaste(TMainForm &form)
+{
+    form.BtnClr(0);
+    form.control("Button4").enabled = false;
+    form.EditMode = 6;
+    form.PasteOn = 1;
+    form.ReturnOn = 0;
+    form.ImgDsEnab();
+    form.setEnabled({"Label75", "Label76", "Label77"}, false);
+    form.control("Label78").colour = colours::Yellow;
+}
+
+// The member's placement changed: its line, the marks of the list and the counts follow.
+void placementChanged(TMainForm &form, int index)
+{
+    form.Hensyu(index);
+    form.HalMark(2);
+    form.Ninzu();
+}
+} // namespace
+
+void TMainForm::Button4Click() // 自分で 「開始」
+{
+    if (Combining) return;
+    if (automaticCombinationStored(*this)) {
+        warn(*this, u"おまかせで作った組み合わせがあります。「やり直し」を押してから始めて下さい"_s);
+        return;
+    }
+    if (PlayCount > roster::MaxMembers) {
+        platform.messageBox(u"出場者数が300名を超えています"_s, u"出場者オーバー"_s, MsgIcon::Warning,
+                            MsgButtons::Ok);
+        return;
+    }
+    Combining = 1;
+    setColour({"Label44", "Label45", "Label46", "Label47"}, colours::Cream);
+    HandMade = 1;
+    AutoMade = 0;
+    pressPaste(*this);
+
+    // Group A becomes current with its stored parties, taken over to be extended.
+    const bool groupWasCurrent = CurGroup != 0;
+    groupTab(1);
+    CurGroup = 1;
+    if (!groupWasCurrent) {
+        KumiClr(14);
+        KumiWake(1);
+        DspKumi();
+    }
+
+    setEnabled({"Button4", "Button1"}, false);
+    setEnabled({"Button9", "Label78", "Label79"}, true);
+    control("Label23").fontColour = colours::White;
+    control("Edit6").readOnly = control("Edit16").readOnly = true;
+}
+
+void TMainForm::Label78Click() // 「貼り付け →」
+{
+    if (PasteOn == 1) {
+        control("Label78").colour = colours::White;
+        EditMode = 0;
+        PasteOn = 0;
+        return;
+    }
+    pressPaste(*this);
+}
+
+void TMainForm::Label79Click() // 「← 戻す」
+{
+    if (ReturnOn == 1) {
+        control("Label79").colour = colours::White;
+        EditMode = 0;
+        ReturnOn = 0;
+        return;
+    }
+    BtnClr(0);
+    control("Button4").enabled = false;
+    control("Label79").colour = colours::Yellow;
+    ReturnOn = 1;
+    PasteOn = 0;
+    ImgEnab();
+    setEnabled({"Label75", "Label76", "Label77"}, false);
+}
+
+void TMainForm::pickMemberForPaste(int row)
+{
+    if (EditMode != 6 || row < 0 || row >= MemberCount() || row >= roster::MaxMembers) return;
+    control("Label20").text.clear();
+    if (CurGroup == 0) return;
+    const Member &m = Members[row];
+    if (m.plays() && !m.placed()) {
+        control("Label20").text = QString::number(row);
+        MarkOn(PasteMarkX, row, roster::PasteArrow, colours::Black);
+        ImgEnab();
+    }
+    Hensyu(row);
+}
+
+void TMainForm::kumiPanelMouseDown(int party, int y)
+{
+    if (party < 1 || party > 12 || !PanelsClickable) return;
+    QStringList &members = KumiList[party - 1];
+
+    if (PasteOn == 1) {
+        const QString picked = control("Label20").text;
+        bool ok = false;
+        const int index = picked.toInt(&ok);
+        if (ok && index >= 0 && index < roster::MaxMembers) {
+            if (members.size() < PartyCap) {
+                members << picked;
+                Members[index].PasteMark = u"on"_s;
+                placementChanged(*this, index);
+                ImgDsEnab();
+                DspKumi();
+            } else {
+                warn(*this, u"人数オーバーです"_s);
+                HalMark(2);
+            }
+        }
+    } else if (ReturnOn == 1) {
+        const int row = std::max(0, (y - 3) / (KumiFontHeight + 3));
+        if (row >= members.size()) {
+            warn(*this, u"無効な操作です"_s);
+        } else {
+            bool ok = false;
+            const int index = members.at(row).toInt(&ok);
+            if (ok && index >= 0 && index < roster::MaxMembers) {
+                Members[index].PasteMark = u"off"_s;
+                placementChanged(*this, index);
+            }
+            KumiClr(party);
+            members.removeAt(row);
+            DspKumi();
+        }
+    }
+
+    if (CurGroup >= 1 && CurGroup <= 4) KumiHyo(CurGroup);
+}
+
+void TMainForm::Button9Click() // 自分で 「完了」
+{
+    for (const char *heading : {"Label23", "Label26"}) control(heading).fontColour = colours::Yellow;
+    setEnabled({"Label75", "Label76", "Label77"}, true);
+    setEnabled({"Label78", "Label79", "Button4", "Button1", "Button9"}, false);
+    control("Edit6").readOnly = control("Edit16").readOnly = true;
+    BtnClr(0);
+    ImgDsEnab();
+
+    ClrAll();
+    MemberLines = SavedMemberLines;
+    Bunkatu();
+    control("Label10").text = u"メンバー一覧表"_s;
+    control("Label37").text = u"貼り付け数   "_s + QString::number(PasteCount);
+    setColour({"Label44", "Label45", "Label46", "Label47"}, colours::Cream);
+    if (MemberCount() > 0) {
+        Hensyu(500);
+        HalMark(2);
+    }
+    control("Label25").text = u"出場設定数   "_s + QString::number(PlayCount);
+    Combining = 0;
+}

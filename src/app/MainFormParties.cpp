@@ -1,0 +1,159 @@
+// The stores of groups and parties, the party panels, the capacity check and the two
+// number fields of a division.
+#include "app/MainForm.h"
+
+#include "grouping/Capacity.h"
+#include "grouping/KumiLine.h"
+#include "grouping/WholeNumber.h"
+#include "tables/Canvas.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const char *const kPanels[12] = {"Image11", "Image12", "Image13", "Image14", "Image15", "Image16",
+                                 "Image17", "Image18", "Image19", "Image20", "Image21", "Image22"};
+const char *const kCaptions[12] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
+                                   "Label17", "Label18", "Label19", "Label24", "Label27", "Label28"};
+constexpr int kPanelTextX = 5;
+} // namespace
+
+int TMainForm::kumiLineY(int line)
+{
+    return (KumiFontHeight + 3) * line + 4;
+}
+
+void TMainForm::KumiClr(int what)
+{
+    if (what >= 1 && what <= 12) {
+        // The frame drawn at start-up stays; its inside is blanked.
+        Canvas &panel = picture(kPanels[what - 1]);
+        const QSize s = panel.size();
+        panel.fillRect(QRect(1, 1, s.width() - 2, s.height() - 2), colours::White);
+    } else if (what == 14) {
+        for (int k = 1; k <= 12; ++k) KumiClr(k);
+    } else if (what == 13) {
+        for (auto &party : KumiList) party.clear();
+    }
+}
+
+void TMainForm::GrupClr(int flag)
+{
+    if (flag != 0) return;
+    for (auto &list : GroupList) list.clear();
+    for (auto &lines : KumiLines) lines.clear();
+}
+
+void TMainForm::KumiWake(int group)
+{
+    KumiClr(13);
+    WorkList.clear();
+    KumiLineBuf.clear();
+    if (group >= 1 && group <= 4) KumiLineBuf = KumiLines[group - 1];
+    KumiList = kumiline::load(KumiLineBuf);
+}
+
+void TMainForm::KumiHyo(int group)
+{
+    KumiLineBuf = kumiline::store(KumiList);
+    if (group >= 1 && group <= 4) KumiLines[group - 1] = KumiLineBuf;
+}
+
+void TMainForm::DspKumi()
+{
+    for (int k = 0; k < 12; ++k) {
+        Canvas &panel = picture(kPanels[k]);
+        panel.setFontFace(fonts::gothic());
+        const QStringList &party = KumiList[k];
+        for (qsizetype line = 0; line < party.size(); ++line) {
+            bool ok = false;
+            const int index = party.at(line).toInt(&ok);
+            if (!ok || index < 0 || index >= roster::MaxMembers) continue;
+            panel.text(kPanelTextX, kumiLineY(static_cast<int>(line)), Members[index].Name, KumiFontHeight,
+                       colours::Black);
+        }
+    }
+}
+
+void TMainForm::KumiOff()
+{
+    for (int k = 0; k < 12; ++k) control(kPanels[k]).visible = control(kCaptions[k]).visible = false;
+}
+
+void TMainForm::KumiOn()
+{
+    for (int k = 0; k < 12; ++k) control(kPanels[k]).visible = control(kCaptions[k]).visible = true;
+}
+
+void TMainForm::ImgEnab()
+{
+    PanelsClickable = true;
+}
+
+void TMainForm::ImgDsEnab()
+{
+    PanelsClickable = false;
+    control("Label20").text.clear();
+}
+
+bool TMainForm::readDivisionField(const char *field, int &value)
+{
+    if (const auto number = grouping::wholeNumber(control(field).text)) {
+        value = *number;
+        return true;
+    }
+    const QString name = qstrcmp(field, "Edit16") == 0 ? u"グループ数"_s : u"一グループの組数"_s;
+    platform.messageBox(name + u"には数字を入力して下さい"_s, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
+    return false;
+}
+
+void TMainForm::GKOver()
+{
+    int groups = 0;
+    int parties = 0;
+    if (!readDivisionField("Edit16", groups) || !readDivisionField("Edit6", parties)) {
+        GKAbort = 1;
+        return;
+    }
+    switch (capacity::check(groups, parties, PlayCount, ticked("N20"))) {
+    case capacity::Verdict::Overfull:
+        platform.messageBox(u"設定が不適切です。やり直して下さい"_s, u"警告"_s, MsgIcon::Warning,
+                            MsgButtons::Ok);
+        GKAbort = 1;
+        break;
+    case capacity::Verdict::AskEightFrame:
+        if (platform.messageBox(u"８人枠に切り替えて下さい"_s, u"組の人数がオーバーします"_s,
+                                MsgIcon::Warning, MsgButtons::YesNo) == IdYes)
+            tickOption("N29", "N20");
+        break;
+    case capacity::Verdict::TooManyParties:
+        platform.messageBox(u"組数かグループ数が不適切です。やり直して下さい"_s, u"警告"_s, MsgIcon::Warning,
+                            MsgButtons::Ok);
+        GKAbort = 1;
+        break;
+    case capacity::Verdict::Fits:
+        break;
+    }
+}
+
+void TMainForm::Edit16Change() // グループ数 changed
+{
+    Control &field = control("Edit16");
+    if (field.text.isEmpty()) return;
+    if (const auto number = grouping::wholeNumber(field.text))
+        field.text = QString::number(std::min(*number, 4));
+}
+
+void TMainForm::Edit16Click() // click into グループ数
+{
+    Control &field = control("Edit16");
+    if (field.readOnly) return;
+    field.text.clear();
+}
+
+void TMainForm::Edit6Click() // click into 一グループの組数
+{
+    Control &field = control("Edit6");
+    if (field.readOnly) return;
+    BtnClr(0);
+    field.text.clear();
+}

@@ -1,0 +1,73 @@
+// The application around the window: its names, style, fonts, icon and translations.
+#include "gui/MainWindow.h"
+
+#include "gui/ProgramIcon.h"
+#include "tables/Canvas.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The window asks for ＭＳ Ｐゴシック and the tables for ＭＳ ゴシック; where those are not
+// installed, the nearest Japanese faces stand in.
+void registerFontSubstitutes()
+{
+#ifdef Q_OS_WIN
+    QFont::insertSubstitutions(fonts::proportionalGothic(),
+                               {u"MS PGothic"_s, u"Meiryo UI"_s, u"Yu Gothic UI"_s});
+    QFont::insertSubstitutions(fonts::gothic(), {u"MS Gothic"_s, u"BIZ UDGothic"_s});
+#else
+    QFont::insertSubstitutions(fonts::proportionalGothic(),
+                               {u"IPAPGothic"_s, u"IPAexGothic"_s, u"VL PGothic"_s, u"Noto Sans CJK JP"_s});
+    QFont::insertSubstitutions(fonts::gothic(),
+                               {u"IPAGothic"_s, u"VL Gothic"_s, u"Noto Sans Mono CJK JP"_s});
+#endif
+}
+
+// Qt's own texts (はい, いいえ, キャンセル …) in Japanese whatever the user's language setting.
+void installJapaneseTranslations(QApplication &app)
+{
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    QLocale::setDefault(japanese);
+    auto *translator = new QTranslator(&app);
+    const QStringList folders{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                              QDir(QCoreApplication::applicationDirPath()).filePath(u"translations"_s)};
+    for (const QString &folder : folders) {
+        if (translator->load(japanese, u"qtbase"_s, u"_"_s, folder)) {
+            app.installTranslator(translator);
+            return;
+        }
+    }
+    delete translator;
+}
+
+} // namespace
+
+void MainWindow::prepareApplication(QApplication &app)
+{
+    app.setApplicationName(u"くみっとSP"_s);
+    app.setApplicationVersion(QString::fromLatin1(KMTX_VERSION));
+    app.setDesktopFileName(u"kmtx"_s);
+    if (QStyle *style = QStyleFactory::create(u"Fusion"_s)) app.setStyle(style);
+    registerFontSubstitutes();
+    QFont font(fonts::proportionalGothic());
+    font.setPixelSize(13);
+    app.setFont(font);
+    // Menus and questions a little larger, for reading at arm's length.
+    QFont larger = font;
+    larger.setPixelSize(15);
+    app.setFont(larger, "QMenuBar");
+    app.setFont(larger, "QMenu");
+    app.setFont(larger, "QMessageBox");
+    app.setFont(larger, "QDialog");
+    app.setWindowIcon(programIcon());
+    installJapaneseTranslations(app);
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The form's commands by the name of the control that starts them: a click on Label40
+// runs TMainForm::Label40Click, the menu entry N20 runs TMainForm::N20Click.
+
+#include <QString>
+
+class TMainForm;
+
+using FormCommand = void (TMainForm::*)();
+
+// The command of a control, or nullptr when the form has none (yet).
+FormCommand commandOf(const QString &controlName);

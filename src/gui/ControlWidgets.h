@@ -1,0 +1,81 @@
+#pragma once
+// The small widget kinds the window is made of besides Qt's own: a label that acts as a
+// button, a picture that shows one of the platform's canvases, a scroll box with a fixed
+// wheel step, and the pair of arrows of a spin button.
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QWidget>
+
+class QtPlatform;
+
+// A label that reports a click: a press and a release of the left button over it.
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// Shows the canvas the platform holds under the control's name; blank white until the
+// form first draws on it. It takes the canvas's size once the canvas exists.
+class PictureView : public QWidget
+{
+    Q_OBJECT
+public:
+    PictureView(const QtPlatform &platform, const QString &name, QWidget *parent);
+
+    // Takes the canvas's size and repaints.
+    void refresh();
+
+Q_SIGNALS:
+    // A press of the left button, in picture coordinates.
+    void pressed(QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    const QtPlatform &m_platform;
+    QString m_name;
+};
+
+// A scroll box whose mouse wheel moves the view by a fixed number of pixels per step and
+// that takes the keyboard focus when clicked.
+class ScrollBox : public QScrollArea
+{
+    Q_OBJECT
+public:
+    ScrollBox(int wheelStep, QWidget *parent);
+    int wheelStep() const { return m_wheelStep; }
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    int m_wheelStep;
+    int m_pendingDelta = 0;
+};
+
+// The two arrows of a spin button attached to a number field.
+class SpinArrows : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SpinArrows(QWidget *parent);
+
+Q_SIGNALS:
+    void stepped(int direction); // +1 up, -1 down
+};

@@ -1,0 +1,178 @@
+// Showing the form: every control copied into its widget after each command.
+#include "gui/MainWindow.h"
+
+#include "gui/Commands.h"
+#include "gui/ControlWidgets.h"
+#include "gui/MenuTable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Looks whose widget starts a command: without a command in the form they stay unavailable.
+bool startsCommand(Look look)
+{
+    return look == Look::Tab || look == Look::Command || look == Look::Button || look == Look::Spin;
+}
+
+// Sets a widget's background and text colours; an invalid colour leaves the usual one.
+void setColours(QWidget *w, QPalette::ColorRole backgroundRole, const QColor &background,
+                QPalette::ColorRole textRole, const QColor &text)
+{
+    QPalette palette = QApplication::palette(w);
+    if (background.isValid()) palette.setColor(backgroundRole, background);
+    if (text.isValid()) {
+        // Unavailable controls keep the dimmed text of the style.
+        palette.setColor(QPalette::Active, textRole, text);
+        palette.setColor(QPalette::Inactive, textRole, text);
+    }
+    if (palette != w->palette()) w->setPalette(palette);
+}
+
+void setLabelText(QLabel *label, const QString &text)
+{
+    if (label->text() != text) label->setText(text);
+}
+
+void applyField(const Control &c, QLineEdit *field)
+{
+    field->setReadOnly(c.readOnly);
+    const int maxLength = c.maxChars > 0 ? c.maxChars : c.maxBytes > 0 ? c.maxBytes : 32767;
+    if (field->maxLength() != maxLength) field->setMaxLength(maxLength);
+    if (field->text() != c.text) {
+        // The text the form holds (cut to the limit, or set by a command); the cursor stays.
+        const int cursor = field->cursorPosition();
+        field->setText(c.text);
+        field->setCursorPosition(std::min(cursor, static_cast<int>(c.text.size())));
+    }
+}
+
+void applyChoice(const Control &c, QComboBox *box)
+{
+    QStringList shown;
+    for (int i = 0; i < box->count(); ++i) shown << box->itemText(i);
+    const QSignalBlocker blocker(box);
+    if (shown != c.items) {
+        box->clear();
+        box->addItems(c.items);
+    }
+    if (box->currentIndex() != c.itemIndex) box->setCurrentIndex(c.itemIndex);
+}
+
+} // namespace
+
+void MainWindow::refresh()
+{
+    for (const auto &[name, control] : m_form.controls()) {
+        if (control.kind == ControlKind::MenuItem) {
+            if (QAction *action = m_actions.value(name)) applyEntry(control, action);
+        } else if (QWidget *w = m_widgets.value(name)) {
+            applyControl(control, w);
+        }
+    }
+    followListScroll();
+    takeFocusRequest();
+}
+
+void MainWindow::applyControl(const Control &c, QWidget *w)
+{
+    const auto placeIt = m_places.constFind(c.name);
+    const Look look = placeIt != m_places.constEnd() ? placeIt->look : Look::Text;
+    const QColor defaultBackground = placeIt != m_places.constEnd() ? placeIt->background : QColor();
+    const QColor defaultFont = placeIt != m_places.constEnd() ? placeIt->fontColour : QColor();
+    const QColor background = c.colour.isValid() ? c.colour : defaultBackground;
+    const QColor font = c.fontColour.isValid() ? c.fontColour : defaultFont;
+
+    if (w->isHidden() == c.visible) w->setHidden(!c.visible);
+    w->setEnabled(c.enabled && (!startsCommand(look) || commandOf(c.name) != nullptr));
+
+    switch (look) {
+    case Look::Area:
+        setColours(w, QPalette::Window, background, QPalette::WindowText, font);
+        break;
+    case Look::Tab:
+    case Look::Command:
+    case Look::Hint:
+    case Look::Heading:
+    case Look::Text:
+    case Look::Caption:
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            // Labels that act as buttons show their caption centred, without the padding blanks.
+            const bool button = look == Look::Tab || look == Look::Command;
+            setLabelText(label, button ? c.text.trimmed() : c.text);
+            const QColor fill = background.isValid() ? background : button ? colours::ButtonFace : QColor();
+            label->setAutoFillBackground(fill.isValid());
+            setColours(label, QPalette::Window, fill, QPalette::WindowText, font);
+        }
+        break;
+    case Look::Button:
+        if (auto *button = qobject_cast<QPushButton *>(w)) {
+            if (button->text() != c.text) button->setText(c.text);
+            setColours(button, QPalette::Button, background, QPalette::ButtonText, font);
+        }
+        break;
+    case Look::TextField:
+    case Look::NumberField:
+        if (auto *field = qobject_cast<QLineEdit *>(w)) {
+            applyField(c, field);
+            setColours(field, QPalette::Base, background, QPalette::Text, font);
+        }
+        break;
+    case Look::Choice:
+        if (auto *box = qobject_cast<QComboBox *>(w)) applyChoice(c, box);
+        break;
+    case Look::Check:
+        if (auto *box = qobject_cast<QCheckBox *>(w)) {
+            if (box->text() != c.text) box->setText(c.text);
+            if (box->isChecked() != c.checked) box->setChecked(c.checked);
+            setColours(box, QPalette::Window, background, QPalette::WindowText, font);
+        }
+        break;
+    case Look::Picture:
+        if (auto *picture = qobject_cast<PictureView *>(w)) {
+            picture->refresh();
+            if (partyOfPanel(c.name) != 0) // a hand shows while the panels take clicks
+                picture->setCursor(m_form.PanelsClickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        }
+        break;
+    case Look::ScrollBox:
+    case Look::Spin:
+        break;
+    }
+}
+
+void MainWindow::applyEntry(const Control &c, QAction *action)
+{
+    if (action->text() != c.text) action->setText(c.text);
+    action->setCheckable(isOptionEntry(c.name) || c.checked);
+    if (action->isChecked() != c.checked) action->setChecked(c.checked);
+    action->setEnabled(c.enabled && commandOf(c.name) != nullptr);
+    action->setVisible(c.visible);
+}
+
+void MainWindow::followListScroll()
+{
+    if (!m_memberList || m_form.ListScrollSerial == m_listScrollSerial) return;
+    m_listScrollSerial = m_form.ListScrollSerial;
+    const int rowHeight = m_form.RowHeight > 0 ? m_form.RowHeight : 28;
+    m_memberList->verticalScrollBar()->setValue(m_form.ListTopRow * rowHeight);
+}
+
+void MainWindow::takeFocusRequest()
+{
+    if (m_form.FocusRequest.isEmpty()) return;
+    if (QWidget *w = widget(m_form.FocusRequest)) {
+        w->setFocus(Qt::OtherFocusReason);
+        if (auto *field = qobject_cast<QLineEdit *>(w)) field->selectAll();
+    }
+    m_form.FocusRequest.clear();
+}

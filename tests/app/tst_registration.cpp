@@ -1,0 +1,422 @@
+// Registering, correcting, moving and deleting members on the メンバー登録 screen.
+#include "support/RosterSteps.h"
+
+using namespace Qt::StringLiterals;
+using namespace steps;
+
+class Registration : public QObject
+{
+    Q_OBJECT
+private slots:
+    void registeringAppendsTheLine();
+    void listShowsBirthDateAndAge_data();
+    void listShowsBirthDateAndAge();
+    void threeHundredthFitsTheNextIsRefused();
+    void additionalRegistrationRefusedAtThreeHundred();
+    void moreThanThreeHundredLinesRefused();
+    void refusedForms_data();
+    void refusedForms();
+    void executeOnlyChecksWhileMovingOrDeleting();
+    void selectorIsOneOfThree();
+    void newRegistrationDiscardsTheRosterAtOnce();
+    void correctionLoadsTheFormAndKeepsMarksAndAge();
+    void correctionNeedsAPickedMember_data();
+    void correctionNeedsAPickedMember();
+    void moves_data();
+    void moves();
+    void deleting();
+    void listEditLabelsAndHint();
+};
+
+namespace {
+const Entry kHanako{u"山田花子"_s, u"緑会"_s, Woman, Showa, 30, 5, 1};
+const QString kHanakoLine = u"山田花子,緑会,女,昭和,30,5,1,0,off,off,off,,"_s;
+
+// The one box shown so far.
+void boxIs(Scenario &s, const QString &text, const QString &caption, MsgIcon icon = MsgIcon::Information,
+           MsgButtons buttons = MsgButtons::Ok)
+{
+    QCOMPARE(s.platform.boxes.size(), size_t(1));
+    QCOMPARE_BOX(s.platform.boxes.back(), text, caption, icon, buttons);
+}
+} // namespace
+
+void Registration::registeringAppendsTheLine()
+{
+    Scenario s;
+    s.form.Label40Click();
+    s.form.Label3Click();
+    registerMember(s, kHanako);
+    registerMember(s, kHanako); // names need not be unique
+    QCOMPARE(s.form.MemberLines, QStringList({kHanakoLine, kHanakoLine}));
+    QCOMPARE(s.form.SavedMemberLines, s.form.MemberLines);
+    QCOMPARE(nameIn(s, 1), u"山田花子"_s);
+    QCOMPARE(listText(s, 323, 1), u"女性"_s);
+    // 氏名 is emptied for the next member; the team and the lists stay.
+    QCOMPARE(s.form.control("Edit1").text, QString());
+    QCOMPARE(s.form.control("Edit2").text, u"緑会"_s);
+    QCOMPARE(s.form.control("ComboBox3").itemIndex, 29);
+    QVERIFY(s.platform.boxes.empty());
+
+    // Full-width spaces are stored as typed.
+    registerMember(s, {u"　山田　花子"_s, u"緑　会　"_s});
+    QCOMPARE(s.form.MemberLines.at(2), u"　山田　花子,緑　会　,男,昭和,10,10,10,0,off,off,off,,"_s);
+    QCOMPARE(s.form.Members[2].Team, u"緑　会　"_s);
+}
+
+void Registration::listShowsBirthDateAndAge_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<bool>("option");
+    QTest::addColumn<int>("era");
+    QTest::addColumn<QString>("shown"); // era, year, month, day and age as drawn
+    const QDate d(2026, 12, 7);
+    QTest::newRow("showa 30-5-1") << d << true << int(Showa) << u"昭和 30 5 1 71"_s;
+    QTest::newRow("the day before the birthday") << QDate(2026, 5, 1).addDays(-1) << true << int(Showa)
+                                                 << u"昭和 30 5 1 70"_s;
+    QTest::newRow("the birthday") << QDate(2026, 5, 1) << true << int(Showa) << u"昭和 30 5 1 71"_s;
+    QTest::newRow("taisho") << d << true << int(Taisho) << u"大正 30 5 1 85"_s;
+    QTest::newRow("heisei") << d << true << int(Heisei) << u"平成 30 5 1 8"_s;
+    QTest::newRow("blank era keeps age 0") << d << true << int(Western) << u"西暦 30 5 1 0"_s;
+    QTest::newRow("hidden era") << d << true << int(Hidden) << u"    "_s;
+    QTest::newRow("option off") << d << false << int(Showa) << u"    "_s;
+}
+
+void Registration::listShowsBirthDateAndAge()
+{
+    QFETCH(QDate, today);
+    QFETCH(bool, option);
+    QFETCH(int, era);
+    QFETCH(QString, shown);
+    Scenario s(QDateTime(today, QTime(9, 0)));
+    if (option) s.form.N37Click();
+    s.form.Label40Click();
+    s.form.Label3Click();
+    registerMember(s, {kHanako.name, kHanako.team, Woman, era, 30, 5, 1});
+    QStringList drawn;
+    for (int x : {368, 395, 412, 428, 455}) drawn << listText(s, x, 0);
+    QCOMPARE(drawn.join(u' '), shown);
+
+    // The option redraws the list at once.
+    option ? s.form.N38Click() : s.form.N37Click();
+    QCOMPARE(listText(s, 455, 0).isEmpty(), option || era == Hidden);
+}
+
+void Registration::threeHundredthFitsTheNextIsRefused()
+{
+    Scenario s;
+    onRegistrationScreen(s, rosterLines(299));
+    QCOMPARE(s.form.EditMode, 9);
+    QCOMPARE(s.form.ListTopRow, 280); // 299 − 3, as far as the list scrolls
+    registerMember(s, kHanako);
+    QCOMPARE(s.form.MemberCount(), 300);
+    QCOMPARE(nameIn(s, 299), u"山田花子"_s);
+
+    const QStringList full = s.form.MemberLines;
+    registerMember(s, {u"三百一"_s, u"緑会"_s});
+    boxIs(s, u"メンバー数が３００名を超過します"_s, u"メンバー超過"_s, MsgIcon::Error);
+    QCOMPARE(s.form.MemberLines, full);
+    QCOMPARE(s.form.SavedMemberLines, full);
+}
+
+void Registration::additionalRegistrationRefusedAtThreeHundred()
+{
+    Scenario s;
+    s.loadRoster(rosterLines(300));
+    s.form.Label40Click();
+    s.form.MemberLines.removeLast(); // an unsaved change, undone by 追加登録
+    s.form.Label84Click();
+    boxIs(s, u"メンバー数が３００名を超過します"_s, u"追加登録不可"_s, MsgIcon::Error);
+    QCOMPARE(s.form.MemberCount(), 300);
+    QCOMPARE(s.form.EditMode, 0);
+    registerMember(s, kHanako); // no registration mode: 実行 does nothing
+    QCOMPARE(s.form.MemberCount(), 300);
+    QCOMPARE(s.platform.boxes.size(), size_t(1));
+}
+
+void Registration::moreThanThreeHundredLinesRefused()
+{
+    for (int mode : {9, 7, 1, 3}) {
+        Scenario s;
+        s.form.Label40Click();
+        s.loadRoster(rosterLines(301)); // only a file edited elsewhere holds this many
+        s.form.EditMode = mode;
+        s.form.SelRow = 0;
+        registerMember(s, kHanako);
+        boxIs(s, u"メンバー数が３００名を超過します"_s, u"警告"_s, MsgIcon::Error);
+        QCOMPARE(s.form.MemberLines, rosterLines(301));
+    }
+}
+
+void Registration::refusedForms_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("team");
+    QTest::addColumn<int>("sex");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("message");
+    const QString n = u"山田"_s, t = u"緑会"_s;
+    QTest::newRow("no sex") << QString() << QString() << -1 << 1 << u"性別を設定して下さい"_s;
+    QTest::newRow("no name") << QString() << QString() << 0 << 1 << u"氏名を入力して下さい"_s;
+    QTest::newRow("no team") << n << QString() << 1 << 1 << u"チーム名を入力して下さい"_s;
+    QTest::newRow("no year") << n << t << 1 << 0 << u"生年月日を設定して下さい"_s;
+    QTest::newRow("comma") << u"山田,花子"_s << t << 0 << 1 << u"氏名に使えない文字「,」が含まれています"_s;
+    QTest::newRow("name checked first") << u"山,田"_s << u"緑 会"_s << 0 << 1
+                                        << u"氏名に使えない文字「,」が含まれています"_s;
+    QTest::newRow("blank") << n << u"緑 会"_s << 0 << 1
+                           << u"チーム名に半角スペースは使えません（全角スペースは使えます）"_s;
+    QTest::newRow("tab") << u"山田\t"_s << t << 0 << 1 << u"氏名に制御文字（U+0009）は使えません"_s;
+    QTest::newRow("delete") << n << u"緑\u007f"_s << 0 << 1 << u"チーム名に制御文字（U+007F）は使えません"_s;
+    QTest::newRow("leading quote") << u"\"山田"_s << t << 0 << 1 << u"氏名の先頭に「\"」は使えません"_s;
+    QTest::newRow("leading dollar") << n << u"$緑会"_s << 0 << 1 << u"チーム名の先頭に「$」は使えません"_s;
+    QTest::newRow("emoji") << u"山田😀"_s << t << 0 << 1 << u"氏名に使えない文字「😀」が含まれています"_s;
+    QTest::newRow("hangul") << n << u"김"_s << 0 << 1 << u"チーム名に使えない文字「김」が含まれています"_s;
+}
+
+void Registration::refusedForms()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, team);
+    QFETCH(int, sex);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+    for (bool correcting : {false, true}) {
+        Scenario s;
+        onRegistrationScreen(s, rosterLines(2));
+        if (correcting) {
+            s.form.Label4Click();
+            s.form.clickMemberList(1);
+        }
+        registerMember(s, {name, team, sex, Showa, year, 1, 1});
+        boxIs(s, message, u"入力が未完"_s);
+        QCOMPARE(s.form.MemberLines, rosterLines(2)); // byte for byte as it was
+        QCOMPARE(s.form.SavedMemberLines, rosterLines(2));
+        QCOMPARE(s.form.control("Edit1").text, name); // kept for mending
+    }
+}
+
+void Registration::executeOnlyChecksWhileMovingOrDeleting()
+{
+    for (bool deleting : {false, true}) {
+        Scenario s;
+        s.loadRoster(rosterLines(3));
+        s.form.Label40Click();
+        registerMember(s, {QString(), QString(), -1}); // no edit mode: not even a check
+        QVERIFY(s.platform.boxes.empty());
+        deleting ? s.form.Label6Click() : s.form.Label5Click();
+        registerMember(s, kHanako);
+        QVERIFY(s.platform.boxes.empty());
+        registerMember(s, {u"山,田"_s, u"緑会"_s});
+        boxIs(s, u"氏名に使えない文字「,」が含まれています"_s, u"入力が未完"_s);
+        QCOMPARE(s.form.MemberLines, rosterLines(3));
+        QCOMPARE(s.form.EditMode, deleting ? 3 : 1);
+    }
+}
+
+void Registration::selectorIsOneOfThree()
+{
+    Scenario s;
+    s.form.Label40Click();
+    const char *labels[3] = {"Label3", "Label84", "Label4"};
+    const int modes[3] = {9, 9, 7};
+    auto click = [&](int k) {
+        k == 0 ? s.form.Label3Click() : k == 1 ? s.form.Label84Click() : s.form.Label4Click();
+    };
+    for (int k = 0; k < 3; ++k) {
+        click((k + 1) % 3); // another one on first
+        click(k);
+        for (int l = 0; l < 3; ++l)
+            QCOMPARE(s.form.control(labels[l]).colour, l == k ? colours::Yellow : colours::Cream);
+        QCOMPARE(s.form.EditMode, modes[k]);
+        click(k); // off again
+        for (const char *l : labels) QCOMPARE(s.form.control(l).colour, colours::Cream);
+        QCOMPARE(s.form.EditMode, 0);
+    }
+}
+
+void Registration::newRegistrationDiscardsTheRosterAtOnce()
+{
+    Scenario s;
+    s.loadRoster(rosterLines(300));
+    s.form.Label40Click();
+    s.form.scrollListTo(200);
+    s.form.Label3Click();
+    QVERIFY(s.platform.boxes.empty());
+    QVERIFY(s.form.MemberLines.isEmpty() && s.form.SavedMemberLines.isEmpty());
+    QCOMPARE(s.form.ListTopRow, 0);
+    QCOMPARE(nameIn(s, 299), QString());
+    QCOMPARE(listText(s, 7, 299), u"300"_s); // row numbers stay
+
+    // 追加登録 continues from the saved lines and keeps the new last member in view.
+    s.loadRoster(rosterLines(40));
+    s.form.MemberLines = rosterLines(5); // an unsaved change of the lines
+    s.form.Label84Click();
+    QCOMPARE(s.form.MemberLines, rosterLines(40));
+    QCOMPARE(s.form.ListTopRow, 37);
+    registerMember(s, kHanako);
+    QCOMPARE(s.form.MemberCount(), 41);
+    QCOMPARE(s.form.ListTopRow, 31);
+}
+
+void Registration::correctionLoadsTheFormAndKeepsMarksAndAge()
+{
+    Scenario s;
+    s.form.N37Click();
+    s.loadRoster({u"甲,A会,男,昭和,10,10,10,0,off,off,off,,"_s, u"乙,B会,女性,平成,3,4,5,35,on,a,off,"_s,
+                  u"丙,C会,男,西暦,1,2,3,77,on,off,off,,"_s});
+    s.form.Label40Click();
+    s.form.Label4Click();
+    s.form.clickMemberList(1);
+    QCOMPARE(s.form.control("Edit1").text, u"乙"_s);
+    QCOMPARE(s.form.control("Edit2").text, u"B会"_s);
+    QList<int> entries;
+    for (const char *list : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5"})
+        entries << s.form.control(list).itemIndex;
+    QCOMPARE(entries, QList<int>({1, 3, 2, 3, 4}));
+    for (int x : {39, 192}) QCOMPARE(s.platform.canvas("Image1").drawnAt(x, 28 + 7)->colour, colours::Red);
+
+    s.form.typeInto("Edit1", u"乙野"_s);
+    s.form.chooseItem("ComboBox1", Man);
+    s.form.Button6Click();
+    QCOMPARE(s.form.MemberLines.at(1), u"乙野,B会,男,平成,3,4,5,35,on,a,off,"_s);
+    QCOMPARE(s.form.SavedMemberLines, s.form.MemberLines);
+    QCOMPARE(s.form.control("Edit1").text, u"乙野"_s); // the form keeps its values
+    QCOMPARE(s.platform.canvas("Image1").drawnAt(192, 28 + 7)->text, u"乙野"_s);
+    QCOMPARE(s.platform.canvas("Image1").drawnAt(192, 28 + 7)->colour, colours::Black);
+
+    // A 西暦 member leaves the era list as it was; the age read is kept.
+    s.form.clickMemberList(2);
+    QCOMPARE(s.form.control("ComboBox2").itemIndex, Heisei);
+    s.form.chooseItem("ComboBox2", Western);
+    s.form.Button6Click();
+    QCOMPARE(s.form.MemberLines.at(2), u"丙,C会,男,西暦,1,2,3,77,on,off,off,"_s);
+    QVERIFY(s.platform.boxes.empty());
+}
+
+void Registration::correctionNeedsAPickedMember_data()
+{
+    QTest::addColumn<bool>("rosterShrinks");
+    QTest::newRow("no pick since the mode began") << false;
+    QTest::newRow("the picked row is gone") << true;
+}
+
+void Registration::correctionNeedsAPickedMember()
+{
+    QFETCH(bool, rosterShrinks);
+    Scenario s;
+    s.loadRoster(rosterLines(3));
+    s.form.Label40Click();
+    s.form.Label4Click();
+    s.form.clickMemberList(2);
+    if (rosterShrinks) {
+        s.loadRoster(rosterLines(2)); // a shorter roster put in place meanwhile
+    } else {
+        s.form.Label4Click(); // off and on again: the pick is forgotten
+        s.form.Label4Click();
+    }
+    registerMember(s, kHanako);
+    boxIs(s, u"修正するメンバーを一覧表から選んで下さい"_s, u"入力が未完"_s);
+    QCOMPARE(s.form.MemberLines, rosterLines(rosterShrinks ? 2 : 3));
+}
+
+void Registration::moves_data()
+{
+    QTest::addColumn<int>("picked");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QList<int>>("order");
+    QTest::newRow("first before fourth") << 0 << 3 << QList<int>{2, 3, 1, 4, 5};
+    QTest::newRow("fourth before first") << 3 << 0 << QList<int>{4, 1, 2, 3, 5};
+    QTest::newRow("onto itself") << 2 << 2 << QList<int>{1, 2, 3, 4, 5};
+    QTest::newRow("before the next one") << 1 << 2 << QList<int>{1, 2, 3, 4, 5};
+    QTest::newRow("second before last") << 1 << 4 << QList<int>{1, 3, 4, 2, 5};
+}
+
+void Registration::moves()
+{
+    QFETCH(int, picked);
+    QFETCH(int, target);
+    QFETCH(QList<int>, order);
+    Scenario s;
+    s.loadRoster(rosterLines(5));
+    s.form.Label40Click();
+    s.form.Label5Click();
+    s.form.clickMemberList(picked);
+    QCOMPARE(s.form.EditMode, 2);
+    QCOMPARE(s.platform.canvas("Image1").drawnAt(192, picked * 28 + 7)->colour, colours::Red);
+    s.form.clickMemberList(target);
+
+    QStringList expected;
+    for (int n : order) expected << rosterLines(5).at(n - 1);
+    QCOMPARE(s.form.MemberLines, expected);
+    QCOMPARE(s.form.SavedMemberLines, expected);
+    for (int r = 0; r < 5; ++r) QCOMPARE(nameIn(s, r), memberName(order.at(r)));
+    QCOMPARE(s.platform.canvas("Image1").drawnAt(192, picked * 28 + 7)->colour, colours::Black);
+    QCOMPARE(s.form.EditMode, 1); // ready for the next move
+    s.form.Label42Click();        // which restores the saved lines
+    QCOMPARE(s.form.MemberLines, expected);
+}
+
+void Registration::deleting()
+{
+    Scenario s;
+    s.loadRoster(rosterLines(5));
+    s.form.Label40Click();
+    s.form.Label6Click();
+    s.platform.answer(IdYes);
+    s.form.clickMemberList(2);
+    boxIs(s, u"このメンバーを削除しますか"_s, u"削除"_s, MsgIcon::Warning, MsgButtons::YesNo);
+    QCOMPARE(namesInOrder(s), QStringList({memberName(1), memberName(2), memberName(4), memberName(5)}));
+    QCOMPARE(s.form.SavedMemberLines, s.form.MemberLines);
+    QCOMPARE(nameIn(s, 4), QString());
+    QCOMPARE(s.form.EditMode, 3); // one click after another
+
+    // いいえ keeps the roster but still refreshes the saved copy and redraws the list.
+    s.form.SavedMemberLines.clear();
+    s.platform.answer(IdNo);
+    s.form.clickMemberList(0);
+    QCOMPARE(s.platform.boxes.size(), size_t(2));
+    QCOMPARE(s.form.MemberCount(), 4);
+    QCOMPARE(s.form.SavedMemberLines, s.form.MemberLines);
+    QCOMPARE(s.platform.canvas("Image1").drawnAt(192, 7)->colour, colours::Black);
+    QCOMPARE(s.platform.unexpectedQuestions, 0);
+}
+
+void Registration::listEditLabelsAndHint()
+{
+    const QString hints[2] = {u"　移動する行を指定して、続いて移動先を指定してください。"_s,
+                              u"　削除する行を指定して下さい。"_s};
+    for (int k : {0, 1}) {
+        Scenario s;
+        s.loadRoster(rosterLines(3));
+        s.form.Label40Click();
+        s.form.Label84Click();
+        const char *label = k ? "Label6" : "Label5";
+        auto click = [&](int which) { which ? s.form.Label6Click() : s.form.Label5Click(); };
+        click(1 - k); // the other list edit first: it ends
+        click(k);
+        QCOMPARE(s.form.control(label).colour, colours::Yellow);
+        QCOMPARE(s.form.control(k ? "Label5" : "Label6").colour, colours::ButtonFace);
+        QCOMPARE(s.form.EditMode, k ? 3 : 1);
+        QCOMPARE(s.form.control("Label22").text, hints[k]);
+        QVERIFY(s.form.control("Label22").visible);
+        QCOMPARE(s.form.control("Label84").colour, colours::Cream);
+
+        click(k); // off again
+        QCOMPARE(s.form.control(label).colour, colours::ButtonFace);
+        QCOMPARE(s.form.EditMode, 0);
+        QVERIFY(!s.form.control("Label22").visible && s.form.control("Label22").text.isEmpty());
+
+        // A click on the hint line puts the labels back but keeps the mode.
+        click(k);
+        s.form.Label22Click();
+        QCOMPARE(s.form.control(label).colour, colours::ButtonFace);
+        QVERIFY(!s.form.control("Label22").visible);
+        QCOMPARE(s.form.EditMode, k ? 3 : 1);
+        s.form.Label4Click(); // 修正 ends the list edit
+        QCOMPARE(s.form.EditMode, 7);
+        QVERIFY(!s.form.MoveOn && !s.form.DeleteOn);
+    }
+}
+
+QTEST_APPLESS_MAIN(Registration)
+#include "tst_registration.moc"
