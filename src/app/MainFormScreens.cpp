@@ -160,7 +160,8 @@ void TMainForm::Label64Click() // tab 「作表と印刷」
         remindCombining();
         return;
     }
-    setVisible({"Panel5", "Panel10"}, false);
+    // The combination boxes give way to the table commands, which take their place.
+    setVisible({"Panel5", "Panel10", "Panel3", "Panel4"}, false);
     control("GroupBox1").visible = true;
     setVisible(kTableImages, false);
     setVisible(kScoreEntry, false);

@@ -152,6 +152,8 @@ void Screens::tablesScreenShowsTheTableCommands()
     QCOMPARE(s.form.TitleShift, 48);
     QVERIFY(s.form.control("GroupBox1").visible);
     QVERIFY(!s.form.control("Panel5").visible);
+    QVERIFY(!s.form.control("Panel3").visible);
+    QVERIFY(!s.form.control("Panel4").visible);
     QCOMPARE(s.form.control("Label64").colour, colours::Yellow);
     QCOMPARE(s.form.control("Label23").fontColour, colours::White);
 }

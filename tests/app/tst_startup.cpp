@@ -60,6 +60,8 @@ void StartUp::ticksTheSixDefaultOptionsOnly()
         QVERIFY2(s.form.control(on).checked, on);
         QVERIFY2(!s.form.control(off).checked, off);
     }
+    QVERIFY(s.form.control("N33").checked); // no leader group designated
+    for (const char *designation : {"A3", "B3", "C3", "D3"}) QVERIFY(!s.form.control(designation).checked);
 }
 
 void StartUp::takesTheDateFromTheClock_data()
