@@ -156,6 +156,7 @@ public:
     void DivideKumi();
     void Button10Click(); // おまかせ 「完了」
     void Button2Click();  // 「やり直し」
+    void showWholeRosterAgain(); // the end of a combination: the whole roster listed, the counts shown
 
     // ---- Manual grouping --------------------------------------------------------
     void Button4Click();  // 自分で 「開始」

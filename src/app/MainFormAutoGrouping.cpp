@@ -265,11 +265,16 @@ void TMainForm::Button10Click() // おまかせ 「完了」
     endCombinationControls(*this);
     control("Edit16").readOnly = control("Edit6").readOnly = true;
     setEnabled({"Button1", "Button4"}, false);
+    control("Label37").text.clear();
+    showWholeRosterAgain();
+}
+
+void TMainForm::showWholeRosterAgain()
+{
     ClrAll();
     MemberLines = SavedMemberLines;
     Bunkatu();
     control("Label10").text = u"メンバー一覧表"_s;
-    control("Label37").text.clear();
     setColour({"Label44", "Label45", "Label46", "Label47"}, colours::Cream);
     if (MemberCount() > 0) {
         Hensyu(500);

@@ -171,16 +171,6 @@ void TMainForm::Button9Click() // 自分で 「完了」
     BtnClr(0);
     ImgDsEnab();
 
-    ClrAll();
-    MemberLines = SavedMemberLines;
-    Bunkatu();
-    control("Label10").text = u"メンバー一覧表"_s;
     control("Label37").text = u"貼り付け数   "_s + QString::number(PasteCount);
-    setColour({"Label44", "Label45", "Label46", "Label47"}, colours::Cream);
-    if (MemberCount() > 0) {
-        Hensyu(500);
-        HalMark(2);
-    }
-    control("Label25").text = u"出場設定数   "_s + QString::number(PlayCount);
-    Combining = 0;
+    showWholeRosterAgain();
 }
