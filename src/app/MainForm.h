@@ -156,7 +156,9 @@ public:
     void DivideKumi();
     void Button10Click(); // おまかせ 「完了」
     void Button2Click();  // 「やり直し」
-    void showWholeRosterAgain(); // the end of a combination: the whole roster listed, the counts shown
+    // The end of a combination: the whole roster listed, the counts shown; 貼り付け数 shows
+    // the count as the roster's split left it, or nothing.
+    void showWholeRosterAgain(bool showPasteCount);
 
     // ---- Manual grouping --------------------------------------------------------
     void Button4Click();  // 自分で 「開始」

@@ -265,16 +265,16 @@ void TMainForm::Button10Click() // おまかせ 「完了」
     endCombinationControls(*this);
     control("Edit16").readOnly = control("Edit6").readOnly = true;
     setEnabled({"Button1", "Button4"}, false);
-    control("Label37").text.clear();
-    showWholeRosterAgain();
+    showWholeRosterAgain(false);
 }
 
-void TMainForm::showWholeRosterAgain()
+void TMainForm::showWholeRosterAgain(bool showPasteCount)
 {
     ClrAll();
     MemberLines = SavedMemberLines;
-    Bunkatu();
+    Bunkatu(); // recounts when the list already showed the whole roster
     control("Label10").text = u"メンバー一覧表"_s;
+    control("Label37").text = showPasteCount ? u"貼り付け数   "_s + QString::number(PasteCount) : QString();
     setColour({"Label44", "Label45", "Label46", "Label47"}, colours::Cream);
     if (MemberCount() > 0) {
         Hensyu(500);

@@ -98,6 +98,8 @@ void TMainForm::buildControls()
     control("Edit16").maxChars = 2;
     add("Edit6", K::Edit, u"0"_s);
     control("Edit6").maxChars = 2;
+    // Read-only until やり直し; the division runs with the proposed numbers until then.
+    for (const char *f : {"Edit16", "Edit6"}) control(f).readOnly = true;
     add("Button1", K::Button, u"開　始"_s);
     add("Button10", K::Button, u"完　了"_s);
     for (const char *t : {"Label26", "Label23"}) control(t).fontColour = colours::Yellow;

@@ -2,9 +2,11 @@
 // pasting into and taking back from a party panel, and 完了.
 #include "app/MainForm.h"
 
+#include "grouping/KumiLine.h"
 #include "roster/Marks.h"
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -21,6 +23,34 @@ bool automaticCombinationStored(const TMainForm &form)
     const auto filled = [](const QStringList &list) { return !list.isEmpty(); };
     if (std::none_of(form.KumiLines.begin(), form.KumiLines.end(), filled)) return false;
     return form.AutoMade == 1 || std::any_of(form.GroupList.begin(), form.GroupList.end(), filled);
+}
+
+// The parties taken over decide who is placed. Marks changed since (全員を出場に設定,
+// 設定取消, a cleared combination) would otherwise let a player be pasted a second time,
+// or keep a player out of every party for good.
+void markPlacedAsStored(TMainForm &form)
+{
+    std::array<bool, roster::MaxMembers> stored{};
+    for (const QStringList &lines : form.KumiLines)
+        for (const QStringList &party : kumiline::load(lines))
+            for (const QString &item : party) {
+                bool ok = false;
+                const int index = item.toInt(&ok);
+                if (ok && index >= 0 && index < roster::MaxMembers) stored[static_cast<size_t>(index)] = true;
+            }
+    bool changed = false;
+    const int count = std::min(form.MemberCount(), roster::MaxMembers);
+    for (int i = 0; i < count; ++i) {
+        Member &m = form.Members[i];
+        const bool placed = stored[static_cast<size_t>(i)];
+        if (m.placed() == placed) continue;
+        m.PasteMark = placed ? u"on"_s : u"off"_s;
+        changed = true;
+    }
+    if (!changed) return;
+    form.Hensyu(500);
+    form.HalMark(2);
+    form.Ninzu();
 }
 
 // 「貼り付け →」 pressed in.
@@ -57,6 +87,7 @@ void TMainForm::Button4Click() // 自分で 「開始」
                             MsgButtons::Ok);
         return;
     }
+    markPlacedAsStored(*this);
     Combining = 1;
     setColour({"Label44", "Label45", "Label46", "Label47"}, colours::Cream);
     HandMade = 1;
@@ -170,7 +201,5 @@ void TMainForm::Button9Click() // 自分で 「完了」
     control("Edit6").readOnly = control("Edit16").readOnly = true;
     BtnClr(0);
     ImgDsEnab();
-
-    control("Label37").text = u"貼り付け数   "_s + QString::number(PasteCount);
-    showWholeRosterAgain();
+    showWholeRosterAgain(true);
 }

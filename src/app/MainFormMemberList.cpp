@@ -48,6 +48,16 @@ bool refusedOutsideCombinationScreen(TMainForm &form, bool needsNoTable)
     return true;
 }
 
+// While the list shows one group (a group tab after an automatic combination) the roster
+// lines hold that group only; a mark stored then would make the saved roster that group.
+bool refusedOnGroupList(TMainForm &form)
+{
+    if (form.control("Label10").text == listTitle()) return false;
+    form.platform.messageBox(u"「組み合わせ」を押してメンバー一覧表に戻してから設定して下さい"_s, u"警告"_s,
+                             MsgIcon::Warning, MsgButtons::Ok);
+    return true;
+}
+
 void designateLeaderGroup(TMainForm &form, const char *entry, const QString &sel, const QString &caption)
 {
     form.LeaderGroupSel = sel;
@@ -253,6 +263,7 @@ void TMainForm::Image1MouseDown(int, int y)
 
 void TMainForm::markClick(int row)
 {
+    if (refusedOnGroupList(*this)) return;
     Member &m = Members[row];
     if (EditMode == 4) {
         if (!m.plays()) {
@@ -323,7 +334,7 @@ void TMainForm::Label77Click() // 「設定取消」
 
 void TMainForm::N9Click() // 一括出場設定 › 全員を出場に設定
 {
-    if (refusedOutsideCombinationScreen(*this, false)) return;
+    if (refusedOutsideCombinationScreen(*this, false) || refusedOnGroupList(*this)) return;
     scrollListTo(0);
     const int count = std::min(MemberCount(), roster::MaxMembers);
     for (int i = 0; i < count; ++i) {
@@ -337,7 +348,7 @@ void TMainForm::N9Click() // 一括出場設定 › 全員を出場に設定
 
 void TMainForm::N10Click() // 一括出場設定 › 全員の出場を解除
 {
-    if (refusedOutsideCombinationScreen(*this, true)) return;
+    if (refusedOutsideCombinationScreen(*this, true) || refusedOnGroupList(*this)) return;
     scrollListTo(0);
     KumiClr(14);
     const int count = std::min(MemberCount(), roster::MaxMembers);

@@ -54,6 +54,9 @@ void TMainForm::Label40Click() // tab 「メンバー登録」
         Bunkatu();
         return;
     }
+    // A group tab may have left one group's lines in place; every edit here rebuilds the
+    // saved roster from these lines, so the whole roster comes back first.
+    MemberLines = SavedMemberLines;
     setVisible({"Panel2", "Panel1", "Label5", "Label6", "Panel5", "Label9", "Panel6", "Button6"}, true);
     setVisible({"Button2", "Button9", "Panel10", "Panel3", "Panel4", "Panel8", "Panel9", "GroupBox1", "Label75",
                 "Label76", "Label77", "CheckBox1", "CheckBox3", "Label2"},
@@ -127,7 +130,6 @@ void TMainForm::Label42Click() // tab 「組み合わせ」
     setEnabled({"Button4", "Button1"}, true);
     setVisible({"Button9", "Button10"}, true);
     setEnabled({"Button9", "Button10", "Label78", "Label79"}, false);
-    for (const char *f : {"Edit16", "Edit6"}) control(f).readOnly = true;
 
     colourScreenTabs("Label42");
 

@@ -38,11 +38,12 @@ QStringList split(const QString &line)
         if (i >= n) break;
         if (line.at(i) == u',') {
             ++i;
-            while (i < n && isBlank(line.at(i))) ++i;
             if (i >= n) {
-                fields << QString(); // a trailing comma yields one more empty field
+                fields << QString(); // a comma as the line's last character yields one more empty field
                 break;
             }
+            while (i < n && isBlank(line.at(i))) ++i;
+            if (i >= n) break;
         }
     }
     return fields;

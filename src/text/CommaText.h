@@ -4,9 +4,9 @@
 // Fields are separated by commas. Characters at or below the ASCII space before a
 // field are skipped; an unquoted field ends at the first comma or the first character
 // at or below the ASCII space; a field that begins with a double quote is read as a
-// quoted string ("" inside stands for one quote); a comma at the very end of the line
-// yields one further empty field. Everything above U+0020 (a full-width space too)
-// is ordinary field content.
+// quoted string ("" inside stands for one quote); a comma that is the very last
+// character of the line yields one further empty field (one followed by blanks does
+// not). Everything above U+0020 (a full-width space too) is ordinary field content.
 
 #include <QString>
 #include <QStringList>

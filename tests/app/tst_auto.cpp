@@ -37,6 +37,7 @@ class AutoDivision : public QObject
     void leadersStandInSlotOne();
     void fixedLeaders();
     void fifteenPartiesDivideIntoTwelve();
+    void balancedPartiesMixTheirSlotOrder();
     void startsInTheSameSecondDealAlike();
     void refusalsAndStops_data();
     void refusalsAndStops();
@@ -46,6 +47,8 @@ class AutoDivision : public QObject
     void aStopRequestNeverOutlivesItsCommand();
     void controls_data();
     void controls();
+    void finishingEmptiesThePasteCount_data();
+    void finishingEmptiesThePasteCount();
 };
 
 void AutoDivision::twelvePlayersInTwoGroupsOfThreeParties_data()
@@ -146,6 +149,9 @@ void AutoDivision::fixedLeaders()
     QVERIFY(s.platform.boxes.empty());
     QCOMPARE(namesOf(s.form.GroupList[0]).mid(0, 3), (QStringList{u"A1"_s, u"A2"_s, u"自由"_s}));
     QCOMPARE(namesOf(s.form.GroupList[1]).mid(0, 2), (QStringList{u"B1"_s, u"B2"_s}));
+    // The cursor runs on from the free leader (A) to the men (B, A) and the woman (B).
+    QCOMPARE(s.form.GroupList[0].size(), 4);
+    QCOMPARE(s.form.GroupList[1].size(), 4);
     QCOMPARE(s.form.control("Label9").text, u"リーダー設定数   5"_s);
 
     // Three groups: leaders fixed to D stay in its list, which is not divided.
@@ -164,6 +170,23 @@ void AutoDivision::fifteenPartiesDivideIntoTwelve()
     QVERIFY(s.platform.boxes.empty());
     QCOMPARE(s.form.control("Edit6").text, u"12"_s);
     for (int k = 1; k <= 12; ++k) QCOMPARE(storedIndexes(s, 1, k).size(), 2);
+}
+
+void AutoDivision::balancedPartiesMixTheirSlotOrder()
+{
+    // Men are dealt before women; each party is shuffled afterwards.
+    Scenario s;
+    divide(s, players(4, 4), u"1"_s, u"2"_s);
+    QVERIFY(s.platform.boxes.empty());
+    bool manAfterWoman = false;
+    for (int k = 1; k <= 2; ++k) {
+        const QStringList names = storedNames(s, 1, k);
+        QCOMPARE(menIn(names), 2);
+        const auto woman =
+            std::find_if(names.begin(), names.end(), [](const QString &n) { return n.startsWith(u'女'); });
+        manAfterWoman = manAfterWoman || menIn(QStringList(woman, names.end())) > 0;
+    }
+    QVERIFY(manAfterWoman);
 }
 
 void AutoDivision::startsInTheSameSecondDealAlike()
@@ -389,6 +412,30 @@ void AutoDivision::controls()
         s.form.Label40Click(); // the registration screen then throws the combination away
         QVERIFY(!anyStored(s.form));
     }
+}
+
+void AutoDivision::finishingEmptiesThePasteCount_data()
+{
+    QTest::addColumn<int>("playing");
+    QTest::addColumn<QString>("groups");
+    QTest::addColumn<QString>("parties");
+    QTest::newRow("divided") << 12 << u"2"_s << u"3"_s;
+    // Stopped while the list still shows the whole roster: 完了's split recounts it.
+    QTest::newRow("stopped by the capacity check") << 193 << u"2"_s << u"12"_s;
+    QTest::newRow("stopped at an empty グループ数") << 12 << QString() << u"3"_s;
+}
+
+void AutoDivision::finishingEmptiesThePasteCount()
+{
+    QFETCH(int, playing);
+    QFETCH(QString, groups);
+    QFETCH(QString, parties);
+    Scenario s;
+    divide(s, players(playing), groups, parties);
+    QCOMPARE(s.form.Combining, 1);
+    s.form.Button10Click();
+    QCOMPARE(s.form.control("Label37").text, QString());
+    QCOMPARE(s.form.control("Label25").text, u"出場設定数   "_s + QString::number(playing));
 }
 
 QTEST_APPLESS_MAIN(AutoDivision)

@@ -38,6 +38,8 @@ class ManualDivision : public QObject
   private slots:
     void startPressesPasteWithGroupACurrent();
     void startRefusals();
+    void startMarksWhoStandsInTheStoredParties_data();
+    void startMarksWhoStandsInTheStoredParties();
     void pastingAndPicking();
     void aNinthPlayerStaysPicked();
     void takingBack_data();
@@ -97,6 +99,41 @@ void ManualDivision::startRefusals()
     QCOMPARE_BOX(t.platform.boxes.at(0), u"出場者数が300名を超えています"_s, u"出場者オーバー"_s,
                  MsgIcon::Warning, MsgButtons::Ok);
     QCOMPARE(t.form.Combining, 0);
+}
+
+void ManualDivision::startMarksWhoStandsInTheStoredParties_data()
+{
+    QTest::addColumn<int>("between"); // what is done between two combinations by hand
+    QTest::addColumn<bool>("placed");  // whether 男1 stands in a stored party at the second 開始
+    QTest::newRow("全員を出場に設定") << 0 << true;
+    QTest::newRow("設定取消, then 出場設定") << 1 << true;
+    QTest::newRow("組み合わせデータをクリア") << 2 << false;
+}
+
+void ManualDivision::startMarksWhoStandsInTheStoredParties()
+{
+    QFETCH(int, between);
+    QFETCH(bool, placed);
+    Scenario s;
+    startByHand(s, 6);
+    paste(s, 0, 1);
+    s.form.Button9Click();
+    s.form.Label42Click();
+    if (between == 0) s.form.N9Click();
+    if (between == 1) {
+        s.form.Label77Click();
+        s.form.clickMemberList(0);
+        s.form.Label75Click();
+        s.form.clickMemberList(0);
+    }
+    if (between == 2) s.form.N16Click();
+    QCOMPARE(s.form.Members[0].placed(), !placed); // the mark no longer tells
+    s.form.Button4Click();
+    QCOMPARE(s.form.Members[0].placed(), placed);
+    QCOMPARE(s.form.SavedMemberLines[0].contains(u",on,off,on"_s), placed);
+    QCOMPARE(s.form.control("Label37").text, u"貼り付け数   "_s + QString::number(placed ? 1 : 0));
+    s.form.pickMemberForPaste(0);
+    QCOMPARE(s.form.control("Label20").text, placed ? QString() : u"0"_s);
 }
 
 void ManualDivision::pastingAndPicking()

@@ -1,5 +1,6 @@
 // The member list: its grid, what each screen shows in it, the participation marks set
 // by clicks, the counts and the proposal of groups and parties.
+#include "support/GroupingSteps.h"
 #include "support/RosterSteps.h"
 
 #include <QLine>
@@ -28,6 +29,8 @@ private slots:
     void clicksOutsideTheMembersChangeNothing_data();
     void clicksOutsideTheMembersChangeNothing();
     void groupListKeepsTheCountLine();
+    void marksAreNotSetOnAGroupList_data();
+    void marksAreNotSetOnAGroupList();
     void pasteModeClickPicksThePlayer();
 };
 
@@ -406,6 +409,48 @@ void MemberList::groupListKeepsTheCountLine()
     QCOMPARE(s.form.WomenList, QList<int>({2}));
     QCOMPARE(s.form.MenPlaying, 2);
     QCOMPARE(s.form.control("Label25").text, u"出場設定数   10"_s);
+}
+
+void MemberList::marksAreNotSetOnAGroupList_data()
+{
+    QTest::addColumn<int>("command"); // 75, 76, 77: a click in that mode; 9, 10: the menu commands
+    QTest::newRow("出場設定") << 75;
+    QTest::newRow("リーダ設定") << 76;
+    QTest::newRow("設定取消") << 77;
+    QTest::newRow("全員を出場に設定") << 9;
+    QTest::newRow("全員の出場を解除") << 10;
+}
+
+void MemberList::marksAreNotSetOnAGroupList()
+{
+    QFETCH(int, command);
+    Scenario s;
+    const QStringList roster = groupsteps::players(2, 2);
+    groupsteps::divide(s, roster, u"2"_s, u"1"_s);
+    s.form.Button10Click(); // おまかせ 「完了」: the mark commands are free again
+    const QStringList saved = s.form.SavedMemberLines;
+    QCOMPARE(groupsteps::namesOf(saved), groupsteps::namesOf(roster));
+    if (command == 75) s.form.Label75Click();
+    if (command == 76) s.form.Label76Click();
+    if (command == 77) s.form.Label77Click();
+    s.form.Label45Click(); // group tab B: the list shows group B's lines only
+    const QStringList groupLines = s.form.MemberLines;
+    s.platform.takeBoxes();
+
+    if (command == 9) s.form.N9Click();
+    else if (command == 10) s.form.N10Click();
+    else s.form.clickMemberList(0);
+
+    QCOMPARE(s.platform.boxes.size(), size_t(1));
+    QCOMPARE_BOX(s.platform.boxes.back(), u"「組み合わせ」を押してメンバー一覧表に戻してから設定して下さい"_s,
+                 u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
+    QCOMPARE(s.form.SavedMemberLines, saved);
+    QCOMPARE(s.form.MemberLines, groupLines);
+
+    s.form.Label42Click(); // back to the whole roster: the marks can be set again
+    s.form.N10Click();
+    QCOMPARE(s.form.SavedMemberLines.size(), roster.size());
+    QCOMPARE(s.form.PlayCount, 0);
 }
 
 void MemberList::pasteModeClickPicksThePlayer()

@@ -1,6 +1,7 @@
 // The screen tabs: what each shows, what entering the registration screen throws
 // away, and the refusals while a combination is in progress.
-#include "support/Scenario.h"
+#include "support/GroupingSteps.h"
+#include "support/RosterSteps.h"
 
 using namespace Qt::StringLiterals;
 
@@ -21,9 +22,11 @@ private slots:
     void menusRemindWhileCombining_data();
     void menusRemindWhileCombining();
     void registrationScreenKeepsRosterAndMarksButDropsTheCombination();
+    void registrationScreenListsTheWholeRosterAfterAGroupTab();
     void registrationScreenShowsItsAreas();
     void tablesScreenShowsTheTableCommands();
     void combinationTabRestoresTheSavedRoster();
+    void divisionFieldsStayEditableAfterRedoAcrossTabs();
     void labelResetKinds();
 };
 
@@ -121,6 +124,28 @@ void Screens::registrationScreenKeepsRosterAndMarksButDropsTheCombination()
     QCOMPARE(s.form.control("Label37").text, u"貼り付け数   0"_s);
 }
 
+void Screens::registrationScreenListsTheWholeRosterAfterAGroupTab()
+{
+    Scenario s;
+    const QStringList roster = groupsteps::players(2, 2);
+    groupsteps::divide(s, roster, u"2"_s, u"1"_s);
+    s.form.Button10Click(); // おまかせ 「完了」
+    const QStringList saved = s.form.SavedMemberLines;
+    QCOMPARE(groupsteps::namesOf(saved), groupsteps::namesOf(roster));
+    s.form.Label45Click(); // group tab B: the list shows group B only
+    QCOMPARE(s.form.MemberCount(), 2);
+
+    s.form.Label40Click();
+    QCOMPARE(s.form.MemberLines, saved);
+    QCOMPARE(steps::namesInOrder(s), groupsteps::namesOf(roster));
+
+    // An edit made there keeps the rest of the roster.
+    s.form.Label6Click(); // 「一行削除」
+    s.platform.answer(IdYes);
+    s.form.clickMemberList(0);
+    QCOMPARE(s.form.SavedMemberLines, saved.mid(1));
+}
+
 void Screens::registrationScreenShowsItsAreas()
 {
     Scenario s;
@@ -170,6 +195,21 @@ void Screens::combinationTabRestoresTheSavedRoster()
     QCOMPARE(s.form.control("Label25").text, u"出場設定数   2"_s);
     QCOMPARE(s.form.control("Edit16").text, u"1"_s);
     QCOMPARE(s.form.control("Edit6").text, u"12"_s);
+}
+
+void Screens::divisionFieldsStayEditableAfterRedoAcrossTabs()
+{
+    Scenario s;
+    s.loadRoster(kRoster);
+    s.form.Button2Click(); // 「やり直し」 frees the two fields
+    s.form.Label64Click();
+    s.form.Label42Click(); // the tab proposes numbers again but leaves the fields free
+    QVERIFY(!s.form.control("Edit16").readOnly);
+    QVERIFY(!s.form.control("Edit6").readOnly);
+    QCOMPARE(s.form.control("Edit16").text, u"1"_s);
+    s.form.Label40Click(); // the registration screen locks them again
+    QVERIFY(s.form.control("Edit16").readOnly);
+    QVERIFY(s.form.control("Edit6").readOnly);
 }
 
 void Screens::labelResetKinds()
