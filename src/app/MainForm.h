@@ -65,7 +65,6 @@ public:
     void Label40Click(); // tab 「メンバー登録」
     void Label42Click(); // tab 「組み合わせ」
     void Label64Click(); // tab 「作表と印刷」
-    void Label54Click(); // tab 「得点入力」
     void BtnClr(int kind);
     void remindCombining();   // the box "「完了」又は「やり直し」を押して下さい"
     void colourScreenTabs(const char *current);

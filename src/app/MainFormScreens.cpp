@@ -183,12 +183,3 @@ void TMainForm::Label64Click() // tab 「作表と印刷」
     TableMode = 0;
     TitleShift = 6 * cp932::byteLength(control("Edit7").text);
 }
-
-void TMainForm::Label54Click() // tab 「得点入力」
-{
-    // The score-entry screen refuses to open while a combination is in progress.
-    if (Combining) {
-        remindCombining();
-        return;
-    }
-}
