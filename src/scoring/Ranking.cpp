@@ -1,0 +1,87 @@
+#include "scoring/Ranking.h"
+
+#include "text/CommaText.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace scoring {
+
+namespace {
+
+std::optional<int> figure(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+const QString &groupLetter(int g)
+{
+    static const QString letters[GroupsMax] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+    return letters[g];
+}
+
+} // namespace
+
+std::optional<QString> RankKey(const ScoreSlot &slot, RankOptions options)
+{
+    const auto one = figure(slot.OneStrokes);
+    const auto two = figure(slot.TwoStrokes);
+    const auto total = figure(slot.Total);
+    if (!one || !two || !total) return std::nullopt;
+    const qint64 c1 = options.oneStrokes ? *one : 0;
+    const qint64 c2 = options.twoStrokes ? *two : 0;
+    const qint64 key = 1000000 + qint64(*total) * 10000 + (99 - c1) * 100 + (99 - c2);
+    return QString::number(key);
+}
+
+QString RankingError::message() const
+{
+    return u"%1グループ %2組 %3番の得点が数字ではありません。得点を入力し直して下さい"_s.arg(groupLetter(group))
+        .arg(party + 1)
+        .arg(slot + 1);
+}
+
+void insertSorted(QStringList &list, const QString &record)
+{
+    const auto at = std::upper_bound(list.begin(), list.end(), record, [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    list.insert(at, record);
+}
+
+Ranking rankPlayers(const ScoreSlotArray &records, const SlotTextArray &slotTexts, RankOptions options)
+{
+    Ranking ranking;
+    for (int g = 0; g < GroupsMax; ++g) {
+        for (int p = 0; p < PartiesMax; ++p) {
+            for (int s = 0; s < SlotsMax; ++s) {
+                const ScoreSlot &slot = records[g][p][s];
+                if (slot.Entries.isEmpty() || slot.Entries == u"0"_s) break;
+                const auto key = RankKey(slot, options);
+                if (!key) {
+                    ranking.RankList.clear();
+                    ranking.error = RankingError{g, p, s};
+                    return ranking;
+                }
+                const QStringList nameAndTeam = commatext::split(slotTexts[g][p][s]);
+                const QString name = nameAndTeam.value(0);
+                const QString team = nameAndTeam.value(1);
+                insertSorted(ranking.RankList, commatext::join({*key, slot.OneStrokes, slot.TwoStrokes, slot.Total,
+                                                                name, team}));
+            }
+        }
+    }
+    return ranking;
+}
+
+RankedPlayer splitRecord(const QString &record)
+{
+    const QStringList f = commatext::split(record);
+    return RankedPlayer{f.value(0), f.value(1), f.value(2), f.value(3), f.value(4), f.value(5)};
+}
+
+} // namespace scoring

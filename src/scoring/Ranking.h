@@ -1,0 +1,57 @@
+#pragma once
+// The ranking of the result table: every player with entries, over all four groups,
+// ordered by total strokes, then by more one-stroke holes, then by more two-stroke holes.
+
+#include "scoring/ScoreSlots.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace scoring {
+
+// Which counts take part in the order (the result table's two check boxes).
+struct RankOptions {
+    bool oneStrokes = true; // 一打を順位判定に含める
+    bool twoStrokes = true; // 二打を順位判定に含める
+};
+
+// 1000000 + total × 10000 + (99 − one-stroke holes) × 100 + (99 − two-stroke holes),
+// as decimal text; a count left out of the order counts as 0. Nothing when a figure is
+// not a whole number.
+std::optional<QString> RankKey(const ScoreSlot &slot, RankOptions options);
+
+// One place that could not be ranked because a figure is not a whole number.
+struct RankingError {
+    int group = 0; // 0..3
+    int party = 0; // 0..11
+    int slot = 0;  // 0..7
+    QString message() const;
+};
+
+struct Ranking {
+    // "RankKey,OneStrokes,TwoStrokes,Total,name,team" in ascending case-insensitive
+    // text order; record k has rank k + 1.
+    QStringList RankList;
+    std::optional<RankingError> error;
+};
+
+// Walks groups A..D, parties 1..12, slots 1..8; a slot whose entry count is "0" or empty
+// ends its party. Equal records keep the order in which they were met.
+Ranking rankPlayers(const ScoreSlotArray &records, const SlotTextArray &slotTexts, RankOptions options);
+
+// Inserts a record at its sorted place, after any equal one.
+void insertSorted(QStringList &list, const QString &record);
+
+// The fields of one record: key, one-stroke, two-stroke, total, name, team.
+struct RankedPlayer {
+    QString key;
+    QString oneStrokes;
+    QString twoStrokes;
+    QString total;
+    QString name;
+    QString team;
+};
+RankedPlayer splitRecord(const QString &record);
+
+} // namespace scoring
