@@ -1,0 +1,73 @@
+#include "scoring/ScoreEntry.h"
+
+#include "grouping/WholeNumber.h"
+
+using namespace Qt::StringLiterals;
+
+namespace scoring {
+
+namespace {
+
+// A stored sum: the empty text of start-up counts as zero.
+std::optional<qint64> storedSum(const QString &text)
+{
+    if (text.isEmpty()) return 0;
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+QString EntryError::fieldName() const
+{
+    switch (field) {
+    case EntryField::OneStrokes: return u"１打"_s;
+    case EntryField::TwoStrokes: return u"２打"_s;
+    case EntryField::Total: break;
+    }
+    return u"合計"_s;
+}
+
+QString EntryError::message() const { return fieldName() + u"には数字を入力して下さい"_s; }
+
+EntryResult addEntry(const ScoreSlot &record, const QString &oneStrokes, const QString &twoStrokes,
+                     const QString &total)
+{
+    const auto one = grouping::wholeNumber(oneStrokes);
+    if (!one) return {record, EntryError{EntryField::OneStrokes}};
+    const auto two = grouping::wholeNumber(twoStrokes);
+    if (!two) return {record, EntryError{EntryField::TwoStrokes}};
+    const auto strokes = grouping::wholeNumber(total);
+    if (!strokes) return {record, EntryError{EntryField::Total}};
+
+    // A stored text that is not a number was never written by an entry; it counts as
+    // the field it stands in, so the entry is refused rather than added to garbage.
+    const auto sumOne = storedSum(record.OneStrokes);
+    if (!sumOne) return {record, EntryError{EntryField::OneStrokes}};
+    const auto sumTwo = storedSum(record.TwoStrokes);
+    if (!sumTwo) return {record, EntryError{EntryField::TwoStrokes}};
+    const auto sumTotal = storedSum(record.Total);
+    if (!sumTotal) return {record, EntryError{EntryField::Total}};
+    const auto entries = storedSum(record.Entries);
+    if (!entries) return {record, EntryError{EntryField::Total}};
+
+    ScoreSlot next;
+    next.OneStrokes = QString::number(*sumOne + *one);
+    next.TwoStrokes = QString::number(*sumTwo + *two);
+    next.Total = QString::number(*sumTotal + *strokes);
+    next.Entries = QString::number(*entries + 1);
+    next.Summary = next.OneStrokes + u',' + next.TwoStrokes + u',' + next.Total;
+    return {next, std::nullopt};
+}
+
+QString cellText(const ScoreSlot &record, bool blankAfterParenthesis)
+{
+    QString text = u'(' + record.Entries + u')';
+    if (blankAfterParenthesis) text += u' ';
+    text += record.Entries == u"0"_s ? u"#"_s : record.Summary;
+    return text;
+}
+
+} // namespace scoring

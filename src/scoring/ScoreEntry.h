@@ -1,0 +1,36 @@
+#pragma once
+// Adding one confirmed entry (１打, ２打, 合計) to the record of a place, and the text a
+// cell of the score-entry table shows for a record.
+
+#include "scoring/ScoreSlots.h"
+
+#include <QString>
+#include <optional>
+
+namespace scoring {
+
+enum class EntryField { OneStrokes, TwoStrokes, Total };
+
+// The entry field whose text is not a whole number.
+struct EntryError {
+    EntryField field = EntryField::Total;
+    QString fieldName() const; // "１打", "２打" or "合計"
+    QString message() const;   // "１打には数字を入力して下さい" …
+};
+
+struct EntryResult {
+    ScoreSlot slot;                  // the record with the entry added (unchanged on error)
+    std::optional<EntryError> error; // set when nothing was added
+};
+
+// Adds the three figures to the running sums, counts the entry and rebuilds the summary.
+// Each figure is a whole number of half- or full-width digits; a record that still holds
+// the empty texts of start-up counts as zeros. Either the whole entry is added or none.
+EntryResult addEntry(const ScoreSlot &record, const QString &oneStrokes, const QString &twoStrokes,
+                     const QString &total);
+
+// "(" Entries ")" then "#" when no entry is counted, otherwise the summary; group C puts a
+// blank after the parenthesis. A record of start-up shows "()".
+QString cellText(const ScoreSlot &record, bool blankAfterParenthesis = false);
+
+} // namespace scoring
