@@ -9,7 +9,7 @@
 
 class Canvas;
 
-enum class MsgIcon { None, Information, Warning, Error };
+enum class MsgIcon { None, Information, Question, Warning, Error };
 enum class MsgButtons { Ok, YesNo };
 
 // What a message box returns (the values Windows uses).
@@ -37,8 +37,9 @@ public:
 
     virtual SettingsStore &settings() = 0;
 
-    // Asks the desktop to open a document shipped beside the program; failures are not reported.
-    virtual void openDocument(const QString &name) = 0;
+    // Asks the desktop to open a document shipped beside the program; false when the
+    // document is missing or no program could be started to show it.
+    virtual bool openDocument(const QString &name) = 0;
 
     virtual QDateTime now() = 0;
 
