@@ -170,7 +170,7 @@ void TMainForm::buildControls()
     control("Edit18").colour = colours::Yellow;
     control("Edit18").visible = false;
     add("GroupNameHint", K::Label,
-        u"名前を入れたら、メニュー「グループ名変更」で「Aグループを変える」～「Dグループを変える」を選んで下さい。"_s);
+        u"名前を入れたら、メニューの「グループ名変更」で\n「Aグループを変える」～「Dグループを変える」を選んで下さい。"_s);
     control("GroupNameHint").visible = false;
 
     // Menu entries
