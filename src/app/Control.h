@@ -2,6 +2,8 @@
 // A named control of the window as data: the form sets these, the GUI copies them
 // into its widgets after every command, and tests read them.
 
+#include "app/AppLayer.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>

@@ -3,6 +3,7 @@
 // named control, and every command as a public method. The Qt front end forwards
 // clicks and keys here and copies the controls back into its widgets.
 
+#include "app/AppLayer.h"
 #include "app/Control.h"
 #include "app/Platform.h"
 #include "app/ScreenAreas.h"

@@ -2,6 +2,8 @@
 // The form's only way to the outside world: message boxes, the settings store,
 // the shell, the clock, the pictures it draws on, the about box and the window.
 
+#include "app/AppLayer.h"
+
 #include <QDateTime>
 #include <QSize>
 #include <QString>

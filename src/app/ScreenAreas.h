@@ -7,6 +7,8 @@
 // in MainFormScreens.cpp; a control that only some screens show is added to
 // screenAreaNames() and to the views that show it.
 
+#include "app/AppLayer.h"
+
 #include <vector>
 
 struct ScreenAreas {

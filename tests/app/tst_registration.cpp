@@ -50,6 +50,9 @@ void boxIs(Scenario &s, const QString &text, const QString &caption, MsgIcon ico
 
 void Registration::registeringAppendsTheLine()
 {
+    // The tests' roster lines are the lines registration writes.
+    QCOMPARE(rosterLine(kHanako.name).team(kHanako.team).woman().born(u"昭和"_s, 30, 5, 1).text(), kHanakoLine);
+
     Scenario s;
     s.form.Label40Click();
     s.form.Label3Click();
@@ -270,8 +273,9 @@ void Registration::correctionLoadsTheFormAndKeepsMarksAndAge()
 {
     Scenario s;
     s.form.N37Click();
-    s.loadRoster({u"甲,A会,男,昭和,10,10,10,0,off,off,off,,"_s, u"乙,B会,女性,平成,3,4,5,35,on,a,off,"_s,
-                  u"丙,C会,男,西暦,1,2,3,77,on,off,off,,"_s});
+    s.loadRoster({rosterLine(u"甲"_s).team(u"A会"_s),
+                  u"乙,B会,女性,平成,3,4,5,35,on,a,off,"_s, // as rebuilt, no twelfth field
+                  rosterLine(u"丙"_s).team(u"C会"_s).born(u"西暦"_s, 1, 2, 3).age(77).plays()});
     s.form.Label40Click();
     s.form.Label4Click();
     s.form.clickMemberList(1);

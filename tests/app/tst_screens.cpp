@@ -7,9 +7,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QStringList kRoster{
-    u"山田,緑会,男,昭和,10,10,10,0,on,off,off,,"_s,
-    u"川上,緑会,女,昭和,20,1,1,0,on,a,off,,"_s,
-    u"森,青空会,男,平成,3,3,3,0,off,off,off,,"_s,
+    rosterLine(u"山田"_s).plays(),
+    rosterLine(u"川上"_s).woman().born(u"昭和"_s, 20, 1, 1).plays().leader(u"a"_s),
+    rosterLine(u"森"_s).team(u"青空会"_s).born(u"平成"_s, 3, 3, 3),
 };
 } // namespace
 
