@@ -120,9 +120,12 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
         if (auto *label = qobject_cast<QLabel *>(w)) {
             // Labels that act as buttons show their caption centred, without the padding blanks.
             const bool button = look == Look::Tab || look == Look::Command;
-            setLabelText(label, button ? c.text.trimmed() : c.text);
-            if (look == Look::Tab)
+            const QString caption = button ? c.text.trimmed() : c.text;
+            if (look == Look::Tab && label->text() != caption) {
+                label->setText(caption);
                 fitTabFont(label, placeIt->fontPixels > 0 ? placeIt->fontPixels : MainWindow::TabFontPixels);
+            }
+            setLabelText(label, caption);
             const QColor fill = background.isValid() ? background : button ? colours::ButtonFace : QColor();
             label->setAutoFillBackground(fill.isValid());
             setColours(label, QPalette::Window, fill, QPalette::WindowText, font);
