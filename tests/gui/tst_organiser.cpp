@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +25,7 @@ private slots:
     void groupNameFieldHasItsHintBesideIt();
     void lockedFieldsLookLockedAndSaySo();
     void renamedGroupTabShowsTheWholeName();
+    void listScrollsAsFarAsTheFormSays();
 };
 
 namespace {
@@ -195,6 +198,20 @@ void OrganiserTest::renamedGroupTabShowsTheWholeName()
     commitInput(w.widget("Edit18"), u"A"_s);
     w.window->menuEntry(u"A2"_s)->trigger();
     QCOMPARE(tabA->font().pixelSize(), usual);
+}
+
+void OrganiserTest::listScrollsAsFarAsTheFormSays()
+{
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    auto *list = w.widgetAs<QScrollArea>("ScrollBox1");
+    QScrollBar *bar = list->verticalScrollBar();
+    // The last row the list really scrolls to is the form's last top row, 279.
+    QCOMPARE(bar->maximum() / w.form().RowHeight, w.form().lastListTopRow());
+    QCOMPARE(bar->maximum() % w.form().RowHeight, 0);
+    w.form().scrollListTo(1000);
+    w.window->refresh();
+    QCOMPARE(bar->value(), bar->maximum());
 }
 
 QTEST_MAIN(OrganiserTest)
