@@ -42,7 +42,7 @@ const std::vector<const char *> &names()
     return all;
 }
 
-//                                   shown                                              kept
+// Each view: the names it shows, then the names it leaves to the screen's own commands.
 const ScreenAreas Registration{{"Panel1", "Image1", "Label5", "Label6",                 // member list, edits
                                 "Panel2", "Button6",                                    // form
                                 "Panel5", "Label25", "Label9", "Label37",               // counts
@@ -65,10 +65,9 @@ void TMainForm::showScreenAreas(const ScreenAreas &view)
     auto listed = [](const std::vector<const char *> &names, const char *name) {
         return std::any_of(names.begin(), names.end(), [name](const char *n) { return qstrcmp(n, name) == 0; });
     };
-    for (const char *name : screenareas::names()) {
-        if (listed(view.kept, name)) continue;
-        control(name).visible = listed(view.shown, name);
-    }
+    for (const char *name : screenareas::names())
+        if (!listed(view.kept, name) && !listed(view.shown, name)) control(name).visible = false;
+    for (const char *name : view.shown) control(name).visible = true;
 }
 
 void TMainForm::colourScreenTabs(const char *current)

@@ -3,6 +3,8 @@
 #include "support/GroupingSteps.h"
 #include "support/RosterSteps.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -30,6 +32,7 @@ private slots:
     void labelResetKinds();
     void everyScreenLooksTheSameWhateverCameBefore_data();
     void everyScreenLooksTheSameWhateverCameBefore();
+    void whatAScreenShowsAnotherCanHide();
     void divisionFieldsLookReadOnly();
 };
 
@@ -326,6 +329,19 @@ void Screens::everyScreenLooksTheSameWhateverCameBefore()
     const ScreenLook look = lookOf(tab);
     for (const char *name : look.shown) QVERIFY2(s.form.control(name).visible, name);
     for (const char *name : look.hidden) QVERIFY2(!s.form.control(name).visible, name);
+}
+
+void Screens::whatAScreenShowsAnotherCanHide()
+{
+    const auto &all = screenareas::names();
+    Scenario s;
+    for (const ScreenAreas *view : {&screenareas::Registration, &screenareas::Combination, &screenareas::Tables}) {
+        for (const char *name : view->shown) {
+            QVERIFY2(std::any_of(all.begin(), all.end(), [name](const char *n) { return qstrcmp(n, name) == 0; }),
+                     name);
+            QVERIFY2(s.form.hasControl(QString::fromLatin1(name)), name);
+        }
+    }
 }
 
 void Screens::divisionFieldsLookReadOnly()
