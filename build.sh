@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and then runs the program or its tests.
-#   ./build.sh run    install what is missing (as root), build, start くみっとEX
-#   ./build.sh test   install what is missing (as root), build, run every test headless
+#   ./build.sh run    install what is missing (as root), build optimised in build-release/, start くみっとEX
+#   ./build.sh test   install what is missing (as root), build for debugging in build/, run every test headless
+# Each command keeps its own build folder, so switching between them rebuilds nothing.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -25,23 +26,25 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
 fi
 
-werror=OFF
-[ "${CI:-}" = true ] && werror=ON
-if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DKMTX_WERROR=$werror >/dev/null
-fi
-cmake --build build --parallel "$(nproc)"
-
 case "$mode" in
-run)
-    exec ./build/kmtx
-    ;;
-test)
-    cd build
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
-    ;;
+run) dir=build-release type=RelWithDebInfo ;;
+test) dir=build type=Debug ;;
 *)
     echo "usage: $0 run|test" >&2
     exit 2
     ;;
 esac
+
+werror=OFF
+[ "${CI:-}" = true ] && werror=ON
+if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=$type -DKMTX_WERROR=$werror >/dev/null
+fi
+
+if [ "$mode" = run ]; then
+    cmake --build "$dir" --parallel "$(nproc)" --target kmtx
+    exec "./$dir/kmtx"
+fi
+cmake --build "$dir" --parallel "$(nproc)"
+cd "$dir"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"

@@ -2,6 +2,8 @@
 // A named control of the window as data: the form sets these, the GUI copies them
 // into its widgets after every command, and tests read them.
 
+#include "app/AppLayer.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -19,6 +21,7 @@ inline const QColor Teal{0, 128, 128};
 inline const QColor MoneyGreen{192, 220, 192};
 inline const QColor InactiveCaption{191, 205, 219};
 inline const QColor Dimmed{128, 128, 128};
+inline const QColor ReadOnly{212, 208, 200}; // a field that cannot be typed into
 } // namespace colours
 
 struct Control {
@@ -35,4 +38,7 @@ struct Control {
     int itemIndex = -1;     // selected entry, -1 for none
     int maxBytes = 0;       // text fields: limit in code page 932 bytes, 0 for none
     int maxChars = 0;       // text fields: limit in characters, 0 for none
+    QString toolTip;        // shown when the pointer rests on the control
+
+    bool operator==(const Control &) const = default;
 };

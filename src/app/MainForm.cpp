@@ -80,6 +80,12 @@ void TMainForm::clickField(const QString &field)
     else if (field == u"Edit6"_s) Edit6Click();
 }
 
+void TMainForm::pressEnter(const QString &name)
+{
+    // Enter in 氏名 or on 実行 registers, as 実行 does.
+    if (name == u"Edit1"_s || name == u"Button6"_s) Button6Click();
+}
+
 void TMainForm::chooseItem(const char *list, int index)
 {
     Control &c = control(list);
@@ -98,10 +104,17 @@ void TMainForm::remindCombining()
                         MsgButtons::Ok);
 }
 
+int TMainForm::lastListTopRow() const
+{
+    // The list picture holds ListRows rules (one more than the rows); the view shows 21 rows.
+    const int pictureHeight = (ListRows - 1) * RowHeight + 1;
+    const int viewHeight = ListVisibleRows * RowHeight + 1;
+    return RowHeight > 0 ? std::max(0, (pictureHeight - viewHeight) / RowHeight) : 0;
+}
+
 void TMainForm::scrollListTo(int topRow)
 {
-    const int visibleRows = 21;
-    ListTopRow = std::clamp(topRow, 0, std::max(0, ListRows - visibleRows));
+    ListTopRow = std::clamp(topRow, 0, lastListTopRow());
     ++ListScrollSerial;
 }
 

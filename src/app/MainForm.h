@@ -3,8 +3,10 @@
 // named control, and every command as a public method. The Qt front end forwards
 // clicks and keys here and copies the controls back into its widgets.
 
+#include "app/AppLayer.h"
 #include "app/Control.h"
 #include "app/Platform.h"
+#include "app/ScreenAreas.h"
 #include "roster/Member.h"
 #include "scoring/ScoreSlots.h"
 #include "text/Random.h"
@@ -42,6 +44,8 @@ public:
     QString typeInto(const char *field, const QString &text) { return typeInto(QString::fromLatin1(field), text); }
     // A mouse click into a text field (some fields empty themselves).
     void clickField(const QString &field);
+    // Enter pressed in a text field, or on a focused button (the control's name).
+    void pressEnter(const QString &name);
     // Choosing an entry of a selection list.
     void chooseItem(const char *list, int index);
     // A click on the member list (list coordinates) and on row r of it.
@@ -68,6 +72,7 @@ public:
     void BtnClr(int kind);
     void remindCombining();   // the box "「完了」又は「やり直し」を押して下さい"
     void colourScreenTabs(const char *current);
+    void showScreenAreas(const ScreenAreas &view); // the areas and controls of one screen
 
     // ---- Registration and list edits -------------------------------------------
     void Label3Click();  // 「新規登録」
@@ -94,6 +99,8 @@ public:
     void setListHeader(const QString &column5, const QString &column6);
     void drawListHeader();
     void scrollListTo(int topRow);
+    int lastListTopRow() const;  // the last row the list can scroll to the top
+    static constexpr int ListVisibleRows = 21;
     void Label75Click(); // 「出場設定」
     void Label76Click(); // 「リーダ設定」
     void Label77Click(); // 「設定取消」
@@ -131,6 +138,7 @@ public:
     // refused with a box naming the field.
     bool readDivisionField(const char *field, int &value);
     static int kumiLineY(int line); // the y of line `line` (0-based) of a party panel
+    void lockDivisionFields(bool locked); // グループ数 and 一グループの組数 read-only or editable
 
     // ---- Score records ----------------------------------------------------------
     void TokutenClr(int kind);
@@ -201,6 +209,7 @@ public:
     void C2Click();
     void D2Click();
     void renameGroup(int g);
+    void showGroupNameEntry(bool shown); // Edit18 and the hint beside it
     void N2Click();  // … 終了
     void N39Click(); // ファイル › システムファイルを削除
     void N11Click(); // ファイル › 閉じる

@@ -67,7 +67,7 @@ void TMainForm::Button1Click() // おまかせ 「開始」
     control("Label10").text = u"メンバー一覧表"_s;
 
     setEnabled({"Button1", "Label78", "Label79", "Button4"}, false);
-    control("Edit16").readOnly = control("Edit6").readOnly = true;
+    lockDivisionFields(true);
     control("Button10").enabled = true;
     control("Label26").fontColour = colours::Dimmed;
     control("Label23").fontColour = colours::Yellow;
@@ -263,7 +263,7 @@ void TMainForm::DivideKumi()
 void TMainForm::Button10Click() // おまかせ 「完了」
 {
     endCombinationControls(*this);
-    control("Edit16").readOnly = control("Edit6").readOnly = true;
+    lockDivisionFields(true);
     setEnabled({"Button1", "Button4"}, false);
     showWholeRosterAgain(false);
 }
@@ -287,7 +287,7 @@ void TMainForm::showWholeRosterAgain(bool showPasteCount)
 void TMainForm::Button2Click() // 「やり直し」
 {
     endCombinationControls(*this);
-    control("Edit16").readOnly = control("Edit6").readOnly = false;
+    lockDivisionFields(false);
     setEnabled({"Button1", "Button4"}, true);
     ClrAll();
     MemberLines = SavedMemberLines;

@@ -99,7 +99,7 @@ void TMainForm::buildControls()
     add("Edit6", K::Edit, u"0"_s);
     control("Edit6").maxChars = 2;
     // Read-only until やり直し; the division runs with the proposed numbers until then.
-    for (const char *f : {"Edit16", "Edit6"}) control(f).readOnly = true;
+    lockDivisionFields(true);
     add("Button1", K::Button, u"開　始"_s);
     add("Button10", K::Button, u"完　了"_s);
     for (const char *t : {"Label26", "Label23"}) control(t).fontColour = colours::Yellow;
@@ -169,6 +169,9 @@ void TMainForm::buildControls()
     control("Edit18").maxBytes = 10;
     control("Edit18").colour = colours::Yellow;
     control("Edit18").visible = false;
+    add("GroupNameHint", K::Label,
+        u"名前を入れたら、メニューの「グループ名変更」で\n「Aグループを変える」～「Dグループを変える」を選んで下さい。"_s);
+    control("GroupNameHint").visible = false;
 
     // Menu entries
     const std::pair<const char *, QString> menu[] = {

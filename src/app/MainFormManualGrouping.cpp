@@ -107,7 +107,7 @@ void TMainForm::Button4Click() // 自分で 「開始」
     setEnabled({"Button4", "Button1"}, false);
     setEnabled({"Button9", "Label78", "Label79"}, true);
     control("Label23").fontColour = colours::White;
-    control("Edit6").readOnly = control("Edit16").readOnly = true;
+    lockDivisionFields(true);
 }
 
 void TMainForm::Label78Click() // 「貼り付け →」
@@ -198,7 +198,7 @@ void TMainForm::Button9Click() // 自分で 「完了」
     for (const char *heading : {"Label23", "Label26"}) control(heading).fontColour = colours::Yellow;
     setEnabled({"Label75", "Label76", "Label77"}, true);
     setEnabled({"Label78", "Label79", "Button4", "Button1", "Button9"}, false);
-    control("Edit6").readOnly = control("Edit16").readOnly = true;
+    lockDivisionFields(true);
     BtnClr(0);
     ImgDsEnab();
     showWholeRosterAgain(true);

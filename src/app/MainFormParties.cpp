@@ -135,6 +135,17 @@ void TMainForm::GKOver()
     }
 }
 
+void TMainForm::lockDivisionFields(bool locked)
+{
+    // A locked field looks locked and says how to unlock it.
+    for (const char *name : {"Edit16", "Edit6"}) {
+        Control &field = control(name);
+        field.readOnly = locked;
+        field.colour = locked ? colours::ReadOnly : QColor();
+        field.toolTip = locked ? u"「やり直し」を押すと変更できます"_s : QString();
+    }
+}
+
 void TMainForm::Edit16Change() // グループ数 changed
 {
     Control &field = control("Edit16");
@@ -152,8 +163,9 @@ void TMainForm::Edit16Click() // click into グループ数
 
 void TMainForm::Edit6Click() // click into 一グループの組数
 {
+    // The pressed-in tool labels are released even while the field is read-only.
+    BtnClr(0);
     Control &field = control("Edit6");
     if (field.readOnly) return;
-    BtnClr(0);
     field.text.clear();
 }

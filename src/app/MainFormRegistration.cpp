@@ -74,6 +74,12 @@ void TMainForm::Label3Click() // 「新規登録」
         EditMode = 0;
         return;
     }
+    // A listed roster is thrown away only when the user says so.
+    const qsizetype listed = std::max(MemberLines.size(), SavedMemberLines.size());
+    if (listed > 0 &&
+        platform.messageBox(u"一覧表の%1名のメンバーを破棄して、新しくメンバー登録を始めますか"_s.arg(listed),
+                            u"新規登録"_s, MsgIcon::Question, MsgButtons::YesNo) != IdYes)
+        return;
     setRegistrationSelector("Label3");
     MemberLines.clear();
     SavedMemberLines.clear();
@@ -159,6 +165,7 @@ void TMainForm::Button6Click() // 「実行」
         }
         MemberLines << roster::registeredLine(name, team, sex, era, year, month, day);
         control("Edit1").text.clear();
+        FocusRequest = u"Edit1"_s; // the next member is typed at once
         SavedMemberLines = MemberLines;
         Bunkatu();
         scrollListTo(std::max(0, MemberCount() - 10));

@@ -1,18 +1,74 @@
 // The four screen tabs and the reset of the pressed-in command labels.
 #include "app/MainForm.h"
 
+#include "app/ScreenAreas.h"
 #include "text/Cp932.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 const std::initializer_list<const char *> kGroupTabs{"Label44", "Label45", "Label46", "Label47"};
-const std::initializer_list<const char *> kPageSelector{"Label7", "Edit19", "UpDown1"};
-const std::initializer_list<const char *> kTableImages{"Image4", "Image23", "Image28", "Image29", "ScrollBox2"};
-const std::initializer_list<const char *> kScoreEntry{"Edit3",   "Edit4",   "Edit5",   "Label55",
-                                                      "Label57", "Label58", "Label59", "Label74"};
 const std::initializer_list<const char *> kRegistrationLabels{"Label3", "Label4", "Label84"};
 } // namespace
+
+// ---- What each screen shows ------------------------------------------------------------
+
+namespace screenareas {
+
+const std::vector<const char *> &names()
+{
+    static const std::vector<const char *> all{
+        // member list area: the list, its edits (メンバー登録) and its marks (組み合わせ)
+        "Panel1", "Image1", "Label5", "Label6", "Label22", "Label75", "Label76", "Label77",
+        // registration form with 実行
+        "Panel2", "Button6",
+        // count line with やり直し
+        "Panel5", "Label25", "Label9", "Label37", "Button2",
+        // screen tabs, group tabs, party board
+        "Panel6", "Panel8", "Panel9",
+        // the two combination boxes with their 完了 buttons
+        "Panel3", "Button9", "Panel4", "Button10",
+        // table commands, tournament particulars, page selector and 設定
+        "GroupBox1", "Panel10", "Label7", "Edit19", "UpDown1", "Button7",
+        // table pictures
+        "Image4", "Image23", "Image28", "Image29", "ScrollBox2",
+        // swapping players on the combination table
+        "Label1", "Button3", "Button5",
+        // score entry and the ranking options
+        "Edit3", "Edit4", "Edit5", "Label55", "Label57", "Label58", "Label59", "Label74", "Label2",
+        "CheckBox1", "CheckBox3"};
+    return all;
+}
+
+// Each view: the names it shows, then the names it leaves to the screen's own commands.
+const ScreenAreas Registration{{"Panel1", "Image1", "Label5", "Label6",                 // member list, edits
+                                "Panel2", "Button6",                                    // form
+                                "Panel5", "Label25", "Label9", "Label37",               // counts
+                                "Panel6"},                                              // screen tabs
+                               {"Label22"}};                                            // hint of an edit
+const ScreenAreas Combination{{"Panel1", "Image1", "Label75", "Label76", "Label77",     // member list, marks
+                               "Panel5", "Label25", "Label9", "Label37", "Button2",     // counts, やり直し
+                               "Panel6", "Panel8", "Panel9",                           // tabs, party board
+                               "Panel3", "Button9", "Panel4", "Button10"},             // combination boxes
+                              {}};
+const ScreenAreas Tables{{"Panel1", "Image1",                                          // member list
+                          "Panel6", "Panel8", "Panel9",                                // tabs, party board
+                          "GroupBox1"},                                                // table commands
+                         {}};
+
+} // namespace screenareas
+
+void TMainForm::showScreenAreas(const ScreenAreas &view)
+{
+    auto listed = [](const std::vector<const char *> &names, const char *name) {
+        return std::any_of(names.begin(), names.end(), [name](const char *n) { return qstrcmp(n, name) == 0; });
+    };
+    for (const char *name : screenareas::names())
+        if (!listed(view.kept, name) && !listed(view.shown, name)) control(name).visible = false;
+    for (const char *name : view.shown) control(name).visible = true;
+}
 
 void TMainForm::colourScreenTabs(const char *current)
 {
@@ -33,7 +89,9 @@ void TMainForm::BtnClr(int kind)
         EditMode = 0;
         break;
     case 1:
+        // An ended list edit leaves no empty hint strip over the list's headings.
         control("Label22").text.clear();
+        control("Label22").visible = false;
         setColour({"Label5", "Label6"}, colours::ButtonFace);
         MoveOn = DeleteOn = false;
         EditMode = 0;
@@ -57,14 +115,8 @@ void TMainForm::Label40Click() // tab 「メンバー登録」
     // A group tab may have left one group's lines in place; every edit here rebuilds the
     // saved roster from these lines, so the whole roster comes back first.
     MemberLines = SavedMemberLines;
-    setVisible({"Panel2", "Panel1", "Label5", "Label6", "Panel5", "Label9", "Panel6", "Button6"}, true);
-    setVisible({"Button2", "Button9", "Panel10", "Panel3", "Panel4", "Panel8", "Panel9", "GroupBox1", "Label75",
-                "Label76", "Label77", "CheckBox1", "CheckBox3", "Label2"},
-               false);
-    setVisible(kPageSelector, false);
-    setVisible(kTableImages, false);
-    setVisible(kScoreEntry, false);
-    for (const char *f : {"Edit16", "Edit6"}) control(f).readOnly = true;
+    showScreenAreas(screenareas::Registration);
+    lockDivisionFields(true);
 
     colourScreenTabs("Label40");
     setColour(kGroupTabs, colours::Cream);
@@ -116,19 +168,10 @@ void TMainForm::Label42Click() // tab 「組み合わせ」
     }
     MemberLines = SavedMemberLines;
 
-    setVisible({"Panel3", "Panel4", "Panel1", "Label75", "Label76", "Label77", "Image1", "Panel5", "Button2",
-                "Panel6", "Panel8", "Panel9"},
-               true);
+    showScreenAreas(screenareas::Combination);
     setEnabled({"Panel3", "Button2", "Panel8"}, true);
     setColour(kGroupTabs, colours::Cream);
-    setVisible({"Panel2", "Panel10", "GroupBox1", "Label5", "Label6", "Button6", "Button7", "Label1", "Label2",
-                "CheckBox1", "CheckBox3"},
-               false);
-    setVisible(kPageSelector, false);
-    setVisible(kTableImages, false);
-    setVisible(kScoreEntry, false);
     setEnabled({"Button4", "Button1"}, true);
-    setVisible({"Button9", "Button10"}, true);
     setEnabled({"Button9", "Button10", "Label78", "Label79"}, false);
 
     colourScreenTabs("Label42");
@@ -162,13 +205,8 @@ void TMainForm::Label64Click() // tab 「作表と印刷」
         remindCombining();
         return;
     }
-    // The combination boxes give way to the table commands, which take their place.
-    setVisible({"Panel5", "Panel10", "Panel3", "Panel4"}, false);
-    control("GroupBox1").visible = true;
-    setVisible(kTableImages, false);
-    setVisible(kScoreEntry, false);
-    setVisible(kPageSelector, false);
-    setVisible({"Button2", "Button7", "Button9", "Label1", "Label2", "CheckBox1", "CheckBox3"}, false);
+    // The combination boxes and the registration form give way to the table commands.
+    showScreenAreas(screenareas::Tables);
     setEnabled({"Label78", "Label79"}, false);
     for (const char *t : {"Label23", "Label26"}) control(t).fontColour = colours::White;
 

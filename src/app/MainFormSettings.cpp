@@ -60,10 +60,16 @@ void TMainForm::RegFSettei()
 
 void TMainForm::N24Click() // グループ名変更 › 新しい名称を入力
 {
-    Control &field = control("Edit18");
-    field.text.clear();
-    field.visible = true;
+    control("Edit18").text.clear();
+    showGroupNameEntry(true);
     FocusRequest = u"Edit18"_s;
+}
+
+void TMainForm::showGroupNameEntry(bool shown)
+{
+    // Beside the field, a hint tells how the typed name is applied.
+    control("Edit18").visible = shown;
+    control("GroupNameHint").visible = shown;
 }
 
 void TMainForm::renameGroup(int g)
@@ -71,7 +77,7 @@ void TMainForm::renameGroup(int g)
     PendingName[g] = control("Edit18").text;
     RenamePending[g] = true;
     RegFSettei();
-    control("Edit18").visible = false;
+    showGroupNameEntry(false);
     Hyou();
     RegFSettei();
 }
@@ -81,7 +87,7 @@ void TMainForm::B2Click() { renameGroup(1); } // Bグループを変える
 void TMainForm::C2Click() { renameGroup(2); } // Cグループを変える
 void TMainForm::D2Click() { renameGroup(3); } // Dグループを変える
 
-void TMainForm::N2Click() { control("Edit18").visible = false; } // グループ名変更 › 終了
+void TMainForm::N2Click() { showGroupNameEntry(false); } // グループ名変更 › 終了
 
 void TMainForm::N39Click() // ファイル › システムファイルを削除
 {
@@ -109,6 +115,13 @@ void TMainForm::N11Click() // ファイル › 閉じる
     if (confirmClose()) platform.closeMainWindow();
 }
 
-void TMainForm::N5Click() { platform.openDocument(u"KmtxHlp.html"_s); } // ヘルプ › ヘルプ
+void TMainForm::N5Click() // ヘルプ › ヘルプ
+{
+    const QString help = u"KmtxHlp.html"_s;
+    if (platform.openDocument(help)) return;
+    platform.messageBox(u"ヘルプファイル「%1」を開けませんでした。\n"
+                        u"プログラムと同じフォルダーにあるこのファイルを、ブラウザーで開いて下さい。"_s.arg(help),
+                        u"ヘルプ"_s, MsgIcon::Information, MsgButtons::Ok);
+}
 
 void TMainForm::N6Click() { platform.showAbout(); } // ヘルプ › バージョン情報

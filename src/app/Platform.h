@@ -2,6 +2,8 @@
 // The form's only way to the outside world: message boxes, the settings store,
 // the shell, the clock, the pictures it draws on, the about box and the window.
 
+#include "app/AppLayer.h"
+
 #include <QDateTime>
 #include <QSize>
 #include <QString>
@@ -9,7 +11,7 @@
 
 class Canvas;
 
-enum class MsgIcon { None, Information, Warning, Error };
+enum class MsgIcon { None, Information, Question, Warning, Error };
 enum class MsgButtons { Ok, YesNo };
 
 // What a message box returns (the values Windows uses).
@@ -37,8 +39,9 @@ public:
 
     virtual SettingsStore &settings() = 0;
 
-    // Asks the desktop to open a document shipped beside the program; failures are not reported.
-    virtual void openDocument(const QString &name) = 0;
+    // Asks the desktop to open a document shipped beside the program; false when the
+    // document is missing or no program could be started to show it.
+    virtual bool openDocument(const QString &name) = 0;
 
     virtual QDateTime now() = 0;
 

@@ -2,6 +2,8 @@
 
 #include "app/Control.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -232,6 +234,9 @@ std::vector<Place> build()
     topBand(t);
     // The group name field, shown at the top left over everything else.
     t.add(Look::TextField, u"Edit18"_s, {}, 6, 4, 120, 25).fontPixels = 15;
+    Place &hint = t.add(Look::Hint, u"GroupNameHint"_s, {}, 130, 1, 388, 32);
+    hint.fontPixels = 12;
+    hint.background = kHintYellow;
     return t.rows;
 }
 
@@ -241,6 +246,14 @@ const std::vector<Place> &layoutTable()
 {
     static const std::vector<Place> table = build();
     return table;
+}
+
+int layoutBottom()
+{
+    int bottom = 0;
+    for (const Place &p : layoutTable())
+        if (p.parent.isEmpty()) bottom = std::max(bottom, p.geometry.y() + p.geometry.height());
+    return bottom;
 }
 
 const Place *findPlace(const QString &name)

@@ -41,6 +41,9 @@ struct Place {
 // Every place, parents before their children and in stacking order, lowest first.
 const std::vector<Place> &layoutTable();
 
+// The lowest pixel row any area of the window's client area reaches, plus one.
+int layoutBottom();
+
 // The place of one name, or nullptr.
 const Place *findPlace(const QString &name);
 

@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -77,7 +78,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_form(m_platform
 
     buildWidgets();
     buildMenus();
-    setFixedSize(1020, 714);
+    setTabOrder();
+    // The window is as tall as its areas: with the title bar of a usual desktop it fits a
+    // 1024 × 768 screen above the task bar.
+    setFixedSize(1020, menuBar()->sizeHint().height() + layoutBottom() + BottomMargin);
     move(0, 0);
 
     m_about = new AboutBox(this);
@@ -235,7 +239,8 @@ QWidget *MainWindow::createControlWidget(const Place &place, QWidget *parent)
     }
     case Look::Button: {
         auto *button = new QPushButton(parent);
-        button->setAutoDefault(false);
+        // Enter on the focused 実行 registers, as a click does.
+        button->setAutoDefault(name == u"Button6"_s);
         connect(button, &QPushButton::clicked, this, [this, name] { runCommand(name); });
         return button;
     }
@@ -330,5 +335,15 @@ void MainWindow::connectField(QLineEdit *field, const QString &name)
     connect(field, &QLineEdit::textEdited, this, [this, name](const QString &text) {
         run([this, &name, &text] { m_form.typeInto(name, text); });
     });
+    connect(field, &QLineEdit::returnPressed, this, [this, name] { run([this, &name] { m_form.pressEnter(name); }); });
     field->installEventFilter(this);
+}
+
+void MainWindow::setTabOrder()
+{
+    // The registration form from top to bottom: チーム名, 氏名, 性別, 生年月日, 実行.
+    const char *const order[] = {"Edit2",     "Edit1",     "ComboBox1", "ComboBox2",
+                                 "ComboBox3", "ComboBox4", "ComboBox5", "Button6"};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(widget(QString::fromLatin1(order[i - 1])), widget(QString::fromLatin1(order[i])));
 }

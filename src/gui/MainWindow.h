@@ -44,6 +44,11 @@ public:
     // Copies every control of the form into its widget and repaints the pictures.
     void refresh();
 
+    // Free pixels below the lowest area of the window.
+    static constexpr int BottomMargin = 3;
+    // The usual font size of the tabs; a long group name gets a smaller one.
+    static constexpr int TabFontPixels = 13;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -59,6 +64,7 @@ private:
     void connectPicture(PictureView *picture, const QString &name);
     void connectField(QLineEdit *field, const QString &name);
     void buildMenus();
+    void setTabOrder();
     void addMenuNodes(QMenu *menu, const std::vector<MenuNode> &nodes);
     QAction *createEntry(const QString &name, QWidget *owner);
 

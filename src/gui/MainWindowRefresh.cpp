@@ -43,6 +43,17 @@ void setLabelText(QLabel *label, const QString &text)
     if (label->text() != text) label->setText(text);
 }
 
+// A tab shows its whole caption: the font shrinks until the caption fits.
+void fitTabFont(QLabel *tab, int usualPixels)
+{
+    QFont font = tab->font();
+    const int room = tab->contentsRect().width() - 2;
+    int pixels = usualPixels;
+    font.setPixelSize(pixels);
+    while (pixels > 7 && QFontMetrics(font).horizontalAdvance(tab->text()) > room) font.setPixelSize(--pixels);
+    if (font != tab->font()) tab->setFont(font);
+}
+
 void applyField(const Control &c, QLineEdit *field)
 {
     field->setReadOnly(c.readOnly);
@@ -93,6 +104,7 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
     const QColor font = c.fontColour.isValid() ? c.fontColour : defaultFont;
 
     if (w->isHidden() == c.visible) w->setHidden(!c.visible);
+    if (w->toolTip() != c.toolTip) w->setToolTip(c.toolTip);
     w->setEnabled(c.enabled && (!startsCommand(look) || commandOf(c.name) != nullptr));
 
     switch (look) {
@@ -108,7 +120,12 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
         if (auto *label = qobject_cast<QLabel *>(w)) {
             // Labels that act as buttons show their caption centred, without the padding blanks.
             const bool button = look == Look::Tab || look == Look::Command;
-            setLabelText(label, button ? c.text.trimmed() : c.text);
+            const QString caption = button ? c.text.trimmed() : c.text;
+            if (look == Look::Tab && label->text() != caption) {
+                label->setText(caption);
+                fitTabFont(label, placeIt->fontPixels > 0 ? placeIt->fontPixels : MainWindow::TabFontPixels);
+            }
+            setLabelText(label, caption);
             const QColor fill = background.isValid() ? background : button ? colours::ButtonFace : QColor();
             label->setAutoFillBackground(fill.isValid());
             setColours(label, QPalette::Window, fill, QPalette::WindowText, font);

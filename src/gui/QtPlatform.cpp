@@ -54,6 +54,7 @@ int QtPlatform::messageBox(const QString &text, const QString &caption, MsgIcon 
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
     case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
     case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
     }
@@ -74,12 +75,14 @@ QString QtPlatform::documentPath(const QString &name)
     return QDir::current().absoluteFilePath(name);
 }
 
-void QtPlatform::openDocument(const QString &name)
+bool QtPlatform::openDocument(const QString &name)
 {
-    // The document lives beside the program; a missing document or viewer is not reported.
-    const QUrl url = QUrl::fromLocalFile(documentPath(name));
-    if (openUrl) openUrl(url);
-    else QDesktopServices::openUrl(url);
+    // The document lives beside the program.
+    const QString path = documentPath(name);
+    if (!QFileInfo::exists(path)) return false;
+    const QUrl url = QUrl::fromLocalFile(path);
+    if (openUrl) return openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 Canvas &QtPlatform::picture(const QString &name, QSize size)

@@ -30,7 +30,7 @@ class QtPlatform : public Platform
 public:
     int messageBox(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons) override;
     SettingsStore &settings() override { return m_settings; }
-    void openDocument(const QString &name) override;
+    bool openDocument(const QString &name) override;
     QDateTime now() override { return QDateTime::currentDateTime(); }
     Canvas &picture(const QString &name, QSize size) override;
     void showAbout() override;
@@ -53,7 +53,7 @@ public:
     // would be handed to the desktop to open.
     std::function<int(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons)>
         answerBox;
-    std::function<void(const QUrl &url)> openUrl;
+    std::function<bool(const QUrl &url)> openUrl;
 
 private:
     QtSettingsStore m_settings;

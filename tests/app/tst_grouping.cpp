@@ -89,7 +89,10 @@ void Grouping::fieldClicks()
     s.form.Label75Click(); // 出場設定 pressed in
     s.form.clickField(field);
     QCOMPARE(s.form.control(field).text, editable ? QString() : before);
-    QCOMPARE(s.form.EditMode, editable && field == u"Edit6"_s ? 0 : 4);
+    // A click into 一グループの組数 releases the pressed-in labels even while it is read-only.
+    QCOMPARE(s.form.EditMode, field == u"Edit6"_s ? 0 : 4);
+    QCOMPARE(s.form.control("Label75").colour, field == u"Edit6"_s ? colours::ButtonFace : colours::Yellow);
+    QCOMPARE(s.form.PlayOn, field != u"Edit6"_s);
 }
 
 void Grouping::capacityCheck_data()

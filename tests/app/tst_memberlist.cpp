@@ -37,11 +37,11 @@ private slots:
 namespace {
 int rowY(int row) { return row * 28 + 7; }
 
-const QStringList kMarked{u"甲,A会,男,昭和,10,10,10,0,on,off,off,,"_s,  // player
-                          u"乙,B会,女,昭和,10,10,10,0,on,on,off,,"_s,   // leader
-                          u"丙,C会,男性,昭和,10,10,10,0,on,b,on,"_s,    // B leader, placed
-                          u"丁,D会,女,昭和,10,10,10,0,off,off,off,,"_s, // nothing
-                          u"戊,E会,男,昭和,10,10,10,0,on,off,on,,"_s};  // player, placed
+const QStringList kMarked{rosterLine(u"甲"_s).team(u"A会"_s).plays(),                        // player
+                          rosterLine(u"乙"_s).team(u"B会"_s).woman().plays().leader(),         // leader
+                          u"丙,C会,男性,昭和,10,10,10,0,on,b,on,"_s, // B leader, placed; as rebuilt, no twelfth field
+                          rosterLine(u"丁"_s).team(u"D会"_s).woman(),                        // nothing
+                          rosterLine(u"戊"_s).team(u"E会"_s).plays().placed()};              // player, placed
 
 QString countLine(Scenario &s)
 {
@@ -166,8 +166,8 @@ void MemberList::markClicks()
     QFETCH(QString, shown);
     QFETCH(QString, counts);
     Scenario s;
-    const QString other = u"甲,A会,男,昭和,10,10,10,0,on,on,off,,"_s;
-    s.loadRoster({other, u"乙,B会,女,昭和,10,10,10,0,"_s + marks + u",,"_s});
+    const QString other = rosterLine(u"甲"_s).team(u"A会"_s).plays().leader();
+    s.loadRoster({other, rosterLine(u"乙"_s).team(u"B会"_s).woman().marks(marks)});
     label == 75 ? s.form.Label75Click() : label == 76 ? s.form.Label76Click() : s.form.Label77Click();
     for (int click = 0; click < 2; ++click) { // a second click changes nothing more
         s.form.clickMemberList(1);

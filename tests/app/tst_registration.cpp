@@ -19,6 +19,13 @@ private slots:
     void executeOnlyChecksWhileMovingOrDeleting();
     void selectorIsOneOfThree();
     void newRegistrationDiscardsTheRosterAtOnce();
+    void newRegistrationAsksFirst_data();
+    void newRegistrationAsksFirst();
+    void enterRegistersAndTheFocusReturnsToTheName();
+    void hintLineHidesWhenTheEditEnds_data();
+    void hintLineHidesWhenTheEditEnds();
+    void listScrollsNoFurtherThanItsLastRow_data();
+    void listScrollsNoFurtherThanItsLastRow();
     void correctionLoadsTheFormAndKeepsMarksAndAge();
     void correctionNeedsAPickedMember_data();
     void correctionNeedsAPickedMember();
@@ -43,6 +50,9 @@ void boxIs(Scenario &s, const QString &text, const QString &caption, MsgIcon ico
 
 void Registration::registeringAppendsTheLine()
 {
+    // The tests' roster lines are the lines registration writes.
+    QCOMPARE(rosterLine(kHanako.name).team(kHanako.team).woman().born(u"昭和"_s, 30, 5, 1).text(), kHanakoLine);
+
     Scenario s;
     s.form.Label40Click();
     s.form.Label3Click();
@@ -107,7 +117,7 @@ void Registration::threeHundredthFitsTheNextIsRefused()
     Scenario s;
     onRegistrationScreen(s, rosterLines(299));
     QCOMPARE(s.form.EditMode, 9);
-    QCOMPARE(s.form.ListTopRow, 280); // 299 − 3, as far as the list scrolls
+    QCOMPARE(s.form.ListTopRow, 279); // 299 − 3 would pass the last row the list scrolls to
     registerMember(s, kHanako);
     QCOMPARE(s.form.MemberCount(), 300);
     QCOMPARE(nameIn(s, 299), u"山田花子"_s);
@@ -240,8 +250,9 @@ void Registration::newRegistrationDiscardsTheRosterAtOnce()
     s.loadRoster(rosterLines(300));
     s.form.Label40Click();
     s.form.scrollListTo(200);
+    s.platform.answer(IdYes); // discard the 300 members
     s.form.Label3Click();
-    QVERIFY(s.platform.boxes.empty());
+    QCOMPARE(s.platform.boxes.size(), size_t(1));
     QVERIFY(s.form.MemberLines.isEmpty() && s.form.SavedMemberLines.isEmpty());
     QCOMPARE(s.form.ListTopRow, 0);
     QCOMPARE(nameIn(s, 299), QString());
@@ -262,8 +273,9 @@ void Registration::correctionLoadsTheFormAndKeepsMarksAndAge()
 {
     Scenario s;
     s.form.N37Click();
-    s.loadRoster({u"甲,A会,男,昭和,10,10,10,0,off,off,off,,"_s, u"乙,B会,女性,平成,3,4,5,35,on,a,off,"_s,
-                  u"丙,C会,男,西暦,1,2,3,77,on,off,off,,"_s});
+    s.loadRoster({rosterLine(u"甲"_s).team(u"A会"_s),
+                  u"乙,B会,女性,平成,3,4,5,35,on,a,off,"_s, // as rebuilt, no twelfth field
+                  rosterLine(u"丙"_s).team(u"C会"_s).born(u"西暦"_s, 1, 2, 3).age(77).plays()});
     s.form.Label40Click();
     s.form.Label4Click();
     s.form.clickMemberList(1);
@@ -416,6 +428,134 @@ void Registration::listEditLabelsAndHint()
         QCOMPARE(s.form.EditMode, 7);
         QVERIFY(!s.form.MoveOn && !s.form.DeleteOn);
     }
+}
+
+void Registration::newRegistrationAsksFirst_data()
+{
+    QTest::addColumn<int>("listed");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("300 listed, はい") << 300 << int(IdYes);
+    QTest::newRow("300 listed, いいえ") << 300 << int(IdNo);
+    QTest::newRow("one listed, はい") << 1 << int(IdYes);
+    QTest::newRow("one listed, いいえ") << 1 << int(IdNo);
+    QTest::newRow("none listed") << 0 << 0;
+}
+
+void Registration::newRegistrationAsksFirst()
+{
+    QFETCH(int, listed);
+    QFETCH(int, answer);
+    Scenario s;
+    s.loadRoster(rosterLines(listed));
+    s.form.Label40Click();
+    s.form.Label4Click(); // 修正 is on
+    s.form.scrollListTo(200);
+    const auto controls = s.form.controls();
+    const int top = s.form.ListTopRow;
+    if (answer) s.platform.answer(answer);
+    s.form.Label3Click(); // 「新規登録」
+
+    if (listed == 0) {
+        QVERIFY(s.platform.boxes.empty());
+    } else {
+        boxIs(s, u"一覧表の%1名のメンバーを破棄して、新しくメンバー登録を始めますか"_s.arg(listed), u"新規登録"_s,
+              MsgIcon::Question, MsgButtons::YesNo);
+    }
+    QCOMPARE(s.platform.unexpectedQuestions, 0);
+    if (listed == 0 || answer == IdYes) {
+        QVERIFY(s.form.MemberLines.isEmpty() && s.form.SavedMemberLines.isEmpty());
+        QCOMPARE(s.form.EditMode, 9);
+        QCOMPARE(s.form.control("Label3").colour, colours::Yellow);
+        QCOMPARE(s.form.control("Label4").colour, colours::Cream);
+        QCOMPARE(nameIn(s, 0), QString());
+        QCOMPARE(s.form.ListTopRow, 0);
+        return;
+    }
+    // いいえ changes nothing at all.
+    QCOMPARE(s.form.MemberLines, rosterLines(listed));
+    QCOMPARE(s.form.SavedMemberLines, rosterLines(listed));
+    QCOMPARE(s.form.EditMode, 7);
+    QVERIFY(s.form.controls() == controls);
+    QCOMPARE(s.form.ListTopRow, top);
+    QCOMPARE(nameIn(s, listed - 1), memberName(listed));
+}
+
+void Registration::enterRegistersAndTheFocusReturnsToTheName()
+{
+    Scenario s;
+    s.form.Label40Click();
+    s.form.Label3Click();
+    fillForm(s, kHanako);
+    s.form.pressEnter(u"Edit2"_s); // Enter in チーム名 does not register
+    QVERIFY(s.form.MemberLines.isEmpty());
+    s.form.pressEnter(u"Edit1"_s); // Enter in 氏名
+    QCOMPARE(s.form.MemberLines, QStringList{kHanakoLine});
+    QCOMPARE(s.form.FocusRequest, u"Edit1"_s);
+    s.form.FocusRequest.clear();
+
+    s.form.typeInto("Edit1", u"川上"_s);
+    s.form.pressEnter(u"Button6"_s); // Enter on the focused 実行
+    QCOMPARE(s.form.MemberCount(), 2);
+    QCOMPARE(s.form.Members[1].Name, u"川上"_s);
+    QCOMPARE(s.form.FocusRequest, u"Edit1"_s);
+
+    // A refused entry registers nothing and moves no focus.
+    s.form.FocusRequest.clear();
+    s.form.pressEnter(u"Edit1"_s); // 氏名 is empty
+    boxIs(s, u"氏名を入力して下さい"_s, u"入力が未完"_s);
+    QCOMPARE(s.form.MemberCount(), 2);
+    QVERIFY(s.form.FocusRequest.isEmpty());
+}
+
+void Registration::hintLineHidesWhenTheEditEnds_data()
+{
+    QTest::addColumn<bool>("deleting");
+    QTest::addColumn<bool>("byTab");
+    QTest::newRow("move ended by 修正") << false << false;
+    QTest::newRow("delete ended by 修正") << true << false;
+    QTest::newRow("move ended by the tab") << false << true;
+    QTest::newRow("delete ended by the tab") << true << true;
+}
+
+void Registration::hintLineHidesWhenTheEditEnds()
+{
+    QFETCH(bool, deleting);
+    QFETCH(bool, byTab);
+    Scenario s;
+    s.loadRoster(rosterLines(3));
+    s.form.Label40Click();
+    deleting ? s.form.Label6Click() : s.form.Label5Click();
+    QVERIFY(s.form.control("Label22").visible);
+    byTab ? s.form.Label40Click() : s.form.Label4Click();
+    QVERIFY(!s.form.control("Label22").visible);
+    QVERIFY(s.form.control("Label22").text.isEmpty());
+    QCOMPARE(s.form.control(deleting ? "Label6" : "Label5").colour, colours::ButtonFace);
+    QCOMPARE(s.form.EditMode, byTab ? 0 : 7);
+}
+
+void Registration::listScrollsNoFurtherThanItsLastRow_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("top");
+    QTest::newRow("above the first row") << -5 << 0;
+    QTest::newRow("first row") << 0 << 0;
+    QTest::newRow("one before the last") << 278 << 278;
+    QTest::newRow("the last row it scrolls to") << 279 << 279;
+    QTest::newRow("one beyond") << 280 << 279;
+    QTest::newRow("far beyond") << 1000 << 279;
+}
+
+void Registration::listScrollsNoFurtherThanItsLastRow()
+{
+    QFETCH(int, asked);
+    QFETCH(int, top);
+    Scenario s;
+    // 300 rows of 28 pixels in a view of 21 rows: the last 21 rows start at row 279.
+    QCOMPARE(s.form.lastListTopRow(), 279);
+    const int serial = s.form.ListScrollSerial;
+    s.form.scrollListTo(asked);
+    QCOMPARE(s.form.ListTopRow, top);
+    QCOMPARE(s.form.ListScrollSerial, serial + 1);
 }
 
 QTEST_APPLESS_MAIN(Registration)

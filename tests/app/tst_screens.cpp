@@ -3,13 +3,15 @@
 #include "support/GroupingSteps.h"
 #include "support/RosterSteps.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 const QStringList kRoster{
-    u"山田,緑会,男,昭和,10,10,10,0,on,off,off,,"_s,
-    u"川上,緑会,女,昭和,20,1,1,0,on,a,off,,"_s,
-    u"森,青空会,男,平成,3,3,3,0,off,off,off,,"_s,
+    rosterLine(u"山田"_s).plays(),
+    rosterLine(u"川上"_s).woman().born(u"昭和"_s, 20, 1, 1).plays().leader(u"a"_s),
+    rosterLine(u"森"_s).team(u"青空会"_s).born(u"平成"_s, 3, 3, 3),
 };
 } // namespace
 
@@ -28,6 +30,10 @@ private slots:
     void combinationTabRestoresTheSavedRoster();
     void divisionFieldsStayEditableAfterRedoAcrossTabs();
     void labelResetKinds();
+    void everyScreenLooksTheSameWhateverCameBefore_data();
+    void everyScreenLooksTheSameWhateverCameBefore();
+    void whatAScreenShowsAnotherCanHide();
+    void divisionFieldsLookReadOnly();
 };
 
 void Screens::tabsAreRefusedWhileCombining_data()
@@ -238,6 +244,127 @@ void Screens::labelResetKinds()
     QVERIFY(!s.form.PlayOn);
     QCOMPARE(s.form.PasteOn, 0);
     QVERIFY(!s.form.control("Label22").visible);
+}
+
+namespace {
+using Tab = void (TMainForm::*)();
+
+struct ScreenLook {
+    std::vector<const char *> shown;  // at least what the tab shows
+    std::vector<const char *> hidden; // nothing of another screen's commands
+};
+
+const std::vector<const char *> kTableAndScoreControls{
+    "Panel10", "Label7",  "Edit19",  "UpDown1", "Button7", "Image4",  "Image23", "Image28", "Image29",
+    "ScrollBox2", "Label1", "Button3", "Button5", "Edit3", "Edit4", "Edit5", "Label55", "Label57",
+    "Label58", "Label59", "Label74", "Label2", "CheckBox1", "CheckBox3"};
+
+ScreenLook lookOf(const QString &tab)
+{
+    ScreenLook look;
+    if (tab == u"Label40"_s) {
+        look = {{"Panel1", "Panel2", "Label5", "Label6", "Panel5", "Label9", "Panel6", "Button6"},
+                {"Panel3", "Panel4", "Panel8", "Panel9", "GroupBox1", "Label75", "Label76", "Label77", "Button2",
+                 "Button9", "Button10"}};
+    } else if (tab == u"Label42"_s) {
+        look = {{"Panel3", "Panel4", "Panel1", "Label75", "Label76", "Label77", "Image1", "Panel5", "Button2",
+                 "Panel6", "Panel8", "Panel9", "Button9", "Button10"},
+                {"Panel2", "GroupBox1", "Label5", "Label6", "Label22", "Button6"}};
+    } else {
+        look = {{"GroupBox1", "Panel6"},
+                {"Panel2", "Button6", "Panel3", "Panel4", "Button9", "Button10", "Panel5", "Button2", "Label5",
+                 "Label6", "Label22", "Label75", "Label76", "Label77"}};
+    }
+    look.hidden.insert(look.hidden.end(), kTableAndScoreControls.begin(), kTableAndScoreControls.end());
+    return look;
+}
+
+Tab tabOf(const QString &name)
+{
+    return name == u"Label40"_s ? &TMainForm::Label40Click
+         : name == u"Label42"_s ? &TMainForm::Label42Click
+                                : &TMainForm::Label64Click;
+}
+
+std::map<QString, bool> screenVisibility(Scenario &s)
+{
+    std::map<QString, bool> shown;
+    for (const char *name : screenareas::names()) shown[QString::fromLatin1(name)] = s.form.control(name).visible;
+    return shown;
+}
+} // namespace
+
+void Screens::everyScreenLooksTheSameWhateverCameBefore_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("tab");
+    const std::pair<QString, const char *> tabs[] = {
+        {u"Label40"_s, "メンバー登録"}, {u"Label42"_s, "組み合わせ"}, {u"Label64"_s, "作表と印刷"}};
+    for (const auto &[before, beforeName] : tabs)
+        for (const auto &[tab, tabName] : tabs)
+            QTest::addRow("%s from %s", tabName, beforeName) << before << tab;
+}
+
+void Screens::everyScreenLooksTheSameWhateverCameBefore()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, tab);
+
+    // The screen as reached from a fresh start.
+    Scenario fresh;
+    fresh.loadRoster(kRoster);
+    (fresh.form.*tabOf(tab))();
+    const auto expected = screenVisibility(fresh);
+
+    // The same screen after another one, left with its own commands pressed in.
+    Scenario s;
+    s.loadRoster(kRoster);
+    (s.form.*tabOf(before))();
+    if (before == u"Label40"_s) s.form.Label5Click(); // 表示移動 with its hint line
+    if (before == u"Label42"_s) s.form.Label75Click(); // 出場設定
+    (s.form.*tabOf(tab))();
+
+    for (const auto &[name, visible] : screenVisibility(s))
+        QVERIFY2(visible == expected.at(name), qPrintable(name));
+    const ScreenLook look = lookOf(tab);
+    for (const char *name : look.shown) QVERIFY2(s.form.control(name).visible, name);
+    for (const char *name : look.hidden) QVERIFY2(!s.form.control(name).visible, name);
+}
+
+void Screens::whatAScreenShowsAnotherCanHide()
+{
+    const auto &all = screenareas::names();
+    Scenario s;
+    for (const ScreenAreas *view : {&screenareas::Registration, &screenareas::Combination, &screenareas::Tables}) {
+        for (const char *name : view->shown) {
+            QVERIFY2(std::any_of(all.begin(), all.end(), [name](const char *n) { return qstrcmp(n, name) == 0; }),
+                     name);
+            QVERIFY2(s.form.hasControl(QString::fromLatin1(name)), name);
+        }
+    }
+}
+
+void Screens::divisionFieldsLookReadOnly()
+{
+    Scenario s;
+    s.loadRoster(kRoster);
+    auto locked = [&s](bool expected) {
+        for (const char *name : {"Edit16", "Edit6"}) {
+            const Control &field = s.form.control(name);
+            QCOMPARE(field.readOnly, expected);
+            QCOMPARE(field.colour, expected ? colours::ReadOnly : QColor());
+            QCOMPARE(field.toolTip, expected ? u"「やり直し」を押すと変更できます"_s : QString());
+        }
+    };
+    locked(true);
+    s.form.Button2Click(); // 「やり直し」
+    locked(false);
+    s.form.Label40Click();
+    locked(true);
+    s.form.Label42Click();
+    s.form.Button2Click();
+    s.form.Button1Click(); // おまかせ 「開始」 locks them again
+    locked(true);
 }
 
 QTEST_APPLESS_MAIN(Screens)

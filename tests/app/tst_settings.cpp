@@ -27,6 +27,9 @@ private slots:
     void aRefusedDeletionShowsThePlatformsReason();
     void closingAsksFirst();
     void helpAndAbout();
+    void helpThatCannotOpenSaysSo();
+    void groupNameHintFollowsTheField_data();
+    void groupNameHintFollowsTheField();
 };
 
 void Settings::optionPairsTickOneEntry_data()
@@ -224,6 +227,43 @@ void Settings::helpAndAbout()
     s.form.N6Click();
     QCOMPARE(s.platform.aboutShown, 1);
     QVERIFY(s.platform.boxes.empty());
+}
+
+void Settings::helpThatCannotOpenSaysSo()
+{
+    Scenario s;
+    s.platform.documentOpens = false;
+    s.form.N5Click();
+    QCOMPARE(s.platform.openedDocuments, QStringList{u"KmtxHlp.html"_s});
+    QCOMPARE(s.platform.boxes.size(), size_t(1));
+    QCOMPARE_BOX(s.platform.boxes.back(),
+                 u"ヘルプファイル「KmtxHlp.html」を開けませんでした。\n"
+                 u"プログラムと同じフォルダーにあるこのファイルを、ブラウザーで開いて下さい。"_s,
+                 u"ヘルプ"_s, MsgIcon::Information, MsgButtons::Ok);
+}
+
+void Settings::groupNameHintFollowsTheField_data()
+{
+    QTest::addColumn<Handler>("ending");
+    QTest::newRow("Aグループを変える") << Handler(&TMainForm::A2Click);
+    QTest::newRow("Dグループを変える") << Handler(&TMainForm::D2Click);
+    QTest::newRow("終了") << Handler(&TMainForm::N2Click);
+}
+
+void Settings::groupNameHintFollowsTheField()
+{
+    QFETCH(Handler, ending);
+    Scenario s;
+    QVERIFY(!s.form.control("GroupNameHint").visible);
+    s.form.N24Click(); // 新しい名称を入力
+    QVERIFY(s.form.control("Edit18").visible);
+    QVERIFY(s.form.control("GroupNameHint").visible);
+    const QString hint = s.form.control("GroupNameHint").text;
+    QVERIFY(hint.contains(u"グループ名変更"_s));
+    QVERIFY(hint.contains(u"Aグループを変える"_s) && hint.contains(u"Dグループを変える"_s));
+    (s.form.*ending)();
+    QVERIFY(!s.form.control("Edit18").visible);
+    QVERIFY(!s.form.control("GroupNameHint").visible);
 }
 
 QTEST_APPLESS_MAIN(Settings)

@@ -1,5 +1,6 @@
 // A fresh start of the program: the screen it opens on, the start values of its
 // state and menus, today's date, and the roster's start values.
+#include "support/RosterLine.h"
 #include "support/Scenario.h"
 
 using namespace Qt::StringLiterals;
@@ -113,7 +114,7 @@ void StartUp::agesFollowTheBirthday()
     QFETCH(QDate, today);
     QFETCH(QString, age);
     Scenario s(QDateTime(today, QTime(8, 0)));
-    s.loadRoster({u"山田,緑会,男,昭和,10,10,10,0,off,off,off,,"_s, u"川上,緑会,女,非表示,10,10,10,0,off,off,off,,"_s});
+    s.loadRoster({rosterLine(u"山田"_s), rosterLine(u"川上"_s).woman().born(u"非表示"_s, 10, 10, 10)});
     QCOMPARE(s.form.Members[0].Age, age);
     QCOMPARE(s.form.Members[1].Age, u"0"_s);
 }

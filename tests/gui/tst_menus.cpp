@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryFile>
+#include <optional>
 #include <QTimer>
 #include <QUrl>
 
@@ -266,7 +267,19 @@ void MenuTest::helpOpensTheDocument()
 {
     StartedWindow w;
     QList<QUrl> opened;
-    w.window->platform().openUrl = [&opened](const QUrl &url) { opened << url; };
+    bool viewerStarts = true;
+    w.window->platform().openUrl = [&opened, &viewerStarts](const QUrl &url) {
+        opened << url;
+        return viewerStarts;
+    };
+    // The help document beside the program (the build puts it beside kmtx).
+    const QString path = QtPlatform::documentPath(u"KmtxHlp.html"_s);
+    std::optional<QFile> placed;
+    if (!QFileInfo::exists(path)) {
+        placed.emplace(QDir(QCoreApplication::applicationDirPath()).filePath(u"KmtxHlp.html"_s));
+        QVERIFY(placed->open(QIODevice::WriteOnly));
+        placed->close();
+    }
     w.window->menuEntry(u"N5"_s)->trigger(); // ヘルプ › ヘルプ
     QCOMPARE(opened.size(), 1);
     QVERIFY(opened.front().isLocalFile());
@@ -274,6 +287,21 @@ void MenuTest::helpOpensTheDocument()
     QCOMPARE(file.fileName(), u"KmtxHlp.html"_s);
     QVERIFY(file.isAbsolute());
     QVERIFY(w.boxes.empty());
+
+    // No program to show it: a box names the file.
+    viewerStarts = false;
+    w.window->menuEntry(u"N5"_s)->trigger();
+    QCOMPARE(w.boxes.size(), size_t(1));
+    QVERIFY(w.boxes.back().text.contains(u"KmtxHlp.html"_s));
+    QCOMPARE(w.boxes.back().caption, u"ヘルプ"_s);
+
+    // A missing document is not handed to the desktop at all.
+    if (placed) {
+        placed->remove();
+        w.window->menuEntry(u"N5"_s)->trigger();
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(w.boxes.size(), size_t(2));
+    }
 
     // A document beside the program is found there, whatever the current folder.
     QTemporaryFile beside(QCoreApplication::applicationDirPath() + u"/KmtxDocXXXXXX.html"_s);

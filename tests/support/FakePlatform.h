@@ -37,7 +37,11 @@ public:
 
     int messageBox(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons) override;
     SettingsStore &settings() override { return store; }
-    void openDocument(const QString &name) override { openedDocuments << name; }
+    bool openDocument(const QString &name) override
+    {
+        openedDocuments << name;
+        return documentOpens;
+    }
     QDateTime now() override { return clock; }
     Canvas &picture(const QString &name, QSize size) override;
     void showAbout() override { ++aboutShown; }
@@ -57,6 +61,7 @@ public:
     FakeSettings store;
     QDateTime clock;
     QStringList openedDocuments;
+    bool documentOpens = true;   // false: the desktop cannot show the document
     int aboutShown = 0;
     int closeRequests = 0;
     std::map<QString, std::unique_ptr<RecordingCanvas>> pictures;

@@ -6,6 +6,7 @@
 //   groupsteps::divide(s, groupsteps::players(7, 5), u"2"_s, u"3"_s);   // おまかせ 「開始」
 //   QCOMPARE(groupsteps::panelNames(s, 1), groupsteps::storedNames(s, 1, 1));
 
+#include "support/RosterLine.h"
 #include "support/Scenario.h"
 
 #include "grouping/KumiLine.h"
@@ -19,7 +20,7 @@ using namespace Qt::StringLiterals;
 inline QString line(const QString &name, const QString &sex, const QString &play = u"on"_s,
                     const QString &leader = u"off"_s, const QString &paste = u"off"_s)
 {
-    return name + u",緑会,"_s + sex + u",昭和,10,10,10,0,"_s + play + u',' + leader + u',' + paste + u",,"_s;
+    return rosterLine(name).sex(sex).marks(play, leader, paste);
 }
 
 // Playing men 男1, 男2 … then playing women 女1, 女2 ….

@@ -7,6 +7,7 @@
 //   s.form.Label3Click();                          // 「新規登録」
 //   steps::registerMember(s, {u"山田"_s, u"緑会"_s, steps::Woman, steps::Showa, 30, 5, 1});
 
+#include "support/RosterLine.h"
 #include "support/Scenario.h"
 
 #include <QStringList>
@@ -56,7 +57,7 @@ inline QStringList rosterLines(int n, const QString &marks = u"off,off,off"_s)
 {
     QStringList lines;
     for (int k = 1; k <= n; ++k)
-        lines << memberName(k) + u",緑会,"_s + (k % 2 ? u"男"_s : u"女"_s) + u",昭和,10,10,10,0,"_s + marks + u",,"_s;
+        lines << rosterLine(memberName(k)).sex(k % 2 ? u"男"_s : u"女"_s).marks(marks);
     return lines;
 }
 
