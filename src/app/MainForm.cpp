@@ -148,6 +148,8 @@ void TMainForm::FormCreate()
     Hajime();
     Bunkatu();
     Label42Click();
+    loadRecentFiles();
+    markMeetingSaved();
 }
 
 void TMainForm::Hajime()
