@@ -97,8 +97,10 @@ bool TMainForm::saveMeeting()
     if (!path) return false;
 
     // The old file is replaced only once the new one is written whole.
+    // The buffer is flushed here: commit() would rename a file whose last write failed.
     QSaveFile out(*path);
-    bool written = out.open(QIODevice::WriteOnly) && out.write(file.bytes) == file.bytes.size();
+    bool written = out.open(QIODevice::WriteOnly) && out.write(file.bytes) == file.bytes.size() && out.flush() &&
+                   out.error() == QFileDevice::NoError;
     QString reason = out.errorString();
     if (written) {
         written = out.commit();
