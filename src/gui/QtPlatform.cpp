@@ -141,7 +141,9 @@ std::optional<QString> runFileDialog(QtPlatform &platform, const FileDialogSpec 
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(spec.defaultSuffix);
-    QFileDialog::Options options = QFileDialog::DontUseNativeDialog;
+    // The desktop's own dialog where there is one; a test handles Qt's dialog itself.
+    QFileDialog::Options options;
+    if (platform.answerFileDialog) options |= QFileDialog::DontUseNativeDialog;
     if (!spec.confirmOverwrite) options |= QFileDialog::DontConfirmOverwrite;
     dialog.setOptions(options);
     const bool accepted = platform.answerFileDialog ? platform.answerFileDialog(dialog) : dialog.exec() == QDialog::Accepted;
