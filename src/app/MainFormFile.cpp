@@ -237,7 +237,9 @@ void TMainForm::showRecentFiles()
     for (int i = 0; i < kRecentMax; ++i) {
         Control &entry = control(kRecentEntries[i]);
         entry.visible = i < RecentFiles.size();
-        entry.text = entry.visible ? u"&%1 %2"_s.arg(i + 1).arg(RecentFiles.at(i)) : QString();
+        // An "&" of the path is shown as it is, not taken as the entry's shortcut.
+        entry.text = entry.visible ? u"&%1 %2"_s.arg(i + 1).arg(QString(RecentFiles.at(i)).replace(u'&', u"&&"_s))
+                                   : QString();
     }
 }
 
