@@ -153,7 +153,8 @@ ReadResult read(const QByteArray &bytes)
         return damaged(int(firstLine[8 + fault->group] + fault->index + 1), fault->what);
 
     bool ok = false;
-    m.origin = lines.at(n - 4).toInt(&ok);
+    const int origin = lines.at(n - 4).toInt(&ok);
+    m.origin = origin > 99 ? 100 : 0; // only "more than 99" carries a meaning
     if (!ok)
         return damaged(int(n - 3), u"組み合わせの種類を表す数字（100 または 0）の代わりに「%1」があります"_s.arg(
                                        lines.at(n - 4)));
