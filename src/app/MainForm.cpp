@@ -161,6 +161,8 @@ void TMainForm::FormCreate()
     Hajime();
     Bunkatu();
     Label42Click();
+    loadRecentFiles();
+    markMeetingSaved();
 }
 
 void TMainForm::Hajime()

@@ -7,6 +7,7 @@
 #include "app/Control.h"
 #include "app/Platform.h"
 #include "app/ScreenAreas.h"
+#include "datafile/Meeting.h"
 #include "roster/Member.h"
 #include "scoring/ScoreSlots.h"
 #include "text/Random.h"
@@ -216,6 +217,34 @@ public:
     void N5Click();  // ヘルプ › ヘルプ
     void N6Click();  // ヘルプ › バージョン情報
 
+    // ---- Data file and test data -------------------------------------------------
+    void N3Click();  // ファイル › 開く
+    void N7Click();  // ファイル › 保存
+    void Recent1Click(); // ファイル › the recent files, newest first
+    void Recent2Click();
+    void Recent3Click();
+    void Recent4Click();
+    void Tensave();
+    void TenRead();
+    void N27Click(); // テスト用擬似データ読み出し › 擬似メンバー読み出し
+    void N28Click(); // … 擬似得点読み出し
+    bool saveMeeting();                            // true once the file is written
+    bool mayOpen();                                // the refusals of 開く and the unsaved-work question
+    bool openMeetingFile(const QString &path);     // reads and checks the whole file, then applies it
+    void applyMeeting(const datafile::Meeting &meeting, const QString &path);
+    datafile::Meeting currentMeeting() const;
+    void openRecent(int index);
+    void loadRecentFiles();
+    void rememberRecentFile(const QString &path);
+    void showRecentFiles();
+    // The roster, the combination and the scores as one text that ignores the shape of
+    // a line (registered or rebuilt), so only real changes count.
+    QString meetingFingerprint() const;
+    void markMeetingSaved();
+    bool meetingChanged() const;
+    // Asks whether to save changed work first; false when the command must stop.
+    bool unsavedWorkHandled();
+
     // ---- State --------------------------------------------------------------------
     Platform &platform;
 
@@ -283,6 +312,9 @@ public:
     QStringList LeaderPool;                 // ListBox26
     QStringList RankList;                   // the ranking list of the result table
     std::array<QStringList, 4> ScoreLines;  // score sections of the data file
+    QString DataFileName;                   // the file last saved or opened
+    QString SavedFingerprint;               // meetingFingerprint() at the last save or open
+    QStringList RecentFiles;                // newest first, at most four
     int KumiCount = 0;      // parties per group as last read or proposed
     int GroupCount = 0;     // groups as last read
     int AutoMade = 0;

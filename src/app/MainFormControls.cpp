@@ -177,6 +177,10 @@ void TMainForm::buildControls()
     const std::pair<const char *, QString> menu[] = {
         {"N3", u"開く"_s},
         {"N7", u"保存"_s},
+        {"Recent1", QString()},
+        {"Recent2", QString()},
+        {"Recent3", QString()},
+        {"Recent4", QString()},
         {"N11", u"閉じる"_s},
         {"N39", u"システムファイルを削除"_s},
         {"N9", u"全員を出場に設定"_s},
@@ -219,4 +223,5 @@ void TMainForm::buildControls()
         {"N6", u"バージョン情報"_s},
     };
     for (const auto &[name, caption] : menu) add(name, K::MenuItem, caption);
+    for (const char *recent : {"Recent1", "Recent2", "Recent3", "Recent4"}) control(recent).visible = false;
 }

@@ -105,6 +105,11 @@ void TMainForm::N39Click() // ファイル › システムファイルを削除
 bool TMainForm::confirmClose()
 {
     if (CloseConfirmed) return true;
+    if (meetingChanged()) {
+        // Changed work is offered for saving instead of the usual question.
+        CloseConfirmed = unsavedWorkHandled();
+        return CloseConfirmed;
+    }
     CloseConfirmed = platform.messageBox(u"このソフトウエアを終了しますか"_s, u"終了"_s, MsgIcon::Warning,
                                          MsgButtons::YesNo) == IdYes;
     return CloseConfirmed;

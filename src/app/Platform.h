@@ -7,15 +7,16 @@
 #include <QDateTime>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class Canvas;
 
 enum class MsgIcon { None, Information, Question, Warning, Error };
-enum class MsgButtons { Ok, YesNo };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
 
 // What a message box returns (the values Windows uses).
-enum MsgResult { IdOk = 1, IdYes = 6, IdNo = 7 };
+enum MsgResult { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };
 
 // The user's persisted settings: the group names "GrpA" … "GrpD".
 class SettingsStore
@@ -26,6 +27,18 @@ public:
     virtual void write(const QString &key, const QString &value) = 0;
     // Deletes the program's whole settings section; false with a reason when refused.
     virtual bool removeAll(QString *errorText) = 0;
+    // Values of a section of their own (the recent files), untouched by removeAll.
+    virtual QStringList readList(const QString &section) = 0;
+    virtual void writeList(const QString &section, const QStringList &values) = 0;
+};
+
+// What an open or save dialog shows.
+struct FileDialogSpec {
+    QString title;
+    QString filter;          // Qt's form: "テキストファイル (*.txt)"
+    QString startFolder;     // the folder it opens in
+    QString defaultSuffix;   // added to a name typed without one (save dialog), "" for none
+    bool confirmOverwrite = false;
 };
 
 class Platform
@@ -48,6 +61,13 @@ public:
     // The drawing surface of a picture control, created on the first request with the
     // given size and blank (white); the same object is returned on later requests.
     virtual Canvas &picture(const QString &name, QSize size) = 0;
+
+    // The modal file dialogs: the chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> openFileName(const FileDialogSpec &spec) = 0;
+    virtual std::optional<QString> saveFileName(const FileDialogSpec &spec) = 0;
+
+    // The main window's caption.
+    virtual void setCaption(const QString &caption) = 0;
 
     // The modal about box (バージョン情報).
     virtual void showAbout() = 0;

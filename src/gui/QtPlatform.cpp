@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -40,6 +41,25 @@ bool QtSettingsStore::removeAll(QString *errorText)
     return true;
 }
 
+QStringList QtSettingsStore::readList(const QString &section)
+{
+    m_settings.sync();
+    QStringList values;
+    m_settings.beginGroup(section);
+    for (int i = 1; m_settings.contains(u"File%1"_s.arg(i)); ++i) values << m_settings.value(u"File%1"_s.arg(i)).toString();
+    m_settings.endGroup();
+    return values;
+}
+
+void QtSettingsStore::writeList(const QString &section, const QStringList &values)
+{
+    m_settings.remove(section);
+    m_settings.beginGroup(section);
+    for (qsizetype i = 0; i < values.size(); ++i) m_settings.setValue(u"File%1"_s.arg(i + 1), values.at(i));
+    m_settings.endGroup();
+    m_settings.sync();
+}
+
 int QtPlatform::messageBox(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons)
 {
     if (beforeBox) beforeBox();
@@ -57,6 +77,13 @@ int QtPlatform::messageBox(const QString &text, const QString &caption, MsgIcon 
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
     case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
     case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    }
+    if (buttons == MsgButtons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int chosen = box.exec();
+        return chosen == QMessageBox::Yes ? IdYes : chosen == QMessageBox::No ? IdNo : IdCancel;
     }
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -106,4 +133,39 @@ void QtPlatform::showAbout()
 void QtPlatform::closeMainWindow()
 {
     if (close) close();
+}
+
+namespace {
+std::optional<QString> runFileDialog(QtPlatform &platform, const FileDialogSpec &spec, QFileDialog::AcceptMode mode)
+{
+    if (platform.beforeBox) platform.beforeBox();
+    QFileDialog dialog(platform.window, spec.title, spec.startFolder, spec.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(spec.defaultSuffix);
+    // The desktop's own dialog where there is one; a test handles Qt's dialog itself.
+    QFileDialog::Options options;
+    if (platform.answerFileDialog) options |= QFileDialog::DontUseNativeDialog;
+    if (!spec.confirmOverwrite) options |= QFileDialog::DontConfirmOverwrite;
+    dialog.setOptions(options);
+    const bool accepted = platform.answerFileDialog ? platform.answerFileDialog(dialog) : dialog.exec() == QDialog::Accepted;
+    const QStringList chosen = dialog.selectedFiles();
+    if (!accepted || chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+    return chosen.first();
+}
+} // namespace
+
+std::optional<QString> QtPlatform::openFileName(const FileDialogSpec &spec)
+{
+    return runFileDialog(*this, spec, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPlatform::saveFileName(const FileDialogSpec &spec)
+{
+    return runFileDialog(*this, spec, QFileDialog::AcceptSave);
+}
+
+void QtPlatform::setCaption(const QString &caption)
+{
+    if (window) window->setWindowTitle(caption);
 }

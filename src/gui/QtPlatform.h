@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+class QFileDialog;
 class QUrl;
 class QWidget;
 
@@ -20,6 +21,8 @@ public:
     std::optional<QString> read(const QString &key) override;
     void write(const QString &key, const QString &value) override;
     bool removeAll(QString *errorText) override;
+    QStringList readList(const QString &section) override;
+    void writeList(const QString &section, const QStringList &values) override;
 
 private:
     QSettings m_settings;
@@ -35,6 +38,9 @@ public:
     Canvas &picture(const QString &name, QSize size) override;
     void showAbout() override;
     void closeMainWindow() override;
+    std::optional<QString> openFileName(const FileDialogSpec &spec) override;
+    std::optional<QString> saveFileName(const FileDialogSpec &spec) override;
+    void setCaption(const QString &caption) override;
 
     QPainterCanvas *findPicture(const QString &name) const;
 
@@ -54,6 +60,9 @@ public:
     std::function<int(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons)>
         answerBox;
     std::function<bool(const QUrl &url)> openUrl;
+    // Set by GUI tests only: handles a prepared file dialog instead of showing it
+    // (chooses a file with selectFile) and returns whether it was accepted.
+    std::function<bool(QFileDialog &dialog)> answerFileDialog;
 
 private:
     QtSettingsStore m_settings;

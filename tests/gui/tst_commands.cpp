@@ -22,9 +22,7 @@ const QStringList kStillToCome{
     u"Button3"_s, u"Button5"_s,                               // swapping players
     u"Label55"_s,                                             // score entry
     u"CheckBox1"_s, u"CheckBox3"_s,                           // the ranking options
-    u"N3"_s, u"N7"_s,                                         // 開く, 保存
     u"N41"_s, u"N45"_s,                                       // 入れ替え開始, 入れ替え終り
-    u"N27"_s, u"N28"_s,                                       // the test data
     u"N21"_s,                                                 // 印 刷
 };
 

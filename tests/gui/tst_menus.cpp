@@ -87,6 +87,10 @@ void MenuTest::menusHoldTheirEntries()
     const QStringList expected{
         u"ファイル/N3"_s,
         u"ファイル/N7"_s,
+        u"ファイル/Recent1"_s,
+        u"ファイル/Recent2"_s,
+        u"ファイル/Recent3"_s,
+        u"ファイル/Recent4"_s,
         u"ファイル/N11"_s,
         u"ファイル/N39"_s,
         u"一括出場設定/N9"_s,

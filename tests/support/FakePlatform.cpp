@@ -20,6 +20,14 @@ bool FakeSettings::removeAll(QString *errorText)
     return true;
 }
 
+QStringList FakeSettings::readList(const QString &section)
+{
+    const auto it = lists.find(section);
+    return it == lists.end() ? QStringList() : it->second;
+}
+
+void FakeSettings::writeList(const QString &section, const QStringList &list) { lists[section] = list; }
+
 FakePlatform::FakePlatform() : clock(QDate(2026, 12, 7), QTime(10, 0, 0)) {}
 
 int FakePlatform::messageBox(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons)
@@ -55,3 +63,21 @@ std::vector<ShownBox> FakePlatform::takeBoxes()
     taken.swap(boxes);
     return taken;
 }
+
+namespace {
+std::optional<QString> nextFileName(FakePlatform &p, const FileDialogSpec &spec)
+{
+    p.dialogs.push_back(spec);
+    if (p.fileNames.empty()) {
+        ++p.unexpectedDialogs;
+        return std::nullopt;
+    }
+    const std::optional<QString> path = p.fileNames.front();
+    p.fileNames.pop_front();
+    return path;
+}
+} // namespace
+
+std::optional<QString> FakePlatform::openFileName(const FileDialogSpec &spec) { return nextFileName(*this, spec); }
+
+std::optional<QString> FakePlatform::saveFileName(const FileDialogSpec &spec) { return nextFileName(*this, spec); }

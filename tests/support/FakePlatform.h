@@ -23,8 +23,11 @@ public:
     std::optional<QString> read(const QString &key) override;
     void write(const QString &key, const QString &value) override;
     bool removeAll(QString *errorText) override;
+    QStringList readList(const QString &section) override;
+    void writeList(const QString &section, const QStringList &values) override;
 
     std::map<QString, QString> values;
+    std::map<QString, QStringList> lists;   // sections of their own (the recent files)
     bool refuseRemoval = false;     // removeAll fails with refusalText
     QString refusalText;
     int removals = 0;
@@ -46,10 +49,16 @@ public:
     Canvas &picture(const QString &name, QSize size) override;
     void showAbout() override { ++aboutShown; }
     void closeMainWindow() override { ++closeRequests; }
+    std::optional<QString> openFileName(const FileDialogSpec &spec) override;
+    std::optional<QString> saveFileName(const FileDialogSpec &spec) override;
+    void setCaption(const QString &text) override { caption = text; }
 
     // Queue the answer (IdYes, IdNo) of the next Yes/No box. A Yes/No box with no
     // queued answer answers IdNo and counts as unexpected.
     void answer(int id) { answers.push_back(id); }
+    // Queue the path the next file dialog returns (std::nullopt: the user cancels). A
+    // dialog with nothing queued is cancelled and counts as unexpected.
+    void chooseFile(const std::optional<QString> &path) { fileNames.push_back(path); }
     RecordingCanvas &canvas(const QString &name);
     RecordingCanvas &canvas(const char *name) { return canvas(QString::fromLatin1(name)); }
     // The boxes shown since the last call, and forget them.
@@ -58,6 +67,10 @@ public:
     std::vector<ShownBox> boxes;
     std::deque<int> answers;
     int unexpectedQuestions = 0;
+    std::deque<std::optional<QString>> fileNames;
+    std::vector<FileDialogSpec> dialogs;    // every file dialog shown, in order
+    int unexpectedDialogs = 0;
+    QString caption;
     FakeSettings store;
     QDateTime clock;
     QStringList openedDocuments;

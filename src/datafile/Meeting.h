@@ -1,0 +1,29 @@
+#pragma once
+// A meeting as the data file holds it: the roster lines, the stored parties and the
+// group lists of groups A to D, the score lines, the combination origin and the two
+// particulars kept in the file.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace datafile {
+
+inline constexpr int Groups = 4;
+inline constexpr int MaxMemberLines = 300;
+inline constexpr int MaxScoreLines = 12;
+
+struct Meeting {
+    QStringList memberLines;               // SavedMemberLines
+    std::array<QStringList, Groups> kumiLines;   // KumiLines A to D
+    std::array<QStringList, Groups> groupLists;  // GroupList A to D
+    std::array<QStringList, Groups> scoreLines;  // ScoreLines A to D
+    int origin = 0;                        // 100 when the combination was made automatically, else 0
+    QString tournamentName;                // as written (an open replaces it by the file's base name)
+    QString courseName;
+
+    bool autoMade() const { return origin > 99; }
+    friend bool operator==(const Meeting &, const Meeting &) = default;
+};
+
+} // namespace datafile
