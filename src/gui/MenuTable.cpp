@@ -27,7 +27,9 @@ std::vector<MenuNode> build()
 {
     return {
         menu(u"ファイル"_s,
-             {entry(u"N3"_s), entry(u"N7"_s), entry(u"N11"_s, true), entry(u"N39"_s, true)}, true),
+             {entry(u"N3"_s), entry(u"N7"_s), entry(u"PrintPreview"_s, true), entry(u"SavePdf"_s),
+              entry(u"N11"_s, true), entry(u"N39"_s, true)},
+             true),
         menu(u"一括出場設定"_s, {entry(u"N9"_s), entry(u"N10"_s)}, true),
         menu(u"クリア"_s,
              {entry(u"N16"_s), entry(u"N18"_s, true), entry(u"A1"_s), entry(u"B1"_s), entry(u"C1"_s),

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+class QPrinter;
 class QUrl;
 class QWidget;
 
@@ -35,6 +36,10 @@ public:
     Canvas &picture(const QString &name, QSize size) override;
     void showAbout() override;
     void closeMainWindow() override;
+    std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) override;
+    void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
+    std::optional<QString> pdfFileName() override;
+    std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation, QString *errorText) override;
 
     QPainterCanvas *findPicture(const QString &name) const;
 
@@ -54,6 +59,11 @@ public:
     std::function<int(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons)>
         answerBox;
     std::function<void(const QUrl &url)> openUrl;
+    // Set by GUI tests only: answers the print dialog (true prints on the printer as set up
+    // here), the preview (instead of showing it) and the PDF save dialog.
+    std::function<bool(QPrinter &printer)> answerPrintDialog;
+    std::function<void(QPrinter &printer)> answerPreview;
+    std::function<std::optional<QString>()> answerPdfDialog;
 
 private:
     QtSettingsStore m_settings;

@@ -86,6 +86,8 @@ void MenuTest::menusHoldTheirEntries()
     const QStringList expected{
         u"ファイル/N3"_s,
         u"ファイル/N7"_s,
+        u"ファイル/PrintPreview"_s,
+        u"ファイル/SavePdf"_s,
         u"ファイル/N11"_s,
         u"ファイル/N39"_s,
         u"一括出場設定/N9"_s,
