@@ -16,9 +16,22 @@ QString fieldOf(const QStringList &fields, int index) { return index < fields.si
 void drawLandscapeMemberTable(Canvas &canvas, sheet::Scale s, const MemberTableInput &in)
 {
     canvas.setFontFace(fonts::gothic());
+    const int f16 = s.font(16);
+    const int n = static_cast<int>(in.rosterLines.size());
+    // The name and team fields are blanked before the frame is ruled: on paper a blank is
+    // a little wider than on the screen and would cut the line beside the names.
+    if (n > 0) {
+        for (int k = 0; k < LandscapeBlocks; ++k) {
+            const int q = landscapeBlockLeft(k);
+            for (int j = 0; j < LandscapeRowsPerBlock; ++j) {
+                const int y = s.Y(103 + j * 27);
+                put(canvas, s.X(q + 32), y, u"国国国国国国国"_s, f16, Paper);
+                put(canvas, s.X(q + 155), y, u"国国国国国国国"_s, f16, Paper);
+            }
+        }
+    }
     drawLandscapeFrame(canvas, s, FrameKind::Member);
 
-    const int f16 = s.font(16);
     for (int k = 0; k < LandscapeBlocks; ++k) {
         const int W = landscapeBlockLeft(k);
         put(canvas, s.X(W) + 2, s.Y(77), u"番号"_s, f16);
@@ -30,18 +43,9 @@ void drawLandscapeMemberTable(Canvas &canvas, sheet::Scale s, const MemberTableI
     put(canvas, s.X(1103), s.Y(42), u"ページ "_s + in.pageText, s.font(14));
     drawLandscapeDate(canvas, s, in.particulars);
 
-    const int n = static_cast<int>(in.rosterLines.size());
     if (n == 0) return;
     const PageRange range = landscapePage(in.page, n);
     const int f14 = s.font(14);
-    for (int k = 0; k < LandscapeBlocks; ++k) {
-        const int q = landscapeBlockLeft(k);
-        for (int j = 0; j < LandscapeRowsPerBlock; ++j) {
-            const int y = s.Y(103 + j * 27);
-            put(canvas, s.X(q + 32), y, u"国国国国国国国"_s, f16, Paper);
-            put(canvas, s.X(q + 155), y, u"国国国国国国国"_s, f16, Paper);
-        }
-    }
     for (int k = 0; k < LandscapeBlocks; ++k) {
         const int q = landscapeBlockLeft(k);
         for (int j = 0; j < LandscapeRowsPerBlock; ++j) {
