@@ -242,6 +242,16 @@ void TablesTest::holeNumberOptionDrawsTheScoreSheet()
     s.form.N35Click();
     QCOMPARE(sheet.textAt(sc.offX(G, 23), headingY), u"1"_s);
     QVERIFY(s.form.ticked("N35"));
+
+    // During a combination the screen with its 完了 stays; only the option changes.
+    Scenario t;
+    groupsteps::divide(t, groupsteps::players(7, 5), u"2"_s, u"3"_s);
+    QCOMPARE(t.form.Combining, 1);
+    t.form.N36Click();
+    QVERIFY(t.form.ticked("N36"));
+    QCOMPARE(t.form.Screen, 2);
+    QCOMPARE(t.form.TableKind, 0);
+    QVERIFY(t.form.control("Panel4").visible);
 }
 
 void TablesTest::confirmRecomputesTheTitleShift()
