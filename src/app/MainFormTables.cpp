@@ -10,7 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
+namespace
+{
 
 const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 
@@ -28,10 +29,10 @@ const TablePicture kTablePictures[4] = {
 
 // Everything a table screen may show; each table command shows its own part of it.
 const std::initializer_list<const char *> kTableScreenAreas{
-    "Panel1", "Panel2",  "Panel3",  "Panel4",    "Panel5",    "Panel9", "Panel10", "Panel8",  "Image4",
-    "Image23", "Image28", "Image29", "ScrollBox2", "Label7",   "Edit19", "UpDown1", "Button7", "CheckBox1",
-    "CheckBox3", "Label1", "Label2", "Button3",   "Button5",   "Edit3",  "Edit4",   "Edit5",   "Label55",
-    "Label57", "Label58", "Label59", "Label74",   "Button2",   "Button6", "Button9", "Button10"};
+    "Panel1",    "Panel2",  "Panel3",  "Panel4",     "Panel5",  "Panel9",  "Panel10", "Panel8",  "Image4",
+    "Image23",   "Image28", "Image29", "ScrollBox2", "Label7",  "Edit19",  "UpDown1", "Button7", "CheckBox1",
+    "CheckBox3", "Label1",  "Label2",  "Button3",    "Button5", "Edit3",   "Edit4",   "Edit5",   "Label55",
+    "Label57",   "Label58", "Label59", "Label74",    "Button2", "Button6", "Button9", "Button10"};
 
 // A whole number as typed, with an optional minus sign; nothing for any other text.
 std::optional<int> wholeNumber(const QString &text)
@@ -46,8 +47,10 @@ std::optional<int> wholeNumber(const QString &text)
     int value = 0;
     for (const QChar c : t) {
         int digit = -1;
-        if (c >= u'0' && c <= u'9') digit = c.unicode() - u'0';
-        else if (c >= u'０' && c <= u'９') digit = c.unicode() - u'０';
+        if (c >= u'0' && c <= u'9')
+            digit = c.unicode() - u'0';
+        else if (c >= u'０' && c <= u'９')
+            digit = c.unicode() - u'０';
         if (digit < 0) return std::nullopt;
         value = value * 10 + digit;
     }
@@ -92,8 +95,10 @@ QList<tables::Player> TMainForm::partyPlayers(int party)
     for (const QString &item : KumiList[party - 1]) {
         bool ok = false;
         const int index = item.toInt(&ok);
-        if (ok && index >= 0 && index < roster::MaxMembers) players << tables::Player{Members[index].Name, Members[index].Team};
-        else players << tables::Player{};
+        if (ok && index >= 0 && index < roster::MaxMembers)
+            players << tables::Player{Members[index].Name, Members[index].Team};
+        else
+            players << tables::Player{};
     }
     return players;
 }
@@ -105,7 +110,8 @@ bool TMainForm::sheetFieldsValid()
     for (const auto &[field, label] : fields) {
         const QString &text = control(field).text;
         if (text.isEmpty() || wholeNumber(text)) continue;
-        platform.messageBox(label + u"には整数を入力して下さい"_s, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
+        platform.messageBox(label + u"には整数を入力して下さい"_s, u"警告"_s, MsgIcon::Warning,
+                            MsgButtons::Ok);
         return false;
     }
     return true;
@@ -120,7 +126,8 @@ void TMainForm::Draw(Canvas &canvas)
     for (int g = 0; g < 4; ++g)
         if (CurGroupText == kLetters[g]) groupName = GroupDisplayName[g];
 
-    for (const TablePicture &p : kTablePictures) canvas.fillRect(QRect(QPoint(0, 0), p.size), colours::White);
+    for (const TablePicture &p : kTablePictures)
+        canvas.fillRect(QRect(QPoint(0, 0), p.size), colours::White);
     canvas.setPen(colours::Black, 1);
 
     const sheet::Scale scale{ScaleX, ScaleY};
@@ -186,7 +193,8 @@ void TMainForm::Draw(Canvas &canvas)
         loadParties();
         in.writeNames = CurGroup >= 1 && CurGroup <= 4;
         if (CurGroup != 0)
-            for (int p = 1; p <= 12; ++p) in.parties[p - 1] = partyPlayers(p);
+            for (int p = 1; p <= 12; ++p)
+                in.parties[p - 1] = partyPlayers(p);
         const tables::GridResult r = tables::drawCombinationGrid(canvas, scale, tableOptions(), in);
         GridColumnWidth = r.columnWidth;
         GridColumns = r.columns;
@@ -215,14 +223,17 @@ void TMainForm::Draw(Canvas &canvas)
         in.rosterLines = MemberLines;
         in.page = PageNo;
         in.pageText = control("Edit19").text;
-        if (landscape) tables::drawLandscapeMemberTable(canvas, scale, in);
-        else tables::drawPortraitMemberTable(canvas, scale, in);
+        if (landscape)
+            tables::drawLandscapeMemberTable(canvas, scale, in);
+        else
+            tables::drawPortraitMemberTable(canvas, scale, in);
     }
 }
 
 // ---- Table commands ------------------------------------------------------------------
 
-namespace {
+namespace
+{
 void arrangeTableScreen(TMainForm &form, std::initializer_list<const char *> shown)
 {
     form.setVisible(kTableScreenAreas, false);
@@ -282,16 +293,26 @@ void TMainForm::Label56Click() // 「メンバー表作成」
     }
 }
 
-void TMainForm::GroupBox1Click() { control("GroupBox1").visible = false; } // the table command box
+void TMainForm::GroupBox1Click()
+{
+    control("GroupBox1").visible = false;
+} // the table command box
 
 void TMainForm::redrawCurrentTable()
 {
     switch (TableKind) {
     case 1:
-    case 7: Label56Click(); break;
-    case 3: Label43Click(); break;
-    case 4: Label53Click(); break;
-    default: break;
+    case 7:
+        Label56Click();
+        break;
+    case 3:
+        Label43Click();
+        break;
+    case 4:
+        Label53Click();
+        break;
+    default:
+        break;
     }
 }
 
@@ -299,8 +320,10 @@ void TMainForm::redrawCurrentTable()
 // the combination table.
 void TMainForm::redrawTableOfGroup()
 {
-    if (Screen == 3 && TableMode == 2) Button8Click();
-    else if (Screen == 5 && TableMode == 1) Label53Click();
+    if (Screen == 3 && TableMode == 2)
+        Button8Click();
+    else if (Screen == 5 && TableMode == 1)
+        Label53Click();
 }
 
 // ---- Particulars and the page field ------------------------------------------------------
@@ -310,18 +333,31 @@ void TMainForm::Button8Click() // 「確　定」
     TitleShift = tables::titleShiftOf(TournamentName());
     if (TableKind == 3 && !sheetFieldsValid()) return;
     switch (TableKind) {
-    case 3: Draw(tablePicture(*this, "Image23")); break;
+    case 3:
+        Draw(tablePicture(*this, "Image23"));
+        break;
     case 4:
-    case 5: Draw(tablePicture(*this, "Image28")); break;
+    case 5:
+        Draw(tablePicture(*this, "Image28"));
+        break;
     case 1:
-    case 2: Draw(tablePicture(*this, "Image29")); break;
+    case 2:
+        Draw(tablePicture(*this, "Image29"));
+        break;
     case 6:
-    case 7: Draw(tablePicture(*this, "Image4")); break;
-    default: Draw(tablePicture(*this, "Image23")); break;
+    case 7:
+        Draw(tablePicture(*this, "Image4"));
+        break;
+    default:
+        Draw(tablePicture(*this, "Image23"));
+        break;
     }
 }
 
-void TMainForm::Edit13Change() { control("Edit14").text = control("Edit13").text; } // 組 → 番スタート
+void TMainForm::Edit13Change()
+{
+    control("Edit14").text = control("Edit13").text;
+} // 組 → 番スタート
 
 bool TMainForm::tableFieldClicked(const QString &field)
 {
@@ -367,7 +403,8 @@ void TMainForm::Button7Click() // 「設定」
 bool TMainForm::printingRefused()
 {
     if (Combining)
-        platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information, MsgButtons::Ok);
+        platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
+                            MsgButtons::Ok);
     if (Screen == 1 || Screen == 2 || Screen == 6 || (Screen == 5 && TableMode == 3)) return true;
     // A score sheet whose numbers cannot be read is not printed.
     return TableKind == 3 && !sheetFieldsValid();
@@ -390,7 +427,8 @@ void TMainForm::N21Click() // menu 「印 刷」
         printOn(*job);
         QString error;
         if (!job->end(&error))
-            platform.messageBox(u"印刷できませんでした。"_s + error, u"印刷"_s, MsgIcon::Error, MsgButtons::Ok);
+            platform.messageBox(u"印刷できませんでした。"_s + error, u"印刷"_s, MsgIcon::Error,
+                                MsgButtons::Ok);
     }
     redrawCurrentTable();
 }

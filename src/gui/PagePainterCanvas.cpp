@@ -21,7 +21,10 @@ void PagePainterCanvas::line(int x1, int y1, int x2, int y2)
     m_painter.drawLine(x1, y1, x2, y2);
 }
 
-void PagePainterCanvas::fillRect(QRect r, QColor colour) { m_painter.fillRect(r.intersected(QRect(QPoint(0, 0), m_size)), colour); }
+void PagePainterCanvas::fillRect(QRect r, QColor colour)
+{
+    m_painter.fillRect(r.intersected(QRect(QPoint(0, 0), m_size)), colour);
+}
 
 void PagePainterCanvas::setFontFace(const QString &face)
 {

@@ -12,7 +12,7 @@ class QPainter;
 
 class PagePainterCanvas : public Canvas
 {
-public:
+  public:
     PagePainterCanvas(QPainter &painter, QSize size);
 
     void setPen(QColor colour, int width) override;
@@ -22,7 +22,7 @@ public:
     void text(int x, int y, const QString &s, int fontHeight, QColor colour) override;
     QSize size() const override { return m_size; }
 
-private:
+  private:
     const QFont &fontOf(int pixels);
 
     QPainter &m_painter;

@@ -5,11 +5,16 @@
 
 using namespace Qt::StringLiterals;
 
-namespace tables {
+namespace tables
+{
 
-QString teamCut(const QString &team) { return cp932::cutToBytes(team, 14); }
+QString teamCut(const QString &team)
+{
+    return cp932::cutToBytes(team, 14);
+}
 
-GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOptions &options, const GridInput &in)
+GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOptions &options,
+                               const GridInput &in)
 {
     GridResult result;
     canvas.setFontFace(fonts::gothic());
@@ -33,12 +38,15 @@ GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOption
     canvas.line(E, H, K, H);
     canvas.line(E, H + w, K, H + w);
     canvas.setPen(Ink, s.pen(1));
-    for (int k = 2; k <= 12; ++k) canvas.line(E, H + k * w, K, H + k * w);
+    for (int k = 2; k <= 12; ++k)
+        canvas.line(E, H + k * w, K, H + k * w);
     canvas.setPen(Ink, s.pen(2));
     canvas.line(E, bottom, K, bottom);
-    for (int x : {E, G, K}) canvas.line(x, H, x, bottom);
+    for (int x : {E, G, K})
+        canvas.line(x, H, x, bottom);
     canvas.setPen(Ink, s.pen(1));
-    for (int k = 1; k <= columns; ++k) canvas.line(G + k * I, H, G + k * I, bottom);
+    for (int k = 1; k <= columns; ++k)
+        canvas.line(G + k * I, H, G + k * I, bottom);
 
     // Date
     const int f18 = s.font(18);
@@ -82,13 +90,15 @@ GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOption
         if (combination) {
             const int teamFont = s.font(eightFrame ? 14 : 16);
             for (int slot = 0; slot < filled; ++slot)
-                put(canvas, s.offX(E + slot * I, 95), s.offY(rowTop, 8), teamCut(party.at(slot).team), teamFont);
+                put(canvas, s.offX(E + slot * I, 95), s.offY(rowTop, 8), teamCut(party.at(slot).team),
+                    teamFont);
         }
     }
 
     // Column numbers (those of the grid drawn) and row labels
     for (int k = 1; k <= columns; ++k)
-        put(canvas, s.offX(G + I * (k - 1), columns == 8 ? 64 : 76), s.offY(H, 15), QString::number(k), s.font(24));
+        put(canvas, s.offX(G + I * (k - 1), columns == 8 ? 64 : 76), s.offY(H, 15), QString::number(k),
+            s.font(24));
     const int f22 = s.font(22);
     for (int n = 1; n <= 12; ++n) {
         const int y = s.offY(H + w + (n - 1) * w, 13);

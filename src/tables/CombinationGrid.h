@@ -12,30 +12,32 @@
 
 class Canvas;
 
-namespace tables {
+namespace tables
+{
 
 enum class GridKind { Combination, ScoreEntry };
 
 struct GridInput {
     GridKind kind = GridKind::Combination;
     Particulars particulars;
-    QString groupName;                      // the group's display name (empty when none is chosen)
-    std::array<QList<Player>, 12> parties;  // parties 1..12, players in slot order
-    bool writeNames = true;                 // false while no group is chosen: no names, nothing recorded
+    QString groupName;                     // the group's display name (empty when none is chosen)
+    std::array<QList<Player>, 12> parties; // parties 1..12, players in slot order
+    bool writeNames = true;                // false while no group is chosen: no names, nothing recorded
 };
 
 struct GridResult {
     // KumiSlotText of every filled slot: name "," team; slots left empty keep their text.
     std::array<std::array<std::optional<QString>, 8>, 12> slotTexts;
-    int columnWidth = 0;   // pixels
-    int columns = 0;       // 6 or 8
-    int bottom = 0;        // y of the bottom line, pixels
+    int columnWidth = 0; // pixels
+    int columns = 0;     // 6 or 8
+    int bottom = 0;      // y of the bottom line, pixels
     // A party of more than six under ６人枠 was met: its row stays empty and the rest are
     // drawn under ８人枠, which the caller ticks.
     bool switchedToEightFrame = false;
 };
 
-GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOptions &options, const GridInput &in);
+GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOptions &options,
+                               const GridInput &in);
 
 // The first 14 bytes of a team name, cut on a character boundary.
 QString teamCut(const QString &team);

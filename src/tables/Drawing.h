@@ -5,7 +5,8 @@
 
 #include <QStringList>
 
-namespace tables {
+namespace tables
+{
 
 inline const QColor Ink{0, 0, 0};
 inline const QColor Paper{255, 255, 255};
@@ -16,6 +17,9 @@ inline void put(Canvas &c, int x, int y, const QString &s, int fontPixels, QColo
     c.text(x, y, s, fontPixels, colour);
 }
 
-inline QString repeated(const QString &s, int times) { return s.repeated(times); }
+inline QString repeated(const QString &s, int times)
+{
+    return s.repeated(times);
+}
 
 } // namespace tables

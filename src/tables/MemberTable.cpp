@@ -7,10 +7,15 @@
 
 using namespace Qt::StringLiterals;
 
-namespace tables {
+namespace tables
+{
 
-namespace {
-QString fieldOf(const QStringList &fields, int index) { return index < fields.size() ? fields.at(index) : QString(); }
+namespace
+{
+QString fieldOf(const QStringList &fields, int index)
+{
+    return index < fields.size() ? fields.at(index) : QString();
+}
 } // namespace
 
 void drawLandscapeMemberTable(Canvas &canvas, sheet::Scale s, const MemberTableInput &in)
@@ -38,8 +43,8 @@ void drawLandscapeMemberTable(Canvas &canvas, sheet::Scale s, const MemberTableI
         put(canvas, s.X(W + 67), s.Y(77), u"氏 　 名"_s, f16);
         put(canvas, s.X(W + 179), s.Y(77), u"所属チーム"_s, f16);
     }
-    put(canvas, s.X(580 - in.particulars.titleShift), s.Y(38), in.particulars.tournamentName + u" メンバー表"_s,
-        s.font(20));
+    put(canvas, s.X(580 - in.particulars.titleShift), s.Y(38),
+        in.particulars.tournamentName + u" メンバー表"_s, s.font(20));
     put(canvas, s.X(1103), s.Y(42), u"ページ "_s + in.pageText, s.font(14));
     drawLandscapeDate(canvas, s, in.particulars);
 
@@ -76,8 +81,8 @@ void drawPortraitMemberTable(Canvas &canvas, sheet::Scale s, const MemberTableIn
     put(canvas, s.X(422), headY, u"氏 　名"_s, f16);
     put(canvas, s.X(130), headY, u"番  号"_s, f16);
     put(canvas, s.X(625), headY, u"メ　モ"_s, f16);
-    put(canvas, s.X(460 - in.particulars.titleShift), s.Y(50), in.particulars.tournamentName + u" メンバー表"_s,
-        s.font(19));
+    put(canvas, s.X(460 - in.particulars.titleShift), s.Y(50),
+        in.particulars.tournamentName + u" メンバー表"_s, s.font(19));
     drawPortraitDateAndPage(canvas, s, in.particulars, in.pageText);
 
     const int n = static_cast<int>(in.rosterLines.size());

@@ -9,13 +9,14 @@
 
 class Canvas;
 
-namespace tables {
+namespace tables
+{
 
 struct MemberTableInput {
     Particulars particulars;
-    QStringList rosterLines;   // one comma-text line per member
+    QStringList rosterLines; // one comma-text line per member
     int page = 1;
-    QString pageText;          // the page field as typed, for the page label
+    QString pageText; // the page field as typed, for the page label
 };
 
 void drawLandscapeMemberTable(Canvas &canvas, sheet::Scale s, const MemberTableInput &in);

@@ -10,16 +10,17 @@
 
 class Canvas;
 
-namespace tables {
+namespace tables
+{
 
 struct ScoreSheetInput {
     Particulars particulars;
     QString courseName;
-    int holeCount = 10;         // 12 at most; up to 10 still gets 10 columns
-    int startHole = 1;          // the first hole number of the heading row
-    QString sheetKumiText;      // the party number as the heading shows it
-    QString groupName;          // the group's display name (empty when no group is chosen)
-    QList<Player> party;        // the party's players in slot order (empty: no names)
+    int holeCount = 10;    // 12 at most; up to 10 still gets 10 columns
+    int startHole = 1;     // the first hole number of the heading row
+    QString sheetKumiText; // the party number as the heading shows it
+    QString groupName;     // the group's display name (empty when no group is chosen)
+    QList<Player> party;   // the party's players in slot order (empty: no names)
 };
 
 struct ScoreSheetResult {

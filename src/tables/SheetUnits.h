@@ -3,10 +3,11 @@
 // A quantity u is drawn at the whole-number part of u × scale (truncated, never rounded);
 // a position E + u, E already in pixels, is trunc(E + u × scale), truncated once.
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 
-namespace sheet {
+namespace sheet
+{
 
 struct Scale {
     double x = 1.0;
@@ -27,14 +28,17 @@ struct Scale {
 
 // The screen scales of the tables.
 inline constexpr Scale ScoreSheetScreen{0.82, 0.85};
-inline constexpr Scale GridScreen{0.82, 0.79};        // combination table and score-entry table
-inline constexpr Scale LandscapeScreen{0.82, 0.80};   // ヨコ形 result and member tables
-inline constexpr Scale PortraitScreen{1.0, 1.0};      // タテ形 result and member tables
+inline constexpr Scale GridScreen{0.82, 0.79};      // combination table and score-entry table
+inline constexpr Scale LandscapeScreen{0.82, 0.80}; // ヨコ形 result and member tables
+inline constexpr Scale PortraitScreen{1.0, 1.0};    // タテ形 result and member tables
 
 // On paper one unit is 0.00925 inch across and 0.0097 inch down.
 inline constexpr double InchesPerUnitX = 0.00925;
 inline constexpr double InchesPerUnitY = 0.0097;
-inline Scale printerScale(int dpiX, int dpiY) { return Scale{dpiX * InchesPerUnitX, dpiY * InchesPerUnitY}; }
+inline Scale printerScale(int dpiX, int dpiY)
+{
+    return Scale{dpiX * InchesPerUnitX, dpiY * InchesPerUnitY};
+}
 
 // The layouts' sizes in units.
 inline constexpr int LandscapeWidth = 1215;

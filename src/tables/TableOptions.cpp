@@ -2,8 +2,12 @@
 
 #include "text/Cp932.h"
 
-namespace tables {
+namespace tables
+{
 
-int titleShiftOf(const QString &tournamentName) { return 6 * cp932::byteLength(tournamentName); }
+int titleShiftOf(const QString &tournamentName)
+{
+    return 6 * cp932::byteLength(tournamentName);
+}
 
 } // namespace tables

@@ -4,13 +4,14 @@
 
 #include <QString>
 
-namespace tables {
+namespace tables
+{
 
 struct TableOptions {
-    bool eightFrame = false;   // ８人枠 (else ６人枠)
-    bool landscape = false;    // ヨコ形 result and member tables (else タテ形)
-    bool holeNumbers = true;   // hole numbers on the score sheet
-    bool dashes = false;       // "－" in the score sheet's stroke cells
+    bool eightFrame = false; // ８人枠 (else ６人枠)
+    bool landscape = false;  // ヨコ形 result and member tables (else タテ形)
+    bool holeNumbers = true; // hole numbers on the score sheet
+    bool dashes = false;     // "－" in the score sheet's stroke cells
 };
 
 // The particulars as the fields hold them; the numbers of the score sheet are read and
@@ -21,7 +22,7 @@ struct Particulars {
     QString year;
     QString month;
     QString day;
-    int titleShift = 0;        // 6 × the tournament name's length in code page 932 bytes
+    int titleShift = 0; // 6 × the tournament name's length in code page 932 bytes
 };
 
 // 6 × the byte length of the tournament name.

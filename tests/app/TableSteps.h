@@ -6,7 +6,8 @@
 #include "support/RosterSteps.h"
 #include "tables/SheetUnits.h"
 
-namespace tablesteps {
+namespace tablesteps
+{
 
 using namespace Qt::StringLiterals;
 
@@ -23,13 +24,15 @@ inline void storeCombination(Scenario &s, int groups, int parties, int size)
     QStringList whole;
     for (int g = 1; g <= groups; ++g) {
         QStringList list;
-        for (int k = 0; k < parties * size; ++k) list << member(u"%1-%2"_s.arg(g).arg(k + 1), u"班%1"_s.arg(g));
+        for (int k = 0; k < parties * size; ++k)
+            list << member(u"%1-%2"_s.arg(g).arg(k + 1), u"班%1"_s.arg(g));
         whole << list;
         s.form.GroupList[g - 1] = list;
         QStringList lines(12, u"1"_s);
         for (int p = 0; p < parties; ++p) {
             QStringList items{QString::number(size + 1)};
-            for (int k = 0; k < size; ++k) items << QString::number(p * size + k);
+            for (int k = 0; k < size; ++k)
+                items << QString::number(p * size + k);
             lines[p] = items.join(u',');
         }
         s.form.KumiLines[g - 1] = lines;
@@ -39,7 +42,10 @@ inline void storeCombination(Scenario &s, int groups, int parties, int size)
 }
 
 // The name of slot `slot` (0-based) of party `party` (1-based) of group g as stored above.
-inline QString storedName(int g, int party, int slot, int size) { return u"%1-%2"_s.arg(g).arg((party - 1) * size + slot + 1); }
+inline QString storedName(int g, int party, int slot, int size)
+{
+    return u"%1-%2"_s.arg(g).arg((party - 1) * size + slot + 1);
+}
 
 // Where the combination table on the screen writes a name (party 1..12, slot 0..7, ６人枠).
 inline QPoint combinationNameAt(int party, int slot, int columnWidth = 143)
@@ -64,7 +70,8 @@ inline QPoint scoreSheetNameAt(int k)
 inline QStringList textsOf(RecordingCanvas &c)
 {
     QStringList texts;
-    for (const DrawnText &t : c.visibleTexts()) texts << t.text;
+    for (const DrawnText &t : c.visibleTexts())
+        texts << t.text;
     return texts;
 }
 

@@ -8,7 +8,7 @@ using namespace tablesteps;
 class TablesTest : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void combinationTableShowsTheChosenGroup();
     void scoreSheetOfAParty();
     void partyFieldSetsTheStartingHole();
@@ -207,14 +207,16 @@ void TablesTest::aPartyOfSevenUnderTheSixFrame()
     s.form.Label43Click();
     s.form.Label44Click();
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.back(), u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
+    QCOMPARE_BOX(s.platform.boxes.back(),
+                 u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
                  u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
     QVERIFY(s.form.ticked("N29"));
     QVERIFY(!s.form.ticked("N20"));
     QVERIFY(!textsOf(s.platform.canvas("Image23")).contains(u"1-1"_s));
     s.form.Label44Click(); // the group again: all seven under ８人枠
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    for (int k = 1; k <= 7; ++k) QVERIFY(textsOf(s.platform.canvas("Image23")).contains(u"1-%1"_s.arg(k)));
+    for (int k = 1; k <= 7; ++k)
+        QVERIFY(textsOf(s.platform.canvas("Image23")).contains(u"1-%1"_s.arg(k)));
 
     // The combination table warns once and draws the other parties.
     Scenario t;
@@ -403,11 +405,13 @@ void TablesTest::spinButtonStepsWithinItsMaximum()
     QCOMPARE(s.form.PageMax, 8);
     s.form.N32Click();
     s.form.Label56Click();
-    for (int k = 0; k < 5; ++k) s.form.UpDown1Click();
+    for (int k = 0; k < 5; ++k)
+        s.form.UpDown1Click();
     QCOMPARE(s.form.control("Edit19").text, u"3"_s);
     s.form.UpDown1Step(-1);
     QCOMPARE(s.form.control("Edit19").text, u"2"_s);
-    for (int k = 0; k < 5; ++k) s.form.UpDown1Step(-1);
+    for (int k = 0; k < 5; ++k)
+        s.form.UpDown1Step(-1);
     QCOMPARE(s.form.control("Edit19").text, u"1"_s);
     QCOMPARE(s.form.PageNo, 1); // stepping alone draws nothing; 設定 does
 }
@@ -426,7 +430,8 @@ void TablesTest::commandBoxHidesWhenClicked()
 void TablesTest::groupTabAfterAHandMadeCombinationKeepsTheRoster()
 {
     Scenario s;
-    const QStringList roster{member(u"山田"_s, u"緑会"_s), member(u"川上"_s, u"青会"_s), member(u"森"_s, u"緑会"_s)};
+    const QStringList roster{member(u"山田"_s, u"緑会"_s), member(u"川上"_s, u"青会"_s),
+                             member(u"森"_s, u"緑会"_s)};
     s.loadRoster(roster);
     s.form.KumiLines[0] = QStringList(12, u"1"_s);
     s.form.KumiLines[0][0] = u"3,2,0"_s; // rows of the whole roster

@@ -5,15 +5,22 @@
 using namespace Qt::StringLiterals;
 using namespace tablesteps;
 
-namespace {
+namespace
+{
 enum Command { Print, Preview, Pdf };
 
 void run(Scenario &s, Command c)
 {
     switch (c) {
-    case Print: s.form.N21Click(); break;
-    case Preview: s.form.PrintPreviewClick(); break;
-    case Pdf: s.form.SavePdfClick(); break;
+    case Print:
+        s.form.N21Click();
+        break;
+    case Preview:
+        s.form.PrintPreviewClick();
+        break;
+    case Pdf:
+        s.form.SavePdfClick();
+        break;
     }
 }
 
@@ -33,7 +40,7 @@ Q_DECLARE_METATYPE(Command)
 class TablesPrintTest : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void screensThatPrintNothing_data();
     void screensThatPrintNothing();
     void printingWhileCombiningOnlyAddsANotice_data();
@@ -53,7 +60,8 @@ void TablesPrintTest::screensThatPrintNothing_data()
 {
     QTest::addColumn<int>("screen");
     QTest::addColumn<Command>("command");
-    for (const auto &[name, command] : {std::pair{"印刷", Print}, std::pair{"プレビュー", Preview}, std::pair{"PDF", Pdf}}) {
+    for (const auto &[name, command] :
+         {std::pair{"印刷", Print}, std::pair{"プレビュー", Preview}, std::pair{"PDF", Pdf}}) {
         QTest::addRow("メンバー登録, %s", name) << 1 << command;
         QTest::addRow("組み合わせ, %s", name) << 2 << command;
         QTest::addRow("作表と印刷, %s", name) << 6 << command;
@@ -68,8 +76,10 @@ void TablesPrintTest::screensThatPrintNothing()
     Scenario s;
     storeCombination(s, 1, 2, 5);
     s.platform.pdfAnswer = u"/tmp/x.pdf"_s;
-    if (screen == 1) s.form.Label40Click();
-    else if (screen == 6) s.form.Label64Click();
+    if (screen == 1)
+        s.form.Label40Click();
+    else if (screen == 6)
+        s.form.Label64Click();
     else if (screen == 5) {
         // The score-entry screen: the combination grid with the score-entry headings.
         s.form.Label64Click();
@@ -103,8 +113,8 @@ void TablesPrintTest::printingWhileCombiningOnlyAddsANotice()
     s.form.Combining = 1;
     run(s, command);
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.front(), u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
-                 MsgButtons::Ok);
+    QCOMPARE_BOX(s.platform.boxes.front(), u"完了を押して下さい"_s, u"組み合わせ中です"_s,
+                 MsgIcon::Information, MsgButtons::Ok);
     QCOMPARE(s.platform.printed.size(), size_t(1));
 
     // On the 組み合わせ screen the notice comes and nothing is printed.
@@ -132,10 +142,12 @@ void TablesPrintTest::printedScoreSheetAtThePrintersScale()
     // 5.55 pixels a unit across, 5.82 down: the 2-unit pen is 11 pixels wide.
     QCOMPARE(page.canvas->penLines.front().width, 11);
     const PageCanvas &paper = *page.canvas;
-    QCOMPARE(paper.textAt(2508, static_cast<int>(std::trunc(523 + 17 * 5.82))), u"なかよし会親睦大会 スコア表"_s);
+    QCOMPARE(paper.textAt(2508, static_cast<int>(std::trunc(523 + 17 * 5.82))),
+             u"なかよし会親睦大会 スコア表"_s);
     // The paper shows what the screen shows.
     QStringList printed;
-    for (const DrawnText &t : paper.visibleTexts()) printed << t.text;
+    for (const DrawnText &t : paper.visibleTexts())
+        printed << t.text;
     QCOMPARE(printed, screen);
     // The screen's scale and drawing are back.
     QCOMPARE(s.form.ScaleX, 0.82);
@@ -180,8 +192,10 @@ void TablesPrintTest::orientationFollowsTheLayout()
     s.platform.printerDpiY = 300;
     s.form.Label64Click();
     if (landscapeForm) s.form.N32Click();
-    if (table == 4) s.form.Label53Click();
-    else s.form.Label56Click();
+    if (table == 4)
+        s.form.Label53Click();
+    else
+        s.form.Label56Click();
     s.form.N21Click();
     QCOMPARE(s.platform.printed.size(), size_t(1));
     QCOMPARE(s.platform.lastPage().orientation, orientation);
@@ -251,8 +265,9 @@ void TablesPrintTest::pdfThatCannotBeWritten()
     s.form.SavePdfClick();
     QVERIFY(s.platform.printed.empty());
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.back(), u"PDFファイルを保存できませんでした。書き込みが許可されていません。"_s,
-                 u"PDFに保存"_s, MsgIcon::Error, MsgButtons::Ok);
+    QCOMPARE_BOX(s.platform.boxes.back(),
+                 u"PDFファイルを保存できませんでした。書き込みが許可されていません。"_s, u"PDFに保存"_s,
+                 MsgIcon::Error, MsgButtons::Ok);
     QCOMPARE(s.form.ScaleX, 0.82);
 }
 

@@ -16,11 +16,13 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
+namespace
+{
 void loadRoster(StartedWindow &w, int n)
 {
     QStringList lines;
-    for (int k = 1; k <= n; ++k) lines << u"会員%1,緑会,男,昭和,10,10,10,0,on,off,off,,"_s.arg(k);
+    for (int k = 1; k <= n; ++k)
+        lines << u"会員%1,緑会,男,昭和,10,10,10,0,on,off,off,,"_s.arg(k);
     w.form().MemberLines = lines;
     w.form().SavedMemberLines = lines;
     w.form().Bunkatu();
@@ -60,7 +62,7 @@ QByteArray fileHead(const QString &path)
 class TablesGuiTest : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { prepareTestApplication(); }
     void portraitMemberTableInItsScrollBox();
     void pageArrowsStepThePageField();
@@ -141,7 +143,9 @@ void TablesGuiTest::savePdfThroughTheMenu()
     QVERIFY(fileHead(sheet).contains("/MediaBox [0 0 842"));
 
     // A folder that does not exist: the reason, and nothing else changes.
-    w.window->platform().answerPdfDialog = [&dir] { return std::optional<QString>(dir.filePath(u"no/such.pdf"_s)); };
+    w.window->platform().answerPdfDialog = [&dir] {
+        return std::optional<QString>(dir.filePath(u"no/such.pdf"_s));
+    };
     save->trigger();
     QCOMPARE(w.boxes.size(), size_t(1));
     QCOMPARE(w.boxes.back().caption, u"PDFに保存"_s);
@@ -186,7 +190,8 @@ void TablesGuiTest::pdfOfEachLayout()
     // Group A: two parties of six from a roster of twelve, teams of up to 20 bytes.
     QStringList lines;
     for (int k = 1; k <= 12; ++k)
-        lines << u"選手%1,%2,男,昭和,10,10,10,0,on,off,off,,"_s.arg(k).arg(k % 2 ? u"あいうえおかきくけこ"_s : u"緑会"_s);
+        lines << u"選手%1,%2,男,昭和,10,10,10,0,on,off,off,,"_s.arg(k).arg(k % 2 ? u"あいうえおかきくけこ"_s
+                                                                                 : u"緑会"_s);
     w.form().MemberLines = lines;
     w.form().SavedMemberLines = lines;
     w.form().GroupList[0] = lines;

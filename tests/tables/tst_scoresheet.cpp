@@ -8,7 +8,8 @@
 using namespace Qt::StringLiterals;
 using namespace tables;
 
-namespace {
+namespace
+{
 constexpr sheet::Scale Units{1.0, 1.0};
 
 ScoreSheetInput sheetInput(int holes = 10, int startHole = 1)
@@ -30,7 +31,8 @@ ScoreSheetInput sheetInput(int holes = 10, int startHole = 1)
 QList<Player> party(int size)
 {
     QList<Player> players;
-    for (int k = 1; k <= size; ++k) players << Player{u"選手"_s + QString::number(k), u"チーム"_s + QString::number(k)};
+    for (int k = 1; k <= size; ++k)
+        players << Player{u"選手"_s + QString::number(k), u"チーム"_s + QString::number(k)};
     return players;
 }
 
@@ -40,8 +42,10 @@ QStringList headingNumbers(const PageCanvas &c, int columns)
     const int G = 222;
     const int I = columns == 10 ? 71 : 61;
     QStringList numbers;
-    for (int col = 0; col < columns; ++col) numbers << c.textAt(G + 23 + I * col, 194 + 27);
-    while (!numbers.isEmpty() && numbers.last().isEmpty()) numbers.removeLast();
+    for (int col = 0; col < columns; ++col)
+        numbers << c.textAt(G + 23 + I * col, 194 + 27);
+    while (!numbers.isEmpty() && numbers.last().isEmpty())
+        numbers.removeLast();
     return numbers;
 }
 
@@ -57,7 +61,7 @@ int verticalLinesAcrossTheGrid(const PageCanvas &c, int top, int bottom)
 class ScoreSheetTest : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void titleShiftCentresTheTitle();
     void holeNumbering_data();
     void holeNumbering();
@@ -115,12 +119,11 @@ void ScoreSheetTest::holeColumns_data()
     QTest::addColumn<QStringList>("shown");
     QTest::newRow("8 holes: 10 columns, 8 numbered")
         << 8 << 10 << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s};
-    QTest::newRow("10 holes") << 10 << 10
-                              << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s,
-                                             u"9"_s, u"10"_s};
+    QTest::newRow("10 holes") << 10 << 10 << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s,
+                                                         u"6"_s, u"7"_s, u"8"_s, u"9"_s, u"10"_s};
     QTest::newRow("11 holes: 12 columns, 11 numbered")
-        << 11 << 12
-        << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s, u"10"_s, u"11"_s};
+        << 11 << 12 << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s,  u"5"_s, u"6"_s,
+                                   u"7"_s, u"8"_s, u"9"_s, u"10"_s, u"11"_s};
 }
 
 void ScoreSheetTest::holeColumns()
@@ -149,11 +152,12 @@ void ScoreSheetTest::dashesFillTheHoleCellsOfEveryRow()
     PageCanvas c(QSize(1215, 770));
     drawScoreSheet(c, Units, o, sheetInput(8));
     int dashes = 0;
-    for (const DrawnText &t : c.visibleTexts()) dashes += t.text == u"－"_s;
+    for (const DrawnText &t : c.visibleTexts())
+        dashes += t.text == u"－"_s;
     QCOMPARE(dashes, 6 * 8);
-    QCOMPARE(c.textAt(222 + 6, 90 + 183), u"－"_s);              // row 1, hole 1
+    QCOMPARE(c.textAt(222 + 6, 90 + 183), u"－"_s);                   // row 1, hole 1
     QCOMPARE(c.textAt(222 + 6 + 71 * 7, 90 + 183 + 5 * 78), u"－"_s); // row 6, hole 8
-    QCOMPARE(c.textAt(222 + 6 + 71 * 8, 90 + 183), QString());      // column 9 holds no hole
+    QCOMPARE(c.textAt(222 + 6 + 71 * 8, 90 + 183), QString());        // column 9 holds no hole
 
     PageCanvas none(QSize(1215, 770));
     drawScoreSheet(none, Units, TableOptions{}, sheetInput(8));
@@ -187,8 +191,10 @@ void ScoreSheetTest::framesDecideRowsAndSignatureCells()
     // Pen 2 at the top, under the heading row and at the bottom; pen 1 between players.
     QCOMPARE(c.linesFrom(QPoint(52, H), QPoint(R, H)).front().width, 2);
     QCOMPARE(c.linesFrom(QPoint(52, H + w), QPoint(R, H + w)).front().width, 2);
-    for (int k = 2; k <= players; ++k) QCOMPARE(c.linesFrom(QPoint(52, H + k * w), QPoint(R, H + k * w)).front().width, 1);
-    QCOMPARE(c.linesFrom(QPoint(52, H + (players + 1) * w), QPoint(R, H + (players + 1) * w)).front().width, 2);
+    for (int k = 2; k <= players; ++k)
+        QCOMPARE(c.linesFrom(QPoint(52, H + k * w), QPoint(R, H + k * w)).front().width, 1);
+    QCOMPARE(c.linesFrom(QPoint(52, H + (players + 1) * w), QPoint(R, H + (players + 1) * w)).front().width,
+             2);
     QVERIFY(!c.hasLine(QPoint(52, H + (players + 2) * w), QPoint(R, H + (players + 2) * w)));
     // Row numbers and signature cell numbers.
     for (int k = 1; k <= players; ++k) {
@@ -271,7 +277,8 @@ void ScoreSheetTest::particularsAndHeadings()
     // The particulars box: pen 2 outline, pen 1 divider.
     QCOMPARE(c.linesFrom(QPoint(E + 2, F + 24), QPoint(E + 329, F + 24)).front().width, 2);
     QCOMPARE(c.linesFrom(QPoint(E + 80, F + 24), QPoint(E + 80, F + 96)).front().width, 1);
-    for (const DrawnText &t : c.visibleTexts()) QCOMPARE(t.face, u"ＭＳ ゴシック"_s);
+    for (const DrawnText &t : c.visibleTexts())
+        QCOMPARE(t.face, u"ＭＳ ゴシック"_s);
 }
 
 void ScoreSheetTest::printerPensAndFonts()
@@ -285,7 +292,8 @@ void ScoreSheetTest::printerPensAndFonts()
     drawScoreSheet(c, printer, TableOptions{}, sheetInput());
     QCOMPARE(c.penLines.front().width, 11); // the top line of the grid, 2 units
     // Title: x = trunc(452 × 5.55), font 22 units = trunc(22 × 5.82) pixels.
-    const DrawnText *title = c.drawnAt(2508, static_cast<int>(std::trunc(static_cast<int>(90 * printer.y) + 17 * printer.y)));
+    const DrawnText *title =
+        c.drawnAt(2508, static_cast<int>(std::trunc(static_cast<int>(90 * printer.y) + 17 * printer.y)));
     QVERIFY(title);
     QCOMPARE(title->fontHeight, 128);
 }
