@@ -145,8 +145,9 @@ void TMainForm::FormCreate()
     LeaderGroupSel = u"3"_s;
     control("N33").checked = true; // the leader designation menu shows 指定なし as chosen
 
-    for (const char *entry : {"N20", "N31", "N35", "N48", "N43", "N38"}) control(entry).checked = true;
-    for (const char *entry : {"N29", "N32", "N36", "N47", "N44", "N37"}) control(entry).checked = false;
+    for (const char *entry : {"N20", "N31", "N35", "N48", "N43", "N38", "SpreadTeamsOff"}) control(entry).checked = true;
+    for (const char *entry : {"N29", "N32", "N36", "N47", "N44", "N37", "SpreadTeamsOn"})
+        control(entry).checked = false;
 
     SavedMemberLines.clear();
 

@@ -235,6 +235,8 @@ public:
     void N48Click(); // スコア入力欄に"－" 表示しない
     void N43Click(); // 男女を平均して組み合わせ する
     void N44Click(); // 男女を平均して組み合わせ しない
+    void SpreadTeamsOnClick();  // 同じチームを分散 する
+    void SpreadTeamsOffClick(); // 同じチームを分散 しない
     void N37Click(); // 一覧表に年齢を表示 表示する
     void N38Click(); // 一覧表に年齢を表示 表示しない
     void tickOption(const char *chosen, const char *partner);

@@ -3,6 +3,7 @@
 
 #include "grouping/GroupDivision.h"
 #include "grouping/PartyDivision.h"
+#include "grouping/TeamSpread.h"
 #include "grouping/WholeNumber.h"
 #include "roster/Marks.h"
 
@@ -255,6 +256,16 @@ void TMainForm::DivideKumi()
     }
 
     KumiList = division.parties;
+    if (ticked("SpreadTeamsOn")) {
+        // Team-mates are spread over the parties, the generator running on from the deal.
+        QList<grouping::SpreadPlayer> players;
+        for (int i = 0; i < listed; ++i) {
+            const Member &m = Members[i];
+            players << grouping::SpreadPlayer{m.Team, m.isMan() ? 0 : (m.isWoman() ? 1 : 2),
+                                              division.leaders.contains(i)};
+        }
+        grouping::spreadTeams(KumiList, KumiCount, players, Rng);
+    }
     DspKumi();
     HalMark(2);
     KumiHyo(CurGroup);

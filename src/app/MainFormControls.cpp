@@ -206,6 +206,8 @@ void TMainForm::buildControls()
         {"N33", u"指定なし"_s},
         {"N43", u"する"_s},
         {"N44", u"しない"_s},
+        {"SpreadTeamsOn", u"する"_s},
+        {"SpreadTeamsOff", u"しない"_s},
         {"N41", u"入れ替え開始"_s},
         {"N45", u"入れ替え終り"_s},
         {"N37", u"表示する"_s},

@@ -35,6 +35,8 @@ void TMainForm::N47Click() { tickOption("N47", "N48"); } // "－"を表示する
 void TMainForm::N48Click() { tickOption("N48", "N47"); } // "－"を表示しない
 void TMainForm::N43Click() { tickOption("N43", "N44"); } // 男女を平均する
 void TMainForm::N44Click() { tickOption("N44", "N43"); } // 男女を平均しない
+void TMainForm::SpreadTeamsOnClick() { tickOption("SpreadTeamsOn", "SpreadTeamsOff"); }  // 同じチームを分散する
+void TMainForm::SpreadTeamsOffClick() { tickOption("SpreadTeamsOff", "SpreadTeamsOn"); } // 同じチームを分散しない
 
 void TMainForm::N37Click() // 一覧表に年齢を表示する
 {

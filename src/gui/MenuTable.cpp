@@ -46,6 +46,7 @@ std::vector<MenuNode> build()
              {menu(u"リーダーをグループ指定"_s,
                    {entry(u"A3"_s), entry(u"B3"_s), entry(u"C3"_s), entry(u"D3"_s), entry(u"N33"_s)}),
               menu(u"男女を平均して組み合わせ"_s, {entry(u"N43"_s), entry(u"N44"_s)}),
+              menu(u"同じチームを分散"_s, {entry(u"SpreadTeamsOn"_s), entry(u"SpreadTeamsOff"_s)}),
               menu(u"組み合せ表で選手の入れ替え"_s, {entry(u"N41"_s), entry(u"N45"_s)})}),
         menu(u"オプション"_s,
              {menu(u"一覧表に年齢を表示"_s, {entry(u"N37"_s), entry(u"N38"_s)}),
@@ -69,6 +70,7 @@ const std::vector<MenuNode> &menuBarTable()
 bool isOptionEntry(const QString &name)
 {
     static const QStringList options{u"N20"_s, u"N29"_s, u"N31"_s, u"N32"_s, u"N35"_s, u"N36"_s,
-                                     u"N47"_s, u"N48"_s, u"N43"_s, u"N44"_s, u"N37"_s, u"N38"_s};
+                                     u"N47"_s, u"N48"_s, u"N43"_s, u"N44"_s, u"N37"_s, u"N38"_s,
+                                     u"SpreadTeamsOn"_s, u"SpreadTeamsOff"_s};
     return options.contains(name);
 }

@@ -47,6 +47,10 @@ void Settings::optionPairsTickOneEntry_data()
     QTest::newRow("－ 表示しない") << Handler(&TMainForm::N48Click) << u"N48"_s << u"N47"_s;
     QTest::newRow("男女平均 しない") << Handler(&TMainForm::N44Click) << u"N44"_s << u"N43"_s;
     QTest::newRow("男女平均 する") << Handler(&TMainForm::N43Click) << u"N43"_s << u"N44"_s;
+    QTest::newRow("チーム分散 する") << Handler(&TMainForm::SpreadTeamsOnClick) << u"SpreadTeamsOn"_s
+                                     << u"SpreadTeamsOff"_s;
+    QTest::newRow("チーム分散 しない") << Handler(&TMainForm::SpreadTeamsOffClick) << u"SpreadTeamsOff"_s
+                                       << u"SpreadTeamsOn"_s;
     QTest::newRow("年齢 表示する") << Handler(&TMainForm::N37Click) << u"N37"_s << u"N38"_s;
     QTest::newRow("年齢 表示しない") << Handler(&TMainForm::N38Click) << u"N38"_s << u"N37"_s;
 }

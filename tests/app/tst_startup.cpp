@@ -56,7 +56,8 @@ void StartUp::ticksTheSixDefaultOptionsOnly()
 {
     Scenario s;
     const std::pair<const char *, const char *> pairs[] = {{"N20", "N29"}, {"N31", "N32"}, {"N35", "N36"},
-                                                           {"N48", "N47"}, {"N43", "N44"}, {"N38", "N37"}};
+                                                           {"N48", "N47"}, {"N43", "N44"}, {"N38", "N37"},
+                                                           {"SpreadTeamsOff", "SpreadTeamsOn"}};
     for (const auto &[on, off] : pairs) {
         QVERIFY2(s.form.control(on).checked, on);
         QVERIFY2(!s.form.control(off).checked, off);

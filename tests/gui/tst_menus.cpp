@@ -118,6 +118,8 @@ void MenuTest::menusHoldTheirEntries()
         u"組み合せ設定/リーダーをグループ指定/N33"_s,
         u"組み合せ設定/男女を平均して組み合わせ/N43"_s,
         u"組み合せ設定/男女を平均して組み合わせ/N44"_s,
+        u"組み合せ設定/同じチームを分散/SpreadTeamsOn"_s,
+        u"組み合せ設定/同じチームを分散/SpreadTeamsOff"_s,
         u"組み合せ設定/組み合せ表で選手の入れ替え/N41"_s,
         u"組み合せ設定/組み合せ表で選手の入れ替え/N45"_s,
         u"オプション/一覧表に年齢を表示/N37"_s,
@@ -147,11 +149,11 @@ void MenuTest::entriesShowTheFormsCaptionsAndTicks()
         QCOMPARE(entry->isChecked(), control.checked);
     }
     // The start-up options carry their ticks.
-    for (const char *on : {"N20", "N31", "N35", "N48", "N43", "N38"}) {
+    for (const char *on : {"N20", "N31", "N35", "N48", "N43", "N38", "SpreadTeamsOff"}) {
         QVERIFY2(w.window->menuEntry(QString::fromLatin1(on))->isChecked(), on);
         QVERIFY(w.window->menuEntry(QString::fromLatin1(on))->isCheckable());
     }
-    for (const char *off : {"N29", "N32", "N36", "N47", "N44", "N37"}) {
+    for (const char *off : {"N29", "N32", "N36", "N47", "N44", "N37", "SpreadTeamsOn"}) {
         QVERIFY2(!w.window->menuEntry(QString::fromLatin1(off))->isChecked(), off);
         QVERIFY(w.window->menuEntry(QString::fromLatin1(off))->isCheckable());
     }
