@@ -174,6 +174,8 @@ public:
     void N21Click();           // menu 印 刷
     void PrintPreviewClick();  // ファイル › 印刷プレビュー
     void SavePdfClick();       // ファイル › PDFに保存
+    void PrintAllClick();      // ファイル › まとめて印刷
+    void selectGroupForTable(int g); // the members of group g in the list, as its tab puts them
     // A click into a particulars field or ページ指定 empties it; true when the field is one of them.
     bool tableFieldClicked(const QString &field);
     void redrawCurrentTable();  // repeats the command of the table on the screen
@@ -200,6 +202,7 @@ public:
     void DivideKumi();
     void Button10Click(); // おまかせ 「完了」
     void Button2Click();  // 「やり直し」
+    void CheckCombinationClick(); // 組み合せ設定 › 組み合わせの確認
     // The end of a combination: the whole roster listed, the counts shown; 貼り付け数 shows
     // the count as the roster's split left it, or nothing.
     void showWholeRosterAgain(bool showPasteCount);

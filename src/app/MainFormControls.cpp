@@ -223,6 +223,8 @@ void TMainForm::buildControls()
         {"N21", u"印 刷"_s},
         {"PrintPreview", u"印刷プレビュー"_s},
         {"SavePdf", u"PDFに保存"_s},
+        {"PrintAll", u"まとめて印刷"_s},
+        {"CheckCombination", u"組み合わせの確認"_s},
         {"N5", u"ヘルプ"_s},
         {"N6", u"バージョン情報"_s},
     };

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -54,8 +55,30 @@ public:
     virtual Canvas &page() = 0;
     virtual int dpiX() const = 0;
     virtual int dpiY() const = 0;
+    // Starts the next page; page() then draws on it. False when the device refused.
+    virtual bool nextPage() = 0;
     // Ends the job; false with a reason when the page could not be printed or written.
     virtual bool end(QString *errorText) = 0;
+};
+
+// Draws the pages of a job one after another, calling job.nextPage() between two pages.
+using JobDrawing = std::function<void(PrintJob &job)>;
+
+// まとめて印刷: the tables a whole meeting can print at once, and where to.
+enum class BatchTable { ScoreSheets, CombinationTables, MemberTable };
+enum class BatchOutput { Print, Preview, Pdf };
+
+// What the dialog offers: the groups' display names and which groups hold parties.
+struct BatchPrintOffer {
+    std::array<QString, 4> groupNames;
+    std::array<bool, 4> groupHasParties{};
+    bool hasMembers = false;
+};
+
+struct BatchPrintChoice {
+    BatchTable table = BatchTable::ScoreSheets;
+    int group = 0; // the score sheets of group 1..4, or 0 for every group
+    BatchOutput output = BatchOutput::Print;
 };
 
 // Draws one page on a device's canvas at the device's resolution.
@@ -105,4 +128,12 @@ public:
     // nullptr with a reason when the file cannot be written.
     virtual std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation,
                                                QString *errorText) = 0;
+    // The print preview of a job of many pages; `draw` may run more than once.
+    virtual void printPreviewPages(PageOrientation orientation, const JobDrawing &draw) = 0;
+
+    // The dialog of まとめて印刷: the table and the output chosen, or nothing when cancelled.
+    virtual std::optional<BatchPrintChoice> chooseBatchPrint(const BatchPrintOffer &offer) = 0;
+
+    // The window of 組み合わせの確認, showing the report's lines; its 印刷 button calls `print`.
+    virtual void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) = 0;
 };

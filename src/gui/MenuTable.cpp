@@ -28,6 +28,7 @@ std::vector<MenuNode> build()
     return {
         menu(u"ファイル"_s,
              {entry(u"N3"_s), entry(u"N7"_s), entry(u"PrintPreview"_s, true), entry(u"SavePdf"_s),
+              entry(u"PrintAll"_s),
               entry(u"Recent1"_s, true), entry(u"Recent2"_s), entry(u"Recent3"_s), entry(u"Recent4"_s),
               entry(u"N11"_s, true), entry(u"N39"_s, true)},
              true),
@@ -47,7 +48,8 @@ std::vector<MenuNode> build()
                    {entry(u"A3"_s), entry(u"B3"_s), entry(u"C3"_s), entry(u"D3"_s), entry(u"N33"_s)}),
               menu(u"男女を平均して組み合わせ"_s, {entry(u"N43"_s), entry(u"N44"_s)}),
               menu(u"同じチームを分散"_s, {entry(u"SpreadTeamsOn"_s), entry(u"SpreadTeamsOff"_s)}),
-              menu(u"組み合せ表で選手の入れ替え"_s, {entry(u"N41"_s), entry(u"N45"_s)})}),
+              menu(u"組み合せ表で選手の入れ替え"_s, {entry(u"N41"_s), entry(u"N45"_s)}),
+              entry(u"CheckCombination"_s, true)}),
         menu(u"オプション"_s,
              {menu(u"一覧表に年齢を表示"_s, {entry(u"N37"_s), entry(u"N38"_s)}),
               menu(u"グループ名変更"_s, {entry(u"N24"_s), entry(u"A2"_s, true), entry(u"B2"_s), entry(u"C2"_s),

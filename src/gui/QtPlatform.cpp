@@ -1,5 +1,6 @@
 #include "gui/QtPlatform.h"
 
+#include "gui/BatchDialogs.h"
 #include "gui/PagePainterCanvas.h"
 
 #include <QCoreApplication>
@@ -204,6 +205,7 @@ public:
     Canvas &page() override { return *m_canvas; }
     int dpiX() const override { return m_device->logicalDpiX(); }
     int dpiY() const override { return m_device->logicalDpiY(); }
+    bool nextPage() override { return m_open && m_device->newPage(); }
     bool end(QString *errorText) override
     {
         const bool ok = m_open && m_painter.end();
@@ -216,6 +218,26 @@ private:
     QPainter m_painter;
     std::unique_ptr<PagePainterCanvas> m_canvas;
     bool m_open = false;
+};
+
+// The pages of a preview: a job on the preview's printer, which the preview owns.
+class PreviewJob : public PrintJob
+{
+public:
+    explicit PreviewJob(QPrinter &printer)
+        : m_printer(printer), m_painter(&printer), m_canvas(m_painter, QSize(printer.width(), printer.height()))
+    {
+    }
+    Canvas &page() override { return m_canvas; }
+    int dpiX() const override { return m_printer.logicalDpiX(); }
+    int dpiY() const override { return m_printer.logicalDpiY(); }
+    bool nextPage() override { return m_printer.newPage(); }
+    bool end(QString *) override { return m_painter.end(); }
+
+private:
+    QPrinter &m_printer;
+    QPainter m_painter;
+    PagePainterCanvas m_canvas;
 };
 
 void drawOnPrinter(QPrinter *printer, const PageDrawing &draw)
@@ -292,4 +314,46 @@ std::unique_ptr<PrintJob> QtPlatform::beginPdf(const QString &path, PageOrientat
         return nullptr;
     }
     return job;
+}
+
+void QtPlatform::printPreviewPages(PageOrientation orientation, const JobDrawing &draw)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(pageOrientation(orientation));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const auto drawPages = [&draw](QPrinter *p) {
+        PreviewJob job(*p);
+        draw(job);
+    };
+    if (answerPreview) {
+        answerPreview(printer);
+        drawPages(&printer);
+        return;
+    }
+    if (beforeBox) beforeBox();
+    QPrintPreviewDialog dialog(&printer, window);
+    dialog.setWindowTitle(u"印刷プレビュー"_s);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, drawPages);
+    dialog.exec();
+}
+
+std::optional<BatchPrintChoice> QtPlatform::chooseBatchPrint(const BatchPrintOffer &offer)
+{
+    if (beforeBox) beforeBox();
+    BatchPrintDialog dialog(offer, window);
+    if (answerDialog)
+        answerDialog(dialog);
+    else
+        dialog.exec();
+    return dialog.choice();
+}
+
+void QtPlatform::showCombinationCheck(const QStringList &lines, const std::function<void()> &print)
+{
+    if (beforeBox) beforeBox();
+    CombinationCheckWindow checkWindow(lines, print, window);
+    if (answerDialog)
+        answerDialog(checkWindow);
+    else
+        checkWindow.exec();
 }

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+class QDialog;
 class QFileDialog;
 class QPrinter;
 class QUrl;
@@ -46,6 +47,9 @@ public:
     void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
     std::optional<QString> pdfFileName() override;
     std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation, QString *errorText) override;
+    void printPreviewPages(PageOrientation orientation, const JobDrawing &draw) override;
+    std::optional<BatchPrintChoice> chooseBatchPrint(const BatchPrintOffer &offer) override;
+    void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
 
     QPainterCanvas *findPicture(const QString &name) const;
 
@@ -73,6 +77,9 @@ public:
     std::function<bool(QPrinter &printer)> answerPrintDialog;
     std::function<void(QPrinter &printer)> answerPreview;
     std::function<std::optional<QString>()> answerPdfDialog;
+    // Set by GUI tests only: handles the dialog of まとめて印刷 or the window of
+    // 組み合わせの確認 instead of showing it.
+    std::function<void(QDialog &dialog)> answerDialog;
 
 private:
     QtSettingsStore m_settings;

@@ -91,23 +91,6 @@ QSize a4(PageOrientation orientation, int dpiX, int dpiY)
     return orientation == PageOrientation::Landscape ? QSize(h * dpiX / dpiY, w * dpiY / dpiX) : QSize(w, h);
 }
 
-class FakePrintJob : public PrintJob
-{
-public:
-    explicit FakePrintJob(PrintedPage &page) : m_page(page) {}
-    Canvas &page() override { return *m_page.canvas; }
-    int dpiX() const override { return m_page.dpiX; }
-    int dpiY() const override { return m_page.dpiY; }
-    bool end(QString *) override
-    {
-        m_page.ended = true;
-        return true;
-    }
-
-private:
-    PrintedPage &m_page;
-};
-
 PrintedPage &newPage(std::vector<std::unique_ptr<PrintedPage>> &printed, PrintedPage::Target target,
                      PageOrientation orientation, int dpiX, int dpiY)
 {
@@ -120,6 +103,36 @@ PrintedPage &newPage(std::vector<std::unique_ptr<PrintedPage>> &printed, Printed
     printed.push_back(std::move(page));
     return *printed.back();
 }
+
+// A job whose pages are appended to the platform's printed pages, each a page of its own.
+class FakePrintJob : public PrintJob
+{
+public:
+    FakePrintJob(std::vector<std::unique_ptr<PrintedPage>> &printed, PrintedPage &first)
+        : m_printed(printed), m_pages{&first}
+    {
+    }
+    Canvas &page() override { return *m_pages.back()->canvas; }
+    int dpiX() const override { return m_pages.back()->dpiX; }
+    int dpiY() const override { return m_pages.back()->dpiY; }
+    bool nextPage() override
+    {
+        const PrintedPage &last = *m_pages.back();
+        PrintedPage &next = newPage(m_printed, last.target, last.orientation, last.dpiX, last.dpiY);
+        next.path = last.path;
+        m_pages.push_back(&next);
+        return true;
+    }
+    bool end(QString *) override
+    {
+        for (PrintedPage *page : m_pages) page->ended = true;
+        return true;
+    }
+
+private:
+    std::vector<std::unique_ptr<PrintedPage>> &m_printed;
+    std::vector<PrintedPage *> m_pages;
+};
 } // namespace
 
 std::unique_ptr<PrintJob> FakePlatform::beginPrint(PageOrientation orientation)
@@ -127,7 +140,7 @@ std::unique_ptr<PrintJob> FakePlatform::beginPrint(PageOrientation orientation)
     ++printDialogs;
     if (!confirmPrint) return nullptr;
     return std::make_unique<FakePrintJob>(
-        newPage(printed, PrintedPage::Printer, orientation, printerDpiX, printerDpiY));
+        printed, newPage(printed, PrintedPage::Printer, orientation, printerDpiX, printerDpiY));
 }
 
 void FakePlatform::printPreview(PageOrientation orientation, const PageDrawing &draw)
@@ -152,5 +165,28 @@ std::unique_ptr<PrintJob> FakePlatform::beginPdf(const QString &path, PageOrient
     }
     PrintedPage &page = newPage(printed, PrintedPage::Pdf, orientation, 1200, 1200);
     page.path = path;
-    return std::make_unique<FakePrintJob>(page);
+    return std::make_unique<FakePrintJob>(printed, page);
+}
+
+void FakePlatform::printPreviewPages(PageOrientation orientation, const JobDrawing &draw)
+{
+    ++previewsOfPages;
+    FakePrintJob job(printed, newPage(printed, PrintedPage::Preview, orientation, previewDpi, previewDpi));
+    draw(job);
+    job.end(nullptr);
+}
+
+std::optional<BatchPrintChoice> FakePlatform::chooseBatchPrint(const BatchPrintOffer &offer)
+{
+    batchOffers.push_back(offer);
+    if (batchAnswers.empty()) return std::nullopt;
+    const std::optional<BatchPrintChoice> choice = batchAnswers.front();
+    batchAnswers.pop_front();
+    return choice;
+}
+
+void FakePlatform::showCombinationCheck(const QStringList &lines, const std::function<void()> &print)
+{
+    checkWindows.push_back(lines);
+    if (printFromCheckWindow) print();
 }

@@ -69,6 +69,9 @@ public:
     void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
     std::optional<QString> pdfFileName() override;
     std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation, QString *errorText) override;
+    void printPreviewPages(PageOrientation orientation, const JobDrawing &draw) override;
+    std::optional<BatchPrintChoice> chooseBatchPrint(const BatchPrintOffer &offer) override;
+    void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
 
     // Queue the answer (IdYes, IdNo) of the next Yes/No box. A Yes/No box with no
     // queued answer answers IdNo and counts as unexpected.
@@ -107,5 +110,13 @@ public:
     std::optional<QString> pdfAnswer;
     QString pdfRefusal;         // when not empty, the PDF cannot be created: this is the reason
     std::vector<std::unique_ptr<PrintedPage>> printed;
+    int previewsOfPages = 0;
+
+    // まとめて印刷: every dialog's offer, answered from the queue (nothing queued cancels).
+    std::vector<BatchPrintOffer> batchOffers;
+    std::deque<std::optional<BatchPrintChoice>> batchAnswers;
+    // 組み合わせの確認: the lines of every window shown; its 印刷 is pressed when set.
+    std::vector<QStringList> checkWindows;
+    bool printFromCheckWindow = false;
     const PrintedPage &lastPage() const { return *printed.back(); }
 };

@@ -1,0 +1,224 @@
+// Commands over the whole meeting: まとめて印刷 (every page of one table in one job) and
+// 組み合わせの確認 (the stored combination as a report, shown and printed).
+#include "app/MainForm.h"
+
+#include "grouping/CombinationCheck.h"
+#include "grouping/KumiLine.h"
+#include "tables/Canvas.h"
+#include "tables/CombinationReport.h"
+#include "tables/PageFrames.h"
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+
+bool partyHasMembers(const TMainForm &form, int g, int party)
+{
+    const QStringList &lines = form.KumiLines[g - 1];
+    return party <= lines.size() && !kumiline::read(lines.at(party - 1)).isEmpty();
+}
+
+bool groupHasParties(const TMainForm &form, int g)
+{
+    for (int k = 1; k <= 12; ++k)
+        if (partyHasMembers(form, g, k)) return true;
+    return false;
+}
+
+// One page of a whole-meeting print: the group and party of a score sheet, the group of a
+// combination table, or the page of the member table.
+struct BatchPage {
+    int group = 0;
+    int party = 0;
+    int page = 0;
+};
+
+// What the pages change and the end of the print puts back.
+struct TableState {
+    explicit TableState(TMainForm &f)
+        : form(f), memberLines(f.MemberLines), listTitle(f.control("Label10").text), curGroup(f.CurGroup),
+          curGroupText(f.CurGroupText), tableKind(f.TableKind), pageNo(f.PageNo), kumi(f.control("Edit13").text),
+          startHole(f.control("Edit14").text), pageText(f.control("Edit19").text), scaleX(f.ScaleX),
+          scaleY(f.ScaleY)
+    {
+    }
+    void restore()
+    {
+        form.CurGroup = curGroup;
+        form.CurGroupText = curGroupText;
+        form.TableKind = tableKind;
+        form.PageNo = pageNo;
+        form.control("Edit13").text = kumi;
+        form.control("Edit14").text = startHole;
+        form.control("Edit19").text = pageText;
+        form.ScaleX = scaleX;
+        form.ScaleY = scaleY;
+        if (form.MemberLines != memberLines) {
+            form.ClrAll();
+            form.MemberLines = memberLines;
+            form.Bunkatu();
+        }
+        form.control("Label10").text = listTitle;
+    }
+
+    TMainForm &form;
+    QStringList memberLines;
+    QString listTitle;
+    int curGroup;
+    QString curGroupText;
+    int tableKind;
+    int pageNo;
+    QString kumi;
+    QString startHole;
+    QString pageText;
+    double scaleX;
+    double scaleY;
+};
+
+} // namespace
+
+// The members of group g stand in the list as its group tab puts them there.
+void TMainForm::selectGroupForTable(int g)
+{
+    if (CurGroup == g && CurGroupText == kLetters[g - 1]) return;
+    CurGroup = g;
+    CurGroupText = kLetters[g - 1];
+    control("Label10").text = kLetters[g - 1] + u"グループ"_s;
+    const QStringList &lines = HandMade == 1 || GroupList[g - 1].isEmpty() ? SavedMemberLines : GroupList[g - 1];
+    if (MemberLines == lines) return;
+    ClrAll();
+    MemberLines = lines;
+    Bunkatu();
+}
+
+void TMainForm::PrintAllClick() // ファイル › まとめて印刷
+{
+    if (printingRefused()) return;
+    BatchPrintOffer offer;
+    offer.groupNames = GroupDisplayName;
+    for (int g = 1; g <= 4; ++g) offer.groupHasParties[g - 1] = groupHasParties(*this, g);
+    offer.hasMembers = !SavedMemberLines.isEmpty();
+    const std::optional<BatchPrintChoice> choice = platform.chooseBatchPrint(offer);
+    if (!choice) return;
+
+    // The pages, left out where a party has no members or a page no entries.
+    std::vector<BatchPage> pages;
+    int kind = 0;
+    switch (choice->table) {
+    case BatchTable::ScoreSheets:
+        if (!sheetFieldsValid()) return;
+        kind = 3;
+        for (int g = 1; g <= 4; ++g) {
+            if (choice->group != 0 && choice->group != g) continue;
+            for (int k = 1; k <= 12; ++k)
+                if (partyHasMembers(*this, g, k)) pages.push_back({g, k, 0});
+        }
+        break;
+    case BatchTable::CombinationTables:
+        kind = 4;
+        for (int g = 1; g <= 4; ++g)
+            if (groupHasParties(*this, g)) pages.push_back({g, 0, 0});
+        break;
+    case BatchTable::MemberTable: {
+        kind = ticked("N31") ? 7 : 1;
+        const int rows = kind == 7 ? tables::PortraitPageRows : tables::LandscapePageRows;
+        const int entries = static_cast<int>(SavedMemberLines.size());
+        for (int p = 1; (p - 1) * rows < entries && p <= (kind == 7 ? 8 : 3); ++p) pages.push_back({0, 0, p});
+        break;
+    }
+    }
+    if (pages.empty()) {
+        platform.messageBox(choice->table == BatchTable::MemberTable
+                                ? u"メンバーが登録されていません"_s
+                                : u"印刷する組がありません。先に組み合わせを作って下さい"_s,
+                            u"まとめて印刷"_s, MsgIcon::Information, MsgButtons::Ok);
+        return;
+    }
+
+    TableState state(*this);
+    const auto drawPages = [this, &pages, kind](PrintJob &job) {
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            if (i > 0 && !job.nextPage()) return;
+            const BatchPage &p = pages[i];
+            TableKind = kind;
+            if (p.group != 0) selectGroupForTable(p.group);
+            if (p.party != 0) {
+                control("Edit13").text = QString::number(p.party);
+                Edit13Change();
+            }
+            if (p.page != 0) {
+                PageNo = p.page;
+                control("Edit19").text = QString::number(p.page);
+            }
+            printOn(job);
+        }
+    };
+    const PageOrientation orientation = kind == 7 ? PageOrientation::Portrait : PageOrientation::Landscape;
+
+    switch (choice->output) {
+    case BatchOutput::Print:
+        if (std::unique_ptr<PrintJob> job = platform.beginPrint(orientation)) {
+            drawPages(*job);
+            QString error;
+            if (!job->end(&error))
+                platform.messageBox(u"印刷できませんでした。"_s + error, u"印刷"_s, MsgIcon::Error, MsgButtons::Ok);
+        }
+        break;
+    case BatchOutput::Preview:
+        platform.printPreviewPages(orientation, drawPages);
+        break;
+    case BatchOutput::Pdf: {
+        const std::optional<QString> path = platform.pdfFileName();
+        if (!path) break;
+        QString error;
+        std::unique_ptr<PrintJob> job = platform.beginPdf(*path, orientation, &error);
+        if (job) {
+            drawPages(*job);
+            if (!job->end(&error)) job.reset();
+        }
+        if (!job)
+            platform.messageBox(u"PDFファイルを保存できませんでした。"_s + error, u"PDFに保存"_s, MsgIcon::Error,
+                                MsgButtons::Ok);
+        break;
+    }
+    }
+    state.restore();
+    redrawCurrentTable();
+}
+
+void TMainForm::CheckCombinationClick() // 組み合せ設定 › 組み合わせの確認
+{
+    if (Combining) {
+        platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information, MsgButtons::Ok);
+        return;
+    }
+    const QList<grouping::GroupCheck> groups =
+        grouping::checkCombination(KumiLines, GroupList, SavedMemberLines, HandMade == 1);
+    if (groups.isEmpty()) {
+        platform.messageBox(u"確認する組み合わせがありません。先に組み合わせを作って下さい"_s, u"組み合わせの確認"_s,
+                            MsgIcon::Information, MsgButtons::Ok);
+        return;
+    }
+    const QList<tables::ReportLine> report = tables::combinationReport(groups, GroupDisplayName);
+    QStringList lines;
+    for (const tables::ReportLine &line : report) lines << line.text();
+    platform.showCombinationCheck(lines, [this, report] {
+        std::unique_ptr<PrintJob> job = platform.beginPrint(PageOrientation::Portrait);
+        if (!job) return;
+        const sheet::Scale scale = sheet::printerScale(job->dpiX(), job->dpiY());
+        const int pages = tables::reportPageCount(report);
+        bool ok = true;
+        for (int p = 1; p <= pages && ok; ++p) {
+            if (p > 1) ok = job->nextPage();
+            if (ok) tables::drawCombinationReport(job->page(), scale, report, p);
+        }
+        QString error;
+        if (!job->end(&error) || !ok)
+            platform.messageBox(u"印刷できませんでした。"_s + error, u"印刷"_s, MsgIcon::Error, MsgButtons::Ok);
+    });
+}
