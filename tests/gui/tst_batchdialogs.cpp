@@ -1,0 +1,177 @@
+// The dialogs of まとめて印刷 and 組み合わせの確認 in the window: reached from their menus,
+// their choices handed to the form, and a whole meeting's score sheets written as one PDF
+// through Qt's PDF writer.
+#include "WindowFixture.h"
+
+#include "gui/BatchDialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+// Four groups of twelve parties of six, stored as the automatic division stores them.
+void storeMeeting(StartedWindow &w)
+{
+    QStringList whole;
+    for (int g = 1; g <= 4; ++g) {
+        QStringList list;
+        for (int k = 0; k < 72; ++k) list << u"選手%1-%2,緑会%3,男,昭和,10,10,10,0,on,off,off,,"_s.arg(g).arg(k + 1).arg(k % 6);
+        whole << list;
+        w.form().GroupList[g - 1] = list;
+        QStringList lines;
+        for (int p = 0; p < 12; ++p) {
+            QStringList items{u"7"_s};
+            for (int k = 0; k < 6; ++k) items << QString::number(p * 6 + k);
+            lines << items.join(u',');
+        }
+        w.form().KumiLines[g - 1] = lines;
+    }
+    w.form().MemberLines = whole;
+    w.form().SavedMemberLines = whole;
+    w.form().Bunkatu();
+    w.form().AutoMade = 1;
+    w.window->refresh();
+}
+
+} // namespace
+
+class BatchDialogsTest : public QObject
+{
+    Q_OBJECT
+  private slots:
+    void initTestCase() { prepareTestApplication(); }
+    void printAllOffersTheTablesAndWritesOnePdf();
+    void theDialogHandsOverTheChoice();
+    void combinationCheckWindowShowsTheReportAndPrints();
+};
+
+void BatchDialogsTest::printAllOffersTheTablesAndWritesOnePdf()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"meeting.pdf"_s);
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    storeMeeting(w);
+    w.click("Label64");
+    w.click("Label43");
+    w.click("Label44");
+    int offered = 0;
+    w.window->platform().answerDialog = [&offered](QDialog &dialog) {
+        auto *batch = qobject_cast<BatchPrintDialog *>(&dialog);
+        QVERIFY(batch);
+        QCOMPARE(dialog.windowTitle(), u"まとめて印刷"_s);
+        const QComboBox *groups = dialog.findChild<QComboBox *>();
+        QCOMPARE(groups->count(), 5); // 全グループ and the four groups
+        QCOMPARE(groups->itemText(0), u"全グループ"_s);
+        QCOMPARE(groups->itemText(4), u"D グループ"_s);
+        ++offered;
+        batch->selectTable(BatchTable::ScoreSheets, 0);
+        dialog.findChild<QPushButton *>(u"PDFに保存"_s)->click();
+    };
+    w.window->platform().answerPdfDialog = [&path] { return std::optional<QString>(path); };
+    QAction *entry = w.window->menuEntry(u"PrintAll"_s);
+    QVERIFY(entry && entry->isEnabled());
+    QCOMPARE(entry->text(), u"まとめて印刷"_s);
+    QElapsedTimer timer;
+    timer.start();
+    entry->trigger();
+    const qint64 ms = timer.elapsed();
+    qInfo("まとめて印刷 of 48 score sheets into a PDF: %lld ms", static_cast<long long>(ms));
+    QCOMPARE(offered, 1);
+    QVERIFY(w.boxes.empty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY(pdf.contains("/MediaBox [0 0 842")); // landscape A4
+    const QString info = QStandardPaths::findExecutable(u"pdfinfo"_s);
+    if (!info.isEmpty()) {
+        QProcess p;
+        p.start(info, {path});
+        QVERIFY(p.waitForFinished(10000));
+        QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).contains(QRegularExpression(u"Pages:\\s+48\\n"_s)),
+                 "48 pages");
+    }
+    if (qEnvironmentVariableIsSet("KMTX_KEEP_PDF")) QFile::copy(path, qEnvironmentVariable("KMTX_KEEP_PDF"));
+}
+
+void BatchDialogsTest::theDialogHandsOverTheChoice()
+{
+    BatchPrintOffer offer;
+    offer.groupNames = {u"A"_s, u"松"_s, u"C"_s, u"D"_s};
+    offer.groupHasParties = {false, true, false, false};
+    offer.hasMembers = true;
+    BatchPrintDialog dialog(offer);
+    const QList<QRadioButton *> tables = dialog.findChildren<QRadioButton *>();
+    QCOMPARE(tables.size(), 3);
+    QVERIFY(tables.at(0)->isChecked());
+    QCOMPARE(dialog.findChild<QComboBox *>()->itemText(1), u"松 グループ"_s);
+    dialog.selectTable(BatchTable::ScoreSheets, 2);
+    dialog.findChild<QPushButton *>(u"印刷プレビュー"_s)->click();
+    QVERIFY(dialog.choice());
+    QCOMPARE(dialog.choice()->table, BatchTable::ScoreSheets);
+    QCOMPARE(dialog.choice()->group, 2);
+    QCOMPARE(dialog.choice()->output, BatchOutput::Preview);
+
+    // Without a combination only the member table can be chosen.
+    offer.groupHasParties = {};
+    BatchPrintDialog members(offer);
+    const QList<QRadioButton *> choices = members.findChildren<QRadioButton *>();
+    QVERIFY(!choices.at(0)->isEnabled());
+    QVERIFY(!choices.at(1)->isEnabled());
+    QVERIFY(choices.at(2)->isChecked());
+    members.findChild<QPushButton *>(u"印刷"_s)->click();
+    QCOMPARE(members.choice()->table, BatchTable::MemberTable);
+    QCOMPARE(members.choice()->group, 0);
+
+    BatchPrintDialog cancelled(offer);
+    cancelled.reject();
+    QVERIFY(!cancelled.choice());
+}
+
+void BatchDialogsTest::combinationCheckWindowShowsTheReportAndPrints()
+{
+    QTemporaryDir dir;
+    const QString printed = dir.filePath(u"report.pdf"_s);
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    storeMeeting(w);
+    w.window->platform().answerPrintDialog = [&printed](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        return true;
+    };
+    QString shown;
+    w.window->platform().answerDialog = [&shown](QDialog &dialog) {
+        auto *window = qobject_cast<CombinationCheckWindow *>(&dialog);
+        QVERIFY(window);
+        QCOMPARE(dialog.windowTitle(), u"組み合わせの確認"_s);
+        shown = window->shownText();
+        window->pressPrint();
+    };
+    QAction *entry = w.window->menuEntry(u"CheckCombination"_s);
+    QVERIFY(entry && entry->isEnabled());
+    entry->trigger();
+    QVERIFY(shown.startsWith(u"A グループ　12組　72名　リーダー 0名　男性 72名　女性 0名　同じチームの二人 0組\n"_s));
+    QVERIFY(shown.contains(u"      1番    選手4-1 "_s));
+    QFile file(printed);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY(pdf.contains("/MediaBox [0 0 595")); // portrait A4
+    QVERIFY(w.boxes.empty());
+}
+
+QTEST_MAIN(BatchDialogsTest)
+#include "tst_batchdialogs.moc"
