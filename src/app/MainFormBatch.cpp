@@ -140,6 +140,23 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
         return;
     }
 
+    // A party of more than six on a ６人枠 sheet would print without its names: the switch
+    // to ８人枠 comes first, as on the screen, and the user prints again.
+    if (kind == 3 || kind == 4) {
+        bool overflow = false;
+        for (const BatchPage &p : pages)
+            for (int k = 1; k <= 12; ++k)
+                if ((p.party == 0 || p.party == k) && k <= KumiLines[p.group - 1].size() &&
+                    kumiline::read(KumiLines[p.group - 1].at(k - 1)).size() > 6)
+                    overflow = true;
+        if (overflow && !ticked("N29")) {
+            platform.messageBox(u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
+                                u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
+            tickOption("N29", "N20");
+            return;
+        }
+    }
+
     TableState state(*this);
     const auto drawPages = [this, &pages, kind](PrintJob &job) {
         for (std::size_t i = 0; i < pages.size(); ++i) {

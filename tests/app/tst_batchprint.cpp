@@ -93,6 +93,8 @@ class BatchPrintTest : public QObject
     void nothingToPrint_data();
     void nothingToPrint();
     void pdfThatCannotBeWritten();
+    void partiesOfSevenSwitchToTheEightFrameFirst_data();
+    void partiesOfSevenSwitchToTheEightFrameFirst();
     void unreadableSheetNumbersPrintNothing();
 };
 
@@ -393,6 +395,40 @@ void BatchPrintTest::unreadableSheetNumbersPrintNothing()
                  MsgButtons::Ok);
     QVERIFY(s.platform.printed.empty());
     QCOMPARE(s.platform.pdfDialogs, 0);
+}
+
+void BatchPrintTest::partiesOfSevenSwitchToTheEightFrameFirst_data()
+{
+    QTest::addColumn<int>("table");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("score sheets") << int(BatchTable::ScoreSheets) << 2;
+    QTest::newRow("combination tables") << int(BatchTable::CombinationTables) << 1;
+}
+
+void BatchPrintTest::partiesOfSevenSwitchToTheEightFrameFirst()
+{
+    QFETCH(int, table);
+    QFETCH(int, pages);
+    Scenario s;
+    onScoreSheets(s, 1, 2, 7); // the sheet on the screen switched to ８人枠 already
+    s.form.N20Click();          // ６人枠 chosen again
+    s.platform.takeBoxes();
+    s.platform.batchAnswers.push_back(choice(static_cast<BatchTable>(table), BatchOutput::Pdf));
+    s.form.PrintAllClick();
+    QCOMPARE(s.platform.boxes.size(), size_t(1));
+    QCOMPARE_BOX(s.platform.boxes.front(), u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
+                 u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
+    QVERIFY(s.form.ticked("N29"));
+    QVERIFY(s.platform.printed.empty());
+    QCOMPARE(s.platform.pdfDialogs, 0);
+
+    // Printed again, every page holds its seven names.
+    s.platform.batchAnswers.push_back(choice(static_cast<BatchTable>(table), BatchOutput::Pdf));
+    s.form.PrintAllClick();
+    QCOMPARE(s.platform.boxes.size(), size_t(1));
+    QCOMPARE(s.platform.printed.size(), size_t(pages));
+    const QStringList texts = textsOf(*s.platform.printed.back()->canvas);
+    QVERIFY(texts.contains(storedName(1, 2, 6, 7)));
 }
 
 QTEST_APPLESS_MAIN(BatchPrintTest)

@@ -103,7 +103,6 @@ void BatchDialogsTest::printAllOffersTheTablesAndWritesOnePdf()
         QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).contains(QRegularExpression(u"Pages:\\s+48\\n"_s)),
                  "48 pages");
     }
-    if (qEnvironmentVariableIsSet("KMTX_KEEP_PDF")) QFile::copy(path, qEnvironmentVariable("KMTX_KEEP_PDF"));
 }
 
 void BatchDialogsTest::theDialogHandsOverTheChoice()
