@@ -8,6 +8,7 @@
 #include "tables/CombinationReport.h"
 #include "tables/PageFrames.h"
 
+#include <array>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -85,7 +86,6 @@ struct TableState {
 // The members of group g stand in the list as its group tab puts them there.
 void TMainForm::selectGroupForTable(int g)
 {
-    if (CurGroup == g && CurGroupText == kLetters[g - 1]) return;
     CurGroup = g;
     CurGroupText = kLetters[g - 1];
     control("Label10").text = kLetters[g - 1] + u"グループ"_s;
@@ -214,8 +214,12 @@ void TMainForm::CheckCombinationClick() // 組み合せ設定 › 組み合わ�
         platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information, MsgButtons::Ok);
         return;
     }
-    const QList<grouping::GroupCheck> groups =
-        grouping::checkCombination(KumiLines, GroupList, SavedMemberLines, HandMade == 1);
+    // A party numbers its members as the tables read them: by the group's list when the
+    // group has one and the combination was not made by hand, else by the whole roster.
+    std::array<QStringList, 4> numbering;
+    for (int g = 0; g < 4; ++g)
+        numbering[g] = HandMade == 1 || GroupList[g].isEmpty() ? SavedMemberLines : GroupList[g];
+    const QList<grouping::GroupCheck> groups = grouping::checkCombination(KumiLines, numbering, {}, false);
     if (groups.isEmpty()) {
         platform.messageBox(u"確認する組み合わせがありません。先に組み合わせを作って下さい"_s, u"組み合わせの確認"_s,
                             MsgIcon::Information, MsgButtons::Ok);

@@ -90,6 +90,14 @@ void CheckCombinationTest::reportOfAHandMadeCombination()
         u"      1番    丙"_s + QString(26, u' ') + u"空会"_s,
     };
     QCOMPARE(s.platform.checkWindows.front(), expected);
+
+    // After the tab 「組み合わせ」 the origin is forgotten; without group lists the parties
+    // still number the whole roster, as the tables read them.
+    s.form.HandMade = 0;
+    s.form.CheckCombinationClick();
+    QCOMPARE(s.platform.checkWindows.size(), size_t(2));
+    QCOMPARE(s.platform.checkWindows.back(), expected);
+    QVERIFY(s.platform.boxes.empty());
 }
 
 void CheckCombinationTest::printedFromTheWindow()
