@@ -43,9 +43,9 @@ struct BatchPage {
 struct TableState {
     explicit TableState(TMainForm &f)
         : form(f), memberLines(f.MemberLines), listTitle(f.control("Label10").text), curGroup(f.CurGroup),
-          curGroupText(f.CurGroupText), tableKind(f.TableKind), pageNo(f.PageNo), kumi(f.control("Edit13").text),
-          startHole(f.control("Edit14").text), pageText(f.control("Edit19").text), scaleX(f.ScaleX),
-          scaleY(f.ScaleY)
+          curGroupText(f.CurGroupText), tableKind(f.TableKind), pageNo(f.PageNo),
+          kumi(f.control("Edit13").text), startHole(f.control("Edit14").text),
+          pageText(f.control("Edit19").text), scaleX(f.ScaleX), scaleY(f.ScaleY)
     {
     }
     void restore()
@@ -89,7 +89,8 @@ void TMainForm::selectGroupForTable(int g)
     CurGroup = g;
     CurGroupText = kLetters[g - 1];
     control("Label10").text = kLetters[g - 1] + u"グループ"_s;
-    const QStringList &lines = HandMade == 1 || GroupList[g - 1].isEmpty() ? SavedMemberLines : GroupList[g - 1];
+    const QStringList &lines =
+        HandMade == 1 || GroupList[g - 1].isEmpty() ? SavedMemberLines : GroupList[g - 1];
     if (MemberLines == lines) return;
     ClrAll();
     MemberLines = lines;
@@ -101,7 +102,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     if (printingRefused()) return;
     BatchPrintOffer offer;
     offer.groupNames = GroupDisplayName;
-    for (int g = 1; g <= 4; ++g) offer.groupHasParties[g - 1] = groupHasParties(*this, g);
+    for (int g = 1; g <= 4; ++g)
+        offer.groupHasParties[g - 1] = groupHasParties(*this, g);
     offer.hasMembers = !SavedMemberLines.isEmpty();
     const std::optional<BatchPrintChoice> choice = platform.chooseBatchPrint(offer);
     if (!choice) return;
@@ -128,7 +130,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
         kind = ticked("N31") ? 7 : 1;
         const int rows = kind == 7 ? tables::PortraitPageRows : tables::LandscapePageRows;
         const int entries = static_cast<int>(SavedMemberLines.size());
-        for (int p = 1; (p - 1) * rows < entries && p <= (kind == 7 ? 8 : 3); ++p) pages.push_back({0, 0, p});
+        for (int p = 1; (p - 1) * rows < entries && p <= (kind == 7 ? 8 : 3); ++p)
+            pages.push_back({0, 0, p});
         break;
     }
     }
@@ -183,7 +186,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
             drawPages(*job);
             QString error;
             if (!job->end(&error))
-                platform.messageBox(u"印刷できませんでした。"_s + error, u"印刷"_s, MsgIcon::Error, MsgButtons::Ok);
+                platform.messageBox(u"印刷できませんでした。"_s + error, u"印刷"_s, MsgIcon::Error,
+                                    MsgButtons::Ok);
         }
         break;
     case BatchOutput::Preview:
@@ -199,8 +203,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
             if (!job->end(&error)) job.reset();
         }
         if (!job)
-            platform.messageBox(u"PDFファイルを保存できませんでした。"_s + error, u"PDFに保存"_s, MsgIcon::Error,
-                                MsgButtons::Ok);
+            platform.messageBox(u"PDFファイルを保存できませんでした。"_s + error, u"PDFに保存"_s,
+                                MsgIcon::Error, MsgButtons::Ok);
         break;
     }
     }
@@ -211,7 +215,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
 void TMainForm::CheckCombinationClick() // 組み合せ設定 › 組み合わせの確認
 {
     if (Combining) {
-        platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information, MsgButtons::Ok);
+        platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
+                            MsgButtons::Ok);
         return;
     }
     // A party numbers its members as the tables read them: by the group's list when the
@@ -221,13 +226,14 @@ void TMainForm::CheckCombinationClick() // 組み合せ設定 › 組み合わ�
         numbering[g] = HandMade == 1 || GroupList[g].isEmpty() ? SavedMemberLines : GroupList[g];
     const QList<grouping::GroupCheck> groups = grouping::checkCombination(KumiLines, numbering, {}, false);
     if (groups.isEmpty()) {
-        platform.messageBox(u"確認する組み合わせがありません。先に組み合わせを作って下さい"_s, u"組み合わせの確認"_s,
-                            MsgIcon::Information, MsgButtons::Ok);
+        platform.messageBox(u"確認する組み合わせがありません。先に組み合わせを作って下さい"_s,
+                            u"組み合わせの確認"_s, MsgIcon::Information, MsgButtons::Ok);
         return;
     }
     const QList<tables::ReportLine> report = tables::combinationReport(groups, GroupDisplayName);
     QStringList lines;
-    for (const tables::ReportLine &line : report) lines << line.text();
+    for (const tables::ReportLine &line : report)
+        lines << line.text();
     platform.showCombinationCheck(lines, [this, report] {
         std::unique_ptr<PrintJob> job = platform.beginPrint(PageOrientation::Portrait);
         if (!job) return;
@@ -240,6 +246,7 @@ void TMainForm::CheckCombinationClick() // 組み合せ設定 › 組み合わ�
         }
         QString error;
         if (!job->end(&error) || !ok)
-            platform.messageBox(u"印刷できませんでした。"_s + error, u"印刷"_s, MsgIcon::Error, MsgButtons::Ok);
+            platform.messageBox(u"印刷できませんでした。"_s + error, u"印刷"_s, MsgIcon::Error,
+                                MsgButtons::Ok);
     });
 }

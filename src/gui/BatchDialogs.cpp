@@ -24,7 +24,8 @@ BatchPrintDialog::BatchPrintDialog(const BatchPrintOffer &offer, QWidget *parent
     m_tables = new QButtonGroup(this);
 
     bool anyParties = false;
-    for (const bool has : offer.groupHasParties) anyParties = anyParties || has;
+    for (const bool has : offer.groupHasParties)
+        anyParties = anyParties || has;
 
     auto *sheetsRow = new QHBoxLayout;
     auto *sheets = new QRadioButton(u"スコア表（組ごとに１枚）"_s, box);
@@ -51,8 +52,9 @@ BatchPrintDialog::BatchPrintDialog(const BatchPrintOffer &offer, QWidget *parent
     layout->addWidget(box);
 
     auto *buttons = new QDialogButtonBox(this);
-    const std::pair<QString, BatchOutput> outputs[] = {
-        {u"印刷"_s, BatchOutput::Print}, {u"印刷プレビュー"_s, BatchOutput::Preview}, {u"PDFに保存"_s, BatchOutput::Pdf}};
+    const std::pair<QString, BatchOutput> outputs[] = {{u"印刷"_s, BatchOutput::Print},
+                                                       {u"印刷プレビュー"_s, BatchOutput::Preview},
+                                                       {u"PDFに保存"_s, BatchOutput::Pdf}};
     for (const auto &[caption, output] : outputs) {
         QPushButton *button = buttons->addButton(caption, QDialogButtonBox::ActionRole);
         button->setObjectName(caption);

@@ -15,7 +15,7 @@ class QPlainTextEdit;
 class BatchPrintDialog : public QDialog
 {
     Q_OBJECT
-public:
+  public:
     BatchPrintDialog(const BatchPrintOffer &offer, QWidget *parent = nullptr);
     // The choice once one of the three output buttons was pressed.
     std::optional<BatchPrintChoice> choice() const { return m_choice; }
@@ -24,7 +24,7 @@ public:
     // Presses the button of an output.
     void press(BatchOutput output);
 
-private:
+  private:
     QButtonGroup *m_tables = nullptr;
     QComboBox *m_group = nullptr;
     std::optional<BatchPrintChoice> m_choice;
@@ -34,12 +34,12 @@ private:
 class CombinationCheckWindow : public QDialog
 {
     Q_OBJECT
-public:
+  public:
     CombinationCheckWindow(const QStringList &lines, std::function<void()> print, QWidget *parent = nullptr);
     QString shownText() const;
     void pressPrint();
 
-private:
+  private:
     QPlainTextEdit *m_text = nullptr;
     std::function<void()> m_print;
 };

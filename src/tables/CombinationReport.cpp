@@ -37,11 +37,16 @@ QString counts(int players, int leaders, int men, int women, int pairs)
 QString ReportLine::text() const
 {
     switch (kind) {
-    case GroupTotals: return cells.value(0);
-    case Party: return u"  "_s + cells.value(0);
-    case Mates: return u"          "_s + cells.value(0);
-    case Blank: return QString();
-    case Player: break;
+    case GroupTotals:
+        return cells.value(0);
+    case Party:
+        return u"  "_s + cells.value(0);
+    case Mates:
+        return u"          "_s + cells.value(0);
+    case Blank:
+        return QString();
+    case Player:
+        break;
     }
     QString line = u"      "_s;
     for (int c = 0; c < cells.size() && c < 4; ++c)
@@ -60,9 +65,10 @@ QList<ReportLine> combinationReport(const QList<grouping::GroupCheck> &groups,
                             {name + u" グループ　"_s + QString::number(g.parties.size()) + u"組　"_s +
                              counts(g.players, g.leaders, g.men, g.women, g.pairs)}};
         for (const grouping::PartyCheck &p : g.parties) {
-            lines << ReportLine{ReportLine::Party,
-                                {QString::number(p.party) + u"組　"_s +
-                                 counts(static_cast<int>(p.players.size()), p.leaders, p.men, p.women, p.pairs())}};
+            lines << ReportLine{
+                ReportLine::Party,
+                {QString::number(p.party) + u"組　"_s +
+                 counts(static_cast<int>(p.players.size()), p.leaders, p.men, p.women, p.pairs())}};
             for (int slot = 0; slot < p.players.size(); ++slot) {
                 const grouping::CheckedPlayer &player = p.players.at(slot);
                 lines << ReportLine{ReportLine::Player,
@@ -107,7 +113,8 @@ void drawCombinationReport(Canvas &canvas, sheet::Scale s, const QList<ReportLin
             break;
         case ReportLine::Player:
             for (int c = 0; c < line.cells.size() && c < 4; ++c)
-                if (!line.cells.at(c).isEmpty()) put(canvas, s.X(kPlayerX[c]), y, line.cells.at(c), s.font(kFontUnits));
+                if (!line.cells.at(c).isEmpty())
+                    put(canvas, s.X(kPlayerX[c]), y, line.cells.at(c), s.font(kFontUnits));
             break;
         case ReportLine::Blank:
             break;

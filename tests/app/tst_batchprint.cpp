@@ -16,7 +16,10 @@ QStringList itemsOf(const PrintedPage &page)
 {
     QStringList items;
     for (const DrawnText &t : page.canvas->visibleTexts())
-        items << u"T %1,%2 %3 %4 %5 %6"_s.arg(t.x).arg(t.y).arg(t.fontHeight).arg(t.colour.name(), t.face, t.text);
+        items << u"T %1,%2 %3 %4 %5 %6"_s.arg(t.x)
+                     .arg(t.y)
+                     .arg(t.fontHeight)
+                     .arg(t.colour.name(), t.face, t.text);
     for (const PenLine &l : page.canvas->penLines)
         items << u"L %1,%2-%3,%4 %5 %6"_s.arg(l.line.x1())
                      .arg(l.line.y1())
@@ -32,10 +35,18 @@ QStringList itemsOf(const PrintedPage &page)
 void groupTab(Scenario &s, int g)
 {
     switch (g) {
-    case 1: s.form.Label44Click(); break;
-    case 2: s.form.Label45Click(); break;
-    case 3: s.form.Label46Click(); break;
-    default: s.form.Label47Click(); break;
+    case 1:
+        s.form.Label44Click();
+        break;
+    case 2:
+        s.form.Label45Click();
+        break;
+    case 3:
+        s.form.Label46Click();
+        break;
+    default:
+        s.form.Label47Click();
+        break;
     }
 }
 
@@ -200,7 +211,8 @@ void BatchPrintTest::memberTablePages()
     QFETCH(int, pages);
     Scenario s;
     QStringList roster;
-    for (int i = 1; i <= members; ++i) roster << member(u"会員"_s + QString::number(i), u"緑会"_s);
+    for (int i = 1; i <= members; ++i)
+        roster << member(u"会員"_s + QString::number(i), u"緑会"_s);
     s.loadRoster(roster);
     if (!portrait) s.form.N32Click();
     s.form.Label64Click();
@@ -307,8 +319,8 @@ void BatchPrintTest::whileCombiningTheNoticeComes()
     s.platform.batchAnswers.push_back(choice(BatchTable::ScoreSheets, BatchOutput::Pdf));
     s.form.PrintAllClick();
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.front(), u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
-                 MsgButtons::Ok);
+    QCOMPARE_BOX(s.platform.boxes.front(), u"完了を押して下さい"_s, u"組み合わせ中です"_s,
+                 MsgIcon::Information, MsgButtons::Ok);
     QCOMPARE(s.platform.printed.size(), size_t(2));
 
     Scenario t;
@@ -346,8 +358,8 @@ void BatchPrintTest::nothingToPrint_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("score sheets") << int(BatchTable::ScoreSheets)
                                   << u"印刷する組がありません。先に組み合わせを作って下さい"_s;
-    QTest::newRow("combination tables") << int(BatchTable::CombinationTables)
-                                        << u"印刷する組がありません。先に組み合わせを作って下さい"_s;
+    QTest::newRow("combination tables")
+        << int(BatchTable::CombinationTables) << u"印刷する組がありません。先に組み合わせを作って下さい"_s;
     QTest::newRow("member table") << int(BatchTable::MemberTable) << u"メンバーが登録されていません"_s;
 }
 
@@ -375,7 +387,8 @@ void BatchPrintTest::pdfThatCannotBeWritten()
     s.platform.batchAnswers.push_back(choice(BatchTable::ScoreSheets, BatchOutput::Pdf));
     s.form.PrintAllClick();
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.front(), u"PDFファイルを保存できませんでした。ファイル「/tmp/meeting.pdf」を作成できません。"_s,
+    QCOMPARE_BOX(s.platform.boxes.front(),
+                 u"PDFファイルを保存できませんでした。ファイル「/tmp/meeting.pdf」を作成できません。"_s,
                  u"PDFに保存"_s, MsgIcon::Error, MsgButtons::Ok);
     QVERIFY(s.platform.printed.empty());
 }
@@ -411,12 +424,13 @@ void BatchPrintTest::partiesOfSevenSwitchToTheEightFrameFirst()
     QFETCH(int, pages);
     Scenario s;
     onScoreSheets(s, 1, 2, 7); // the sheet on the screen switched to ８人枠 already
-    s.form.N20Click();          // ６人枠 chosen again
+    s.form.N20Click();         // ６人枠 chosen again
     s.platform.takeBoxes();
     s.platform.batchAnswers.push_back(choice(static_cast<BatchTable>(table), BatchOutput::Pdf));
     s.form.PrintAllClick();
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.front(), u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
+    QCOMPARE_BOX(s.platform.boxes.front(),
+                 u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
                  u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
     QVERIFY(s.form.ticked("N29"));
     QVERIFY(s.platform.printed.empty());

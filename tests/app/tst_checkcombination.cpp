@@ -45,7 +45,8 @@ void CheckCombinationTest::reportOfAnAutomaticDivision()
     QCOMPARE(s.platform.checkWindows.size(), size_t(1));
     const QStringList &lines = s.platform.checkWindows.front();
     QVERIFY(lines.first().startsWith(u"A グループ　3組　10名"_s));
-    QVERIFY(lineStarting(lines, u"B グループ　3組　10名　リーダー 0名　男性 5名　女性 5名　同じチームの二人 "_s) > 0);
+    QVERIFY(lineStarting(
+                lines, u"B グループ　3組　10名　リーダー 0名　男性 5名　女性 5名　同じチームの二人 "_s) > 0);
     // Every party's names in slot order, under its heading.
     for (int g = 1; g <= 2; ++g) {
         int at = lineStarting(lines, (g == 1 ? u"A"_s : u"B"_s) + u" グループ"_s);
@@ -74,7 +75,8 @@ void CheckCombinationTest::reportOfAHandMadeCombination()
 {
     // A hand-made party numbers its members by the whole roster.
     Scenario s;
-    s.loadRoster({rosterLine(u"甲"_s).team(u"緑会"_s).plays(), rosterLine(u"乙"_s).team(u"緑会"_s).plays().leader(),
+    s.loadRoster({rosterLine(u"甲"_s).team(u"緑会"_s).plays(),
+                  rosterLine(u"乙"_s).team(u"緑会"_s).plays().leader(),
                   rosterLine(u"丙"_s).team(u"空会"_s).woman().plays()});
     s.form.KumiLines[0] = QStringList{u"3,1,0"_s, u"2,2"_s};
     s.form.HandMade = 1;
@@ -118,8 +120,10 @@ void CheckCombinationTest::printedFromTheWindow()
         QCOMPARE(page.canvas->textAt(scale.X(40), scale.Y(40)), u"組み合わせの確認"_s);
         QCOMPARE(page.canvas->textAt(scale.X(720), scale.Y(50)), u"%1 / %2"_s.arg(p + 1).arg(pages));
     }
-    QCOMPARE(s.platform.printed.front()->canvas->textAt(scale.X(140), scale.Y(110 + 2 * 23)), storedName(1, 1, 0, 6));
-    QCOMPARE(s.platform.printed.front()->canvas->textAt(scale.X(110), scale.Y(110 + 8 * 23)), u"同じチーム 班1：1-1、1-2、1-3、1-4、1-5、1-6"_s);
+    QCOMPARE(s.platform.printed.front()->canvas->textAt(scale.X(140), scale.Y(110 + 2 * 23)),
+             storedName(1, 1, 0, 6));
+    QCOMPARE(s.platform.printed.front()->canvas->textAt(scale.X(110), scale.Y(110 + 8 * 23)),
+             u"同じチーム 班1：1-1、1-2、1-3、1-4、1-5、1-6"_s);
     // A cancelled print dialog prints nothing.
     s.platform.confirmPrint = false;
     s.form.CheckCombinationClick();
@@ -133,7 +137,8 @@ void CheckCombinationTest::refusals_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("caption");
     QTest::newRow("while combining") << true << u"完了を押して下さい"_s << u"組み合わせ中です"_s;
-    QTest::newRow("nothing stored") << false << u"確認する組み合わせがありません。先に組み合わせを作って下さい"_s
+    QTest::newRow("nothing stored") << false
+                                    << u"確認する組み合わせがありません。先に組み合わせを作って下さい"_s
                                     << u"組み合わせの確認"_s;
 }
 

@@ -10,7 +10,8 @@
 using namespace Qt::StringLiterals;
 using namespace groupsteps;
 
-namespace {
+namespace
+{
 
 const QDateTime kFirstReading(QDate(2026, 12, 7), QTime(10, 0, 0, 250));
 
@@ -100,7 +101,7 @@ int possiblePairs(Scenario &s, int g)
 class TeamSpreading : public QObject
 {
     Q_OBJECT
-private slots:
+  private slots:
     void offDividesExactlyAsBefore();
     void switchedOffAgainDividesAsNeverSwitchedOn();
     void theSameClockGivesTheSameCombination();
@@ -112,10 +113,18 @@ void TeamSpreading::offDividesExactlyAsBefore()
     // The stores of one clock reading, as the division made them before the option existed.
     Division d(kFirstReading, false);
     QVERIFY(d.s.platform.boxes.empty());
-    const QStringList groupA{u"7,9,18,15,31,24,20"_s, u"7,0,8,22,25,7,12"_s, u"7,1,30,10,29,11,17"_s,
-                             u"6,19,5,32,26,16"_s,   u"6,4,23,27,3,2"_s,    u"6,14,13,21,28,6"_s,
-                             u"1"_s,                 u"1"_s,                u"1"_s,
-                             u"1"_s,                 u"1"_s,                u"1"_s};
+    const QStringList groupA{u"7,9,18,15,31,24,20"_s,
+                             u"7,0,8,22,25,7,12"_s,
+                             u"7,1,30,10,29,11,17"_s,
+                             u"6,19,5,32,26,16"_s,
+                             u"6,4,23,27,3,2"_s,
+                             u"6,14,13,21,28,6"_s,
+                             u"1"_s,
+                             u"1"_s,
+                             u"1"_s,
+                             u"1"_s,
+                             u"1"_s,
+                             u"1"_s};
     QCOMPARE(d.s.form.KumiLines[0], groupA);
     QCOMPARE(d.s.form.GroupList[0].size(), 33);
     QCOMPARE(d.s.form.GroupList[1].size(), 33);
@@ -133,7 +142,8 @@ void TeamSpreading::switchedOffAgainDividesAsNeverSwitchedOn()
         QCOMPARE(s.form.KumiLines, untouched.s.form.KumiLines);
         QCOMPARE(s.form.GroupList, untouched.s.form.GroupList);
         QCOMPARE(s.form.KumiList, untouched.s.form.KumiList);
-        for (int k = 1; k <= 6; ++k) QCOMPARE(panelNames(s, k), panelNames(untouched.s, k));
+        for (int k = 1; k <= 6; ++k)
+            QCOMPARE(panelNames(s, k), panelNames(untouched.s, k));
     }
 }
 
@@ -167,8 +177,10 @@ void TeamSpreading::teamMatesAreSpreadOverManyClockReadings()
             const auto [spreadPairs, fewest] = pairsOf(on.s, g);
             QCOMPARE(fewest, fewestDealt);
             QVERIFY2(spreadPairs <= fewest + 1,
-                     qPrintable(u"reading %1, group %2: %3 pairs, at best %4"_s.arg(reading).arg(g).arg(spreadPairs).arg(
-                         fewest)));
+                     qPrintable(u"reading %1, group %2: %3 pairs, at best %4"_s.arg(reading)
+                                    .arg(g)
+                                    .arg(spreadPairs)
+                                    .arg(fewest)));
             QVERIFY(spreadPairs <= dealtPairs);
             before += dealtPairs;
             after += spreadPairs;
@@ -176,7 +188,8 @@ void TeamSpreading::teamMatesAreSpreadOverManyClockReadings()
             possible += possiblePairs(on.s, g);
         }
         // The panels show the spread parties.
-        for (int k = 1; k <= 6; ++k) QCOMPARE(panelNames(on.s, k), storedNames(on.s, 1, k));
+        for (int k = 1; k <= 6; ++k)
+            QCOMPARE(panelNames(on.s, k), storedNames(on.s, 1, k));
     }
     const auto percent = [possible](int pairs) { return QString::number(pairs * 100.0 / possible, 'f', 1); };
     qInfo("same-team pairs in parties: %s%% dealt, %s%% spread, %s%% at the fewest the teams allow",

@@ -9,8 +9,8 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -26,13 +26,15 @@ void storeMeeting(StartedWindow &w)
     QStringList whole;
     for (int g = 1; g <= 4; ++g) {
         QStringList list;
-        for (int k = 0; k < 72; ++k) list << u"選手%1-%2,緑会%3,男,昭和,10,10,10,0,on,off,off,,"_s.arg(g).arg(k + 1).arg(k % 6);
+        for (int k = 0; k < 72; ++k)
+            list << u"選手%1-%2,緑会%3,男,昭和,10,10,10,0,on,off,off,,"_s.arg(g).arg(k + 1).arg(k % 6);
         whole << list;
         w.form().GroupList[g - 1] = list;
         QStringList lines;
         for (int p = 0; p < 12; ++p) {
             QStringList items{u"7"_s};
-            for (int k = 0; k < 6; ++k) items << QString::number(p * 6 + k);
+            for (int k = 0; k < 6; ++k)
+                items << QString::number(p * 6 + k);
             lines << items.join(u',');
         }
         w.form().KumiLines[g - 1] = lines;
@@ -100,8 +102,9 @@ void BatchDialogsTest::printAllOffersTheTablesAndWritesOnePdf()
         QProcess p;
         p.start(info, {path});
         QVERIFY(p.waitForFinished(10000));
-        QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).contains(QRegularExpression(u"Pages:\\s+48\\n"_s)),
-                 "48 pages");
+        QVERIFY2(
+            QString::fromUtf8(p.readAllStandardOutput()).contains(QRegularExpression(u"Pages:\\s+48\\n"_s)),
+            "48 pages");
     }
 }
 
@@ -162,7 +165,8 @@ void BatchDialogsTest::combinationCheckWindowShowsTheReportAndPrints()
     QAction *entry = w.window->menuEntry(u"CheckCombination"_s);
     QVERIFY(entry && entry->isEnabled());
     entry->trigger();
-    QVERIFY(shown.startsWith(u"A グループ　12組　72名　リーダー 0名　男性 72名　女性 0名　同じチームの二人 0組\n"_s));
+    QVERIFY(shown.startsWith(
+        u"A グループ　12組　72名　リーダー 0名　男性 72名　女性 0名　同じチームの二人 0組\n"_s));
     QVERIFY(shown.contains(u"      1番    選手4-1 "_s));
     QFile file(printed);
     QVERIFY(file.open(QIODevice::ReadOnly));

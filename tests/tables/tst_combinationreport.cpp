@@ -13,7 +13,8 @@ grouping::GroupCheck twoParties()
 {
     grouping::PartyCheck one;
     one.party = 1;
-    one.players = {{u"山田"_s, u"緑会"_s, true}, {u"川上"_s, u"緑会"_s, false}, {u"森"_s, u"青空会"_s, false}};
+    one.players = {
+        {u"山田"_s, u"緑会"_s, true}, {u"川上"_s, u"緑会"_s, false}, {u"森"_s, u"青空会"_s, false}};
     one.leaders = 1;
     one.men = 2;
     one.women = 1;
@@ -51,7 +52,8 @@ void CombinationReportTest::linesOfAGroup()
 {
     const QList<ReportLine> lines = combinationReport({twoParties()}, kNames);
     QStringList texts;
-    for (const ReportLine &l : lines) texts << l.text();
+    for (const ReportLine &l : lines)
+        texts << l.text();
     const QStringList expected{
         u"松 グループ　2組　4名　リーダー 1名　男性 3名　女性 1名　同じチームの二人 1組"_s,
         u"  1組　3名　リーダー 1名　男性 2名　女性 1名　同じチームの二人 1組"_s,
@@ -101,7 +103,8 @@ void CombinationReportTest::drawnWhereTheUnitsPutIt()
     // 50 lines: page 2 holds the last four, from the top line on.
     QList<ReportLine> report;
     for (int i = 0; i < 50; ++i)
-        report << ReportLine{ReportLine::Player, {u"%1番"_s.arg(i), QString(), u"選手%1"_s.arg(i), u"緑会"_s}};
+        report << ReportLine{ReportLine::Player,
+                             {u"%1番"_s.arg(i), QString(), u"選手%1"_s.arg(i), u"緑会"_s}};
     const sheet::Scale s{5.55, 5.82}; // 600 dpi
     RecordingCanvas page(QSize(4960, 7016));
     drawCombinationReport(page, s, report, 2);
