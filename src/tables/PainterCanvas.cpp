@@ -1,0 +1,74 @@
+#include "tables/PainterCanvas.h"
+
+#include "tables/RetainedPicture.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+PainterCanvas::PainterCanvas(QPainter &painter, QSize size)
+    : m_painter(painter), m_size(size), m_pen(Qt::black, 1), m_face(fonts::gothic())
+{
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    m_painter.setPen(m_pen);
+}
+
+void PainterCanvas::setPen(QColor colour, int width)
+{
+    m_pen = QPen(colour, std::max(1, width));
+    m_painter.setPen(m_pen);
+}
+
+void PainterCanvas::line(int x1, int y1, int x2, int y2)
+{
+    if (m_painter.pen() != m_pen) m_painter.setPen(m_pen);
+    m_painter.drawLine(x1, y1, x2, y2);
+}
+
+void PainterCanvas::fillRect(QRect r, QColor colour) { m_painter.fillRect(r, colour); }
+
+const PainterCanvas::FontOfHeight &PainterCanvas::useFont(int fontHeight)
+{
+    const int h = std::max(1, fontHeight);
+    if (h == m_currentHeight && m_face == m_currentFace) return m_current;
+    const QString key = m_face + QChar(u'\x1f') + QString::number(h);
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end()) {
+        FontOfHeight f;
+        f.font = QFont(m_face);
+        f.font.setPixelSize(h);
+        const QFontMetrics metrics(f.font, m_painter.device());
+        f.ascent = metrics.ascent();
+        f.height = metrics.height();
+        it = m_fonts.insert(key, f);
+    }
+    m_current = *it;
+    m_currentFace = m_face;
+    m_currentHeight = h;
+    m_painter.setFont(m_current.font);
+    return m_current;
+}
+
+void PainterCanvas::text(int x, int y, const QString &s, int fontHeight, QColor colour)
+{
+    const FontOfHeight &f = useFont(fontHeight);
+    if (colour == QColor(Qt::white)) {
+        // Writing in white erases: the text's whole cell turns white.
+        const QFontMetrics metrics(f.font, m_painter.device());
+        m_painter.fillRect(QRect(x, y, metrics.horizontalAdvance(s), f.height), Qt::white);
+        return;
+    }
+    m_painter.setPen(colour);
+    m_painter.drawText(x, y + f.ascent, s);
+    m_painter.setPen(m_pen);
+}
+
+QImage renderPicture(const RetainedPicture &picture, QRect area)
+{
+    QImage image(area.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(-area.topLeft());
+    PainterCanvas canvas(painter, picture.size());
+    picture.replay(canvas, area);
+    return image;
+}

@@ -1,0 +1,217 @@
+#include "tables/RetainedPicture.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isWhite(QColor c) { return c.rgb() == qRgb(255, 255, 255) && c.alpha() == 255; }
+
+// Glyphs may reach a little past their cell (accents, proportional faces): what a view
+// repaints around a text.
+QRect textReach(QRect cell, int fontHeight)
+{
+    const int side = std::max(2, fontHeight / 2);
+    return cell.adjusted(-side, -2, side, 2);
+}
+
+QRect lineBounds(QLine l, int width)
+{
+    const int before = width / 2;
+    const int after = (width - 1) / 2 + (width > 1 ? 1 : 0);
+    const QRect r = QRect(l.p1(), l.p2()).normalized();
+    return r.adjusted(-before, -before, after, after);
+}
+
+} // namespace
+
+QRect RetainedPicture::textCell(int x, int y, const QString &s, int fontHeight)
+{
+    int halfWidths = 0;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t c = s.at(i).unicode();
+        if (QChar::isLowSurrogate(c)) continue; // counted with its high half
+        halfWidths += (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F)) ? 1 : 2;
+    }
+    const int h = std::max(1, fontHeight);
+    return QRect(x, y, (halfWidths * h + 1) / 2, h);
+}
+
+void RetainedPicture::setPen(QColor colour, int width)
+{
+    m_pen = colour;
+    m_penWidth = std::max(1, width);
+}
+
+quint64 RetainedPicture::textKey(int x, int y) const
+{
+    return (quint64(quint32(x)) << 32 | quint32(y)) ^ 0x5A5A000000000000ULL;
+}
+
+quint64 RetainedPicture::lineKey(int x1, int y1) const { return quint64(quint32(x1)) << 32 | quint32(y1); }
+
+void RetainedPicture::line(int x1, int y1, int x2, int y2)
+{
+    const QLine l(x1, y1, x2, y2);
+    const quint64 key = lineKey(x1, y1);
+    for (auto it = m_byPlace.constFind(key); it != m_byPlace.constEnd() && it.key() == key; ++it) {
+        const PictureItem &old = m_items[static_cast<size_t>(it.value())];
+        if (old.kind == PictureItem::Kind::Line && old.line == l && old.penWidth == m_penWidth &&
+            old.colour == m_pen) {
+            remove(it.value());
+            break;
+        }
+    }
+    PictureItem item;
+    item.kind = PictureItem::Kind::Line;
+    item.colour = m_pen;
+    item.penWidth = m_penWidth;
+    item.line = l;
+    item.bounds = lineBounds(l, m_penWidth);
+    add(std::move(item), key);
+}
+
+void RetainedPicture::fillRect(QRect r, QColor colour)
+{
+    r = r.normalized();
+    if (r.isEmpty()) return;
+    const bool partlyCovers = coverWith(r);
+    if (isWhite(colour) && !partlyCovers) {
+        changed(r);
+        return;
+    }
+    PictureItem item;
+    item.kind = PictureItem::Kind::Fill;
+    item.colour = colour;
+    item.area = r;
+    item.bounds = r;
+    add(std::move(item), 0);
+}
+
+void RetainedPicture::text(int x, int y, const QString &s, int fontHeight, QColor colour)
+{
+    const QRect cell = textCell(x, y, s, fontHeight);
+    if (isWhite(colour)) {
+        // Writing in white erases: the text's whole cell turns white.
+        fillRect(cell, colour);
+        return;
+    }
+    if (s.isEmpty()) return;
+    const quint64 key = textKey(x, y);
+    for (auto it = m_byPlace.constFind(key); it != m_byPlace.constEnd() && it.key() == key; ++it) {
+        const PictureItem &old = m_items[static_cast<size_t>(it.value())];
+        if (old.kind == PictureItem::Kind::Text && old.text == s && old.fontHeight == fontHeight &&
+            old.colour == colour && old.face == m_face) {
+            remove(it.value());
+            break;
+        }
+    }
+    PictureItem item;
+    item.kind = PictureItem::Kind::Text;
+    item.colour = colour;
+    item.fontHeight = fontHeight;
+    item.area = cell;
+    item.text = s;
+    item.face = m_face;
+    item.bounds = textReach(cell, fontHeight);
+    add(std::move(item), key);
+}
+
+bool RetainedPicture::coverWith(QRect r)
+{
+    bool partly = false;
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        const PictureItem &item = m_items[i];
+        if (!item.alive) continue;
+        const QRect &own = item.kind == PictureItem::Kind::Text ? item.area : item.bounds;
+        if (r.contains(own)) remove(static_cast<int>(i));
+        else if (!partly && r.intersects(own)) partly = true;
+    }
+    compact();
+    return partly;
+}
+
+void RetainedPicture::add(PictureItem item, quint64 key)
+{
+    changed(item.bounds);
+    const int index = static_cast<int>(m_items.size());
+    if (item.kind != PictureItem::Kind::Fill) m_byPlace.insert(key, index);
+    m_items.push_back(std::move(item));
+}
+
+void RetainedPicture::remove(int index)
+{
+    PictureItem &item = m_items[static_cast<size_t>(index)];
+    if (!item.alive) return;
+    item.alive = false;
+    ++m_dead;
+    changed(item.bounds);
+    if (item.kind == PictureItem::Kind::Text) m_byPlace.remove(textKey(item.area.x(), item.area.y()), index);
+    else if (item.kind == PictureItem::Kind::Line) m_byPlace.remove(lineKey(item.line.x1(), item.line.y1()), index);
+}
+
+void RetainedPicture::compact()
+{
+    if (m_dead < 64 || m_dead * 2 < static_cast<int>(m_items.size())) return;
+    std::erase_if(m_items, [](const PictureItem &item) { return !item.alive; });
+    m_dead = 0;
+    m_byPlace.clear();
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        const PictureItem &item = m_items[i];
+        if (item.kind == PictureItem::Kind::Text) m_byPlace.insert(textKey(item.area.x(), item.area.y()), int(i));
+        else if (item.kind == PictureItem::Kind::Line)
+            m_byPlace.insert(lineKey(item.line.x1(), item.line.y1()), int(i));
+    }
+}
+
+void RetainedPicture::clear()
+{
+    if (m_items.empty()) return;
+    for (const PictureItem &item : m_items)
+        if (item.alive) changed(item.bounds);
+    m_items.clear();
+    m_byPlace.clear();
+    m_dead = 0;
+}
+
+void RetainedPicture::changed(QRect r)
+{
+    ++m_revision;
+    m_changed = m_changed.united(r);
+}
+
+QRect RetainedPicture::takeChangedArea()
+{
+    const QRect r = m_changed;
+    m_changed = QRect();
+    return r;
+}
+
+void RetainedPicture::replay(Canvas &target, QRect area) const
+{
+    QString face;
+    QColor pen;
+    int penWidth = 0;
+    for (const PictureItem &item : m_items) {
+        if (!item.alive || !area.intersects(item.bounds)) continue;
+        switch (item.kind) {
+        case PictureItem::Kind::Line:
+            if (item.colour != pen || item.penWidth != penWidth) {
+                pen = item.colour;
+                penWidth = item.penWidth;
+                target.setPen(pen, penWidth);
+            }
+            target.line(item.line.x1(), item.line.y1(), item.line.x2(), item.line.y2());
+            break;
+        case PictureItem::Kind::Fill:
+            target.fillRect(item.area, item.colour);
+            break;
+        case PictureItem::Kind::Text:
+            if (item.face != face) {
+                face = item.face;
+                target.setFontFace(face);
+            }
+            target.text(item.area.x(), item.area.y(), item.text, item.fontHeight, item.colour);
+            break;
+        }
+    }
+}
