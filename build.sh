@@ -2,12 +2,14 @@
 # Sets up, builds and then runs the program or its tests.
 #   ./build.sh run    install what is missing (as root), build, start くみっとEX
 #   ./build.sh test   install what is missing (as root), build, run every test headless
+#   ./build.sh bench  install what is missing (as root), build optimised in build-bench/, print the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
 [ "$mode" = run ] && packages+=(xdg-utils)
+[ "$mode" = bench ] && packages+=(libbenchmark-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -27,6 +29,13 @@ fi
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
+if [ "$mode" = bench ]; then
+    if [ ! -f build-bench/CMakeCache.txt ]; then
+        cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKMTX_BENCH=ON -DKMTX_WERROR=$werror >/dev/null
+    fi
+    cmake --build build-bench --parallel "$(nproc)" --target kmtx_bench
+    QT_QPA_PLATFORM=offscreen exec ./build-bench/kmtx_bench "${@:2}"
+fi
 if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug -DKMTX_WERROR=$werror >/dev/null
 fi
@@ -41,7 +50,7 @@ test)
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|bench" >&2
     exit 2
     ;;
 esac

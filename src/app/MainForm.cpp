@@ -34,6 +34,24 @@ Control &TMainForm::control(const QString &name)
     return it->second;
 }
 
+namespace {
+// Where drawing goes while it is hidden: nowhere, at the picture's size.
+class HiddenPicture : public Canvas
+{
+public:
+    explicit HiddenPicture(QSize size) : m_size(size) {}
+    void setPen(QColor, int) override {}
+    void line(int, int, int, int) override {}
+    void fillRect(QRect, QColor) override {}
+    void setFontFace(const QString &) override {}
+    void text(int, int, const QString &, int, QColor) override {}
+    QSize size() const override { return m_size; }
+
+private:
+    QSize m_size;
+};
+} // namespace
+
 Canvas &TMainForm::picture(const char *name)
 {
     static const std::map<QString, QSize> sizes = [] {
@@ -44,8 +62,16 @@ Canvas &TMainForm::picture(const char *name)
         return s;
     }();
     const QString key = QString::fromLatin1(name);
+    // Anything drawn on the list but its own rows means its rows must all be drawn anew.
+    if (key == u"Image1"_s && (m_listDrawing == 0 || HiddenDrawing > 0)) ListRowsDrawn = -1;
     const auto it = sizes.find(key);
-    return platform.picture(key, it != sizes.end() ? it->second : QSize(1, 1));
+    const QSize size = it != sizes.end() ? it->second : QSize(1, 1);
+    if (HiddenDrawing > 0) {
+        auto &hidden = m_hiddenPictures[key];
+        if (!hidden) hidden = std::make_unique<HiddenPicture>(size);
+        return *hidden;
+    }
+    return platform.picture(key, size);
 }
 
 void TMainForm::setVisible(std::initializer_list<const char *> names, bool visible)
@@ -163,7 +189,12 @@ void TMainForm::Hajime()
 
 void TMainForm::Bunkatu()
 {
-    ClrAll();
+    // The list is blanked unless it shows rows drawn for this screen that can be brought
+    // up to date one by one.
+    const bool rowsShown = Screen == 1 || Screen == 2;
+    const bool current = ListRowsDrawn == 0 || (ListRowsDrawn > 0 && rowsShown && ListDrawnScreen == Screen &&
+                                                ListDrawnAges == ticked("N37"));
+    if (!current || HiddenDrawing > 0) ClrAll();
     const int count = std::min(MemberCount(), roster::MaxMembers);
     for (int i = 0; i < count; ++i) {
         roster::splitInto(MemberLines.at(i), Members[i]);

@@ -110,7 +110,23 @@ void TMainForm::blankListColumns(int first, int last)
     for (int r = 1; r < kListedRows; ++r) list.line(ColX[first - 1], r * RowHeight, ColX[last], r * RowHeight);
 }
 
-void TMainForm::ClrAll() { blankListColumns(2, 6); }
+void TMainForm::ClrAll()
+{
+    ++m_listDrawing;
+    blankListColumns(2, 6);
+    --m_listDrawing;
+    if (HiddenDrawing == 0) ListRowsDrawn = 0;
+}
+
+void TMainForm::blankListRow(int row)
+{
+    Canvas &list = picture("Image1");
+    const int top = row * RowHeight + 1;
+    for (int c = 2; c <= 6; ++c) {
+        const int left = ColX[c - 1] + 1;
+        list.fillRect(QRect(left, top, ColX[c] - left, RowHeight - 1), colours::White);
+    }
+}
 
 void TMainForm::setListHeader(const QString &c5, const QString &c6)
 {
@@ -157,7 +173,14 @@ void TMainForm::DspItiran()
 {
     if (Screen == 1 || Screen == 2) {
         const int count = std::min(MemberCount(), roster::MaxMembers);
-        for (int r = 0; r < count; ++r) drawListRow(r);
+        const bool current = HiddenDrawing == 0 &&
+                             (ListRowsDrawn == 0 || (ListRowsDrawn > 0 && ListDrawnScreen == Screen &&
+                                                     ListDrawnAges == ticked("N37")));
+        if (current) {
+            updateListRows(count);
+        } else {
+            for (int r = 0; r < count; ++r) drawListRow(r);
+        }
     }
     if (control("Label10").text == listTitle()) {
         Ninzu();
@@ -171,6 +194,22 @@ void TMainForm::DspItiran()
         MenPlaying = static_cast<int>(MenList.size());
         WomenPlaying = static_cast<int>(WomenList.size());
     }
+}
+
+void TMainForm::updateListRows(int count)
+{
+    ++m_listDrawing;
+    for (int r = 0; r < count; ++r) {
+        if (r < ListRowsDrawn && ListShown[r] == Members[r]) continue;
+        if (r < ListRowsDrawn) blankListRow(r);
+        drawListRow(r);
+        ListShown[r] = Members[r];
+    }
+    for (int r = count; r < ListRowsDrawn; ++r) blankListRow(r);
+    --m_listDrawing;
+    ListRowsDrawn = count;
+    ListDrawnScreen = Screen;
+    ListDrawnAges = ticked("N37");
 }
 
 void TMainForm::MarkOn(int x, int row, int kind, QColor colour)
@@ -265,14 +304,10 @@ void TMainForm::markClick(int row)
 {
     if (refusedOnGroupList(*this)) return;
     Member &m = Members[row];
+    // The row's new mark is drawn by the redraw below.
     if (EditMode == 4) {
-        if (!m.plays()) {
-            MarkOn(MarkX, row, roster::PlayingMark, colours::Black);
-            m.PlayMark = u"on"_s;
-            m.LeaderMark = u"off"_s;
-        } else if (m.isLeader()) {
-            // The leader becomes an ordinary player.
-            if (const int kind = roster::markKind(m)) MarkOn(MarkX, row, kind, colours::White);
+        if (!m.plays() || m.isLeader()) {
+            // A member starts playing; a leader becomes an ordinary player.
             m.PlayMark = u"on"_s;
             m.LeaderMark = u"off"_s;
         }
@@ -286,7 +321,8 @@ void TMainForm::markClick(int row)
     }
     Hensyu(row);
     Bunkatu();
-    HalMark(3);
+    // Rows drawn one by one on this screen already carry their marks.
+    if (!(Screen == 2 && ListRowsDrawn == std::min(MemberCount(), roster::MaxMembers))) HalMark(3);
 }
 
 // ---- The mark commands -------------------------------------------------------------
