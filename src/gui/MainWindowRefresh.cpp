@@ -1,4 +1,5 @@
-// Showing the form: every control copied into its widget after each command.
+// Showing the form: after each command every control is compared with its widget, and
+// only what changed is copied; a picture repaints only where its items changed.
 #include "gui/MainWindow.h"
 
 #include "gui/Commands.h"
@@ -25,17 +26,27 @@ bool startsCommand(Look look)
 }
 
 // Sets a widget's background and text colours; an invalid colour leaves the usual one.
+// The widget's own palette is compared first, so an unchanged control costs no palette
+// change (and no repaint).
 void setColours(QWidget *w, QPalette::ColorRole backgroundRole, const QColor &background,
                 QPalette::ColorRole textRole, const QColor &text)
 {
-    QPalette palette = QApplication::palette(w);
+    const QPalette &shown = w->palette();
+    const QPalette usual = QApplication::palette(w);
+    auto wanted = [&](QPalette::ColorGroup group, QPalette::ColorRole role, const QColor &colour) {
+        return shown.color(group, role) == (colour.isValid() ? colour : usual.color(group, role));
+    };
+    if (wanted(QPalette::Active, backgroundRole, background) && wanted(QPalette::Inactive, backgroundRole, background) &&
+        wanted(QPalette::Active, textRole, text) && wanted(QPalette::Inactive, textRole, text))
+        return;
+    QPalette palette = usual;
     if (background.isValid()) palette.setColor(backgroundRole, background);
     if (text.isValid()) {
         // Unavailable controls keep the dimmed text of the style.
         palette.setColor(QPalette::Active, textRole, text);
         palette.setColor(QPalette::Inactive, textRole, text);
     }
-    if (palette != w->palette()) w->setPalette(palette);
+    w->setPalette(palette);
 }
 
 void setLabelText(QLabel *label, const QString &text)
@@ -45,7 +56,7 @@ void setLabelText(QLabel *label, const QString &text)
 
 void applyField(const Control &c, QLineEdit *field)
 {
-    field->setReadOnly(c.readOnly);
+    if (field->isReadOnly() != c.readOnly) field->setReadOnly(c.readOnly);
     const int maxLength = c.maxChars > 0 ? c.maxChars : c.maxBytes > 0 ? c.maxBytes : 32767;
     if (field->maxLength() != maxLength) field->setMaxLength(maxLength);
     if (field->text() != c.text) {
@@ -93,7 +104,8 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
     const QColor font = c.fontColour.isValid() ? c.fontColour : defaultFont;
 
     if (w->isHidden() == c.visible) w->setHidden(!c.visible);
-    w->setEnabled(c.enabled && (!startsCommand(look) || commandOf(c.name) != nullptr));
+    const bool enabled = c.enabled && (!startsCommand(look) || commandOf(c.name) != nullptr);
+    if (w->testAttribute(Qt::WA_ForceDisabled) == enabled) w->setEnabled(enabled);
 
     switch (look) {
     case Look::Area:
@@ -110,7 +122,7 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
             const bool button = look == Look::Tab || look == Look::Command;
             setLabelText(label, button ? c.text.trimmed() : c.text);
             const QColor fill = background.isValid() ? background : button ? colours::ButtonFace : QColor();
-            label->setAutoFillBackground(fill.isValid());
+            if (label->autoFillBackground() != fill.isValid()) label->setAutoFillBackground(fill.isValid());
             setColours(label, QPalette::Window, fill, QPalette::WindowText, font);
         }
         break;
@@ -140,8 +152,9 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
     case Look::Picture:
         if (auto *picture = qobject_cast<PictureView *>(w)) {
             picture->refresh();
-            if (partyOfPanel(c.name) != 0) // a hand shows while the panels take clicks
-                picture->setCursor(m_form.PanelsClickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+            const Qt::CursorShape shape = m_form.PanelsClickable ? Qt::PointingHandCursor : Qt::ArrowCursor;
+            // a hand shows while the panels take clicks
+            if (partyOfPanel(c.name) != 0 && picture->cursor().shape() != shape) picture->setCursor(shape);
         }
         break;
     case Look::ScrollBox:
@@ -153,10 +166,12 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
 void MainWindow::applyEntry(const Control &c, QAction *action)
 {
     if (action->text() != c.text) action->setText(c.text);
-    action->setCheckable(isOptionEntry(c.name) || c.checked);
+    const bool checkable = isOptionEntry(c.name) || c.checked;
+    if (action->isCheckable() != checkable) action->setCheckable(checkable);
     if (action->isChecked() != c.checked) action->setChecked(c.checked);
-    action->setEnabled(c.enabled && commandOf(c.name) != nullptr);
-    action->setVisible(c.visible);
+    const bool enabled = c.enabled && commandOf(c.name) != nullptr;
+    if (action->isEnabled() != enabled) action->setEnabled(enabled);
+    if (action->isVisible() != c.visible) action->setVisible(c.visible);
 }
 
 void MainWindow::followListScroll()
