@@ -196,9 +196,20 @@ void TMainForm::Bunkatu()
                                                 ListDrawnAges == ticked("N37"));
     if (!current || HiddenDrawing > 0) ClrAll();
     const int count = std::min(MemberCount(), roster::MaxMembers);
+    if (m_splitYear != ThisYear || m_splitMonthDay != TodayMonthDay) {
+        m_splitKnown.fill(false); // the ages are reckoned anew
+        m_splitYear = ThisYear;
+        m_splitMonthDay = TodayMonthDay;
+    }
     for (int i = 0; i < count; ++i) {
-        roster::splitInto(MemberLines.at(i), Members[i]);
+        const QString &line = MemberLines.at(i);
+        // Splitting again what was split from the same line gives the same member.
+        if (m_splitKnown[i] && line == m_splitLines[i] && Members[i] == m_splitMembers[i]) continue;
+        roster::splitInto(line, Members[i]);
         roster::recomputeAge(Members[i], ThisYear, TodayMonthDay);
+        m_splitLines[i] = line;
+        m_splitMembers[i] = Members[i];
+        m_splitKnown[i] = true;
     }
     DspItiran();
 }

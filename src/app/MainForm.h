@@ -317,6 +317,13 @@ private:
     void updateListRows(int count);
 
     std::map<QString, Control> m_controls;
+    // Each member as last split from its roster line (and that line, and the day its age
+    // was reckoned on): a member whose line and record are unchanged is not split again.
+    std::array<QString, roster::MaxMembers> m_splitLines;
+    std::array<Member, roster::MaxMembers> m_splitMembers;
+    std::array<bool, roster::MaxMembers> m_splitKnown{};
+    int m_splitYear = -1;
+    int m_splitMonthDay = -1;
     int m_listDrawing = 0; // inside the member list's own row drawing
     std::map<QString, std::unique_ptr<Canvas>> m_hiddenPictures;
 };

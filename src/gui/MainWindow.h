@@ -73,6 +73,7 @@ private:
     QHash<QString, QWidget *> m_widgets;
     QHash<QString, QAction *> m_actions;
     QHash<QString, Place> m_places;
+    QHash<QString, Control> m_applied; // each control as last copied into its widget
     ScrollBox *m_memberList = nullptr;
     QStringList m_unplaced;
     int m_listScrollSerial = -1;

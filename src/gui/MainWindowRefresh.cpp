@@ -79,16 +79,40 @@ void applyChoice(const Control &c, QComboBox *box)
     if (box->currentIndex() != c.itemIndex) box->setCurrentIndex(c.itemIndex);
 }
 
+bool sameControl(const Control &a, const Control &b)
+{
+    return a.text == b.text && a.colour == b.colour && a.fontColour == b.fontColour && a.visible == b.visible &&
+           a.enabled == b.enabled && a.readOnly == b.readOnly && a.checked == b.checked && a.items == b.items &&
+           a.itemIndex == b.itemIndex && a.maxBytes == b.maxBytes && a.maxChars == b.maxChars;
+}
+
+// Widgets the user changes directly (fields, lists, check boxes) and pictures, whose items
+// change without their control: always compared with the form.
+bool alwaysCompared(Look look)
+{
+    return look == Look::TextField || look == Look::NumberField || look == Look::Choice || look == Look::Check ||
+           look == Look::Picture;
+}
+
 } // namespace
 
 void MainWindow::refresh()
 {
     for (const auto &[name, control] : m_form.controls()) {
+        const auto applied = m_applied.constFind(name);
+        const bool unchanged = applied != m_applied.constEnd() && sameControl(*applied, control);
         if (control.kind == ControlKind::MenuItem) {
+            // Choosing an entry moves its tick itself: always compared.
             if (QAction *action = m_actions.value(name)) applyEntry(control, action);
+            continue;
         } else if (QWidget *w = m_widgets.value(name)) {
+            const auto place = m_places.constFind(name);
+            if (unchanged && !alwaysCompared(place != m_places.constEnd() ? place->look : Look::Text)) continue;
             applyControl(control, w);
+        } else {
+            continue;
         }
+        if (!unchanged) m_applied.insert(name, control);
     }
     followListScroll();
     takeFocusRequest();

@@ -24,6 +24,52 @@ QRect lineBounds(QLine l, int width)
 
 } // namespace
 
+RetainedPicture::RetainedPicture(QSize size)
+    : m_size(size), m_bands(static_cast<size_t>(std::max(1, size.height()) / kBand + 1))
+{
+}
+
+std::pair<int, int> RetainedPicture::bandsOf(QRect r) const
+{
+    const int last = static_cast<int>(m_bands.size()) - 1;
+    return {std::clamp(r.top() / kBand, 0, last), std::clamp(r.bottom() / kBand, 0, last)};
+}
+
+std::vector<int> RetainedPicture::itemsNear(QRect r) const
+{
+    std::vector<int> found;
+    const auto [first, last] = bandsOf(r);
+    if (last - first > 8) {
+        // A tall area meets most bands: one pass over every item is quicker.
+        for (size_t i = 0; i < m_items.size(); ++i)
+            if (m_items[i].alive && r.intersects(m_items[i].bounds)) found.push_back(static_cast<int>(i));
+        return found;
+    }
+    // Each band lists its items in drawing order: merging keeps the order and drops repeats.
+    std::vector<int> merged;
+    for (int b = first; b <= last; ++b) {
+        const std::vector<int> &band = m_bands[static_cast<size_t>(b)];
+        if (b == first) {
+            found.reserve(band.size());
+            for (int index : band)
+                if (m_items[static_cast<size_t>(index)].alive) found.push_back(index);
+            continue;
+        }
+        merged.clear();
+        merged.reserve(found.size() + band.size());
+        auto a = found.begin();
+        for (int index : band) {
+            if (!m_items[static_cast<size_t>(index)].alive) continue;
+            while (a != found.end() && *a < index) merged.push_back(*a++);
+            if (a != found.end() && *a == index) ++a;
+            merged.push_back(index);
+        }
+        merged.insert(merged.end(), a, found.end());
+        found.swap(merged);
+    }
+    return found;
+}
+
 QRect RetainedPicture::textCell(int x, int y, const QString &s, int fontHeight)
 {
     int halfWidths = 0;
@@ -119,11 +165,10 @@ void RetainedPicture::text(int x, int y, const QString &s, int fontHeight, QColo
 bool RetainedPicture::coverWith(QRect r)
 {
     bool partly = false;
-    for (size_t i = 0; i < m_items.size(); ++i) {
-        const PictureItem &item = m_items[i];
-        if (!item.alive) continue;
+    for (int i : itemsNear(r)) {
+        const PictureItem &item = m_items[static_cast<size_t>(i)];
         const QRect &own = item.kind == PictureItem::Kind::Text ? item.area : item.bounds;
-        if (r.contains(own)) remove(static_cast<int>(i));
+        if (r.contains(own)) remove(i);
         else if (!partly && r.intersects(own)) partly = true;
     }
     compact();
@@ -132,9 +177,12 @@ bool RetainedPicture::coverWith(QRect r)
 
 void RetainedPicture::add(PictureItem item, quint64 key)
 {
+    compact();
     changed(item.bounds);
     const int index = static_cast<int>(m_items.size());
     if (item.kind != PictureItem::Kind::Fill) m_byPlace.insert(key, index);
+    const auto [first, last] = bandsOf(item.bounds);
+    for (int b = first; b <= last; ++b) m_bands[static_cast<size_t>(b)].push_back(index);
     m_items.push_back(std::move(item));
 }
 
@@ -155,11 +203,14 @@ void RetainedPicture::compact()
     std::erase_if(m_items, [](const PictureItem &item) { return !item.alive; });
     m_dead = 0;
     m_byPlace.clear();
+    for (auto &band : m_bands) band.clear();
     for (size_t i = 0; i < m_items.size(); ++i) {
         const PictureItem &item = m_items[i];
         if (item.kind == PictureItem::Kind::Text) m_byPlace.insert(textKey(item.area.x(), item.area.y()), int(i));
         else if (item.kind == PictureItem::Kind::Line)
             m_byPlace.insert(lineKey(item.line.x1(), item.line.y1()), int(i));
+        const auto [first, last] = bandsOf(item.bounds);
+        for (int b = first; b <= last; ++b) m_bands[static_cast<size_t>(b)].push_back(static_cast<int>(i));
     }
 }
 
@@ -170,6 +221,7 @@ void RetainedPicture::clear()
         if (item.alive) changed(item.bounds);
     m_items.clear();
     m_byPlace.clear();
+    for (auto &band : m_bands) band.clear();
     m_dead = 0;
 }
 
@@ -191,8 +243,9 @@ void RetainedPicture::replay(Canvas &target, QRect area) const
     QString face;
     QColor pen;
     int penWidth = 0;
-    for (const PictureItem &item : m_items) {
-        if (!item.alive || !area.intersects(item.bounds)) continue;
+    for (int index : itemsNear(area)) {
+        const PictureItem &item = m_items[static_cast<size_t>(index)];
+        if (!area.intersects(item.bounds)) continue;
         switch (item.kind) {
         case PictureItem::Kind::Line:
             if (item.colour != pen || item.penWidth != penWidth) {

@@ -33,7 +33,7 @@ struct PictureItem {
 class RetainedPicture : public Canvas
 {
 public:
-    explicit RetainedPicture(QSize size) : m_size(size) {}
+    explicit RetainedPicture(QSize size);
 
     void setPen(QColor colour, int width) override;
     void line(int x1, int y1, int x2, int y2) override;
@@ -62,6 +62,8 @@ public:
     void replay(Canvas &target, QRect area) const;
 
 private:
+    // The items whose bounds may meet r, in drawing order, each once.
+    std::vector<int> itemsNear(QRect r) const;
     void add(PictureItem item, quint64 key);
     // Removes the items lying wholly inside r; true when some item is left partly under r.
     bool coverWith(QRect r);
@@ -79,6 +81,10 @@ private:
     int m_dead = 0;
     // Texts by their position and lines by their first point: where a redraw looks for its twin.
     QMultiHash<quint64, int> m_byPlace;
+    // Items by horizontal bands of kBand pixels, so a fill or a repaint looks only nearby.
+    static constexpr int kBand = 32;
+    std::vector<std::vector<int>> m_bands;
+    std::pair<int, int> bandsOf(QRect r) const;
     quint64 m_revision = 0;
     QRect m_changed;
 };
