@@ -1,0 +1,160 @@
+// What the pictures look like when the same things are drawn again: exactly as drawn
+// once, never bolder; and the shown pictures paint what their items hold.
+#include "WindowFixture.h"
+
+#include "support/Scenario.h"
+#include "tables/PainterCanvas.h"
+
+#include <QPainter>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList rosterOf(int members)
+{
+    QStringList lines;
+    for (int i = 0; i < members; ++i)
+        lines << u"会員%1,緑会%2,%3,昭和,%4,5,1,0,%5,%6,%7,,"_s.arg(i + 1)
+                     .arg(i % 3)
+                     .arg(i % 2 ? u"女"_s : u"男"_s)
+                     .arg(20 + i)
+                     .arg(i % 4 ? u"on"_s : u"off"_s)
+                     .arg(i % 5 == 1 ? u"on"_s : u"off"_s)
+                     .arg(i % 3 == 2 ? u"on"_s : u"off"_s);
+    return lines;
+}
+
+int ink(const QImage &image)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xffffffu) != 0xffffffu) ++n;
+    return n;
+}
+
+// A started form with ten members listed on the 組み合わせ screen and party 1 of group A
+// holding members 1 to 6.
+struct Drawn {
+    Drawn()
+    {
+        s.loadRoster(rosterOf(10));
+        s.form.KumiList[0] = QStringList{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s};
+        s.form.DspKumi();
+    }
+    Scenario s;
+};
+
+using Step = std::function<void(TMainForm &)>;
+
+} // namespace
+
+class PicturesTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { prepareTestApplication(); }
+    void drawingAgainLooksLikeDrawingOnce_data();
+    void drawingAgainLooksLikeDrawingOnce();
+    void paintingTwiceOnAnImageWouldThicken();
+    void windowPaintsTheItems();
+};
+
+void PicturesTest::drawingAgainLooksLikeDrawingOnce_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<Step>("again");
+    QTest::addColumn<bool>("sameItems"); // the same drawing again: the same items
+    QTest::newRow("party panel") << u"Image11"_s << QRect(0, 0, 117, 133)
+                                 << Step([](TMainForm &f) { f.DspKumi(); }) << true;
+    QTest::newRow("party panel thrice") << u"Image11"_s << QRect(0, 0, 117, 133) << Step([](TMainForm &f) {
+        f.DspKumi();
+        f.DspKumi();
+    }) << true;
+    QTest::newRow("list row") << u"Image1"_s << QRect(0, 0, 488, 300)
+                              << Step([](TMainForm &f) { f.drawListRow(3); }) << true;
+    QTest::newRow("list rows over the list") << u"Image1"_s << QRect(0, 0, 488, 300) << Step([](TMainForm &f) {
+        f.ListRowsDrawn = -1; // as after a drawing the list does not know
+        f.DspItiran();
+    }) << true;
+    // Blanking column 5 and drawing its marks again leaves the same look (the row rules
+    // crossing it are drawn again as pieces, so the items differ).
+    QTest::newRow("marks") << u"Image1"_s << QRect(0, 0, 488, 300) << Step([](TMainForm &f) { f.HalMark(3); })
+                           << false;
+    QTest::newRow("row numbers and rules") << u"Image1"_s << QRect(0, 0, 488, 8401)
+                                           << Step([](TMainForm &f) { f.Hyou(); }) << true;
+    QTest::newRow("heading") << u"Image2"_s << QRect(0, 0, 488, 28) << Step([](TMainForm &f) { f.drawListHeader(); }) << true;
+    QTest::newRow("heading by the ruling") << u"Image2"_s << QRect(0, 0, 488, 28)
+                                           << Step([](TMainForm &f) { f.Hyou(); }) << true;
+}
+
+void PicturesTest::drawingAgainLooksLikeDrawingOnce()
+{
+    QFETCH(QString, picture);
+    QFETCH(QRect, area);
+    QFETCH(Step, again);
+    QFETCH(bool, sameItems);
+    Drawn once;
+    Drawn twice;
+    again(twice.s.form);
+    const RecordingCanvas &one = once.s.platform.canvas(picture);
+    const RecordingCanvas &two = twice.s.platform.canvas(picture);
+    const QImage a = renderPicture(one, area);
+    const QImage b = renderPicture(two, area);
+    QVERIFY(ink(a) > 100); // something is drawn there
+    QCOMPARE(b, a);
+    if (sameItems) QCOMPARE(two.itemCount(), one.itemCount());
+    // Drawn a third time, nothing more is kept.
+    const int afterTwo = two.itemCount();
+    again(twice.s.form);
+    QCOMPARE(twice.s.platform.canvas(picture).itemCount(), afterTwo);
+    QCOMPARE(renderPicture(twice.s.platform.canvas(picture), area), a);
+}
+
+void PicturesTest::paintingTwiceOnAnImageWouldThicken()
+{
+    // What the comparison above guards against: painting anti-aliased text twice on one
+    // image darkens its edges.
+    auto paint = [](int times) {
+        QImage image(120, 30, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PainterCanvas canvas(painter, image.size());
+        for (int k = 0; k < times; ++k) canvas.text(5, 5, u"会員１２"_s, 15, Qt::black);
+        return image;
+    };
+    QVERIFY(paint(2) != paint(1));
+    // The kept picture of the same drawing paints as once.
+    RetainedPicture kept(QSize(120, 30));
+    kept.text(5, 5, u"会員１２"_s, 15, Qt::black);
+    kept.text(5, 5, u"会員１２"_s, 15, Qt::black);
+    QCOMPARE(renderPicture(kept, QRect(0, 0, 120, 30)), paint(1));
+}
+
+void PicturesTest::windowPaintsTheItems()
+{
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    TMainForm &form = w.form();
+    form.MemberLines = form.SavedMemberLines = rosterOf(12);
+    form.Bunkatu();
+    form.KumiList[0] = QStringList{u"0"_s, u"1"_s, u"2"_s};
+    form.DspKumi();
+    w.window->refresh();
+    for (const auto &[name, area] : {std::pair{u"Image1"_s, QRect(0, 0, 488, 400)},
+                                     std::pair{u"Image2"_s, QRect(0, 0, 488, 28)},
+                                     std::pair{u"Image11"_s, QRect(0, 0, 117, 133)}}) {
+        QWidget *view = w.window->widget(name);
+        const RetainedPicture *picture = w.window->platform().findPicture(name);
+        QVERIFY(view && picture);
+        const QImage shown = view->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown, renderPicture(*picture, area));
+        QVERIFY2(ink(shown) > 100, qPrintable(name));
+    }
+}
+
+QTEST_MAIN(PicturesTest)
+#include "tst_pictures.moc"
