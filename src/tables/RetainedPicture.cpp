@@ -14,11 +14,18 @@ QRect textReach(QRect cell, int fontHeight)
     return cell.adjusted(-side, -2, side, 2);
 }
 
+// The rectangle with both points as corners, whichever way round they are given.
+QRect spanning(QPoint a, QPoint b)
+{
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
 QRect lineBounds(QLine l, int width)
 {
     const int before = width / 2;
     const int after = (width - 1) / 2 + (width > 1 ? 1 : 0);
-    const QRect r = QRect(l.p1(), l.p2()).normalized();
+    const QRect r = spanning(l.p1(), l.p2());
     return r.adjusted(-before, -before, after, after);
 }
 
@@ -253,7 +260,21 @@ void RetainedPicture::replay(Canvas &target, QRect area) const
                 penWidth = item.penWidth;
                 target.setPen(pen, penWidth);
             }
-            target.line(item.line.x1(), item.line.y1(), item.line.x2(), item.line.y2());
+            if (item.line.y1() == item.line.y2() || item.line.x1() == item.line.x2()) {
+                // Only the part of a straight rule near the area: a full-height rule costs
+                // a painter as much as its whole length even where it is clipped away.
+                const int margin = item.penWidth + 2;
+                const QRect near = area.adjusted(-margin, -margin, margin, margin);
+                const QRect whole = spanning(item.line.p1(), item.line.p2());
+                const QRect part = whole.intersected(near);
+                if (part.isEmpty()) break;
+                const bool forward = item.line.x1() <= item.line.x2() && item.line.y1() <= item.line.y2();
+                const QPoint from = forward ? part.topLeft() : part.bottomRight();
+                const QPoint to = forward ? part.bottomRight() : part.topLeft();
+                target.line(from.x(), from.y(), to.x(), to.y());
+            } else {
+                target.line(item.line.x1(), item.line.y1(), item.line.x2(), item.line.y2());
+            }
             break;
         case PictureItem::Kind::Fill:
             target.fillRect(item.area, item.colour);

@@ -59,6 +59,7 @@ private Q_SLOTS:
     void drawingAgainLooksLikeDrawingOnce_data();
     void drawingAgainLooksLikeDrawingOnce();
     void paintingTwiceOnAnImageWouldThicken();
+    void anAreaPaintsAsTheWholePicture();
     void windowPaintsTheItems();
 };
 
@@ -132,6 +133,16 @@ void PicturesTest::paintingTwiceOnAnImageWouldThicken()
     kept.text(5, 5, u"会員１２"_s, 15, Qt::black);
     kept.text(5, 5, u"会員１２"_s, 15, Qt::black);
     QCOMPARE(renderPicture(kept, QRect(0, 0, 120, 30)), paint(1));
+}
+
+void PicturesTest::anAreaPaintsAsTheWholePicture()
+{
+    Drawn d;
+    const RecordingCanvas &list = d.s.platform.canvas("Image1");
+    const QImage whole = renderPicture(list, QRect(0, 0, 488, 8401));
+    for (const QRect area : {QRect(0, 0, 488, 300), QRect(0, 130, 488, 200), QRect(30, 8300, 200, 101),
+                             QRect(180, 50, 20, 20)})
+        QCOMPARE(renderPicture(list, area), whole.copy(area));
 }
 
 void PicturesTest::windowPaintsTheItems()

@@ -248,6 +248,22 @@ void RetainedPictureTest::replayKeepsOrderAndArea()
     Log corner;
     p.replay(corner, QRect(190, 50, 50, 50));
     QCOMPARE(corner.calls, QStringList({u"face ＭＳ ゴシック"_s, u"text 200 60 x 15 #000000"_s}));
+
+    // A straight rule is replayed only near the area, in its own direction.
+    RetainedPicture list(QSize(488, 8401));
+    list.setPen(kBlack, 1);
+    list.line(10, 0, 10, 8400);
+    list.line(487, 8400, 0, 8400);
+    list.line(0, 0, 30, 30); // not straight: whole
+    Log part;
+    list.replay(part, QRect(0, 100, 50, 50));
+    QCOMPARE(part.calls, QStringList({u"pen #000000 1"_s, u"line 10 97 10 152"_s}));
+    Log bottom;
+    list.replay(bottom, QRect(0, 8390, 20, 11));
+    QCOMPARE(bottom.calls, QStringList({u"pen #000000 1"_s, u"line 10 8387 10 8400"_s, u"line 22 8400 0 8400"_s}));
+    Log top;
+    list.replay(top, QRect(0, 0, 5, 5));
+    QCOMPARE(top.calls, QStringList({u"pen #000000 1"_s, u"line 0 0 30 30"_s}));
 }
 
 QTEST_APPLESS_MAIN(RetainedPictureTest)
