@@ -255,8 +255,46 @@ void BM_GroupTab(benchmark::State &state)
     }
 }
 
+// The same without the window: what the form's command costs by itself.
+void BM_GroupTab_FormOnly(benchmark::State &state)
+{
+    Window w(300);
+    w.form().Label42Click();
+    w.form().N9Click();
+    w.form().typeInto("Edit16", u"4"_s);
+    w.form().typeInto("Edit6", u"10"_s);
+    w.form().Button1Click();
+    w.show();
+    long long i = 0;
+    for (auto _ : state) {
+        if (i++ % 2 == 0) w.form().Label45Click();
+        else w.form().Label46Click();
+    }
+    w.show();
+}
+
+void BM_GroupTab_NoPaint(benchmark::State &state)
+{
+    Window w(300);
+    w.form().Label42Click();
+    w.form().N9Click();
+    w.form().typeInto("Edit16", u"4"_s);
+    w.form().typeInto("Edit6", u"10"_s);
+    w.form().Button1Click();
+    w.show();
+    long long i = 0;
+    for (auto _ : state) {
+        if (i++ % 2 == 0) w.form().Label45Click();
+        else w.form().Label46Click();
+        w.window.refresh();
+    }
+    w.show();
+}
+
 } // namespace
 
+BENCHMARK(BM_GroupTab_FormOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GroupTab_NoPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Start_EmptyWindow)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Start_Kmtx)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MarkClick)->Unit(benchmark::kMillisecond);

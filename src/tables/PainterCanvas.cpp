@@ -3,10 +3,33 @@
 #include "tables/RetainedPicture.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QStaticText>
+
+namespace {
+// Texts laid out once for the screen, by face, height and text: a window paints the same
+// names again at every scroll. Kept for the program's run, emptied when it grows large.
+QStaticText &laidOut(const QString &face, int height, const QFont &font, const QString &text)
+{
+    static QHash<QString, QStaticText> texts;
+    const QString key = face + QChar(u'\x1f') + QString::number(height) + QChar(u'\x1f') + text;
+    auto it = texts.find(key);
+    if (it == texts.end()) {
+        if (texts.size() > 20000) texts.clear();
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.setPerformanceHint(QStaticText::AggressiveCaching);
+        laid.prepare(QTransform(), font);
+        it = texts.insert(key, laid);
+    }
+    return *it;
+}
+} // namespace
 
 PainterCanvas::PainterCanvas(QPainter &painter, QSize size)
-    : m_painter(painter), m_size(size), m_pen(Qt::black, 1), m_face(fonts::gothic())
+    : m_painter(painter), m_size(size), m_pen(Qt::black, 1), m_face(fonts::gothic()),
+      m_raster(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster)
 {
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_painter.setPen(m_pen);
@@ -14,12 +37,20 @@ PainterCanvas::PainterCanvas(QPainter &painter, QSize size)
 
 void PainterCanvas::setPen(QColor colour, int width)
 {
-    m_pen = QPen(colour, std::max(1, width));
+    // On screen and on images a one-pixel pen is drawn as a cosmetic pen: the same pixels,
+    // several times quicker. Printers and PDF keep the pen as given.
+    m_pen = QPen(colour, width <= 1 && m_raster ? 0 : std::max(1, width));
     m_painter.setPen(m_pen);
 }
 
 void PainterCanvas::line(int x1, int y1, int x2, int y2)
 {
+    if (m_raster && m_pen.width() == 0 && (x1 == x2 || y1 == y2)) {
+        // A straight one-pixel rule is exactly the row or column of pixels it runs along.
+        m_painter.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))),
+                           m_pen.color());
+        return;
+    }
     if (m_painter.pen() != m_pen) m_painter.setPen(m_pen);
     m_painter.drawLine(x1, y1, x2, y2);
 }
@@ -58,7 +89,11 @@ void PainterCanvas::text(int x, int y, const QString &s, int fontHeight, QColor 
         return;
     }
     m_painter.setPen(colour);
-    m_painter.drawText(x, y + f.ascent, s);
+    // On screen the laid-out text gives the same pixels as drawing the string, quicker.
+    if (m_raster && !m_painter.transform().isScaling() && !m_painter.transform().isRotating())
+        m_painter.drawStaticText(x, y, laidOut(m_currentFace, m_currentHeight, f.font, s));
+    else
+        m_painter.drawText(x, y + f.ascent, s);
     m_painter.setPen(m_pen);
 }
 

@@ -45,6 +45,7 @@ private:
     FontOfHeight m_current;
     QString m_currentFace;
     int m_currentHeight = 0;
+    bool m_raster = false; // painting pixels (a window or an image), not a printer or PDF
 };
 
 // The area of a picture as an image of the area's size on white: what a view shows there.

@@ -60,6 +60,7 @@ private Q_SLOTS:
     void drawingAgainLooksLikeDrawingOnce();
     void paintingTwiceOnAnImageWouldThicken();
     void anAreaPaintsAsTheWholePicture();
+    void linesPaintAsThePainterDrawsThem();
     void windowPaintsTheItems();
 };
 
@@ -143,6 +144,32 @@ void PicturesTest::anAreaPaintsAsTheWholePicture()
     for (const QRect area : {QRect(0, 0, 488, 300), QRect(0, 130, 488, 200), QRect(30, 8300, 200, 101),
                              QRect(180, 50, 20, 20)})
         QCOMPARE(renderPicture(list, area), whole.copy(area));
+}
+
+void PicturesTest::linesPaintAsThePainterDrawsThem()
+{
+    const QList<QLine> lines{QLine(0, 0, 199, 0),   QLine(0, 28, 199, 28), QLine(35, 0, 35, 149),
+                             QLine(199, 140, 0, 140), QLine(60, 149, 60, 3), QLine(7, 7, 7, 7),
+                             QLine(10, 10, 100, 60),  QLine(150, 20, 120, 90)};
+    for (int width : {1, 2, 3}) {
+        QImage byCanvas(200, 150, QImage::Format_RGB32);
+        QImage byPainter(200, 150, QImage::Format_RGB32);
+        byCanvas.fill(Qt::white);
+        byPainter.fill(Qt::white);
+        {
+            QPainter p(&byCanvas);
+            PainterCanvas canvas(p, byCanvas.size());
+            canvas.setPen(Qt::red, width);
+            for (const QLine &l : lines) canvas.line(l.x1(), l.y1(), l.x2(), l.y2());
+        }
+        {
+            QPainter p(&byPainter);
+            p.setPen(QPen(Qt::red, width));
+            for (const QLine &l : lines) p.drawLine(l);
+        }
+        QVERIFY(ink(byPainter) > 500);
+        QCOMPARE(byCanvas, byPainter);
+    }
 }
 
 void PicturesTest::windowPaintsTheItems()
