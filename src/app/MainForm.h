@@ -315,6 +315,9 @@ private:
     void buildControls();
     // Draws rows as needed so the list shows Members (the list is known to show ListShown).
     void updateListRows(int count);
+    // Whether redrawing changed rows shows the marks exactly as blanking and redrawing the
+    // mark columns would (the rows differ from what they show in their marks only).
+    bool marksRedrawnByRows(int count, bool withPasteMarks) const;
 
     std::map<QString, Control> m_controls;
     // Each member as last split from its roster line (and that line, and the day its age

@@ -4,6 +4,7 @@
 #include "roster/Marks.h"
 #include "tables/Canvas.h"
 
+#include <algorithm>
 #include <span>
 
 using namespace Qt::StringLiterals;
@@ -226,8 +227,18 @@ void TMainForm::HalMark(int kind)
         return;
     }
     if (kind != 2 && kind != 3) return;
-    blankListColumns(5, kind == 2 ? 6 : 5);
     const int count = std::min(MemberCount(), roster::MaxMembers);
+    if (marksRedrawnByRows(count, kind == 2)) {
+        // The rows on this screen carry their marks: only rows whose marks changed are drawn.
+        updateListRows(count);
+        if (kind == 2) {
+            const int placed = static_cast<int>(std::count_if(Members.begin(), Members.begin() + count,
+                                                              [](const Member &m) { return m.placed(); }));
+            if (placed > 0) control("Label37").text = u"貼り付け数   "_s + QString::number(placed);
+        }
+        return;
+    }
+    blankListColumns(5, kind == 2 ? 6 : 5);
     int placed = 0;
     for (int r = 0; r < count; ++r) {
         const Member &m = Members[r];
@@ -237,6 +248,21 @@ void TMainForm::HalMark(int kind)
         }
         if (const int mark = roster::markKind(m)) MarkOn(MarkX, r, mark, colours::Black);
     }
+}
+
+bool TMainForm::marksRedrawnByRows(int count, bool withPasteMarks) const
+{
+    if (HiddenDrawing > 0 || Screen != 2 || ListDrawnScreen != 2 || ListRowsDrawn != count) return false;
+    for (int r = 0; r < count; ++r) {
+        const Member &m = Members[r];
+        const Member &shown = ListShown[r];
+        // Only the marks may differ from what the rows show.
+        if (m.Name != shown.Name || m.Team != shown.Team || m.Sex != shown.Sex || m.Era != shown.Era ||
+            m.EraYear != shown.EraYear || m.Month != shown.Month || m.Day != shown.Day || m.Age != shown.Age ||
+            m.Spare != shown.Spare || (!withPasteMarks && m.placed() != shown.placed()))
+            return false;
+    }
+    return true;
 }
 
 // ---- Counting and proposing --------------------------------------------------------

@@ -120,6 +120,14 @@ void RetainedPicture::line(int x1, int y1, int x2, int y2)
     item.penWidth = m_penWidth;
     item.line = l;
     item.bounds = lineBounds(l, m_penWidth);
+    if (m_penWidth == 1 && (x1 == x2 || y1 == y2)) {
+        // A straight one-pixel rule paints every pixel of its run: pieces of rules drawn
+        // earlier along it are hidden.
+        for (int i : itemsNear(item.bounds)) {
+            const PictureItem &old = m_items[static_cast<size_t>(i)];
+            if (old.kind == PictureItem::Kind::Line && item.bounds.contains(old.bounds)) remove(i);
+        }
+    }
     add(std::move(item), key);
 }
 

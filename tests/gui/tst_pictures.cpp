@@ -69,7 +69,7 @@ void PicturesTest::drawingAgainLooksLikeDrawingOnce_data()
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QRect>("area");
     QTest::addColumn<Step>("again");
-    QTest::addColumn<bool>("sameItems"); // the same drawing again: the same items
+    QTest::addColumn<bool>("noMoreItems"); // the same drawing again keeps no more items
     QTest::newRow("party panel") << u"Image11"_s << QRect(0, 0, 117, 133)
                                  << Step([](TMainForm &f) { f.DspKumi(); }) << true;
     QTest::newRow("party panel thrice") << u"Image11"_s << QRect(0, 0, 117, 133) << Step([](TMainForm &f) {
@@ -85,7 +85,11 @@ void PicturesTest::drawingAgainLooksLikeDrawingOnce_data()
     // Blanking column 5 and drawing its marks again leaves the same look (the row rules
     // crossing it are drawn again as pieces, so the items differ).
     QTest::newRow("marks") << u"Image1"_s << QRect(0, 0, 488, 300) << Step([](TMainForm &f) { f.HalMark(3); })
-                           << false;
+                           << true;
+    QTest::newRow("mark columns blanked") << u"Image1"_s << QRect(0, 0, 488, 300) << Step([](TMainForm &f) {
+        f.ListRowsDrawn = -1;
+        f.HalMark(2);
+    }) << false;
     QTest::newRow("row numbers and rules") << u"Image1"_s << QRect(0, 0, 488, 8401)
                                            << Step([](TMainForm &f) { f.Hyou(); }) << true;
     QTest::newRow("heading") << u"Image2"_s << QRect(0, 0, 488, 28) << Step([](TMainForm &f) { f.drawListHeader(); }) << true;
@@ -98,7 +102,7 @@ void PicturesTest::drawingAgainLooksLikeDrawingOnce()
     QFETCH(QString, picture);
     QFETCH(QRect, area);
     QFETCH(Step, again);
-    QFETCH(bool, sameItems);
+    QFETCH(bool, noMoreItems);
     Drawn once;
     Drawn twice;
     again(twice.s.form);
@@ -108,7 +112,9 @@ void PicturesTest::drawingAgainLooksLikeDrawingOnce()
     const QImage b = renderPicture(two, area);
     QVERIFY(ink(a) > 100); // something is drawn there
     QCOMPARE(b, a);
-    if (sameItems) QCOMPARE(two.itemCount(), one.itemCount());
+    if (noMoreItems)
+        QVERIFY2(two.itemCount() <= one.itemCount(),
+                 qPrintable(u"%1 items drawn once, %2 drawn again"_s.arg(one.itemCount()).arg(two.itemCount())));
     // Drawn a third time, nothing more is kept.
     const int afterTwo = two.itemCount();
     again(twice.s.form);

@@ -31,7 +31,10 @@ void redraw(Scenario &s, int k)
         f.EditMode = 8;
         f.Image1MouseDown(40, 10);
         break;
-    case 2: f.HalMark(2); break;              // the marks blanked and drawn again
+    case 2:                                   // the marks drawn again: by rows, or blanked
+        if (k % 12 == 8) f.ListRowsDrawn = -1; // and drawn over the whole list
+        f.HalMark(2);
+        break;
     case 3:                                   // every row drawn over what stands
         f.ListRowsDrawn = -1;
         f.DspItiran();

@@ -149,6 +149,16 @@ void RetainedPictureTest::redrawReplacesItsTwin()
     lines.line(0, 28, 487, 28); // a wider pen is a different line
     lines.line(0, 28, 480, 28);
     QCOMPARE(lines.itemCount(), 3);
+    // A one-pixel rule drawn over pieces of earlier rules along it hides them.
+    lines.setPen(kRed, 1);
+    lines.line(0, 60, 100, 60);
+    lines.line(150, 60, 200, 60);
+    lines.line(90, 60, 160, 60); // overlaps both: neither is hidden
+    QCOMPARE(lines.itemCount(), 6);
+    lines.setPen(kBlack, 1);
+    lines.line(0, 60, 487, 60);
+    QCOMPARE(lines.itemCount(), 4);
+    QCOMPARE(lines.items().back().colour, kBlack);
 }
 
 void RetainedPictureTest::opaqueFillHidesWhatItCovers()
