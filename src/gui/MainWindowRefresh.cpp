@@ -98,21 +98,36 @@ bool alwaysCompared(Look look)
 
 void MainWindow::refresh()
 {
-    for (const auto &[name, control] : m_form.controls()) {
-        const auto applied = m_applied.constFind(name);
-        const bool unchanged = applied != m_applied.constEnd() && sameControl(*applied, control);
-        if (control.kind == ControlKind::MenuItem) {
+    const auto &controls = m_form.controls();
+    if (m_shown.size() != controls.size()) {
+        // Each control with its widget or menu entry, found once.
+        m_shown.clear();
+        m_shown.reserve(controls.size());
+        for (const auto &[name, control] : controls) {
+            ShownControl shown;
+            shown.control = &control;
+            if (control.kind == ControlKind::MenuItem) {
+                shown.action = m_actions.value(name);
+            } else {
+                shown.widget = m_widgets.value(name);
+                const auto place = m_places.constFind(name);
+                shown.look = place != m_places.constEnd() ? place->look : Look::Text;
+            }
+            m_shown.push_back(shown);
+        }
+    }
+    for (ShownControl &shown : m_shown) {
+        const Control &control = *shown.control;
+        if (shown.action) {
             // Choosing an entry moves its tick itself: always compared.
-            if (QAction *action = m_actions.value(name)) applyEntry(control, action);
-            continue;
-        } else if (QWidget *w = m_widgets.value(name)) {
-            const auto place = m_places.constFind(name);
-            if (unchanged && !alwaysCompared(place != m_places.constEnd() ? place->look : Look::Text)) continue;
-            applyControl(control, w);
-        } else {
+            applyEntry(control, shown.action);
             continue;
         }
-        if (!unchanged) m_applied.insert(name, control);
+        if (!shown.widget) continue;
+        const bool unchanged = shown.applied && sameControl(*shown.applied, control);
+        if (unchanged && !alwaysCompared(shown.look)) continue;
+        applyControl(control, shown.widget);
+        if (!unchanged) shown.applied = std::make_shared<Control>(control);
     }
     followListScroll();
     takeFocusRequest();

@@ -7,21 +7,29 @@
 #include <QPainter>
 #include <QStaticText>
 
+#include <unordered_map>
+
 namespace {
-// Texts laid out once for the screen, by face, height and text: a window paints the same
-// names again at every scroll. Kept for the program's run, emptied when it grows large.
-QStaticText &laidOut(const QString &face, int height, const QFont &font, const QString &text)
+// Texts laid out once for the screen, by face and height: a window paints the same names
+// again at every scroll. Kept for the program's run; a table that grows large is emptied.
+using LaidOutTexts = QHash<QString, QStaticText>;
+
+LaidOutTexts &laidOutTexts(const QString &face, int height)
 {
-    static QHash<QString, QStaticText> texts;
-    const QString key = face + QChar(u'\x1f') + QString::number(height) + QChar(u'\x1f') + text;
-    auto it = texts.find(key);
+    static std::unordered_map<QString, std::unordered_map<int, LaidOutTexts>> tables;
+    return tables[face][height];
+}
+
+const QStaticText &laidOut(LaidOutTexts &texts, const QFont &font, const QString &text)
+{
+    auto it = texts.find(text);
     if (it == texts.end()) {
-        if (texts.size() > 20000) texts.clear();
+        if (texts.size() > 5000) texts.clear();
         QStaticText laid(text);
         laid.setTextFormat(Qt::PlainText);
         laid.setPerformanceHint(QStaticText::AggressiveCaching);
         laid.prepare(QTransform(), font);
-        it = texts.insert(key, laid);
+        it = texts.insert(text, laid);
     }
     return *it;
 }
@@ -75,6 +83,7 @@ const PainterCanvas::FontOfHeight &PainterCanvas::useFont(int fontHeight)
     m_current = *it;
     m_currentFace = m_face;
     m_currentHeight = h;
+    m_laidOut = m_raster ? &laidOutTexts(m_face, h) : nullptr;
     m_painter.setFont(m_current.font);
     return m_current;
 }
@@ -90,8 +99,8 @@ void PainterCanvas::text(int x, int y, const QString &s, int fontHeight, QColor 
     }
     m_painter.setPen(colour);
     // On screen the laid-out text gives the same pixels as drawing the string, quicker.
-    if (m_raster && !m_painter.transform().isScaling() && !m_painter.transform().isRotating())
-        m_painter.drawStaticText(x, y, laidOut(m_currentFace, m_currentHeight, f.font, s));
+    if (m_laidOut && !m_painter.transform().isScaling() && !m_painter.transform().isRotating())
+        m_painter.drawStaticText(x, y, laidOut(*m_laidOut, f.font, s));
     else
         m_painter.drawText(x, y + f.ascent, s);
     m_painter.setPen(m_pen);

@@ -13,6 +13,7 @@
 #include <QPen>
 
 class QPainter;
+class QStaticText;
 class RetainedPicture;
 
 class PainterCanvas : public Canvas
@@ -46,6 +47,7 @@ private:
     QString m_currentFace;
     int m_currentHeight = 0;
     bool m_raster = false; // painting pixels (a window or an image), not a printer or PDF
+    QHash<QString, QStaticText> *m_laidOut = nullptr; // texts laid out in the current font
 };
 
 // The area of a picture as an image of the area's size on white: what a view shows there.
