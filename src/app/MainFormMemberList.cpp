@@ -3,6 +3,7 @@
 
 #include "roster/Marks.h"
 #include "tables/Canvas.h"
+#include "tables/RetainedPicture.h"
 
 #include <algorithm>
 #include <span>
@@ -121,9 +122,24 @@ void TMainForm::ClrAll()
 
 void TMainForm::blankListRow(int row)
 {
+    // The cells that hold something of the member the row shows; every cell when a text
+    // reaches past its column.
+    const Member &shown = ListShown[row];
+    bool cells[7] = {false, false, !shown.Team.isEmpty(), !shown.Name.isEmpty(), !shown.Sex.isEmpty(), false, false};
+    if (ListDrawnScreen == 1) {
+        cells[5] = cells[6] = ListDrawnAges && shown.Era != u"非表示"_s;
+    } else {
+        cells[5] = roster::markKind(shown) != 0;
+        cells[6] = shown.placed();
+    }
+    const int y = rowTextY(row);
+    const bool overflows = RetainedPicture::textCell(kTeamX, y, shown.Team, ListFontHeight).right() >= ColX[2] ||
+                           RetainedPicture::textCell(kNameX, y, shown.Name, ListFontHeight).right() >= ColX[3] ||
+                           RetainedPicture::textCell(kSexX, y, shown.Sex, ListFontHeight).right() >= ColX[4];
     Canvas &list = picture("Image1");
     const int top = row * RowHeight + 1;
     for (int c = 2; c <= 6; ++c) {
+        if (!cells[c] && !overflows) continue;
         const int left = ColX[c - 1] + 1;
         list.fillRect(QRect(left, top, ColX[c] - left, RowHeight - 1), colours::White);
     }

@@ -70,15 +70,19 @@ const PainterCanvas::FontOfHeight &PainterCanvas::useFont(int fontHeight)
     const int h = std::max(1, fontHeight);
     if (h == m_currentHeight && m_face == m_currentFace) return m_current;
     const QString key = m_face + QChar(u'\x1f') + QString::number(h);
-    auto it = m_fonts.find(key);
-    if (it == m_fonts.end()) {
+    // Fonts for the screen and images are kept for the program's run; a printer's page
+    // keeps its own.
+    static QHash<QString, FontOfHeight> screenFonts;
+    QHash<QString, FontOfHeight> &fonts = m_raster ? screenFonts : m_fonts;
+    auto it = fonts.find(key);
+    if (it == fonts.end()) {
         FontOfHeight f;
         f.font = QFont(m_face);
         f.font.setPixelSize(h);
         const QFontMetrics metrics(f.font, m_painter.device());
         f.ascent = metrics.ascent();
         f.height = metrics.height();
-        it = m_fonts.insert(key, f);
+        it = fonts.insert(key, f);
     }
     m_current = *it;
     m_currentFace = m_face;

@@ -42,9 +42,10 @@ std::pair<int, int> RetainedPicture::bandsOf(QRect r) const
     return {std::clamp(r.top() / kBand, 0, last), std::clamp(r.bottom() / kBand, 0, last)};
 }
 
-std::vector<int> RetainedPicture::itemsNear(QRect r) const
+const std::vector<int> &RetainedPicture::itemsNear(QRect r) const
 {
-    std::vector<int> found;
+    std::vector<int> &found = m_near;
+    found.clear();
     const auto [first, last] = bandsOf(r);
     if (last - first > 8) {
         // A tall area meets most bands: one pass over every item is quicker.
@@ -53,17 +54,15 @@ std::vector<int> RetainedPicture::itemsNear(QRect r) const
         return found;
     }
     // Each band lists its items in drawing order: merging keeps the order and drops repeats.
-    std::vector<int> merged;
     for (int b = first; b <= last; ++b) {
         const std::vector<int> &band = m_bands[static_cast<size_t>(b)];
         if (b == first) {
-            found.reserve(band.size());
             for (int index : band)
                 if (m_items[static_cast<size_t>(index)].alive) found.push_back(index);
             continue;
         }
+        std::vector<int> &merged = m_merged;
         merged.clear();
-        merged.reserve(found.size() + band.size());
         auto a = found.begin();
         for (int index : band) {
             if (!m_items[static_cast<size_t>(index)].alive) continue;

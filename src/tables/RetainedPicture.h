@@ -62,8 +62,9 @@ public:
     void replay(Canvas &target, QRect area) const;
 
 private:
-    // The items whose bounds may meet r, in drawing order, each once.
-    std::vector<int> itemsNear(QRect r) const;
+    // The items whose bounds may meet r, in drawing order, each once (valid until the
+    // next call).
+    const std::vector<int> &itemsNear(QRect r) const;
     void add(PictureItem item, quint64 key);
     // Removes the items lying wholly inside r; true when some item is left partly under r.
     bool coverWith(QRect r);
@@ -85,6 +86,8 @@ private:
     static constexpr int kBand = 32;
     std::vector<std::vector<int>> m_bands;
     std::pair<int, int> bandsOf(QRect r) const;
+    mutable std::vector<int> m_near;
+    mutable std::vector<int> m_merged;
     quint64 m_revision = 0;
     QRect m_changed;
 };
