@@ -60,6 +60,8 @@ private Q_SLOTS:
     void drawingAgainLooksLikeDrawingOnce();
     void paintingTwiceOnAnImageWouldThicken();
     void anAreaPaintsAsTheWholePicture();
+    void rowsRedrawnLookLikeAFreshList_data();
+    void rowsRedrawnLookLikeAFreshList();
     void linesPaintAsThePainterDrawsThem();
     void windowPaintsTheItems();
 };
@@ -150,6 +152,54 @@ void PicturesTest::anAreaPaintsAsTheWholePicture()
     for (const QRect area : {QRect(0, 0, 488, 300), QRect(0, 130, 488, 200), QRect(30, 8300, 200, 101),
                              QRect(180, 50, 20, 20)})
         QCOMPARE(renderPicture(list, area), whole.copy(area));
+}
+
+void PicturesTest::rowsRedrawnLookLikeAFreshList_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<bool>("registration"); // on the メンバー登録 screen (else 組み合わせ)
+    const QStringList ten = rosterOf(10);
+    QStringList longName = ten;
+    longName[2] = u"長谷川左衛門三郎太郎,とても長い名前のチーム会,男,昭和,20,5,1,0,on,a,on,,"_s;
+    QStringList shorter = ten;
+    shorter.removeLast();
+    QStringList renamed = ten;
+    renamed[4] = u"山田,緑会,女,昭和,30,5,1,0,on,off,off,,"_s;
+    QStringList moved = ten;
+    moved.move(1, 7);
+    for (bool registration : {false, true}) {
+        const char *screen = registration ? "メンバー登録" : "組み合わせ";
+        QTest::addRow("%s: a long name comes", screen) << ten << longName << registration;
+        QTest::addRow("%s: a long name goes", screen) << longName << ten << registration;
+        QTest::addRow("%s: the last member goes", screen) << ten << shorter << registration;
+        QTest::addRow("%s: a member comes", screen) << shorter << ten << registration;
+        QTest::addRow("%s: a member changes", screen) << ten << renamed << registration;
+        QTest::addRow("%s: a member moves", screen) << ten << moved << registration;
+        QTest::addRow("%s: another group", screen) << ten << rosterOf(3) << registration;
+    }
+}
+
+void PicturesTest::rowsRedrawnLookLikeAFreshList()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    QFETCH(bool, registration);
+    auto start = [&](Scenario &s, const QStringList &lines) {
+        s.form.N37Click(); // birth dates and ages on メンバー登録
+        if (registration) s.form.Label40Click();
+        s.loadRoster(lines);
+    };
+    Scenario redrawn;
+    start(redrawn, before);
+    redrawn.form.MemberLines = after;
+    redrawn.form.Bunkatu();
+    Scenario fresh;
+    start(fresh, after);
+    const QRect rows(0, 0, 488, 12 * 28);
+    const QImage shown = renderPicture(redrawn.platform.canvas("Image1"), rows);
+    QVERIFY(ink(shown) > 1000);
+    QCOMPARE(shown, renderPicture(fresh.platform.canvas("Image1"), rows));
 }
 
 void PicturesTest::linesPaintAsThePainterDrawsThem()
