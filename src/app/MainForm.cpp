@@ -62,8 +62,9 @@ Canvas &TMainForm::picture(const char *name)
         return s;
     }();
     const QString key = QString::fromLatin1(name);
-    // Anything drawn on the list but its own rows means its rows must all be drawn anew.
-    if (key == u"Image1"_s && (m_listDrawing == 0 || HiddenDrawing > 0)) ListRowsDrawn = -1;
+    // Anything drawn on the list but its own rows means its rows must all be drawn anew
+    // (hidden drawing leaves the list as it is).
+    if (m_listDrawing == 0 && HiddenDrawing == 0 && key == u"Image1"_s) ListRowsDrawn = -1;
     const auto it = sizes.find(key);
     const QSize size = it != sizes.end() ? it->second : QSize(1, 1);
     if (HiddenDrawing > 0) {
@@ -194,7 +195,7 @@ void TMainForm::Bunkatu()
     const bool rowsShown = Screen == 1 || Screen == 2;
     const bool current = ListRowsDrawn == 0 || (ListRowsDrawn > 0 && rowsShown && ListDrawnScreen == Screen &&
                                                 ListDrawnAges == ticked("N37"));
-    if (!current || HiddenDrawing > 0) ClrAll();
+    if (!current && HiddenDrawing == 0) ClrAll();
     const int count = std::min(MemberCount(), roster::MaxMembers);
     if (m_splitYear != ThisYear || m_splitMonthDay != TodayMonthDay) {
         m_splitKnown.fill(false); // the ages are reckoned anew

@@ -229,8 +229,8 @@ public:
     int ListDrawnScreen = 0;
     bool ListDrawnAges = false;
     std::array<Member, roster::MaxMembers> ListShown;
-    // While above zero, drawing goes nowhere: a command works out what nobody will see
-    // before it shows the final picture.
+    // While above zero, drawing goes nowhere and the pictures stay as they are: a command
+    // works out what nobody will see before it shows the final picture.
     int HiddenDrawing = 0;
     int ListScrollSerial = 0;  // bumped by every programmatic scroll, so the GUI follows it
 

@@ -188,11 +188,10 @@ void TMainForm::drawListRow(int row)
 
 void TMainForm::DspItiran()
 {
-    if (Screen == 1 || Screen == 2) {
+    if ((Screen == 1 || Screen == 2) && HiddenDrawing == 0) {
         const int count = std::min(MemberCount(), roster::MaxMembers);
-        const bool current = HiddenDrawing == 0 &&
-                             (ListRowsDrawn == 0 || (ListRowsDrawn > 0 && ListDrawnScreen == Screen &&
-                                                     ListDrawnAges == ticked("N37")));
+        const bool current = ListRowsDrawn == 0 || (ListRowsDrawn > 0 && ListDrawnScreen == Screen &&
+                                                    ListDrawnAges == ticked("N37"));
         if (current) {
             updateListRows(count);
         } else {
@@ -215,6 +214,8 @@ void TMainForm::DspItiran()
 
 void TMainForm::updateListRows(int count)
 {
+    // Many rows to empty: blanking the whole list at once is quicker than row by row.
+    if (ListRowsDrawn - count > 40) ClrAll();
     ++m_listDrawing;
     for (int r = 0; r < count; ++r) {
         if (r < ListRowsDrawn && ListShown[r] == Members[r]) continue;
