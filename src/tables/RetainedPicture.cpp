@@ -94,22 +94,14 @@ void RetainedPicture::setPen(QColor colour, int width)
     m_penWidth = std::max(1, width);
 }
 
-quint64 RetainedPicture::textKey(int x, int y) const
-{
-    return (quint64(quint32(x)) << 32 | quint32(y)) ^ 0x5A5A000000000000ULL;
-}
-
-quint64 RetainedPicture::lineKey(int x1, int y1) const { return quint64(quint32(x1)) << 32 | quint32(y1); }
-
 void RetainedPicture::line(int x1, int y1, int x2, int y2)
 {
     const QLine l(x1, y1, x2, y2);
-    const quint64 key = lineKey(x1, y1);
-    for (auto it = m_byPlace.constFind(key); it != m_byPlace.constEnd() && it.key() == key; ++it) {
-        const PictureItem &old = m_items[static_cast<size_t>(it.value())];
-        if (old.kind == PictureItem::Kind::Line && old.line == l && old.penWidth == m_penWidth &&
-            old.colour == m_pen) {
-            remove(it.value());
+    const QRect bounds = lineBounds(l, m_penWidth);
+    for (int i : itemsNear(bounds)) {
+        const PictureItem &old = m_items[static_cast<size_t>(i)];
+        if (old.kind == PictureItem::Kind::Line && old.line == l && old.penWidth == m_penWidth && old.colour == m_pen) {
+            remove(i);
             break;
         }
     }
@@ -118,7 +110,7 @@ void RetainedPicture::line(int x1, int y1, int x2, int y2)
     item.colour = m_pen;
     item.penWidth = m_penWidth;
     item.line = l;
-    item.bounds = lineBounds(l, m_penWidth);
+    item.bounds = bounds;
     if (m_penWidth == 1 && (x1 == x2 || y1 == y2)) {
         // A straight one-pixel rule paints every pixel of its run: pieces of rules drawn
         // earlier along it are hidden.
@@ -127,7 +119,7 @@ void RetainedPicture::line(int x1, int y1, int x2, int y2)
             if (old.kind == PictureItem::Kind::Line && item.bounds.contains(old.bounds)) remove(i);
         }
     }
-    add(std::move(item), key);
+    add(std::move(item));
 }
 
 void RetainedPicture::fillRect(QRect r, QColor colour)
@@ -144,7 +136,7 @@ void RetainedPicture::fillRect(QRect r, QColor colour)
     item.colour = colour;
     item.area = r;
     item.bounds = r;
-    add(std::move(item), 0);
+    add(std::move(item));
 }
 
 void RetainedPicture::text(int x, int y, const QString &s, int fontHeight, QColor colour)
@@ -156,12 +148,11 @@ void RetainedPicture::text(int x, int y, const QString &s, int fontHeight, QColo
         return;
     }
     if (s.isEmpty()) return;
-    const quint64 key = textKey(x, y);
-    for (auto it = m_byPlace.constFind(key); it != m_byPlace.constEnd() && it.key() == key; ++it) {
-        const PictureItem &old = m_items[static_cast<size_t>(it.value())];
-        if (old.kind == PictureItem::Kind::Text && old.text == s && old.fontHeight == fontHeight &&
-            old.colour == colour && old.face == m_face) {
-            remove(it.value());
+    for (int i : itemsNear(cell)) {
+        const PictureItem &old = m_items[static_cast<size_t>(i)];
+        if (old.kind == PictureItem::Kind::Text && old.area.topLeft() == cell.topLeft() && old.text == s &&
+            old.fontHeight == fontHeight && old.colour == colour && old.face == m_face) {
+            remove(i);
             break;
         }
     }
@@ -173,7 +164,7 @@ void RetainedPicture::text(int x, int y, const QString &s, int fontHeight, QColo
     item.text = s;
     item.face = m_face;
     item.bounds = textReach(cell, fontHeight);
-    add(std::move(item), key);
+    add(std::move(item));
 }
 
 bool RetainedPicture::coverWith(QRect r)
@@ -189,12 +180,11 @@ bool RetainedPicture::coverWith(QRect r)
     return partly;
 }
 
-void RetainedPicture::add(PictureItem item, quint64 key)
+void RetainedPicture::add(PictureItem item)
 {
     compact();
     changed(item.bounds);
     const int index = static_cast<int>(m_items.size());
-    if (item.kind != PictureItem::Kind::Fill) m_byPlace.insert(key, index);
     const auto [first, last] = bandsOf(item.bounds);
     for (int b = first; b <= last; ++b) m_bands[static_cast<size_t>(b)].push_back(index);
     m_items.push_back(std::move(item));
@@ -207,22 +197,36 @@ void RetainedPicture::remove(int index)
     item.alive = false;
     ++m_dead;
     changed(item.bounds);
-    if (item.kind == PictureItem::Kind::Text) m_byPlace.remove(textKey(item.area.x(), item.area.y()), index);
-    else if (item.kind == PictureItem::Kind::Line) m_byPlace.remove(lineKey(item.line.x1(), item.line.y1()), index);
 }
 
 void RetainedPicture::compact()
 {
     if (m_dead < 64 || m_dead * 2 < static_cast<int>(m_items.size())) return;
+    // A white cover whose partly covered items are gone covers nothing but the background.
+    for (size_t f = 0; f < m_items.size(); ++f) {
+        PictureItem &cover = m_items[f];
+        if (!cover.alive || cover.kind != PictureItem::Kind::Fill || !isWhite(cover.colour)) continue;
+        bool needed = false;
+        for (int i : itemsNear(cover.area)) {
+            if (static_cast<size_t>(i) >= f) break;
+            const PictureItem &under = m_items[static_cast<size_t>(i)];
+            const QRect &own = under.kind == PictureItem::Kind::Text ? under.area : under.bounds;
+            if (cover.area.intersects(own) && !(under.kind == PictureItem::Kind::Fill && isWhite(under.colour))) {
+                needed = true;
+                break;
+            }
+        }
+        if (!needed) {
+            cover.alive = false;
+            ++m_dead;
+            changed(cover.area);
+        }
+    }
     std::erase_if(m_items, [](const PictureItem &item) { return !item.alive; });
     m_dead = 0;
-    m_byPlace.clear();
     for (auto &band : m_bands) band.clear();
     for (size_t i = 0; i < m_items.size(); ++i) {
         const PictureItem &item = m_items[i];
-        if (item.kind == PictureItem::Kind::Text) m_byPlace.insert(textKey(item.area.x(), item.area.y()), int(i));
-        else if (item.kind == PictureItem::Kind::Line)
-            m_byPlace.insert(lineKey(item.line.x1(), item.line.y1()), int(i));
         const auto [first, last] = bandsOf(item.bounds);
         for (int b = first; b <= last; ++b) m_bands[static_cast<size_t>(b)].push_back(static_cast<int>(i));
     }
@@ -234,7 +238,6 @@ void RetainedPicture::clear()
     for (const PictureItem &item : m_items)
         if (item.alive) changed(item.bounds);
     m_items.clear();
-    m_byPlace.clear();
     for (auto &band : m_bands) band.clear();
     m_dead = 0;
 }

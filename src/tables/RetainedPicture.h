@@ -65,13 +65,11 @@ private:
     // The items whose bounds may meet r, in drawing order, each once (valid until the
     // next call).
     const std::vector<int> &itemsNear(QRect r) const;
-    void add(PictureItem item, quint64 key);
+    void add(PictureItem item);
     // Removes the items lying wholly inside r; true when some item is left partly under r.
     bool coverWith(QRect r);
     void remove(int index);
     void compact();
-    quint64 textKey(int x, int y) const;
-    quint64 lineKey(int x1, int y1) const;
     void changed(QRect r);
 
     QSize m_size;
@@ -80,9 +78,8 @@ private:
     QString m_face = fonts::gothic();
     std::vector<PictureItem> m_items;
     int m_dead = 0;
-    // Texts by their position and lines by their first point: where a redraw looks for its twin.
-    QMultiHash<quint64, int> m_byPlace;
-    // Items by horizontal bands of kBand pixels, so a fill or a repaint looks only nearby.
+    // Items by horizontal bands of kBand pixels, so a fill, a redraw looking for its twin
+    // or a repaint looks only nearby.
     static constexpr int kBand = 32;
     std::vector<std::vector<int>> m_bands;
     std::pair<int, int> bandsOf(QRect r) const;

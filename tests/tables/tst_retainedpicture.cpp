@@ -41,6 +41,7 @@ private Q_SLOTS:
     void redrawReplacesItsTwin();
     void opaqueFillHidesWhatItCovers();
     void repeatedDrawingStaysBounded();
+    void coversOfNothingAreDropped();
     void changedAreaAndRevision();
     void replayKeepsOrderAndArea();
 };
@@ -197,6 +198,24 @@ void RetainedPictureTest::repeatedDrawingStaysBounded()
     for (int k = 0; k < 200; ++k) drawList();
     QCOMPARE(p.itemCount(), once);
     QVERIFY(p.items().size() <= static_cast<size_t>(2 * once + 64)); // removed items do not pile up
+}
+
+void RetainedPictureTest::coversOfNothingAreDropped()
+{
+    RetainedPicture p(QSize(300, 400));
+    p.setPen(kBlack, 1);
+    p.line(0, 10, 299, 10);
+    p.fillRect(QRect(50, 0, 100, 20), kWhite); // covers part of the rule: kept
+    QCOMPARE(count(p, PictureItem::Kind::Fill), 1);
+    p.line(0, 10, 299, 10); // the rule drawn again replaces the one under the cover
+    // Enough drawing and erasing elsewhere to tidy up: the cover over nothing goes.
+    for (int k = 0; k < 100; ++k) {
+        p.text(10, 100, u"名前"_s, 15, kBlack);
+        p.text(10, 100, u"名前"_s, 15, kWhite);
+    }
+    p.text(10, 200, u"残る"_s, 15, kBlack);
+    QCOMPARE(count(p, PictureItem::Kind::Fill), 0);
+    QCOMPARE(p.itemCount(), 2);
 }
 
 void RetainedPictureTest::changedAreaAndRevision()
