@@ -80,7 +80,7 @@ private:
     int m_dead = 0;
     // Items by horizontal bands of kBand pixels, so a fill, a redraw looking for its twin
     // or a repaint looks only nearby.
-    static constexpr int kBand = 32;
+    static constexpr int kBand = 28; // the member list's row height: a row lies in one band
     std::vector<std::vector<int>> m_bands;
     std::pair<int, int> bandsOf(QRect r) const;
     mutable std::vector<int> m_near;
