@@ -63,6 +63,9 @@ private Q_SLOTS:
     void rowsRedrawnLookLikeAFreshList_data();
     void rowsRedrawnLookLikeAFreshList();
     void linesPaintAsThePainterDrawsThem();
+    void textsPaintAsThePainterDrawsThem_data();
+    void textsPaintAsThePainterDrawsThem();
+    void whiteTextClearsItsCell();
     void windowPaintsTheItems();
 };
 
@@ -226,6 +229,61 @@ void PicturesTest::linesPaintAsThePainterDrawsThem()
         QVERIFY(ink(byPainter) > 500);
         QCOMPARE(byCanvas, byPainter);
     }
+}
+
+void PicturesTest::textsPaintAsThePainterDrawsThem_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("list") << fonts::gothic() << 15 << u"会員１２ チーム3"_s;
+    QTest::newRow("birth date") << fonts::gothic() << 12 << u"昭和 30 5 1"_s;
+    QTest::newRow("panel") << fonts::gothic() << 13 << u"長谷川左衛門"_s;
+    QTest::newRow("mark") << fonts::gothic() << 15 << u"⇒"_s;
+    QTest::newRow("window face") << fonts::proportionalGothic() << 18 << u"Aグループ"_s;
+}
+
+void PicturesTest::textsPaintAsThePainterDrawsThem()
+{
+    QFETCH(QString, face);
+    QFETCH(int, height);
+    QFETCH(QString, text);
+    QImage byCanvas(220, 40, QImage::Format_RGB32);
+    QImage byPainter(220, 40, QImage::Format_RGB32);
+    byCanvas.fill(Qt::white);
+    byPainter.fill(Qt::white);
+    for (int pass = 0; pass < 2; ++pass) { // the second time from the laid-out texts kept
+        byCanvas.fill(Qt::white);
+        QPainter p(&byCanvas);
+        PainterCanvas canvas(p, byCanvas.size());
+        canvas.setFontFace(face);
+        canvas.text(4, 6, text, height, Qt::red);
+    }
+    {
+        QPainter p(&byPainter);
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        QFont font(face);
+        font.setPixelSize(height);
+        p.setFont(font);
+        p.setPen(Qt::red);
+        p.drawText(4, 6 + QFontMetrics(font).ascent(), text);
+    }
+    QVERIFY(ink(byPainter) > 30);
+    QCOMPARE(byCanvas, byPainter);
+}
+
+void PicturesTest::whiteTextClearsItsCell()
+{
+    QImage image(200, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    PainterCanvas canvas(p, image.size());
+    canvas.text(10, 10, u"会員１２"_s, 15, Qt::black);
+    canvas.text(150, 10, u"残"_s, 15, Qt::black);
+    canvas.text(10, 10, u"国国国国"_s, 15, Qt::white);
+    p.end();
+    QCOMPARE(ink(image.copy(0, 0, 140, 40)), 0);
+    QVERIFY(ink(image.copy(140, 0, 60, 40)) > 10);
 }
 
 void PicturesTest::windowPaintsTheItems()
