@@ -52,6 +52,22 @@ private:
 };
 } // namespace
 
+namespace {
+// Equal texts, first by sharing the same storage (a copy made by assignment), then by content.
+bool same(const QString &a, const QString &b)
+{
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+} // namespace
+
+bool sameMember(const Member &a, const Member &b)
+{
+    return same(a.Name, b.Name) && same(a.Team, b.Team) && same(a.Sex, b.Sex) && same(a.Era, b.Era) &&
+           same(a.EraYear, b.EraYear) && same(a.Month, b.Month) && same(a.Day, b.Day) && same(a.Age, b.Age) &&
+           same(a.PlayMark, b.PlayMark) && same(a.LeaderMark, b.LeaderMark) && same(a.PasteMark, b.PasteMark) &&
+           same(a.Spare, b.Spare);
+}
+
 Canvas &TMainForm::picture(const char *name)
 {
     static const std::map<QString, QSize> sizes = [] {
@@ -205,7 +221,7 @@ void TMainForm::Bunkatu()
     for (int i = 0; i < count; ++i) {
         const QString &line = MemberLines.at(i);
         // Splitting again what was split from the same line gives the same member.
-        if (m_splitKnown[i] && line == m_splitLines[i] && Members[i] == m_splitMembers[i]) continue;
+        if (m_splitKnown[i] && same(line, m_splitLines[i]) && sameMember(Members[i], m_splitMembers[i])) continue;
         roster::splitInto(line, Members[i]);
         roster::recomputeAge(Members[i], ThisYear, TodayMonthDay);
         m_splitLines[i] = line;

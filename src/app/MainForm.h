@@ -19,6 +19,9 @@
 
 class Canvas;
 
+// Whether two members hold the same texts (quick when one is a copy of the other).
+bool sameMember(const Member &a, const Member &b);
+
 class TMainForm
 {
 public:

@@ -218,7 +218,7 @@ void TMainForm::updateListRows(int count)
     if (ListRowsDrawn - count > 40) ClrAll();
     ++m_listDrawing;
     for (int r = 0; r < count; ++r) {
-        if (r < ListRowsDrawn && ListShown[r] == Members[r]) continue;
+        if (r < ListRowsDrawn && sameMember(ListShown[r], Members[r])) continue;
         if (r < ListRowsDrawn) blankListRow(r);
         drawListRow(r);
         ListShown[r] = Members[r];

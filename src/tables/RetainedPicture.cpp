@@ -47,31 +47,19 @@ const std::vector<int> &RetainedPicture::itemsNear(QRect r) const
     std::vector<int> &found = m_near;
     found.clear();
     const auto [first, last] = bandsOf(r);
-    if (last - first > 8) {
-        // A tall area meets most bands: one pass over every item is quicker.
+    if (2 * (last - first + 1) > static_cast<int>(m_bands.size())) {
+        // An area over most of the picture: one pass over every item is quicker.
         for (size_t i = 0; i < m_items.size(); ++i)
             if (m_items[i].alive && r.intersects(m_items[i].bounds)) found.push_back(static_cast<int>(i));
         return found;
     }
-    // Each band lists its items in drawing order: merging keeps the order and drops repeats.
-    for (int b = first; b <= last; ++b) {
-        const std::vector<int> &band = m_bands[static_cast<size_t>(b)];
-        if (b == first) {
-            for (int index : band)
-                if (m_items[static_cast<size_t>(index)].alive) found.push_back(index);
-            continue;
-        }
-        std::vector<int> &merged = m_merged;
-        merged.clear();
-        auto a = found.begin();
-        for (int index : band) {
-            if (!m_items[static_cast<size_t>(index)].alive) continue;
-            while (a != found.end() && *a < index) merged.push_back(*a++);
-            if (a != found.end() && *a == index) ++a;
-            merged.push_back(index);
-        }
-        merged.insert(merged.end(), a, found.end());
-        found.swap(merged);
+    for (int b = first; b <= last; ++b)
+        for (int index : m_bands[static_cast<size_t>(b)])
+            if (m_items[static_cast<size_t>(index)].alive) found.push_back(index);
+    if (last > first) {
+        // An item in several bands is listed once, in drawing order.
+        std::sort(found.begin(), found.end());
+        found.erase(std::unique(found.begin(), found.end()), found.end());
     }
     return found;
 }

@@ -84,7 +84,6 @@ private:
     std::vector<std::vector<int>> m_bands;
     std::pair<int, int> bandsOf(QRect r) const;
     mutable std::vector<int> m_near;
-    mutable std::vector<int> m_merged;
     quint64 m_revision = 0;
     QRect m_changed;
 };
