@@ -115,10 +115,8 @@ void RetainedPicture::fillRect(QRect r, QColor colour)
     r = r.normalized();
     if (r.isEmpty()) return;
     const bool partlyCovers = coverWith(r);
-    if (isWhite(colour) && !partlyCovers) {
-        changed(r);
-        return;
-    }
+    // White over nothing (or over what it removed entirely) is the background itself.
+    if (isWhite(colour) && !partlyCovers) return;
     PictureItem item;
     item.kind = PictureItem::Kind::Fill;
     item.colour = colour;
