@@ -33,7 +33,11 @@ if [ "$mode" = bench ]; then
     if [ ! -f build-bench/CMakeCache.txt ]; then
         cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKMTX_BENCH=ON -DKMTX_WERROR=$werror >/dev/null
     fi
-    cmake --build build-bench --parallel "$(nproc)" --target kmtx_bench
+    # Only the benchmarks' table is printed; the build speaks only when it fails.
+    if ! log=$(cmake --build build-bench --parallel "$(nproc)" --target kmtx_bench 2>&1); then
+        echo "$log" >&2
+        exit 1
+    fi
     QT_QPA_PLATFORM=offscreen exec ./build-bench/kmtx_bench "${@:2}"
 fi
 if [ ! -f build/CMakeCache.txt ]; then

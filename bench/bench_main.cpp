@@ -10,6 +10,7 @@
 #include "gui/MainWindow.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QWidget>
 #include <QWindow>
 #include <benchmark/benchmark.h>
@@ -57,6 +58,7 @@ void waitUntilShown(QWidget &w)
 
 int runChild(int argc, char **argv, const char *what)
 {
+    QStandardPaths::setTestModeEnabled(true); // the user's own settings are never touched
     QApplication app(argc, argv);
     if (std::strcmp(what, "kmtx") == 0) {
         MainWindow::prepareApplication(app);
@@ -330,6 +332,7 @@ int main(int argc, char **argv)
     const ssize_t n = readlink("/proc/self/exe", resolved, sizeof resolved - 1);
     if (n > 0) g_self.assign(resolved, static_cast<size_t>(n));
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     MainWindow::prepareApplication(app);
     benchmark::Initialize(&argc, argv);
