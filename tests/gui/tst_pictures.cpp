@@ -66,6 +66,7 @@ private Q_SLOTS:
     void textsPaintAsThePainterDrawsThem_data();
     void textsPaintAsThePainterDrawsThem();
     void whiteTextClearsItsCell();
+    void combinationShowsGroupAAsItsTabDoes();
     void windowPaintsTheItems();
 };
 
@@ -284,6 +285,30 @@ void PicturesTest::whiteTextClearsItsCell()
     p.end();
     QCOMPARE(ink(image.copy(0, 0, 140, 40)), 0);
     QVERIFY(ink(image.copy(140, 0, 60, 40)) > 10);
+}
+
+void PicturesTest::combinationShowsGroupAAsItsTabDoes()
+{
+    Scenario s;
+    s.loadRoster(rosterOf(60));
+    s.form.N9Click(); // everybody plays
+    s.form.typeInto("Edit16", u"2"_s);
+    s.form.typeInto("Edit6", u"5"_s);
+    s.form.Button1Click(); // おまかせ 「開始」
+    QCOMPARE(s.form.Combining, 1);
+    QVERIFY(!s.form.GroupList[1].isEmpty()); // group B was divided too
+    auto shown = [&] {
+        QList<QImage> images{renderPicture(s.platform.canvas("Image1"), QRect(0, 0, 488, 8401))};
+        for (int k = 11; k <= 22; ++k)
+            images << renderPicture(s.platform.canvas(u"Image"_s + QString::number(k)), QRect(0, 0, 117, 133));
+        return images;
+    };
+    const QList<QImage> afterStart = shown();
+    QVERIFY(ink(afterStart.at(1)) > 100); // party 1 shows its names
+    s.form.Label45Click(); // group B
+    QVERIFY(shown() != afterStart);
+    s.form.Label44Click(); // group A again: the same list and parties as after the start
+    QCOMPARE(shown(), afterStart);
 }
 
 void PicturesTest::windowPaintsTheItems()
