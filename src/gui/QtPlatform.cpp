@@ -123,11 +123,11 @@ bool QtPlatform::openDocument(const QString &name)
 Canvas &QtPlatform::picture(const QString &name, QSize size)
 {
     auto &slot = m_pictures[name];
-    if (!slot) slot = std::make_unique<QPainterCanvas>(size);
+    if (!slot) slot = std::make_unique<RetainedPicture>(size);
     return *slot;
 }
 
-QPainterCanvas *QtPlatform::findPicture(const QString &name) const
+RetainedPicture *QtPlatform::findPicture(const QString &name) const
 {
     const auto it = m_pictures.find(name);
     return it == m_pictures.end() ? nullptr : it->second.get();
