@@ -4,7 +4,7 @@
 // They register with the benchmark library and run in kmtx_bench (./build.sh bench), which
 // provides the application and main().
 #include "app/MainForm.h"
-#include "gui/PagePainterCanvas.h"
+#include "tables/PainterCanvas.h"
 #include "gui/QtPlatform.h"
 
 #include <QBuffer>
@@ -67,7 +67,7 @@ public:
 
 private:
     QPaintDevice &m_device;
-    PagePainterCanvas m_canvas;
+    PainterCanvas m_canvas;
 };
 
 void BM_MemberTablePortraitOnScreen(benchmark::State &state)

@@ -1,6 +1,6 @@
 #include "gui/QtPlatform.h"
 
-#include "gui/PagePainterCanvas.h"
+#include "tables/PainterCanvas.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -194,7 +194,7 @@ public:
     explicit PainterJob(std::unique_ptr<Device> device) : m_device(std::move(device))
     {
         m_open = m_painter.begin(m_device.get());
-        m_canvas = std::make_unique<PagePainterCanvas>(m_painter, QSize(m_device->width(), m_device->height()));
+        m_canvas = std::make_unique<PainterCanvas>(m_painter, QSize(m_device->width(), m_device->height()));
     }
     ~PainterJob() override
     {
@@ -214,14 +214,14 @@ public:
 private:
     std::unique_ptr<Device> m_device;
     QPainter m_painter;
-    std::unique_ptr<PagePainterCanvas> m_canvas;
+    std::unique_ptr<PainterCanvas> m_canvas;
     bool m_open = false;
 };
 
 void drawOnPrinter(QPrinter *printer, const PageDrawing &draw)
 {
     QPainter painter(printer);
-    PagePainterCanvas canvas(painter, QSize(printer->width(), printer->height()));
+    PainterCanvas canvas(painter, QSize(printer->width(), printer->height()));
     draw(canvas, printer->logicalDpiX(), printer->logicalDpiY());
 }
 

@@ -39,6 +39,7 @@ PainterCanvas::PainterCanvas(QPainter &painter, QSize size)
     : m_painter(painter), m_size(size), m_pen(Qt::black, 1), m_face(fonts::gothic()),
       m_raster(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster)
 {
+    if (!m_raster) m_pen.setCapStyle(Qt::FlatCap);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_painter.setPen(m_pen);
 }
@@ -48,6 +49,8 @@ void PainterCanvas::setPen(QColor colour, int width)
     // On screen and on images a one-pixel pen is drawn as a cosmetic pen: the same pixels,
     // several times quicker. Printers and PDF keep the pen as given.
     m_pen = QPen(colour, width <= 1 && m_raster ? 0 : std::max(1, width));
+    // On paper a rule ends where it is drawn to, however wide the pen.
+    if (!m_raster) m_pen.setCapStyle(Qt::FlatCap);
     m_painter.setPen(m_pen);
 }
 
