@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -153,6 +154,15 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             runCommand(area->objectName());
             return true;
         }
+    }
+    // Delete in １打 clears the place of the cursor; any other key there ends a Delete.
+    if (event->type() == QEvent::KeyPress && watched->objectName() == u"Edit3"_s) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Delete) {
+            run([this] { m_form.entryFieldKey(u"Edit3"_s, 46); });
+            return true;
+        }
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) run([this, key] { m_form.entryFieldKey(u"Edit3"_s, key); });
     }
     // A click into a text field (some fields empty themselves to take a fresh number).
     if (event->type() == QEvent::MouseButtonPress) {
