@@ -121,6 +121,7 @@ void TMainForm::Label36Click() // the score-entry screen
         for (int slot = 0; slot < capacity; ++slot)
             drawCellText(k, slot, scoring::cellText(ScoreSlots[g][k][slot], CurGroup == 3));
     drawEntryMark(EntryRow, EntrySlot, true);
+    FocusRequest = u"Edit3"_s; // the first entry is typed at once
 }
 
 // ---- The table picture's click ------------------------------------------------------------
