@@ -51,17 +51,6 @@ int usualFontPixels(Look look)
     }
 }
 
-// A click on the table picture, passed on once the form handles it.
-template <typename Form> void tablePictureClick(Form &form, int x, int y)
-{
-    if constexpr (requires { form.Image28MouseDown(x, y); }) form.Image28MouseDown(x, y);
-}
-
-template <typename Form> constexpr bool handlesTablePictureClick()
-{
-    return requires(Form &form) { form.Image28MouseDown(0, 0); };
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_form(m_platform)
@@ -344,10 +333,10 @@ void MainWindow::connectPicture(PictureView *picture, const QString &name)
             if (!m_form.PanelsClickable) return;
             run([this, party, p] { m_form.kumiPanelMouseDown(party, p.y()); });
         });
-    } else if (name == u"Image28"_s && handlesTablePictureClick<TMainForm>()) {
+    } else if (name == u"Image28"_s) {
         // The combination table (swapping players) and the score-entry table (the entry cursor).
         connect(picture, &PictureView::pressed, this,
-                [this](QPoint p) { run([this, p] { tablePictureClick(m_form, p.x(), p.y()); }); });
+                [this](QPoint p) { run([this, p] { m_form.Image28MouseDown(p.x(), p.y()); }); });
     } else if (name == u"Image4"_s) {
         connect(picture, &PictureView::pressed, this, [this] {
             if (QWidget *box = widget(u"ScrollBox2"_s)) box->setFocus(Qt::MouseFocusReason);

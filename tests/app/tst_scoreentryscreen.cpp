@@ -4,6 +4,9 @@
 #include "TableSteps.h"
 
 #include "scoring/ScoreEntry.h"
+#include "support/PageCanvas.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using namespace tablesteps;
@@ -98,6 +101,7 @@ class ScoreEntryScreenTest : public QObject
     void clickIntoAFieldEmptiesIt();
     void startUpRecordsCountAsZeros();
     void sampleScoresAreDrawn();
+    void scoreEntrySheetOnPaper();
 };
 
 void ScoreEntryScreenTest::tabShowsTheScreen()
@@ -475,6 +479,28 @@ void ScoreEntryScreenTest::sampleScoresAreDrawn()
         }
     QCOMPARE(cellOf(s, 0, 4), u"(0)#"_s);
     QCOMPARE(s.form.TableMode, 3);
+}
+
+void ScoreEntryScreenTest::scoreEntrySheetOnPaper()
+{
+    Scenario s;
+    onScoreEntry(s, 1, 2, 4, 1);
+    enter(s, u"2"_s, u"3"_s, u"40"_s);
+    // The sheet drawn on a page at the printer's scale: grid, title and names, no scores.
+    const sheet::Scale p = sheet::printerScale(600, 600);
+    s.form.ScaleX = p.x;
+    s.form.ScaleY = p.y;
+    PageCanvas page(QSize(6500, 4700));
+    s.form.Draw(page);
+    QCOMPARE(page.textAt(p.X(560 - 108), p.Y(24 + 15)), u"なかよし会親睦大会 得点入力表"_s);
+    const int rowTop = p.offY(p.Y(24), 50) + p.Y(53); // H + w
+    QCOMPARE(page.textAt(p.offX(p.X(52), 83), p.offY(rowTop, 28)), storedName(1, 1, 0, 4));
+    for (const DrawnText &t : page.visibleTexts()) QVERIFY2(!t.text.startsWith(u'('), qPrintable(t.text));
+    QVERIFY(std::any_of(page.penLines.begin(), page.penLines.end(), [](const PenLine &l) { return l.width == 11; }));
+    // Printing from the screen itself prints nothing and leaves the screen as it was.
+    s.form.redrawCurrentTable();
+    QCOMPARE(s.form.ScaleX, 0.82);
+    QCOMPARE(cellOf(s, 0, 0), u"(1)2,3,40"_s);
 }
 
 QTEST_APPLESS_MAIN(ScoreEntryScreenTest)
