@@ -212,10 +212,10 @@ public:
     // A click on the combination table or the score-entry table (picture pixels).
     void Image28MouseDown(int x, int y);
     void placeEntryCursor(int x, int y);
-    // Cell (row 0..11, slot 0..7) of the combination / score-entry table under a click, or
-    // false when the click is outside the member cells.
+    // Cell (row 0..11, slot 0..7) of the combination / score-entry table under a click, as
+    // the grid is drawn, or false when the click is outside the member cells.
     bool gridCellAt(int x, int y, int &row, int &slot) const;
-    void computeGridGeometry();        // x0, xR, yT, y0, h after the grid is drawn
+    void computeGridGeometry();        // the cell geometry after the grid is drawn
     void drawEntryMark(int row, int slot, bool shown);
     void drawCellText(int row, int slot, const QString &text);
     bool entrySlotHasPlayer() const;   // the cursor slot holds a player of the party as it stands
@@ -369,11 +369,10 @@ public:
     int GridColumns = 0;
     int GridBottom = 0;
     // The cells of the combination and score-entry tables in picture pixels.
-    int GridX0 = 0;   // left edge of the member columns
-    int GridXR = 0;   // right edge
-    int GridY0 = 0;
-    int GridYT = 0;
+    int GridX0 = 0;   // where the cursor marks and cell texts are measured from
     int GridRowH = 0; // row height
+    int GridLeft = 0; // the member cells as drawn: left edge of slot 1 and top of party 1
+    int GridTop = 0;
     // Score entry: the cursor cell, the full-row flag and the last key in １打.
     int EntryRow = 0;
     int EntrySlot = 0;

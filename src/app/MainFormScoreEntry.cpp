@@ -25,20 +25,21 @@ void TMainForm::computeGridGeometry()
 {
     const sheet::Scale s{ScaleX, ScaleY};
     GridRowH = s.Y(53);
-    GridY0 = s.Y(30);
+    // The marks and texts of the cells are placed from x0; clicks go by the cells as drawn.
     GridX0 = s.offX(s.X(34), 75);
-    GridYT = s.offY(GridY0, 50);
-    GridXR = GridX0 + GridColumnWidth * GridColumns;
+    GridLeft = s.offX(s.X(52), 75);
+    GridTop = s.offY(s.Y(24), 50) + GridRowH;
 }
 
 bool TMainForm::gridCellAt(int x, int y, int &row, int &slot) const
 {
-    if (x < GridX0 || x > GridXR || y < GridYT + GridRowH || y > GridBottom) return false;
+    // The cells as the grid draws them: a click picks the cell it lands in, also near the
+    // right or the upper edge of a cell.
     if (GridRowH <= 0 || GridColumnWidth <= 0) return false;
-    row = (y - GridY0 - GridRowH) / GridRowH - 1;
-    slot = (x - GridX0) / GridColumnWidth;
-    // Only the member columns drawn take a click (the right edge belongs to the last one).
-    if (slot == GridColumns) slot = GridColumns - 1;
+    if (x < GridLeft || x >= GridLeft + GridColumnWidth * GridColumns || y < GridTop || y >= GridBottom)
+        return false;
+    row = (y - GridTop) / GridRowH;
+    slot = (x - GridLeft) / GridColumnWidth;
     return row >= 0 && row < 12 && slot >= 0 && slot < 8;
 }
 
@@ -67,7 +68,8 @@ void TMainForm::markSwapCell(int row, int slot, bool shown)
     const sheet::Scale s{ScaleX, ScaleY};
     Canvas &c = tableCanvas("Image28");
     c.setFontFace(fonts::gothic());
-    c.text(s.offX(GridX0 + GridColumnWidth * slot, 3), s.offY((row + 2) * GridRowH, 28), kSwapMark, s.font(18),
+    // In the top-left corner of the cell as drawn.
+    c.text(s.offX(GridLeft + GridColumnWidth * slot, 3), s.offY((row + 2) * GridRowH, 28), kSwapMark, s.font(18),
            shown ? colours::Red : colours::White);
 }
 
@@ -136,7 +138,6 @@ void TMainForm::Image28MouseDown(int x, int y)
 
 void TMainForm::placeEntryCursor(int x, int y)
 {
-    if (x < GridX0 || x > GridXR || y < GridYT + GridRowH || y > GridBottom) return;
     int row = 0;
     int slot = 0;
     if (!gridCellAt(x, y, row, slot)) return;
@@ -271,12 +272,11 @@ void TMainForm::Button3Click() // 「メンバー選択」
 
 void TMainForm::swapClick(int x, int y)
 {
-    if (x < GridX0 || x > GridXR || y < GridYT + GridRowH || y > GridBottom) return;
+    int row = 0;
+    int slot = 0;
+    if (!gridCellAt(x, y, row, slot)) return;
     if (SwapOn == 1) {
         if (SwapPicks == 2) return;
-        int row = 0;
-        int slot = 0;
-        if (!gridCellAt(x, y, row, slot)) return;
         if (SwapPicks == 0) {
             markSwapCell(SwapFirst.x(), SwapFirst.y(), false);
             markSwapCell(0, 0, false);
@@ -322,5 +322,5 @@ void TMainForm::Button5Click() // 「入れ替え実行」
     const sheet::Scale s{ScaleX, ScaleY};
     Canvas &c = tableCanvas("Image28");
     c.setFontFace(fonts::gothic());
-    c.text(s.offX(GridX0, 3), s.offY(2 * GridRowH, 28), u"   "_s, s.font(18), colours::White);
+    c.text(s.offX(GridLeft, 3), s.offY(2 * GridRowH, 28), u"   "_s, s.font(18), colours::White);
 }

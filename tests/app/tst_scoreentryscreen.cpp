@@ -36,8 +36,8 @@ QPoint cursorAt(int row, int slot, bool eightFrame = false)
 void clickCell(Scenario &s, int row, int slot)
 {
     const TMainForm &f = s.form;
-    s.form.Image28MouseDown(f.GridX0 + f.GridColumnWidth * slot + f.GridColumnWidth / 2,
-                            f.GridY0 + f.GridRowH * (row + 2) + f.GridRowH / 2);
+    s.form.Image28MouseDown(f.GridLeft + f.GridColumnWidth * slot + f.GridColumnWidth / 2,
+                            f.GridTop + f.GridRowH * row + f.GridRowH / 2);
 }
 
 // One entry typed with the keyboard: １打 Enter ２打 Enter 合計 Enter.
@@ -88,6 +88,8 @@ class ScoreEntryScreenTest : public QObject
     void clickPlacesTheCursor();
     void clicksOutsideTheCellsAreIgnored_data();
     void clicksOutsideTheCellsAreIgnored();
+    void clickNearACellsEdgePicksThatCell_data();
+    void clickNearACellsEdgePicksThatCell();
     void fullRow_data();
     void fullRow();
     void partyOfFiveRefusesTheSixth();
@@ -243,11 +245,11 @@ void ScoreEntryScreenTest::clicksOutsideTheCellsAreIgnored_data()
 {
     QTest::addColumn<int>("dx");
     QTest::addColumn<int>("dy");
-    // Offsets from the left edge of the member columns and the heading row's bottom.
-    QTest::newRow("left of the columns") << -1 << 20;
-    QTest::newRow("in the heading row") << 20 << -45;
-    QTest::newRow("below the table") << 20 << 10000;
-    QTest::newRow("right of the table") << 10000 << 20;
+    // Offsets from the left edge of the member columns and the top of party 1's row.
+    QTest::newRow("in the party-number column") << -1 << 20;
+    QTest::newRow("in the heading row") << 20 << -1;
+    QTest::newRow("below the table") << 20 << 12 * 41;
+    QTest::newRow("right of the table") << 6 * 143 << 20;
 }
 
 void ScoreEntryScreenTest::clicksOutsideTheCellsAreIgnored()
@@ -257,10 +259,41 @@ void ScoreEntryScreenTest::clicksOutsideTheCellsAreIgnored()
     Scenario s;
     onScoreEntry(s, 1, 3, 4, 1);
     clickCell(s, 1, 1);
-    s.form.Image28MouseDown(s.form.GridX0 + dx, s.form.GridY0 + 2 * s.form.GridRowH + dy);
+    s.form.Image28MouseDown(s.form.GridLeft + dx, s.form.GridTop + dy);
     QCOMPARE(s.form.EntryRow, 1);
     QCOMPARE(s.form.EntrySlot, 1);
     QVERIFY(cursorShownAt(s, 1, 1));
+}
+
+void ScoreEntryScreenTest::clickNearACellsEdgePicksThatCell_data()
+{
+    QTest::addColumn<int>("x"); // pixels from the table's left edge
+    QTest::addColumn<int>("y"); // pixels from the table's top
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("slot");
+    // The grid on the screen: member columns from x = 103, 143 wide; party rows from
+    // y = 98, 41 high.
+    QTest::newRow("first pixel of party 1, slot 1") << 103 << 98 << 0 << 0;
+    QTest::newRow("last pixel of slot 1") << 245 << 120 << 0 << 0;
+    QTest::newRow("first pixel of slot 2") << 246 << 120 << 0 << 1;
+    QTest::newRow("upper edge of party 2") << 150 << 139 << 1 << 0;
+    QTest::newRow("lower edge of party 1") << 150 << 138 << 0 << 0;
+    QTest::newRow("last cell") << 960 << 589 << 11 << 5;
+}
+
+void ScoreEntryScreenTest::clickNearACellsEdgePicksThatCell()
+{
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(int, row);
+    QFETCH(int, slot);
+    Scenario s;
+    onScoreEntry(s, 1, 12, 6, 1);
+    clickCell(s, 5, 3);
+    s.form.Image28MouseDown(x, y);
+    QCOMPARE(s.form.EntryRow, row);
+    QCOMPARE(s.form.EntrySlot, slot);
+    QVERIFY(cursorShownAt(s, row, slot));
 }
 
 void ScoreEntryScreenTest::fullRow_data()

@@ -22,15 +22,15 @@ void onCombinationTable(Scenario &s, int parties, int size)
 void clickCell(Scenario &s, int row, int slot)
 {
     const TMainForm &f = s.form;
-    s.form.Image28MouseDown(f.GridX0 + f.GridColumnWidth * slot + f.GridColumnWidth / 2,
-                            f.GridY0 + f.GridRowH * (row + 2) + f.GridRowH / 2);
+    s.form.Image28MouseDown(f.GridLeft + f.GridColumnWidth * slot + f.GridColumnWidth / 2,
+                            f.GridTop + f.GridRowH * row + f.GridRowH / 2);
 }
 
 // The red "＊" of cell (row, slot), placed from the table's units.
 bool markedAt(Scenario &s, int row, int slot)
 {
-    const int x0 = kScale.offX(kScale.X(34), 75);
-    const int x = kScale.offX(x0 + kScale.X(175) * slot, 3);
+    const int left = kScale.offX(kScale.X(52), 75); // the first member column as drawn
+    const int x = kScale.offX(left + kScale.X(175) * slot, 3);
     const int y = kScale.offY((row + 2) * kScale.Y(53), 28);
     const DrawnText *t = s.platform.canvas("Image28").drawnAt(x, y);
     return t && t->text == u"＊"_s && t->colour == colours::Red && t->fontHeight == kScale.font(18);

@@ -105,7 +105,7 @@ void ScoresGuiTest::aClickOnTheTablePlacesTheCursor()
     w.click("Label54");
     w.click("Label44");
     TMainForm &f = w.form();
-    const QPoint cell(f.GridX0 + f.GridColumnWidth * 4 + 20, f.GridY0 + f.GridRowH * 3 + 10);
+    const QPoint cell(f.GridLeft + f.GridColumnWidth * 4 + 20, f.GridTop + f.GridRowH + 10);
     QTest::mouseClick(w.widget("Image28"), Qt::LeftButton, Qt::NoModifier, cell);
     QCOMPARE(f.EntryRow, 1);
     QCOMPARE(f.EntrySlot, 4);
@@ -127,7 +127,7 @@ void ScoresGuiTest::swapThroughTheButtons()
     QVERIFY(w.widget("Label1")->isVisible());
     TMainForm &f = w.form();
     const auto cell = [&f](int row, int slot) {
-        return QPoint(f.GridX0 + f.GridColumnWidth * slot + 20, f.GridY0 + f.GridRowH * (row + 2) + 10);
+        return QPoint(f.GridLeft + f.GridColumnWidth * slot + 20, f.GridTop + f.GridRowH * row + 10);
     };
     QTest::mouseClick(w.widget("Image28"), Qt::LeftButton, Qt::NoModifier, cell(0, 1));
     QTest::mouseClick(w.widget("Image28"), Qt::LeftButton, Qt::NoModifier, cell(1, 0));
