@@ -122,6 +122,7 @@ void TMainForm::clickField(const QString &field)
 {
     if (field == u"Edit16"_s) Edit16Click();
     else if (field == u"Edit6"_s) Edit6Click();
+    else if (field == u"Edit3"_s || field == u"Edit4"_s || field == u"Edit5"_s) control(field).text.clear();
     else tableFieldClicked(field);
 }
 
@@ -129,6 +130,7 @@ void TMainForm::pressEnter(const QString &name)
 {
     // Enter in 氏名 or on 実行 registers, as 実行 does.
     if (name == u"Edit1"_s || name == u"Button6"_s) Button6Click();
+    else if (name == u"Edit3"_s || name == u"Edit4"_s || name == u"Edit5"_s) entryFieldKey(name, 13);
 }
 
 void TMainForm::chooseItem(const char *list, int index)

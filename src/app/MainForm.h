@@ -15,6 +15,7 @@
 #include "text/Random.h"
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -177,11 +178,18 @@ public:
     void UpDown1Step(int direction);        // +1 up, -1 down
     void Edit13Change();    // 組 changed: 番スタート follows
     void N21Click();           // menu 印 刷
+    void Label60Click();       // 「成 績 表作成」
+    void CheckBox1Click();     // 一打を順位判定に含める
+    void CheckBox3Click();     // 二打を順位判定に含める
     void PrintPreviewClick();  // ファイル › 印刷プレビュー
     void SavePdfClick();       // ファイル › PDFに保存
     // A click into a particulars field or ページ指定 empties it; true when the field is one of them.
     bool tableFieldClicked(const QString &field);
     void redrawCurrentTable();  // repeats the command of the table on the screen
+    Canvas &tableCanvas(const char *name); // a table picture at its screen size
+    // The ranking of every place with entries, by the two ranking options; false (after a
+    // box naming the place) when a figure cannot be read.
+    bool buildRankList();
     bool printingRefused();     // the notice while combining; true on screens that print nothing
     void printOn(PrintJob &job);
     tables::TableOptions tableOptions();
@@ -198,6 +206,33 @@ public:
     QString EventDay() { return control("Edit12").text; }
     QString SheetKumi() { return control("Edit13").text; }
     QString StartHole() { return control("Edit14").text; }
+
+    // ---- Score entry --------------------------------------------------------------
+    void Label54Click();  // tab 「得点入力」
+    void Label36Click();  // the score-entry screen
+    void Label55Click();  // records the entry (the label showing the last entry)
+    // A key in one of the entry fields １打, ２打, 合計 (Edit3..Edit5): 13 Enter, 46 Delete,
+    // any other code an ordinary key. The GUI and the tests both come in here.
+    void entryFieldKey(const QString &field, int keyCode);
+    // A click on the combination table or the score-entry table (picture pixels).
+    void Image28MouseDown(int x, int y);
+    void placeEntryCursor(int x, int y);
+    // Cell (row 0..11, slot 0..7) of the combination / score-entry table under a click, as
+    // the grid is drawn, or false when the click is outside the member cells.
+    bool gridCellAt(int x, int y, int &row, int &slot) const;
+    void computeGridGeometry();        // the cell geometry after the grid is drawn
+    void drawEntryMark(int row, int slot, bool shown);
+    void drawCellText(int row, int slot, const QString &text);
+    bool entrySlotHasPlayer() const;   // the cursor slot holds a player of the party as it stands
+    void refuseEntrySlot();            // the warning for a slot without a player or a full row
+
+    // ---- Swapping players on the combination table -----------------------------
+    void N41Click();     // 組み合せ表で選手の入れ替え › 入れ替え開始
+    void N45Click();     // … 入れ替え終り
+    void Button3Click(); // 「メンバー選択」
+    void Button5Click(); // 「入れ替え実行」
+    void markSwapCell(int row, int slot, bool shown);
+    void swapClick(int x, int y);
 
     // ---- Automatic grouping -----------------------------------------------------
     void Button1Click();  // おまかせ 「開始」
@@ -349,6 +384,21 @@ public:
     int GridColumnWidth = 0;
     int GridColumns = 0;
     int GridBottom = 0;
+    // The cells of the combination and score-entry tables in picture pixels.
+    int GridX0 = 0;   // where the cursor marks and cell texts are measured from
+    int GridRowH = 0; // row height
+    int GridLeft = 0; // the member cells as drawn: left edge of slot 1 and top of party 1
+    int GridTop = 0;
+    // Score entry: the cursor cell, the full-row flag and the last key in １打.
+    int EntryRow = 0;
+    int EntrySlot = 0;
+    int RowFull = 0;
+    QString LastKeyCode;
+    // Swapping: marking on, how many marked (0, 1, 2), and the two marked cells.
+    int SwapOn = 0;
+    int SwapPicks = 0;
+    QPoint SwapFirst{0, 0};  // x: party row 0..11, y: slot 0..7
+    QPoint SwapSecond{0, 0};
     bool CloseConfirmed = false;
     QString FocusRequest;    // a field that should take the keyboard focus (the GUI empties it)
     QString HeaderColumn5;   // "生年月日" or "出場種別"
