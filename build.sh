@@ -2,6 +2,7 @@
 # Sets up, builds and then runs the program or its tests.
 #   ./build.sh run    install what is missing (as root), build optimised in build-release/, start くみっとEX
 #   ./build.sh test   install what is missing (as root), build for debugging in build/, run every test headless
+#   ./build.sh bench  install what is missing (as root), build optimised in build-bench/, print the benchmarks
 # Each command keeps its own build folder, so switching between them rebuilds nothing.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -9,6 +10,7 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
 [ "$mode" = run ] && packages+=(xdg-utils)
+[ "$mode" = bench ] && packages+=(libbenchmark-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -29,8 +31,9 @@ fi
 case "$mode" in
 run) dir=build-release type=RelWithDebInfo ;;
 test) dir=build type=Debug ;;
+bench) dir=build-bench type=Release ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|bench" >&2
     exit 2
     ;;
 esac
@@ -38,7 +41,18 @@ esac
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
 if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=$type -DKMTX_WERROR=$werror >/dev/null
+    extra=()
+    [ "$mode" = bench ] && extra+=(-DKMTX_BENCH=ON)
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=$type -DKMTX_WERROR=$werror "${extra[@]}" >/dev/null
+fi
+
+if [ "$mode" = bench ]; then
+    # Only the benchmarks' table is printed; the build speaks only when it fails.
+    if ! log=$(cmake --build "$dir" --parallel "$(nproc)" --target kmtx_bench 2>&1); then
+        echo "$log" >&2
+        exit 1
+    fi
+    QT_QPA_PLATFORM=offscreen exec "./$dir/kmtx_bench" "${@:2}"
 fi
 
 if [ "$mode" = run ]; then

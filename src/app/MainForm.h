@@ -15,13 +15,18 @@
 #include "text/Random.h"
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <initializer_list>
 #include <map>
+#include <memory>
 
 class Canvas;
+
+// Whether two members hold the same texts (quick when one is a copy of the other).
+bool sameMember(const Member &a, const Member &b);
 
 class TMainForm
 {
@@ -117,6 +122,7 @@ public:
     void markClick(int row);          // a list click in EditMode 4, 5 or 8
     void drawListRow(int row);        // the particulars (and marks) of one member for the current screen
     void blankListColumns(int first, int last); // blanks columns first..last (1-based) of all rows
+    void blankListRow(int row);                 // blanks columns 2 to 6 of one row
     int rowTextY(int row) const { return row * RowHeight + 7; }
     static constexpr int MarkX = 376;          // the mark in column 5
     static constexpr int PasteMarkX = 459;     // "⇒" in column 6
@@ -172,6 +178,9 @@ public:
     void UpDown1Step(int direction);        // +1 up, -1 down
     void Edit13Change();    // 組 changed: 番スタート follows
     void N21Click();           // menu 印 刷
+    void Label60Click();       // 「成 績 表作成」
+    void CheckBox1Click();     // 一打を順位判定に含める
+    void CheckBox3Click();     // 二打を順位判定に含める
     void PrintPreviewClick();  // ファイル › 印刷プレビュー
     void SavePdfClick();       // ファイル › PDFに保存
     void PrintAllClick();      // ファイル › まとめて印刷
@@ -179,6 +188,10 @@ public:
     // A click into a particulars field or ページ指定 empties it; true when the field is one of them.
     bool tableFieldClicked(const QString &field);
     void redrawCurrentTable();  // repeats the command of the table on the screen
+    Canvas &tableCanvas(const char *name); // a table picture at its screen size
+    // The ranking of every place with entries, by the two ranking options; false (after a
+    // box naming the place) when a figure cannot be read.
+    bool buildRankList();
     bool printingRefused();     // the notice while combining; true on screens that print nothing
     void printOn(PrintJob &job);
     tables::TableOptions tableOptions();
@@ -195,6 +208,33 @@ public:
     QString EventDay() { return control("Edit12").text; }
     QString SheetKumi() { return control("Edit13").text; }
     QString StartHole() { return control("Edit14").text; }
+
+    // ---- Score entry --------------------------------------------------------------
+    void Label54Click();  // tab 「得点入力」
+    void Label36Click();  // the score-entry screen
+    void Label55Click();  // records the entry (the label showing the last entry)
+    // A key in one of the entry fields １打, ２打, 合計 (Edit3..Edit5): 13 Enter, 46 Delete,
+    // any other code an ordinary key. The GUI and the tests both come in here.
+    void entryFieldKey(const QString &field, int keyCode);
+    // A click on the combination table or the score-entry table (picture pixels).
+    void Image28MouseDown(int x, int y);
+    void placeEntryCursor(int x, int y);
+    // Cell (row 0..11, slot 0..7) of the combination / score-entry table under a click, as
+    // the grid is drawn, or false when the click is outside the member cells.
+    bool gridCellAt(int x, int y, int &row, int &slot) const;
+    void computeGridGeometry();        // the cell geometry after the grid is drawn
+    void drawEntryMark(int row, int slot, bool shown);
+    void drawCellText(int row, int slot, const QString &text);
+    bool entrySlotHasPlayer() const;   // the cursor slot holds a player of the party as it stands
+    void refuseEntrySlot();            // the warning for a slot without a player or a full row
+
+    // ---- Swapping players on the combination table -----------------------------
+    void N41Click();     // 組み合せ表で選手の入れ替え › 入れ替え開始
+    void N45Click();     // … 入れ替え終り
+    void Button3Click(); // 「メンバー選択」
+    void Button5Click(); // 「入れ替え実行」
+    void markSwapCell(int row, int slot, bool shown);
+    void swapClick(int x, int y);
 
     // ---- Automatic grouping -----------------------------------------------------
     void Button1Click();  // おまかせ 「開始」
@@ -298,6 +338,17 @@ public:
     int RowHeight = 0;
     static constexpr std::array<int, 7> ColX{0, 35, 188, 314, 362, 447, 487};
     int ListTopRow = 0;        // the member list's top visible row
+    // What the member list picture shows, so a redraw paints only the rows that changed:
+    // rows 0 .. ListRowsDrawn-1 show ListShown as drawListRow draws them for
+    // ListDrawnScreen (with ages when ListDrawnAges) and nothing else stands in columns 2
+    // to 6; -1 when anything else was drawn on the list since.
+    int ListRowsDrawn = -1;
+    int ListDrawnScreen = 0;
+    bool ListDrawnAges = false;
+    std::array<Member, roster::MaxMembers> ListShown;
+    // While above zero, drawing goes nowhere and the pictures stay as they are: a command
+    // works out what nobody will see before it shows the final picture.
+    int HiddenDrawing = 0;
     int ListScrollSerial = 0;  // bumped by every programmatic scroll, so the GUI follows it
 
     // Counts derived by Ninzu
@@ -338,6 +389,21 @@ public:
     int GridColumnWidth = 0;
     int GridColumns = 0;
     int GridBottom = 0;
+    // The cells of the combination and score-entry tables in picture pixels.
+    int GridX0 = 0;   // where the cursor marks and cell texts are measured from
+    int GridRowH = 0; // row height
+    int GridLeft = 0; // the member cells as drawn: left edge of slot 1 and top of party 1
+    int GridTop = 0;
+    // Score entry: the cursor cell, the full-row flag and the last key in １打.
+    int EntryRow = 0;
+    int EntrySlot = 0;
+    int RowFull = 0;
+    QString LastKeyCode;
+    // Swapping: marking on, how many marked (0, 1, 2), and the two marked cells.
+    int SwapOn = 0;
+    int SwapPicks = 0;
+    QPoint SwapFirst{0, 0};  // x: party row 0..11, y: slot 0..7
+    QPoint SwapSecond{0, 0};
     bool CloseConfirmed = false;
     QString FocusRequest;    // a field that should take the keyboard focus (the GUI empties it)
     QString HeaderColumn5;   // "生年月日" or "出場種別"
@@ -394,6 +460,20 @@ public:
 private:
     void addControl(const QString &name, ControlKind kind, const QString &text = QString());
     void buildControls();
+    // Draws rows as needed so the list shows Members (the list is known to show ListShown).
+    void updateListRows(int count);
+    // Whether redrawing changed rows shows the marks exactly as blanking and redrawing the
+    // mark columns would (the rows differ from what they show in their marks only).
+    bool marksRedrawnByRows(int count, bool withPasteMarks) const;
 
     std::map<QString, Control> m_controls;
+    // Each member as last split from its roster line (and that line, and the day its age
+    // was reckoned on): a member whose line and record are unchanged is not split again.
+    std::array<QString, roster::MaxMembers> m_splitLines;
+    std::array<Member, roster::MaxMembers> m_splitMembers;
+    std::array<bool, roster::MaxMembers> m_splitKnown{};
+    int m_splitYear = -1;
+    int m_splitMonthDay = -1;
+    int m_listDrawing = 0; // inside the member list's own row drawing
+    std::map<QString, std::unique_ptr<Canvas>> m_hiddenPictures;
 };

@@ -141,6 +141,7 @@ void TMainForm::buildControls()
     add("Button7", K::Button, u"設定"_s);
     add("CheckBox1", K::CheckBox, u"一打を順位判定に含める"_s);
     add("CheckBox3", K::CheckBox, u"二打を順位判定に含める"_s);
+    for (const char *box : {"CheckBox1", "CheckBox3"}) control(box).checked = true; // both rank at start
     add("ScrollBox2", K::ScrollBox);
     for (const char *img : {"Image4", "Image23", "Image28", "Image29"}) add(img, K::Image);
     add("Label1", K::Label, u"入れ替える選手を選び、次に相手の選手を選んで実行を押して下さい。"_s);

@@ -340,8 +340,6 @@ void TMainForm::N28Click() // オプション › テスト用擬似データ読
             ScoreSlots[g][k][s] = testdata::sampleScore(Rng.next());
         }
     }
-    // The score-entry screen shows every cell again, once it exists.
-    [](auto &form) {
-        if constexpr (requires { form.Label36Click(); }) form.Label36Click();
-    }(*this);
+    // The score-entry screen shows every cell again.
+    Label36Click();
 }

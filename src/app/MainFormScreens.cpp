@@ -57,6 +57,11 @@ const ScreenAreas Tables{{"Panel1", "Image1",                                   
                           "Panel6", "Panel8", "Panel9",                                // tabs, party board
                           "GroupBox1"},                                                // table commands
                          {}};
+const ScreenAreas ScoreEntry{{"Panel6", "Panel8",                                      // tabs, group tabs
+                              "Image28",                                               // the score-entry table
+                              "Edit3", "Edit4", "Edit5", "Label57", "Label58",         // entry fields
+                              "Label59", "Label74", "Label55", "Label2"},             // and the hint
+                             {}};
 
 } // namespace screenareas
 

@@ -5,6 +5,8 @@
 #include "tables/Canvas.h"
 #include "tables/CombinationGrid.h"
 #include "tables/MemberTable.h"
+#include "tables/ResultTable.h"
+#include "scoring/Ranking.h"
 #include "tables/ScoreSheet.h"
 #include "text/Cp932.h"
 
@@ -208,6 +210,25 @@ void TMainForm::Draw(Canvas &canvas)
                                 u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
             tickOption("N29", "N20");
         }
+    } else if (TableKind == 2 || TableKind == 6) {
+        const bool landscape = TableKind == 2;
+        showOnly(landscape ? std::initializer_list<const char *>{"Image29"}
+                           : std::initializer_list<const char *>{"ScrollBox2", "Image4"});
+        PageMax = landscape ? 3 : 8;
+        if (landscape && PageNo > 4) {
+            PageNo = 1;
+            control("Edit19").text = u"1"_s;
+        }
+        if (!buildRankList()) return;
+        tables::ResultTableInput in;
+        in.particulars = particulars();
+        in.rankList = RankList;
+        in.page = PageNo;
+        in.pageText = control("Edit19").text;
+        if (landscape)
+            tables::drawLandscapeResultTable(canvas, scale, in);
+        else
+            tables::drawPortraitResultTable(canvas, scale, in);
     } else if (TableKind == 1 || TableKind == 7) {
         const bool landscape = TableKind == 1;
         showOnly(landscape ? std::initializer_list<const char *>{"Image29"}
@@ -243,11 +264,28 @@ void arrangeTableScreen(TMainForm &form, std::initializer_list<const char *> sho
 
 Canvas &tablePicture(TMainForm &form, const char *name)
 {
-    for (const TablePicture &p : kTablePictures)
-        if (qstrcmp(p.name, name) == 0) return form.platform.picture(QString::fromLatin1(name), p.size);
-    return form.platform.picture(QString::fromLatin1(name), QSize(1, 1));
+    return form.tableCanvas(name);
 }
 } // namespace
+
+Canvas &TMainForm::tableCanvas(const char *name)
+{
+    for (const TablePicture &p : kTablePictures)
+        if (qstrcmp(p.name, name) == 0) return platform.picture(QString::fromLatin1(name), p.size);
+    return platform.picture(QString::fromLatin1(name), QSize(1, 1));
+}
+
+bool TMainForm::buildRankList()
+{
+    const scoring::RankOptions options{control("CheckBox1").checked, control("CheckBox3").checked};
+    scoring::Ranking ranking = scoring::rankPlayers(ScoreSlots, KumiSlotText, options);
+    RankList = ranking.RankList;
+    if (ranking.error) {
+        platform.messageBox(ranking.error->message(), u"成績表"_s, MsgIcon::Error, MsgButtons::Ok);
+        return false;
+    }
+    return true;
+}
 
 void TMainForm::Label43Click() // 「スコア表作成」
 {
@@ -268,8 +306,46 @@ void TMainForm::Label53Click() // 「組合せ表作成」
     Screen = 5;
     ScaleX = sheet::GridScreen.x;
     ScaleY = sheet::GridScreen.y;
+    // The swap buttons and the hint stay as the swap commands left them.
+    const bool swapShown = control("Button3").visible;
+    const bool hintShown = control("Label1").visible;
     arrangeTableScreen(*this, {"Panel8", "Image28"});
+    setVisible({"Button3", "Button5"}, swapShown);
+    control("Label1").visible = hintShown;
     Draw(tablePicture(*this, "Image28"));
+    computeGridGeometry();
+}
+
+void TMainForm::Label60Click() // 「成 績 表作成」
+{
+    const bool portrait = ticked("N31");
+    const bool landscape = ticked("N32");
+    if (!portrait && !landscape) return;
+    TableKind = portrait ? 6 : 2;
+    TableMode = portrait ? 7 : 4;
+    Screen = 4;
+    const sheet::Scale scale = portrait ? sheet::PortraitScreen : sheet::LandscapeScreen;
+    ScaleX = scale.x;
+    ScaleY = scale.y;
+    if (portrait) {
+        arrangeTableScreen(*this, {"Label7", "Edit19", "UpDown1", "Button7", "CheckBox1", "CheckBox3",
+                                   "ScrollBox2", "Image4"});
+        ++TableScrollSerial; // the scroll box starts at its top
+        Draw(tablePicture(*this, "Image4"));
+    } else {
+        arrangeTableScreen(*this, {"Label7", "Edit19", "UpDown1", "Button7", "CheckBox1", "CheckBox3", "Image29"});
+        Draw(tablePicture(*this, "Image29"));
+    }
+}
+
+void TMainForm::CheckBox1Click() // 一打を順位判定に含める
+{
+    Label60Click();
+}
+
+void TMainForm::CheckBox3Click() // 二打を順位判定に含める
+{
+    Label60Click();
 }
 
 void TMainForm::Label56Click() // 「メンバー表作成」
@@ -305,6 +381,13 @@ void TMainForm::redrawCurrentTable()
     case 7:
         Label56Click();
         break;
+    case 2:
+    case 6:
+        Label60Click();
+        break;
+    case 5:
+        Label36Click();
+        break;
     case 3:
         Label43Click();
         break;
@@ -324,6 +407,8 @@ void TMainForm::redrawTableOfGroup()
         Button8Click();
     else if (Screen == 5 && TableMode == 1)
         Label53Click();
+    else if (Screen == 5 && TableMode == 3)
+        Label36Click();
 }
 
 // ---- Particulars and the page field ------------------------------------------------------
@@ -396,6 +481,7 @@ void TMainForm::Button7Click() // 「設定」
     }
     PageNo = *page;
     if (TableKind == 1 || TableKind == 7) Label56Click();
+    else if (TableKind == 2 || TableKind == 6) Label60Click();
 }
 
 // ---- Printing, preview and PDF ------------------------------------------------------------

@@ -22,4 +22,5 @@ const std::vector<const char *> &names();
 extern const ScreenAreas Registration; // メンバー登録
 extern const ScreenAreas Combination;  // 組み合わせ
 extern const ScreenAreas Tables;       // 作表と印刷, before a table is chosen
+extern const ScreenAreas ScoreEntry;   // 得点入力
 } // namespace screenareas

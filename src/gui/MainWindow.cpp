@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -48,17 +49,6 @@ int usualFontPixels(Look look)
     case Look::NumberField: return 14;
     default: return 13;
     }
-}
-
-// A click on the table picture, passed on once the form handles it.
-template <typename Form> void tablePictureClick(Form &form, int x, int y)
-{
-    if constexpr (requires { form.Image28MouseDown(x, y); }) form.Image28MouseDown(x, y);
-}
-
-template <typename Form> constexpr bool handlesTablePictureClick()
-{
-    return requires(Form &form) { form.Image28MouseDown(0, 0); };
 }
 
 } // namespace
@@ -153,6 +143,15 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             runCommand(area->objectName());
             return true;
         }
+    }
+    // Delete in １打 clears the place of the cursor; any other key there ends a Delete.
+    if (event->type() == QEvent::KeyPress && watched->objectName() == u"Edit3"_s) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Delete) {
+            run([this] { m_form.entryFieldKey(u"Edit3"_s, 46); });
+            return true;
+        }
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) run([this, key] { m_form.entryFieldKey(u"Edit3"_s, key); });
     }
     // A click into a text field (some fields empty themselves to take a fresh number).
     if (event->type() == QEvent::MouseButtonPress) {
@@ -334,10 +333,10 @@ void MainWindow::connectPicture(PictureView *picture, const QString &name)
             if (!m_form.PanelsClickable) return;
             run([this, party, p] { m_form.kumiPanelMouseDown(party, p.y()); });
         });
-    } else if (name == u"Image28"_s && handlesTablePictureClick<TMainForm>()) {
+    } else if (name == u"Image28"_s) {
         // The combination table (swapping players) and the score-entry table (the entry cursor).
         connect(picture, &PictureView::pressed, this,
-                [this](QPoint p) { run([this, p] { tablePictureClick(m_form, p.x(), p.y()); }); });
+                [this](QPoint p) { run([this, p] { m_form.Image28MouseDown(p.x(), p.y()); }); });
     } else if (name == u"Image4"_s) {
         connect(picture, &PictureView::pressed, this, [this] {
             if (QWidget *box = widget(u"ScrollBox2"_s)) box->setFocus(Qt::MouseFocusReason);

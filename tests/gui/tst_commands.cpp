@@ -13,14 +13,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Commands still to come, with the screen or menu they belong to.
-const QStringList kStillToCome{
-    u"Label54"_s,                                             // tab 得点入力
-    u"Label60"_s,                                             // the result table command
-    u"Button3"_s, u"Button5"_s,                               // swapping players
-    u"Label55"_s,                                             // score entry
-    u"CheckBox1"_s, u"CheckBox3"_s,                           // the ranking options
-    u"N41"_s, u"N45"_s,                                       // 入れ替え開始, 入れ替え終り
-};
+const QStringList kStillToCome{};
 
 // The areas that are a command themselves.
 const QStringList kCommandAreas{u"GroupBox1"_s};
