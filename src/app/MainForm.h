@@ -9,6 +9,7 @@
 #include "app/ScreenAreas.h"
 #include "datafile/Meeting.h"
 #include "roster/Member.h"
+#include "scoring/MissingEntries.h"
 #include "scoring/ScoreSlots.h"
 #include "tables/SheetUnits.h"
 #include "tables/TableOptions.h"
@@ -219,6 +220,11 @@ public:
     // A click on the combination table or the score-entry table (picture pixels).
     void Image28MouseDown(int x, int y);
     void placeEntryCursor(int x, int y);
+    void moveEntryCursor(int row, int slot); // the entry cursor to a cell (row and slot 0-based)
+    // 未入力の確認: the line under the score-entry table and its list.
+    QList<scoring::MissingEntry> missingEntriesOfGroup();
+    void showMissingCount();
+    void MissingListClick(); // 「未入力の確認」
     // Cell (row 0..11, slot 0..7) of the combination / score-entry table under a click, as
     // the grid is drawn, or false when the click is outside the member cells.
     bool gridCellAt(int x, int y, int &row, int &slot) const;

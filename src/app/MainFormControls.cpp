@@ -159,10 +159,13 @@ void TMainForm::buildControls()
     add("Label58", K::Label, u"２打"_s);
     add("Label59", K::Label, u"合計"_s);
     add("Label74", K::Label, u"確定"_s);
+    add("MissingCount", K::Label);
+    add("MissingList", K::Button, u"未入力の確認"_s);
+    control("MissingCount").colour = colours::White;
     for (const char *hidden : {"GroupBox1", "Panel10", "Label7", "Edit19", "UpDown1", "Button7", "CheckBox1",
                                "CheckBox3", "ScrollBox2", "Image4", "Image23", "Image28", "Image29", "Label1",
                                "Label2", "Button3", "Button5", "Edit3", "Edit4", "Edit5", "Label55", "Label57",
-                               "Label58", "Label59", "Label74"})
+                               "Label58", "Label59", "Label74", "MissingCount", "MissingList"})
         control(hidden).visible = false;
 
     // Group name entry

@@ -110,6 +110,7 @@ void TMainForm::Label36Click() // the score-entry screen
     Draw(tableCanvas("Image28"));
     if (CurGroup != 0) RankList.clear();
     computeGridGeometry();
+    showMissingCount();
 
     // The cursor starts on party 1, slot 1, as the hint asks.
     EntryRow = 0;
@@ -141,6 +142,11 @@ void TMainForm::placeEntryCursor(int x, int y)
     int row = 0;
     int slot = 0;
     if (!gridCellAt(x, y, row, slot)) return;
+    moveEntryCursor(row, slot);
+}
+
+void TMainForm::moveEntryCursor(int row, int slot)
+{
     drawEntryMark(EntryRow, EntrySlot, false);
     RowFull = 0;
     EntryRow = row;
@@ -210,6 +216,7 @@ void TMainForm::Label55Click() // records the entry
         LastKeyCode.clear();
         record = ScoreSlot::cleared();
         drawCellText(EntryRow, EntrySlot, QString());
+        showMissingCount();
         return;
     }
     if (control("Edit5").text.isEmpty()) return;
@@ -221,6 +228,7 @@ void TMainForm::Label55Click() // records the entry
         return;
     }
     record = result.slot;
+    showMissingCount();
     for (const char *f : {"Edit4", "Edit5", "Edit3"}) control(f).text.clear();
     FocusRequest = u"Edit3"_s;
 

@@ -12,6 +12,7 @@ void TMainForm::TokutenClr(int kind)
     } else if (kind == 6) {
         scoring::clearTexts(KumiSlotText);
     }
+    showMissingCount();
 }
 
 namespace {

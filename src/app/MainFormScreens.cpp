@@ -38,7 +38,9 @@ const std::vector<const char *> &names()
         "Label1", "Button3", "Button5",
         // score entry and the ranking options
         "Edit3", "Edit4", "Edit5", "Label55", "Label57", "Label58", "Label59", "Label74", "Label2",
-        "CheckBox1", "CheckBox3"};
+        "CheckBox1", "CheckBox3",
+        // the missing entries under the score-entry table
+        "MissingCount", "MissingList"};
     return all;
 }
 
@@ -60,7 +62,8 @@ const ScreenAreas Tables{{"Panel1", "Image1",                                   
 const ScreenAreas ScoreEntry{{"Panel6", "Panel8",                                      // tabs, group tabs
                               "Image28",                                               // the score-entry table
                               "Edit3", "Edit4", "Edit5", "Label57", "Label58",         // entry fields
-                              "Label59", "Label74", "Label55", "Label2"},             // and the hint
+                              "Label59", "Label74", "Label55", "Label2",              // and the hint
+                              "MissingCount", "MissingList"},                          // missing entries
                              {}};
 
 } // namespace screenareas

@@ -136,4 +136,9 @@ public:
 
     // The window of 組み合わせの確認, showing the report's lines; its 印刷 button calls `print`.
     virtual void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) = 0;
+
+    // A window listing items under a heading; a click on an item closes it and returns the
+    // item's index, nothing when closed without a choice.
+    virtual std::optional<int> chooseFromList(const QString &title, const QString &heading,
+                                              const QStringList &items) = 0;
 };

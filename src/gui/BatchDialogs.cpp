@@ -8,6 +8,8 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -114,4 +116,25 @@ QString CombinationCheckWindow::shownText() const
 void CombinationCheckWindow::pressPrint()
 {
     if (m_print) m_print();
+}
+
+ListChoiceWindow::ListChoiceWindow(const QString &title, const QString &heading, const QStringList &items,
+                                   QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(title);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(heading, this));
+    m_list = new QListWidget(this);
+    m_list->addItems(items);
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        m_chosen = m_list->row(item);
+        accept();
+    });
+    layout->addWidget(m_list);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(u"閉じる"_s, QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    resize(420, 420);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The dialogs of まとめて印刷 and 組み合わせの確認.
+// The dialogs of まとめて印刷, 組み合わせの確認 and 未入力の確認.
 
 #include "app/Platform.h"
 
@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QComboBox;
+class QListWidget;
 class QPlainTextEdit;
 
 // まとめて印刷: one table of the whole meeting, to the printer, the preview or a PDF file.
@@ -42,4 +43,19 @@ class CombinationCheckWindow : public QDialog
   private:
     QPlainTextEdit *m_text = nullptr;
     std::function<void()> m_print;
+};
+
+// A list to choose one item from: a click on an item closes the window with it.
+class ListChoiceWindow : public QDialog
+{
+    Q_OBJECT
+  public:
+    ListChoiceWindow(const QString &title, const QString &heading, const QStringList &items,
+                     QWidget *parent = nullptr);
+    std::optional<int> chosen() const { return m_chosen; }
+    QListWidget *list() const { return m_list; }
+
+  private:
+    QListWidget *m_list = nullptr;
+    std::optional<int> m_chosen;
 };

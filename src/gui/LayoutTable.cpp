@@ -206,6 +206,9 @@ void topBand(Table &t)
     t.add(Look::NumberField, u"Edit5"_s, {}, 342, 17, 46, 23);
     t.add(Look::Text, u"Label74"_s, {}, 396, 1, 140, 16);
     t.add(Look::Command, u"Label55"_s, {}, 396, 17, 140, 23).background = kWhite;
+    // Under the score-entry table, on the picture's white margin below its last row
+    t.add(Look::Text, u"MissingCount"_s, {}, 14, 634, 300, 18).background = kWhite;
+    t.add(Look::Button, u"MissingList"_s, {}, 880, 632, 112, 22);
     // Result and member tables: the page and the ranking options
     t.add(Look::Text, u"Label7"_s, {}, 8, 13, 72, 19);
     t.add(Look::NumberField, u"Edit19"_s, {}, 82, 10, 32, 25);

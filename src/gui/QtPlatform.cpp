@@ -357,3 +357,14 @@ void QtPlatform::showCombinationCheck(const QStringList &lines, const std::funct
     else
         checkWindow.exec();
 }
+
+std::optional<int> QtPlatform::chooseFromList(const QString &title, const QString &heading, const QStringList &items)
+{
+    if (beforeBox) beforeBox();
+    ListChoiceWindow list(title, heading, items, window);
+    if (answerDialog)
+        answerDialog(list);
+    else
+        list.exec();
+    return list.chosen();
+}

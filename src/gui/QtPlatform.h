@@ -50,6 +50,7 @@ public:
     void printPreviewPages(PageOrientation orientation, const JobDrawing &draw) override;
     std::optional<BatchPrintChoice> chooseBatchPrint(const BatchPrintOffer &offer) override;
     void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
+    std::optional<int> chooseFromList(const QString &title, const QString &heading, const QStringList &items) override;
 
     // The picture of that name, or null before the form first asks for it.
     RetainedPicture *findPicture(const QString &name) const;
@@ -78,8 +79,8 @@ public:
     std::function<bool(QPrinter &printer)> answerPrintDialog;
     std::function<void(QPrinter &printer)> answerPreview;
     std::function<std::optional<QString>()> answerPdfDialog;
-    // Set by GUI tests only: handles the dialog of まとめて印刷 or the window of
-    // 組み合わせの確認 instead of showing it.
+    // Set by GUI tests only: handles the dialog of まとめて印刷, the window of
+    // 組み合わせの確認 or a list to choose from instead of showing it.
     std::function<void(QDialog &dialog)> answerDialog;
 
 private:

@@ -190,3 +190,13 @@ void FakePlatform::showCombinationCheck(const QStringList &lines, const std::fun
     checkWindows.push_back(lines);
     if (printFromCheckWindow) print();
 }
+
+std::optional<int> FakePlatform::chooseFromList(const QString &title, const QString &heading,
+                                                const QStringList &items)
+{
+    listsShown.push_back(QStringList{title, heading} + items);
+    if (listAnswers.empty()) return std::nullopt;
+    const std::optional<int> answer = listAnswers.front();
+    listAnswers.pop_front();
+    return answer;
+}

@@ -72,6 +72,7 @@ public:
     void printPreviewPages(PageOrientation orientation, const JobDrawing &draw) override;
     std::optional<BatchPrintChoice> chooseBatchPrint(const BatchPrintOffer &offer) override;
     void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
+    std::optional<int> chooseFromList(const QString &title, const QString &heading, const QStringList &items) override;
 
     // Queue the answer (IdYes, IdNo) of the next Yes/No box. A Yes/No box with no
     // queued answer answers IdNo and counts as unexpected.
@@ -118,5 +119,9 @@ public:
     // 組み合わせの確認: the lines of every window shown; its 印刷 is pressed when set.
     std::vector<QStringList> checkWindows;
     bool printFromCheckWindow = false;
+    // Lists to choose from: every list shown (title, heading, then its items), answered
+    // from the queue (nothing queued closes it without a choice).
+    std::vector<QStringList> listsShown;
+    std::deque<std::optional<int>> listAnswers;
     const PrintedPage &lastPage() const { return *printed.back(); }
 };
