@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -56,6 +58,7 @@ class BatchDialogsTest : public QObject
     void printAllOffersTheTablesAndWritesOnePdf();
     void theDialogHandsOverTheChoice();
     void combinationCheckWindowShowsTheReportAndPrints();
+    void missingEntriesListMovesTheCursor();
 };
 
 void BatchDialogsTest::printAllOffersTheTablesAndWritesOnePdf()
@@ -173,6 +176,41 @@ void BatchDialogsTest::combinationCheckWindowShowsTheReportAndPrints()
     const QByteArray pdf = file.readAll();
     QVERIFY(pdf.startsWith("%PDF"));
     QVERIFY(pdf.contains("/MediaBox [0 0 595")); // portrait A4
+    QVERIFY(w.boxes.empty());
+}
+
+void BatchDialogsTest::missingEntriesListMovesTheCursor()
+{
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    storeMeeting(w);
+    w.click("Label54"); // tab 得点入力
+    w.click("Label44"); // group A
+    auto *count = w.widgetAs<QLabel>("MissingCount");
+    QVERIFY(count && count->isVisible());
+    QCOMPARE(count->text(), u"未入力の選手　72名"_s);
+    QWidget *button = w.widget("MissingList");
+    QVERIFY(button->isVisible() && button->isEnabled());
+    // The line and the button lie under the table's last row, inside the window.
+    QVERIFY(count->geometry().top() >= w.form().GridBottom + w.widget("Image28")->geometry().top());
+    QVERIFY(w.window->centralWidget()->rect().contains(button->geometry()));
+    QStringList items;
+    w.window->platform().answerDialog = [&items](QDialog &dialog) {
+        auto *list = qobject_cast<ListChoiceWindow *>(&dialog);
+        QVERIFY(list);
+        QCOMPARE(dialog.windowTitle(), u"未入力の確認"_s);
+        for (int i = 0; i < list->list()->count(); ++i) items << list->list()->item(i)->text();
+        // A click on the 20th line: 4組2番.
+        QListWidgetItem *item = list->list()->item(19);
+        list->list()->scrollToItem(item);
+        QTest::mouseClick(list->list()->viewport(), Qt::LeftButton, {},
+                          list->list()->visualItemRect(item).center());
+    };
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(items.size(), 72);
+    QCOMPARE(items.at(19), u"4組2番　選手1-20（緑会1）"_s);
+    QCOMPARE(w.form().EntryRow, 3);
+    QCOMPARE(w.form().EntrySlot, 1);
     QVERIFY(w.boxes.empty());
 }
 
