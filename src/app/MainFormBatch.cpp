@@ -45,7 +45,7 @@ struct TableState {
         : form(f), memberLines(f.MemberLines), listTitle(f.control("Label10").text), curGroup(f.CurGroup),
           curGroupText(f.CurGroupText), tableKind(f.TableKind), pageNo(f.PageNo),
           kumi(f.control("Edit13").text), startHole(f.control("Edit14").text),
-          pageText(f.control("Edit19").text), scaleX(f.ScaleX), scaleY(f.ScaleY)
+          pageText(f.control("Edit19").text), scaleX(f.ScaleX), scaleY(f.ScaleY), rankList(f.RankList)
     {
     }
     void restore()
@@ -59,6 +59,7 @@ struct TableState {
         form.control("Edit19").text = pageText;
         form.ScaleX = scaleX;
         form.ScaleY = scaleY;
+        form.RankList = rankList;
         if (form.MemberLines != memberLines) {
             form.ClrAll();
             form.MemberLines = memberLines;
@@ -79,6 +80,7 @@ struct TableState {
     QString pageText;
     double scaleX;
     double scaleY;
+    QStringList rankList;
 };
 
 } // namespace
@@ -105,6 +107,10 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     for (int g = 1; g <= 4; ++g)
         offer.groupHasParties[g - 1] = groupHasParties(*this, g);
     offer.hasMembers = !SavedMemberLines.isEmpty();
+    for (const auto &group : ScoreSlots)
+        for (const auto &party : group)
+            for (const ScoreSlot &slot : party)
+                offer.hasScores = offer.hasScores || scoring::hasEntry(slot);
     const std::optional<BatchPrintChoice> choice = platform.chooseBatchPrint(offer);
     if (!choice) return;
 
@@ -126,6 +132,20 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
         for (int g = 1; g <= 4; ++g)
             if (groupHasParties(*this, g)) pages.push_back({g, 0, 0});
         break;
+    case BatchTable::ScoreEntrySheets:
+        kind = 5;
+        for (int g = 1; g <= 4; ++g)
+            if (groupHasParties(*this, g)) pages.push_back({g, 0, 0});
+        break;
+    case BatchTable::ResultTable: {
+        kind = ticked("N31") ? 6 : 2;
+        if (!buildRankList()) return; // its box names the record that cannot be ranked
+        const int rows = kind == 6 ? tables::PortraitPageRows : tables::LandscapePageRows;
+        const int entries = static_cast<int>(RankList.size());
+        for (int p = 1; (p - 1) * rows < entries && p <= (kind == 6 ? 8 : 3); ++p)
+            pages.push_back({0, 0, p});
+        break;
+    }
     case BatchTable::MemberTable: {
         kind = ticked("N31") ? 7 : 1;
         const int rows = kind == 7 ? tables::PortraitPageRows : tables::LandscapePageRows;
@@ -136,16 +156,16 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     }
     }
     if (pages.empty()) {
-        platform.messageBox(choice->table == BatchTable::MemberTable
-                                ? u"メンバーが登録されていません"_s
-                                : u"印刷する組がありません。先に組み合わせを作って下さい"_s,
-                            u"まとめて印刷"_s, MsgIcon::Information, MsgButtons::Ok);
+        QString text = u"印刷する組がありません。先に組み合わせを作って下さい"_s;
+        if (choice->table == BatchTable::MemberTable) text = u"メンバーが登録されていません"_s;
+        if (choice->table == BatchTable::ResultTable) text = u"成績表に載せる得点がありません"_s;
+        platform.messageBox(text, u"まとめて印刷"_s, MsgIcon::Information, MsgButtons::Ok);
         return;
     }
 
     // A party of more than six on a ６人枠 sheet would print without its names: the switch
     // to ８人枠 comes first, as on the screen, and the user prints again.
-    if (kind == 3 || kind == 4) {
+    if (kind == 3 || kind == 4 || kind == 5) {
         bool overflow = false;
         for (const BatchPage &p : pages)
             for (int k = 1; k <= 12; ++k)
@@ -178,7 +198,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
             printOn(job);
         }
     };
-    const PageOrientation orientation = kind == 7 ? PageOrientation::Portrait : PageOrientation::Landscape;
+    const PageOrientation orientation =
+        kind == 6 || kind == 7 ? PageOrientation::Portrait : PageOrientation::Landscape;
 
     switch (choice->output) {
     case BatchOutput::Print:

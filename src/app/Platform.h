@@ -65,7 +65,7 @@ public:
 using JobDrawing = std::function<void(PrintJob &job)>;
 
 // まとめて印刷: the tables a whole meeting can print at once, and where to.
-enum class BatchTable { ScoreSheets, CombinationTables, MemberTable };
+enum class BatchTable { ScoreSheets, CombinationTables, ScoreEntrySheets, MemberTable, ResultTable };
 enum class BatchOutput { Print, Preview, Pdf };
 
 // What the dialog offers: the groups' display names and which groups hold parties.
@@ -73,6 +73,7 @@ struct BatchPrintOffer {
     std::array<QString, 4> groupNames;
     std::array<bool, 4> groupHasParties{};
     bool hasMembers = false;
+    bool hasScores = false; // some place holds an entry
 };
 
 struct BatchPrintChoice {

@@ -41,16 +41,24 @@ BatchPrintDialog::BatchPrintDialog(const BatchPrintOffer &offer, QWidget *parent
     boxLayout->addLayout(sheetsRow);
     auto *grids = new QRadioButton(u"組み合せ表（グループごとに１枚）"_s, box);
     boxLayout->addWidget(grids);
+    auto *entrySheets = new QRadioButton(u"得点入力表（グループごとに1枚）"_s, box);
+    boxLayout->addWidget(entrySheets);
     auto *members = new QRadioButton(u"メンバー表（全ページ）"_s, box);
     boxLayout->addWidget(members);
+    auto *results = new QRadioButton(u"成績表（全ページ）"_s, box);
+    boxLayout->addWidget(results);
     m_tables->addButton(sheets, static_cast<int>(BatchTable::ScoreSheets));
     m_tables->addButton(grids, static_cast<int>(BatchTable::CombinationTables));
+    m_tables->addButton(entrySheets, static_cast<int>(BatchTable::ScoreEntrySheets));
     m_tables->addButton(members, static_cast<int>(BatchTable::MemberTable));
+    m_tables->addButton(results, static_cast<int>(BatchTable::ResultTable));
     sheets->setEnabled(anyParties);
     m_group->setEnabled(anyParties);
     grids->setEnabled(anyParties);
+    entrySheets->setEnabled(anyParties);
     members->setEnabled(offer.hasMembers);
-    (anyParties ? sheets : members)->setChecked(true);
+    results->setEnabled(offer.hasScores);
+    (anyParties ? sheets : offer.hasMembers || !offer.hasScores ? members : results)->setChecked(true);
     layout->addWidget(box);
 
     auto *buttons = new QDialogButtonBox(this);

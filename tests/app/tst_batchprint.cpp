@@ -104,6 +104,10 @@ class BatchPrintTest : public QObject
     void nothingToPrint_data();
     void nothingToPrint();
     void pdfThatCannotBeWritten();
+    void scoreEntrySheetsOfEveryGroup();
+    void resultTablePages_data();
+    void resultTablePages();
+    void resultTableWithoutScoresOrWithADamagedRecord();
     void partiesOfSevenSwitchToTheEightFrameFirst_data();
     void partiesOfSevenSwitchToTheEightFrameFirst();
     void unreadableSheetNumbersPrintNothing();
@@ -360,7 +364,10 @@ void BatchPrintTest::nothingToPrint_data()
                                   << u"印刷する組がありません。先に組み合わせを作って下さい"_s;
     QTest::newRow("combination tables")
         << int(BatchTable::CombinationTables) << u"印刷する組がありません。先に組み合わせを作って下さい"_s;
+    QTest::newRow("score-entry sheets") << int(BatchTable::ScoreEntrySheets)
+                                        << u"印刷する組がありません。先に組み合わせを作って下さい"_s;
     QTest::newRow("member table") << int(BatchTable::MemberTable) << u"メンバーが登録されていません"_s;
+    QTest::newRow("result table") << int(BatchTable::ResultTable) << u"成績表に載せる得点がありません"_s;
 }
 
 void BatchPrintTest::nothingToPrint()
@@ -410,12 +417,125 @@ void BatchPrintTest::unreadableSheetNumbersPrintNothing()
     QCOMPARE(s.platform.pdfDialogs, 0);
 }
 
+void BatchPrintTest::scoreEntrySheetsOfEveryGroup()
+{
+    Scenario s;
+    onScoreSheets(s, 3, 4, 5);
+    s.form.KumiLines[2] = QStringList(12, u"1"_s); // group C without members
+    s.platform.batchAnswers.push_back(choice(BatchTable::ScoreEntrySheets, BatchOutput::Pdf));
+    const Screen before(s);
+    s.form.PrintAllClick();
+    QCOMPARE(s.platform.printed.size(), size_t(2));
+    for (int g = 1; g <= 2; ++g) {
+        const PrintedPage &page = *s.platform.printed[g - 1];
+        QCOMPARE(page.orientation, PageOrientation::Landscape);
+        const QStringList texts = textsOf(*page.canvas);
+        QVERIFY(std::any_of(texts.begin(), texts.end(), [](const QString &t) { return t.contains(u"得点入力表"_s); }));
+        QVERIFY(texts.contains(storedName(g, 4, 4, 5)));
+        QVERIFY(!texts.contains(storedName(3 - g, 1, 0, 5)));
+    }
+    // Not the combination table of the same group.
+    s.platform.batchAnswers.push_back(choice(BatchTable::CombinationTables, BatchOutput::Pdf));
+    s.form.PrintAllClick();
+    QCOMPARE(s.platform.printed.size(), size_t(4));
+    QVERIFY(itemsOf(*s.platform.printed[0]) != itemsOf(*s.platform.printed[2]));
+    QVERIFY(Screen(s) == before);
+}
+
+namespace
+{
+// Group A of `players` players in parties of eight, every one with one entry: totals from 20 up.
+void scoreEveryone(Scenario &s, int players)
+{
+    for (int i = 0; i < players; ++i) {
+        const int party = i / 8;
+        const int slot = i % 8;
+        s.form.ScoreSlots[0][party][slot] =
+            ScoreSlot{u"0,0,%1"_s.arg(20 + i), u"0"_s, u"0"_s, QString::number(20 + i), u"1"_s};
+        s.form.KumiSlotText[0][party][slot] = u"走者%1,緑会"_s.arg(i + 1);
+    }
+}
+} // namespace
+
+void BatchPrintTest::resultTablePages_data()
+{
+    QTest::addColumn<bool>("portrait");
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("タテ形, 85") << true << 85 << 3;
+    QTest::newRow("タテ形, 40") << true << 40 << 1;
+    QTest::newRow("ヨコ形, 96") << false << 96 << 1;
+}
+
+void BatchPrintTest::resultTablePages()
+{
+    QFETCH(bool, portrait);
+    QFETCH(int, players);
+    QFETCH(int, pages);
+    Scenario s;
+    storeCombination(s, 1, 12, 8);
+    scoreEveryone(s, players);
+    if (!portrait) s.form.N32Click();
+    s.form.Label64Click();
+    s.form.Label60Click();
+    s.platform.pdfAnswer = u"/tmp/results.pdf"_s;
+    const QStringList ranking = s.form.RankList;
+    QCOMPARE(ranking.size(), players);
+    s.platform.batchAnswers.push_back(choice(BatchTable::ResultTable, BatchOutput::Pdf));
+    s.form.PrintAllClick();
+    QVERIFY(s.platform.boxes.empty());
+    QCOMPARE(s.platform.printed.size(), size_t(pages));
+    QCOMPARE(s.platform.batchOffers.back().hasScores, true);
+    QCOMPARE(s.form.RankList, ranking);
+    std::vector<QStringList> batch;
+    for (const auto &page : s.platform.printed) {
+        QCOMPARE(page->orientation, portrait ? PageOrientation::Portrait : PageOrientation::Landscape);
+        batch.push_back(itemsOf(*page));
+    }
+    for (int p = 1; p <= pages; ++p) {
+        s.form.typeInto("Edit19", QString::number(p));
+        s.form.Button7Click();
+        s.form.SavePdfClick();
+        QCOMPARE(batch[p - 1], itemsOf(s.platform.lastPage()));
+    }
+    // The last place is on the last page.
+    QVERIFY(textsOf(*s.platform.printed[pages - 1]->canvas).contains(u"走者%1"_s.arg(players)));
+}
+
+void BatchPrintTest::resultTableWithoutScoresOrWithADamagedRecord()
+{
+    Scenario s;
+    storeCombination(s, 1, 2, 5);
+    s.form.Label64Click();
+    s.form.Label56Click();
+    s.platform.pdfAnswer = u"/tmp/results.pdf"_s;
+    s.platform.batchAnswers.push_back(choice(BatchTable::ResultTable, BatchOutput::Pdf));
+    s.form.PrintAllClick();
+    QCOMPARE(s.platform.batchOffers.back().hasScores, false);
+    QCOMPARE(s.platform.boxes.size(), size_t(1));
+    QCOMPARE_BOX(s.platform.boxes.front(), u"成績表に載せる得点がありません"_s, u"まとめて印刷"_s,
+                 MsgIcon::Information, MsgButtons::Ok);
+
+    // A record that cannot be ranked: the ranking's own box, nothing printed.
+    scoreEveryone(s, 3);
+    s.form.ScoreSlots[0][0][1].Total = u"x"_s;
+    s.platform.takeBoxes();
+    s.platform.batchAnswers.push_back(choice(BatchTable::ResultTable, BatchOutput::Pdf));
+    s.form.PrintAllClick();
+    QCOMPARE(s.platform.boxes.size(), size_t(1));
+    QCOMPARE(s.platform.boxes.front().caption, u"成績表"_s);
+    QCOMPARE(s.platform.boxes.front().icon, MsgIcon::Error);
+    QVERIFY(s.platform.printed.empty());
+    QCOMPARE(s.platform.pdfDialogs, 0);
+}
+
 void BatchPrintTest::partiesOfSevenSwitchToTheEightFrameFirst_data()
 {
     QTest::addColumn<int>("table");
     QTest::addColumn<int>("pages");
     QTest::newRow("score sheets") << int(BatchTable::ScoreSheets) << 2;
     QTest::newRow("combination tables") << int(BatchTable::CombinationTables) << 1;
+    QTest::newRow("score-entry sheets") << int(BatchTable::ScoreEntrySheets) << 1;
 }
 
 void BatchPrintTest::partiesOfSevenSwitchToTheEightFrameFirst()

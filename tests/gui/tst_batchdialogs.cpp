@@ -119,8 +119,10 @@ void BatchDialogsTest::theDialogHandsOverTheChoice()
     offer.hasMembers = true;
     BatchPrintDialog dialog(offer);
     const QList<QRadioButton *> tables = dialog.findChildren<QRadioButton *>();
-    QCOMPARE(tables.size(), 3);
+    QCOMPARE(tables.size(), 5);
     QVERIFY(tables.at(0)->isChecked());
+    QVERIFY(tables.at(2)->isEnabled()); // score-entry sheets
+    QVERIFY(!tables.at(4)->isEnabled()); // no scores, no result table
     QCOMPARE(dialog.findChild<QComboBox *>()->itemText(1), u"松 グループ"_s);
     dialog.selectTable(BatchTable::ScoreSheets, 2);
     dialog.findChild<QPushButton *>(u"印刷プレビュー"_s)->click();
@@ -135,10 +137,19 @@ void BatchDialogsTest::theDialogHandsOverTheChoice()
     const QList<QRadioButton *> choices = members.findChildren<QRadioButton *>();
     QVERIFY(!choices.at(0)->isEnabled());
     QVERIFY(!choices.at(1)->isEnabled());
-    QVERIFY(choices.at(2)->isChecked());
+    QVERIFY(!choices.at(2)->isEnabled());
+    QVERIFY(choices.at(3)->isChecked());
     members.findChild<QPushButton *>(u"印刷"_s)->click();
     QCOMPARE(members.choice()->table, BatchTable::MemberTable);
     QCOMPARE(members.choice()->group, 0);
+
+    // With scores the result table can be chosen.
+    offer.hasScores = true;
+    BatchPrintDialog results(offer);
+    QVERIFY(results.findChildren<QRadioButton *>().at(4)->isEnabled());
+    results.selectTable(BatchTable::ResultTable);
+    results.findChild<QPushButton *>(u"PDFに保存"_s)->click();
+    QCOMPARE(results.choice()->table, BatchTable::ResultTable);
 
     BatchPrintDialog cancelled(offer);
     cancelled.reject();
