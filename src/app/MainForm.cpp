@@ -71,6 +71,7 @@ QString TMainForm::typeInto(const QString &field, const QString &text)
     if (c.maxBytes > 0) t = cp932::cutToBytes(t, c.maxBytes);
     c.text = t;
     if (field == u"Edit16"_s) Edit16Change();
+    else if (field == u"Edit13"_s) Edit13Change();
     return control(field).text;
 }
 
@@ -78,6 +79,7 @@ void TMainForm::clickField(const QString &field)
 {
     if (field == u"Edit16"_s) Edit16Click();
     else if (field == u"Edit6"_s) Edit6Click();
+    else tableFieldClicked(field);
 }
 
 void TMainForm::pressEnter(const QString &name)

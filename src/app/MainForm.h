@@ -10,6 +10,8 @@
 #include "datafile/Meeting.h"
 #include "roster/Member.h"
 #include "scoring/ScoreSlots.h"
+#include "tables/SheetUnits.h"
+#include "tables/TableOptions.h"
 #include "text/Random.h"
 
 #include <QColor>
@@ -158,6 +160,40 @@ public:
     void N16Click();     // menu クリア › 組み合わせデータをクリア
     void redrawTableOfGroup(); // the table screens draw the chosen group's table again
 
+    // ---- Tables and printing ------------------------------------------------------
+    void Draw(Canvas &canvas);
+    void Label43Click();    // 「スコア表作成」
+    void Label53Click();    // 「組合せ表作成」
+    void Label56Click();    // 「メンバー表作成」
+    void GroupBox1Click();  // a click on the table command box outside its commands
+    void Button8Click();    // 「確　定」 of the particulars
+    void Button7Click();    // 「設定」 beside ページ指定
+    void UpDown1Click() { UpDown1Step(1); } // the spin button's upper arrow
+    void UpDown1Step(int direction);        // +1 up, -1 down
+    void Edit13Change();    // 組 changed: 番スタート follows
+    void N21Click();           // menu 印 刷
+    void PrintPreviewClick();  // ファイル › 印刷プレビュー
+    void SavePdfClick();       // ファイル › PDFに保存
+    // A click into a particulars field or ページ指定 empties it; true when the field is one of them.
+    bool tableFieldClicked(const QString &field);
+    void redrawCurrentTable();  // repeats the command of the table on the screen
+    bool printingRefused();     // the notice while combining; true on screens that print nothing
+    void printOn(PrintJob &job);
+    tables::TableOptions tableOptions();
+    tables::Particulars particulars();
+    QList<tables::Player> partyPlayers(int party); // party 1..12 of KumiList
+    // The fields of the score sheet (ホール数, 組, 番スタート) hold whole numbers; else a box.
+    bool sheetFieldsValid();
+    // The particulars as typed.
+    QString TournamentName() { return control("Edit7").text; }
+    QString CourseName() { return control("Edit8").text; }
+    QString HoleCount() { return control("Edit9").text; }
+    QString EventYear() { return control("Edit10").text; }
+    QString EventMonth() { return control("Edit11").text; }
+    QString EventDay() { return control("Edit12").text; }
+    QString SheetKumi() { return control("Edit13").text; }
+    QString StartHole() { return control("Edit14").text; }
+
     // ---- Automatic grouping -----------------------------------------------------
     void Button1Click();  // おまかせ 「開始」
     void Group();
@@ -285,6 +321,18 @@ public:
     int CurGroup = 0;
     QString CurGroupText;
     int TitleShift = 0;
+    int TableKind = 0;
+    double ScaleX = 1.0;
+    double ScaleY = 1.0;
+    int PageNo = 1;
+    int PageMax = 8;
+    int TableScrollSerial = 0; // bumped when ScrollBox2 goes back to its top          // the spin button's maximum: 3 after a ヨコ形 table, 8 after a タテ形 one
+    int PrinterDpiX = 0;
+    int PrinterDpiY = 0;
+    // What the combination grid left behind for score entry (pixels and a count).
+    int GridColumnWidth = 0;
+    int GridColumns = 0;
+    int GridBottom = 0;
     bool CloseConfirmed = false;
     QString FocusRequest;    // a field that should take the keyboard focus (the GUI empties it)
     QString HeaderColumn5;   // "生年月日" or "出場種別"

@@ -219,6 +219,8 @@ void TMainForm::buildControls()
         {"N27", u"擬似メンバー読み出し"_s},
         {"N28", u"擬似得点読み出し"_s},
         {"N21", u"印 刷"_s},
+        {"PrintPreview", u"印刷プレビュー"_s},
+        {"SavePdf", u"PDFに保存"_s},
         {"N5", u"ヘルプ"_s},
         {"N6", u"バージョン情報"_s},
     };

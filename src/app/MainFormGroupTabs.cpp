@@ -50,14 +50,18 @@ void TMainForm::groupTab(int g)
     const bool combinationTable = Screen == 5 && TableMode == 1;
     const bool scoreEntry = Screen == 5 && TableMode == 3;
     if (scoreSheet || combinationTable || scoreEntry) {
-        showGroupInList(*this, g);
+        if (HandMade == 1 || GroupList[g - 1].isEmpty()) {
+            // A hand-made combination numbers its parties by the whole roster, and a group
+            // without a list has no lines to show: the whole roster stays in place.
+            control("Label10").text = letter + u"グループ"_s;
+            MemberLines = SavedMemberLines;
+            Bunkatu();
+        } else {
+            showGroupInList(*this, g);
+        }
         redrawTableOfGroup();
     }
 }
-
-// The table screens draw the table of the chosen group here: the score sheet (確定),
-// the combination table and the score-entry screen.
-void TMainForm::redrawTableOfGroup() {}
 
 void TMainForm::N16Click() // クリア › 組み合わせデータをクリア
 {

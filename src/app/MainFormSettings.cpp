@@ -18,8 +18,19 @@ void TMainForm::N20Click() { tickOption("N20", "N29"); } // ６人枠
 void TMainForm::N29Click() { tickOption("N29", "N20"); } // ８人枠
 void TMainForm::N31Click() { tickOption("N31", "N32"); } // タテ形
 void TMainForm::N32Click() { tickOption("N32", "N31"); } // ヨコ形
-void TMainForm::N35Click() { tickOption("N35", "N36"); } // ホール番号を表示する
-void TMainForm::N36Click() { tickOption("N36", "N35"); } // ホール番号を表示しない
+// The score sheet is drawn at once, from whatever screen; while a combination is in progress
+// only the tick changes, so that its 完了 and やり直し stay within reach.
+void TMainForm::N35Click() // ホール番号を表示する
+{
+    tickOption("N35", "N36");
+    if (!Combining) Label43Click();
+}
+
+void TMainForm::N36Click() // ホール番号を表示しない
+{
+    tickOption("N36", "N35");
+    if (!Combining) Label43Click();
+}
 void TMainForm::N47Click() { tickOption("N47", "N48"); } // "－"を表示する
 void TMainForm::N48Click() { tickOption("N48", "N47"); } // "－"を表示しない
 void TMainForm::N43Click() { tickOption("N43", "N44"); } // 男女を平均する

@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 #include <optional>
 
 class Canvas;
@@ -40,6 +42,24 @@ struct FileDialogSpec {
     QString defaultSuffix;   // added to a name typed without one (save dialog), "" for none
     bool confirmOverwrite = false;
 };
+
+enum class PageOrientation { Portrait, Landscape };
+
+// One page being printed or written to a file: its canvas in the device's pixels, with
+// (0, 0) at the top left of the printable area, and the device's resolution.
+class PrintJob
+{
+public:
+    virtual ~PrintJob() = default;
+    virtual Canvas &page() = 0;
+    virtual int dpiX() const = 0;
+    virtual int dpiY() const = 0;
+    // Ends the job; false with a reason when the page could not be printed or written.
+    virtual bool end(QString *errorText) = 0;
+};
+
+// Draws one page on a device's canvas at the device's resolution.
+using PageDrawing = std::function<void(Canvas &page, int dpiX, int dpiY)>;
 
 class Platform
 {
@@ -74,4 +94,15 @@ public:
 
     // Closes the main window; the program ends.
     virtual void closeMainWindow() = 0;
+
+    // The print dialog; a job of one page on the chosen printer, or nullptr when cancelled.
+    virtual std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) = 0;
+    // The print preview: the page is drawn (perhaps more than once) on the preview's painter.
+    virtual void printPreview(PageOrientation orientation, const PageDrawing &draw) = 0;
+    // The save dialog of "PDFに保存": the chosen file, or nothing when cancelled.
+    virtual std::optional<QString> pdfFileName() = 0;
+    // A one-page PDF file at 1200 dots per inch, drawn from the page's top-left corner;
+    // nullptr with a reason when the file cannot be written.
+    virtual std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation,
+                                               QString *errorText) = 0;
 };

@@ -49,7 +49,8 @@ FormCommand commandOf(const QString &controlName)
         // Menu オプション, 印 刷, ヘルプ
         KMTX_COMMAND(N37), KMTX_COMMAND(N38), KMTX_COMMAND(N24), KMTX_COMMAND(A2), KMTX_COMMAND(B2),
         KMTX_COMMAND(C2), KMTX_COMMAND(D2), KMTX_COMMAND(N2), KMTX_COMMAND(N27), KMTX_COMMAND(N28),
-        KMTX_COMMAND(N21), KMTX_COMMAND(N5), KMTX_COMMAND(N6),
+        KMTX_COMMAND(N21), KMTX_COMMAND(N5), KMTX_COMMAND(N6), KMTX_COMMAND(PrintPreview), KMTX_COMMAND(SavePdf),
+        KMTX_COMMAND(UpDown1),
     };
     const auto it = commands.find(controlName);
     return it == commands.end() ? nullptr : it->second;

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <exception>
 
 using namespace Qt::StringLiterals;
@@ -110,6 +111,7 @@ void MainWindow::run(const std::function<void()> &command)
 {
     try {
         command();
+        followTableScroll();
     } catch (const std::exception &error) {
         QMessageBox::critical(this, QCoreApplication::applicationName(),
                               QString::fromLocal8Bit(error.what()));
@@ -117,6 +119,14 @@ void MainWindow::run(const std::function<void()> &command)
         QMessageBox::critical(this, QCoreApplication::applicationName(), u"予期しないエラーが発生しました。"_s);
     }
     refresh();
+}
+
+void MainWindow::followTableScroll()
+{
+    // A タテ形 table starts at the top of its scroll box.
+    if (m_form.TableScrollSerial == m_tableScrollSerial) return;
+    m_tableScrollSerial = m_form.TableScrollSerial;
+    if (auto *box = qobject_cast<ScrollBox *>(widget(u"ScrollBox2"_s))) box->verticalScrollBar()->setValue(0);
 }
 
 void MainWindow::runCommand(const QString &controlName)
@@ -297,7 +307,13 @@ QWidget *MainWindow::createControlWidget(const Place &place, QWidget *parent)
     }
     case Look::Spin: {
         auto *arrows = new SpinArrows(parent);
-        connect(arrows, &SpinArrows::stepped, this, [this, name] { runCommand(name); });
+        if (name == u"UpDown1"_s) {
+            // The page field's arrows step the page up or down.
+            connect(arrows, &SpinArrows::stepped, this,
+                    [this](int direction) { run([this, direction] { m_form.UpDown1Step(direction); }); });
+        } else {
+            connect(arrows, &SpinArrows::stepped, this, [this, name] { runCommand(name); });
+        }
         return arrows;
     }
     }

@@ -71,6 +71,7 @@ private:
     void applyControl(const Control &control, QWidget *widget);
     void applyEntry(const Control &control, QAction *action);
     void followListScroll();
+    void followTableScroll();
     void takeFocusRequest();
 
     QtPlatform m_platform;
@@ -82,4 +83,5 @@ private:
     ScrollBox *m_memberList = nullptr;
     QStringList m_unplaced;
     int m_listScrollSerial = -1;
+    int m_tableScrollSerial = 0;
 };

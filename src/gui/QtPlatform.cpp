@@ -1,5 +1,7 @@
 #include "gui/QtPlatform.h"
 
+#include "gui/PagePainterCanvas.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -7,6 +9,12 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStandardPaths>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -168,4 +176,120 @@ std::optional<QString> QtPlatform::saveFileName(const FileDialogSpec &spec)
 void QtPlatform::setCaption(const QString &caption)
 {
     if (window) window->setWindowTitle(caption);
+}
+
+// ---- Printing, preview and PDF ----------------------------------------------------------
+
+namespace {
+
+QPageLayout::Orientation pageOrientation(PageOrientation o)
+{
+    return o == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+// A job on a paint device that owns the device and the painter open on its one page.
+template <typename Device> class PainterJob : public PrintJob
+{
+public:
+    explicit PainterJob(std::unique_ptr<Device> device) : m_device(std::move(device))
+    {
+        m_open = m_painter.begin(m_device.get());
+        m_canvas = std::make_unique<PagePainterCanvas>(m_painter, QSize(m_device->width(), m_device->height()));
+    }
+    ~PainterJob() override
+    {
+        if (m_painter.isActive()) m_painter.end();
+    }
+    bool opened() const { return m_open; }
+    Canvas &page() override { return *m_canvas; }
+    int dpiX() const override { return m_device->logicalDpiX(); }
+    int dpiY() const override { return m_device->logicalDpiY(); }
+    bool end(QString *errorText) override
+    {
+        const bool ok = m_open && m_painter.end();
+        if (!ok && errorText) *errorText = u"出力先に書き込めませんでした。"_s;
+        return ok;
+    }
+
+private:
+    std::unique_ptr<Device> m_device;
+    QPainter m_painter;
+    std::unique_ptr<PagePainterCanvas> m_canvas;
+    bool m_open = false;
+};
+
+void drawOnPrinter(QPrinter *printer, const PageDrawing &draw)
+{
+    QPainter painter(printer);
+    PagePainterCanvas canvas(painter, QSize(printer->width(), printer->height()));
+    draw(canvas, printer->logicalDpiX(), printer->logicalDpiY());
+}
+
+} // namespace
+
+std::unique_ptr<PrintJob> QtPlatform::beginPrint(PageOrientation orientation)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageOrientation(pageOrientation(orientation));
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    bool confirmed = false;
+    if (answerPrintDialog) {
+        confirmed = answerPrintDialog(*printer);
+    } else {
+        if (beforeBox) beforeBox();
+        QPrintDialog dialog(printer.get(), window);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        confirmed = dialog.exec() == QDialog::Accepted;
+    }
+    if (!confirmed) return nullptr;
+    auto job = std::make_unique<PainterJob<QPrinter>>(std::move(printer));
+    if (!job->opened()) return nullptr;
+    return job;
+}
+
+void QtPlatform::printPreview(PageOrientation orientation, const PageDrawing &draw)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(pageOrientation(orientation));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    if (answerPreview) {
+        answerPreview(printer);
+        drawOnPrinter(&printer, draw);
+        return;
+    }
+    if (beforeBox) beforeBox();
+    QPrintPreviewDialog dialog(&printer, window);
+    dialog.setWindowTitle(u"印刷プレビュー"_s);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&draw](QPrinter *p) { drawOnPrinter(p, draw); });
+    dialog.exec();
+}
+
+std::optional<QString> QtPlatform::pdfFileName()
+{
+    if (answerPdfDialog) return answerPdfDialog();
+    if (beforeBox) beforeBox();
+    QFileDialog dialog(window, u"PDFに保存"_s,
+                       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                       u"PDF ファイル (*.pdf)"_s);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(u"pdf"_s);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::unique_ptr<PrintJob> QtPlatform::beginPdf(const QString &path, PageOrientation orientation, QString *errorText)
+{
+    auto writer = std::make_unique<QPdfWriter>(path);
+    writer->setResolution(1200);
+    writer->setCreator(QCoreApplication::applicationName());
+    writer->setTitle(QFileInfo(path).completeBaseName());
+    writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), pageOrientation(orientation), QMarginsF(0, 0, 0, 0)));
+    auto job = std::make_unique<PainterJob<QPdfWriter>>(std::move(writer));
+    if (!job->opened()) {
+        if (errorText) *errorText = u"ファイル「%1」を作成できません。"_s.arg(QDir::toNativeSeparators(path));
+        return nullptr;
+    }
+    return job;
 }

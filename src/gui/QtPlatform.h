@@ -11,6 +11,7 @@
 #include <memory>
 
 class QFileDialog;
+class QPrinter;
 class QUrl;
 class QWidget;
 
@@ -41,6 +42,10 @@ public:
     std::optional<QString> openFileName(const FileDialogSpec &spec) override;
     std::optional<QString> saveFileName(const FileDialogSpec &spec) override;
     void setCaption(const QString &caption) override;
+    std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) override;
+    void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
+    std::optional<QString> pdfFileName() override;
+    std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation, QString *errorText) override;
 
     QPainterCanvas *findPicture(const QString &name) const;
 
@@ -63,6 +68,11 @@ public:
     // Set by GUI tests only: handles a prepared file dialog instead of showing it
     // (chooses a file with selectFile) and returns whether it was accepted.
     std::function<bool(QFileDialog &dialog)> answerFileDialog;
+    // Set by GUI tests only: answers the print dialog (true prints on the printer as set up
+    // here), the preview (instead of showing it) and the PDF save dialog.
+    std::function<bool(QPrinter &printer)> answerPrintDialog;
+    std::function<void(QPrinter &printer)> answerPreview;
+    std::function<std::optional<QString>()> answerPdfDialog;
 
 private:
     QtSettingsStore m_settings;

@@ -15,15 +15,11 @@ namespace {
 // Commands still to come, with the screen or menu they belong to.
 const QStringList kStillToCome{
     u"Label54"_s,                                             // tab 得点入力
-    u"Label53"_s, u"Label43"_s, u"Label60"_s, u"Label56"_s,   // the table commands
-    u"GroupBox1"_s,                                           // a click on their box hides it
-    u"Button8"_s,                                             // 確定 of the particulars
-    u"Button7"_s, u"UpDown1"_s,                               // 設定, the page arrows
+    u"Label60"_s,                                             // the result table command
     u"Button3"_s, u"Button5"_s,                               // swapping players
     u"Label55"_s,                                             // score entry
     u"CheckBox1"_s, u"CheckBox3"_s,                           // the ranking options
     u"N41"_s, u"N45"_s,                                       // 入れ替え開始, 入れ替え終り
-    u"N21"_s,                                                 // 印 刷
 };
 
 // The areas that are a command themselves.

@@ -87,6 +87,8 @@ void MenuTest::menusHoldTheirEntries()
     const QStringList expected{
         u"ファイル/N3"_s,
         u"ファイル/N7"_s,
+        u"ファイル/PrintPreview"_s,
+        u"ファイル/SavePdf"_s,
         u"ファイル/Recent1"_s,
         u"ファイル/Recent2"_s,
         u"ファイル/Recent3"_s,

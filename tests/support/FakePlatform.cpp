@@ -81,3 +81,76 @@ std::optional<QString> nextFileName(FakePlatform &p, const FileDialogSpec &spec)
 std::optional<QString> FakePlatform::openFileName(const FileDialogSpec &spec) { return nextFileName(*this, spec); }
 
 std::optional<QString> FakePlatform::saveFileName(const FileDialogSpec &spec) { return nextFileName(*this, spec); }
+namespace {
+
+// A4 in the device's pixels.
+QSize a4(PageOrientation orientation, int dpiX, int dpiY)
+{
+    const int w = static_cast<int>(dpiX * 210 / 25.4);
+    const int h = static_cast<int>(dpiY * 297 / 25.4);
+    return orientation == PageOrientation::Landscape ? QSize(h * dpiX / dpiY, w * dpiY / dpiX) : QSize(w, h);
+}
+
+class FakePrintJob : public PrintJob
+{
+public:
+    explicit FakePrintJob(PrintedPage &page) : m_page(page) {}
+    Canvas &page() override { return *m_page.canvas; }
+    int dpiX() const override { return m_page.dpiX; }
+    int dpiY() const override { return m_page.dpiY; }
+    bool end(QString *) override
+    {
+        m_page.ended = true;
+        return true;
+    }
+
+private:
+    PrintedPage &m_page;
+};
+
+PrintedPage &newPage(std::vector<std::unique_ptr<PrintedPage>> &printed, PrintedPage::Target target,
+                     PageOrientation orientation, int dpiX, int dpiY)
+{
+    auto page = std::make_unique<PrintedPage>();
+    page->target = target;
+    page->orientation = orientation;
+    page->dpiX = dpiX;
+    page->dpiY = dpiY;
+    page->canvas = std::make_unique<PageCanvas>(a4(orientation, dpiX, dpiY));
+    printed.push_back(std::move(page));
+    return *printed.back();
+}
+} // namespace
+
+std::unique_ptr<PrintJob> FakePlatform::beginPrint(PageOrientation orientation)
+{
+    ++printDialogs;
+    if (!confirmPrint) return nullptr;
+    return std::make_unique<FakePrintJob>(
+        newPage(printed, PrintedPage::Printer, orientation, printerDpiX, printerDpiY));
+}
+
+void FakePlatform::printPreview(PageOrientation orientation, const PageDrawing &draw)
+{
+    PrintedPage &page = newPage(printed, PrintedPage::Preview, orientation, previewDpi, previewDpi);
+    draw(*page.canvas, page.dpiX, page.dpiY);
+    page.ended = true;
+}
+
+std::optional<QString> FakePlatform::pdfFileName()
+{
+    ++pdfDialogs;
+    return pdfAnswer;
+}
+
+std::unique_ptr<PrintJob> FakePlatform::beginPdf(const QString &path, PageOrientation orientation,
+                                                 QString *errorText)
+{
+    if (!pdfRefusal.isEmpty()) {
+        if (errorText) *errorText = pdfRefusal;
+        return nullptr;
+    }
+    PrintedPage &page = newPage(printed, PrintedPage::Pdf, orientation, 1200, 1200);
+    page.path = path;
+    return std::make_unique<FakePrintJob>(page);
+}

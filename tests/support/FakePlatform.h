@@ -3,6 +3,7 @@
 // keeps settings in memory, has a settable clock and recording pictures.
 
 #include "app/Platform.h"
+#include "support/PageCanvas.h"
 #include "support/RecordingCanvas.h"
 
 #include <deque>
@@ -15,6 +16,18 @@ struct ShownBox {
     QString caption;
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
+};
+
+// One page printed, previewed or written as a PDF, as the form drew it.
+struct PrintedPage {
+    enum Target { Printer, Preview, Pdf };
+    Target target = Printer;
+    PageOrientation orientation = PageOrientation::Landscape;
+    int dpiX = 0;
+    int dpiY = 0;
+    QString path;            // the PDF's file
+    bool ended = false;      // the job was ended
+    std::unique_ptr<PageCanvas> canvas;
 };
 
 class FakeSettings : public SettingsStore
@@ -52,6 +65,10 @@ public:
     std::optional<QString> openFileName(const FileDialogSpec &spec) override;
     std::optional<QString> saveFileName(const FileDialogSpec &spec) override;
     void setCaption(const QString &text) override { caption = text; }
+    std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) override;
+    void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
+    std::optional<QString> pdfFileName() override;
+    std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation, QString *errorText) override;
 
     // Queue the answer (IdYes, IdNo) of the next Yes/No box. A Yes/No box with no
     // queued answer answers IdNo and counts as unexpected.
@@ -78,4 +95,17 @@ public:
     int aboutShown = 0;
     int closeRequests = 0;
     std::map<QString, std::unique_ptr<RecordingCanvas>> pictures;
+
+    // Printing: the print dialog is confirmed (or cancelled) with the printer's resolution;
+    // the PDF save dialog answers pdfAnswer; every page drawn is kept in `printed`.
+    bool confirmPrint = true;
+    int printerDpiX = 600;
+    int printerDpiY = 600;
+    int previewDpi = 1200;
+    int printDialogs = 0;
+    int pdfDialogs = 0;
+    std::optional<QString> pdfAnswer;
+    QString pdfRefusal;         // when not empty, the PDF cannot be created: this is the reason
+    std::vector<std::unique_ptr<PrintedPage>> printed;
+    const PrintedPage &lastPage() const { return *printed.back(); }
 };

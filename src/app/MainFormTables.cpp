@@ -1,0 +1,465 @@
+// The table screens: the one drawing routine and its layouts, the table commands, the
+// particulars, the page field, printing, the print preview and PDF files.
+#include "app/MainForm.h"
+
+#include "tables/Canvas.h"
+#include "tables/CombinationGrid.h"
+#include "tables/MemberTable.h"
+#include "tables/ScoreSheet.h"
+#include "text/Cp932.h"
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+
+// The table pictures in the order the drawing clears them, with their screen sizes.
+struct TablePicture {
+    const char *name;
+    QSize size;
+};
+const TablePicture kTablePictures[4] = {
+    {"Image4", QSize(874, 1220)},
+    {"Image23", QSize(996, 654)},
+    {"Image28", QSize(996, 612)},
+    {"Image29", QSize(996, 616)},
+};
+
+// Everything a table screen may show; each table command shows its own part of it.
+const std::initializer_list<const char *> kTableScreenAreas{
+    "Panel1",    "Panel2",  "Panel3",  "Panel4",     "Panel5",  "Panel9",  "Panel10", "Panel8",  "Image4",
+    "Image23",   "Image28", "Image29", "ScrollBox2", "Label7",  "Edit19",  "UpDown1", "Button7", "CheckBox1",
+    "CheckBox3", "Label1",  "Label2",  "Button3",    "Button5", "Edit3",   "Edit4",   "Edit5",   "Label55",
+    "Label57",   "Label58", "Label59", "Label74",    "Button2", "Button6", "Button9", "Button10"};
+
+// A whole number as typed, with an optional minus sign; nothing for any other text.
+std::optional<int> wholeNumber(const QString &text)
+{
+    QString t = text.trimmed();
+    bool negative = false;
+    if (t.startsWith(u'-') || t.startsWith(u'－')) {
+        negative = true;
+        t = t.mid(1);
+    }
+    if (t.isEmpty() || t.size() > 9) return std::nullopt;
+    int value = 0;
+    for (const QChar c : t) {
+        int digit = -1;
+        if (c >= u'0' && c <= u'9')
+            digit = c.unicode() - u'0';
+        else if (c >= u'０' && c <= u'９')
+            digit = c.unicode() - u'０';
+        if (digit < 0) return std::nullopt;
+        value = value * 10 + digit;
+    }
+    return negative ? -value : value;
+}
+
+PageOrientation orientationOf(int tableKind)
+{
+    return tableKind == 6 || tableKind == 7 ? PageOrientation::Portrait : PageOrientation::Landscape;
+}
+
+} // namespace
+
+// ---- Inputs of the layouts ---------------------------------------------------------
+
+tables::TableOptions TMainForm::tableOptions()
+{
+    tables::TableOptions o;
+    o.eightFrame = ticked("N29");
+    o.landscape = ticked("N32");
+    o.holeNumbers = ticked("N35");
+    o.dashes = ticked("N47");
+    return o;
+}
+
+tables::Particulars TMainForm::particulars()
+{
+    tables::Particulars p;
+    p.tournamentName = TournamentName();
+    p.courseName = CourseName();
+    p.year = EventYear();
+    p.month = EventMonth();
+    p.day = EventDay();
+    p.titleShift = TitleShift;
+    return p;
+}
+
+QList<tables::Player> TMainForm::partyPlayers(int party)
+{
+    QList<tables::Player> players;
+    if (party < 1 || party > 12) return players;
+    for (const QString &item : KumiList[party - 1]) {
+        bool ok = false;
+        const int index = item.toInt(&ok);
+        if (ok && index >= 0 && index < roster::MaxMembers)
+            players << tables::Player{Members[index].Name, Members[index].Team};
+        else
+            players << tables::Player{};
+    }
+    return players;
+}
+
+bool TMainForm::sheetFieldsValid()
+{
+    const std::pair<const char *, QString> fields[] = {
+        {"Edit9", u"ホール数"_s}, {"Edit13", u"組"_s}, {"Edit14", u"番スタート"_s}};
+    for (const auto &[field, label] : fields) {
+        const QString &text = control(field).text;
+        if (text.isEmpty() || wholeNumber(text)) continue;
+        platform.messageBox(label + u"には整数を入力して下さい"_s, u"警告"_s, MsgIcon::Warning,
+                            MsgButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+// ---- The drawing routine -----------------------------------------------------------
+
+void TMainForm::Draw(Canvas &canvas)
+{
+    // The headings show the group's display name in place of its letter.
+    QString groupName = CurGroupText;
+    for (int g = 0; g < 4; ++g)
+        if (CurGroupText == kLetters[g]) groupName = GroupDisplayName[g];
+
+    for (const TablePicture &p : kTablePictures)
+        canvas.fillRect(QRect(QPoint(0, 0), p.size), colours::White);
+    canvas.setPen(colours::Black, 1);
+
+    const sheet::Scale scale{ScaleX, ScaleY};
+    const auto showOnly = [this](std::initializer_list<const char *> shown) {
+        setVisible({"Image4", "Image23", "Image28", "Image29", "ScrollBox2"}, false);
+        setVisible(shown, true);
+        if (hasControl(u"Edit17"_s)) control("Edit17").visible = false;
+    };
+    // The parties of the current group (the group's letter comes back for loading them).
+    const auto loadParties = [this] {
+        if (CurGroup == 5) {
+            KumiLineBuf.clear();
+        } else if (CurGroup >= 1 && CurGroup <= 4) {
+            CurGroupText = kLetters[CurGroup - 1];
+            KumiWake(CurGroup);
+        }
+    };
+
+    if (TableKind == 3) {
+        showOnly({"Image23"});
+        tables::ScoreSheetInput in;
+        in.particulars = particulars();
+        in.courseName = CourseName();
+        if (HoleCount().isEmpty()) control("Edit9").text = u"10"_s;
+        int holes = wholeNumber(HoleCount()).value_or(10);
+        if (holes > 11) {
+            holes = 12;
+            control("Edit9").text = u"12"_s;
+        }
+        in.holeCount = holes;
+        if (StartHole().isEmpty()) control("Edit14").text = u"1"_s;
+        in.startHole = wholeNumber(StartHole()).value_or(1);
+        if (SheetKumi().isEmpty()) {
+            control("Edit13").text = u"1"_s;
+            Edit13Change();
+        }
+        int kumi = wholeNumber(SheetKumi()).value_or(1);
+        if (kumi > 12) {
+            kumi = 12;
+            control("Edit13").text = u"12"_s;
+            Edit13Change();
+        }
+        in.sheetKumiText = SheetKumi();
+        in.groupName = CurGroup == 5 ? QString() : groupName;
+        loadParties();
+        if (kumi >= 1 && kumi <= 12 && CurGroup != 5) {
+            WorkList = KumiList[kumi - 1];
+            in.party = partyPlayers(kumi);
+        }
+        const tables::ScoreSheetResult r = tables::drawScoreSheet(canvas, scale, tableOptions(), in);
+        if (r.partyOverflow) {
+            platform.messageBox(u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
+                                u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
+            tickOption("N29", "N20");
+        }
+    } else if (TableKind == 4 || TableKind == 5) {
+        showOnly({"Image28"});
+        if (hasControl(u"Label52"_s)) control("Label52").visible = TableKind == 5;
+        tables::GridInput in;
+        in.kind = TableKind == 4 ? tables::GridKind::Combination : tables::GridKind::ScoreEntry;
+        in.particulars = particulars();
+        in.groupName = CurGroup == 5 ? QString() : groupName;
+        loadParties();
+        in.writeNames = CurGroup >= 1 && CurGroup <= 4;
+        if (CurGroup != 0)
+            for (int p = 1; p <= 12; ++p)
+                in.parties[p - 1] = partyPlayers(p);
+        const tables::GridResult r = tables::drawCombinationGrid(canvas, scale, tableOptions(), in);
+        GridColumnWidth = r.columnWidth;
+        GridColumns = r.columns;
+        GridBottom = r.bottom;
+        if (in.writeNames)
+            for (int p = 0; p < 12; ++p)
+                for (int slot = 0; slot < 8; ++slot)
+                    if (r.slotTexts[p][slot]) KumiSlotText[CurGroup - 1][p][slot] = *r.slotTexts[p][slot];
+        if (r.switchedToEightFrame) {
+            platform.messageBox(u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
+                                u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
+            tickOption("N29", "N20");
+        }
+    } else if (TableKind == 1 || TableKind == 7) {
+        const bool landscape = TableKind == 1;
+        showOnly(landscape ? std::initializer_list<const char *>{"Image29"}
+                           : std::initializer_list<const char *>{"ScrollBox2", "Image4"});
+        PageMax = landscape ? 3 : 8;
+        if (landscape && PageNo > 4) {
+            PageNo = 1;
+            control("Edit19").text = u"1"_s;
+        }
+        MemberLines = SavedMemberLines;
+        tables::MemberTableInput in;
+        in.particulars = particulars();
+        in.rosterLines = MemberLines;
+        in.page = PageNo;
+        in.pageText = control("Edit19").text;
+        if (landscape)
+            tables::drawLandscapeMemberTable(canvas, scale, in);
+        else
+            tables::drawPortraitMemberTable(canvas, scale, in);
+    }
+}
+
+// ---- Table commands ------------------------------------------------------------------
+
+namespace
+{
+void arrangeTableScreen(TMainForm &form, std::initializer_list<const char *> shown)
+{
+    form.setVisible(kTableScreenAreas, false);
+    form.setVisible(shown, true);
+    form.colourScreenTabs("Label64");
+}
+
+Canvas &tablePicture(TMainForm &form, const char *name)
+{
+    for (const TablePicture &p : kTablePictures)
+        if (qstrcmp(p.name, name) == 0) return form.platform.picture(QString::fromLatin1(name), p.size);
+    return form.platform.picture(QString::fromLatin1(name), QSize(1, 1));
+}
+} // namespace
+
+void TMainForm::Label43Click() // 「スコア表作成」
+{
+    if (!sheetFieldsValid()) return;
+    TableKind = 3;
+    TableMode = 2;
+    Screen = 3;
+    ScaleX = sheet::ScoreSheetScreen.x;
+    ScaleY = sheet::ScoreSheetScreen.y;
+    arrangeTableScreen(*this, {"Panel8", "Panel10", "Image23"});
+    Draw(tablePicture(*this, "Image23"));
+}
+
+void TMainForm::Label53Click() // 「組合せ表作成」
+{
+    TableKind = 4;
+    TableMode = 1;
+    Screen = 5;
+    ScaleX = sheet::GridScreen.x;
+    ScaleY = sheet::GridScreen.y;
+    arrangeTableScreen(*this, {"Panel8", "Image28"});
+    Draw(tablePicture(*this, "Image28"));
+}
+
+void TMainForm::Label56Click() // 「メンバー表作成」
+{
+    const bool portrait = ticked("N31");
+    const bool landscape = ticked("N32");
+    if (!portrait && !landscape) return;
+    TableKind = portrait ? 7 : 1;
+    TableMode = portrait ? 6 : 5;
+    Screen = 4;
+    const sheet::Scale scale = portrait ? sheet::PortraitScreen : sheet::LandscapeScreen;
+    ScaleX = scale.x;
+    ScaleY = scale.y;
+    if (portrait) {
+        arrangeTableScreen(*this, {"Label7", "Edit19", "UpDown1", "Button7", "ScrollBox2", "Image4"});
+        ++TableScrollSerial; // the scroll box starts at its top
+        Draw(tablePicture(*this, "Image4"));
+    } else {
+        arrangeTableScreen(*this, {"Label7", "Edit19", "UpDown1", "Button7", "Image29"});
+        Draw(tablePicture(*this, "Image29"));
+    }
+}
+
+void TMainForm::GroupBox1Click()
+{
+    control("GroupBox1").visible = false;
+} // the table command box
+
+void TMainForm::redrawCurrentTable()
+{
+    switch (TableKind) {
+    case 1:
+    case 7:
+        Label56Click();
+        break;
+    case 3:
+        Label43Click();
+        break;
+    case 4:
+        Label53Click();
+        break;
+    default:
+        break;
+    }
+}
+
+// The table screens draw the table of the chosen group here: the score sheet (確定) and
+// the combination table.
+void TMainForm::redrawTableOfGroup()
+{
+    if (Screen == 3 && TableMode == 2)
+        Button8Click();
+    else if (Screen == 5 && TableMode == 1)
+        Label53Click();
+}
+
+// ---- Particulars and the page field ------------------------------------------------------
+
+void TMainForm::Button8Click() // 「確　定」
+{
+    TitleShift = tables::titleShiftOf(TournamentName());
+    if (TableKind == 3 && !sheetFieldsValid()) return;
+    switch (TableKind) {
+    case 3:
+        Draw(tablePicture(*this, "Image23"));
+        break;
+    case 4:
+    case 5:
+        Draw(tablePicture(*this, "Image28"));
+        break;
+    case 1:
+    case 2:
+        Draw(tablePicture(*this, "Image29"));
+        break;
+    case 6:
+    case 7:
+        Draw(tablePicture(*this, "Image4"));
+        break;
+    default:
+        Draw(tablePicture(*this, "Image23"));
+        break;
+    }
+}
+
+void TMainForm::Edit13Change()
+{
+    control("Edit14").text = control("Edit13").text;
+} // 組 → 番スタート
+
+bool TMainForm::tableFieldClicked(const QString &field)
+{
+    static const QStringList emptied{u"Edit9"_s,  u"Edit10"_s, u"Edit11"_s, u"Edit12"_s,
+                                     u"Edit13"_s, u"Edit14"_s, u"Edit19"_s};
+    if (!emptied.contains(field)) return false;
+    control(field).text.clear();
+    if (field == u"Edit13"_s) Edit13Change();
+    return true;
+}
+
+void TMainForm::UpDown1Step(int direction)
+{
+    const int current = wholeNumber(control("Edit19").text).value_or(PageNo);
+    const int next = std::clamp(current + (direction < 0 ? -1 : 1), 1, PageMax);
+    control("Edit19").text = QString::number(next);
+}
+
+void TMainForm::Button7Click() // 「設定」
+{
+    const QString text = control("Edit19").text;
+    if (text.isEmpty()) return;
+    const std::optional<int> page = wholeNumber(text);
+    if (!page) {
+        platform.messageBox(u"ページ指定には整数を入力して下さい"_s, u"ページ指定"_s, MsgIcon::Warning,
+                            MsgButtons::Ok);
+        return;
+    }
+    const bool landscape = TableKind == 1 || TableKind == 2;
+    const bool portrait = TableKind == 6 || TableKind == 7;
+    if ((landscape && (*page > 4 || *page < 1)) || (portrait && (*page > 10 || *page < 1))) {
+        platform.messageBox(landscape ? u"１から４迄を設定して下さい"_s : u"１から１０迄を設定して下さい"_s,
+                            u"ページ指定"_s, MsgIcon::Warning, MsgButtons::Ok);
+        control("Edit19").text.clear();
+        return;
+    }
+    PageNo = *page;
+    if (TableKind == 1 || TableKind == 7) Label56Click();
+}
+
+// ---- Printing, preview and PDF ------------------------------------------------------------
+
+bool TMainForm::printingRefused()
+{
+    if (Combining)
+        platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
+                            MsgButtons::Ok);
+    if (Screen == 1 || Screen == 2 || Screen == 6 || (Screen == 5 && TableMode == 3)) return true;
+    // A score sheet whose numbers cannot be read is not printed.
+    return TableKind == 3 && !sheetFieldsValid();
+}
+
+void TMainForm::printOn(PrintJob &job)
+{
+    PrinterDpiX = job.dpiX();
+    PrinterDpiY = job.dpiY();
+    const sheet::Scale scale = sheet::printerScale(PrinterDpiX, PrinterDpiY);
+    ScaleX = scale.x;
+    ScaleY = scale.y;
+    Draw(job.page());
+}
+
+void TMainForm::N21Click() // menu 「印 刷」
+{
+    if (printingRefused()) return;
+    if (std::unique_ptr<PrintJob> job = platform.beginPrint(orientationOf(TableKind))) {
+        printOn(*job);
+        QString error;
+        if (!job->end(&error))
+            platform.messageBox(u"印刷できませんでした。"_s + error, u"印刷"_s, MsgIcon::Error,
+                                MsgButtons::Ok);
+    }
+    redrawCurrentTable();
+}
+
+void TMainForm::PrintPreviewClick() // ファイル › 印刷プレビュー
+{
+    if (printingRefused()) return;
+    platform.printPreview(orientationOf(TableKind), [this](Canvas &page, int dpiX, int dpiY) {
+        PrinterDpiX = dpiX;
+        PrinterDpiY = dpiY;
+        const sheet::Scale scale = sheet::printerScale(dpiX, dpiY);
+        ScaleX = scale.x;
+        ScaleY = scale.y;
+        Draw(page);
+    });
+    redrawCurrentTable();
+}
+
+void TMainForm::SavePdfClick() // ファイル › PDFに保存
+{
+    if (printingRefused()) return;
+    const std::optional<QString> path = platform.pdfFileName();
+    if (!path) return;
+    QString error;
+    std::unique_ptr<PrintJob> job = platform.beginPdf(*path, orientationOf(TableKind), &error);
+    if (job) {
+        printOn(*job);
+        if (!job->end(&error)) job.reset();
+    }
+    if (!job)
+        platform.messageBox(u"PDFファイルを保存できませんでした。"_s + error, u"PDFに保存"_s, MsgIcon::Error,
+                            MsgButtons::Ok);
+    redrawCurrentTable();
+}

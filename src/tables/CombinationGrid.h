@@ -1,0 +1,45 @@
+#pragma once
+// The combination grid shared by the combination table (組み合わせ表) and the score-entry
+// sheet (得点入力表): a heading row and twelve party rows, one column per slot, each
+// filled cell holding a player's name (and, on the combination table, the team above it).
+
+#include "tables/SheetUnits.h"
+#include "tables/TableOptions.h"
+
+#include <QList>
+#include <array>
+#include <optional>
+
+class Canvas;
+
+namespace tables
+{
+
+enum class GridKind { Combination, ScoreEntry };
+
+struct GridInput {
+    GridKind kind = GridKind::Combination;
+    Particulars particulars;
+    QString groupName;                     // the group's display name (empty when none is chosen)
+    std::array<QList<Player>, 12> parties; // parties 1..12, players in slot order
+    bool writeNames = true;                // false while no group is chosen: no names, nothing recorded
+};
+
+struct GridResult {
+    // KumiSlotText of every filled slot: name "," team; slots left empty keep their text.
+    std::array<std::array<std::optional<QString>, 8>, 12> slotTexts;
+    int columnWidth = 0; // pixels
+    int columns = 0;     // 6 or 8
+    int bottom = 0;      // y of the bottom line, pixels
+    // A party of more than six under ６人枠 was met: its row stays empty and the rest are
+    // drawn under ８人枠, which the caller ticks.
+    bool switchedToEightFrame = false;
+};
+
+GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOptions &options,
+                               const GridInput &in);
+
+// The first 14 bytes of a team name, cut on a character boundary.
+QString teamCut(const QString &team);
+
+} // namespace tables
