@@ -1,6 +1,6 @@
 #include "gui/QtPlatform.h"
 
-#include "gui/PagePainterCanvas.h"
+#include "tables/PagePainterCanvas.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "gui/PagePainterCanvas.h"
+#include "tables/PagePainterCanvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>

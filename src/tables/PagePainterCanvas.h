@@ -1,6 +1,7 @@
 #pragma once
 // A canvas over a painter that is already open on a page: the printer's page, the print
-// preview's page or a PDF page. Coordinates are the device's pixels from the top left.
+// preview's page, a PDF page or an exported image. Coordinates are the device's pixels from
+// the top left. It needs Qt Gui only, so the command-line export draws with it too.
 
 #include "tables/Canvas.h"
 
