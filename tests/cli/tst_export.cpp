@@ -154,6 +154,7 @@ private slots:
     void outputThatCannotBeWritten();
     void helpInJapaneseAndEnglish();
     void aPartyOfEightUnderTheFrameOfSix();
+    void scoreSheetStartsAtThePartysHole();
 
 private:
     QTemporaryDir m_dir;
@@ -441,6 +442,15 @@ void ExportTest::refusedFiles_data()
     QByteArray notCp932 = golden;
     notCp932.replace(cp932::encode(u"緑会"_s).bytes, QByteArray("\x81\x7f"));
     QTest::newRow("not code page 932") << notCp932 << u"このファイルは壊れているため開けません。\n"_s;
+    QByteArray thirteen = golden;
+    const QByteArray scoreLine = "C,2,3,5,88,";
+    const qsizetype at = thirteen.indexOf(scoreLine);
+    const QByteArray line = thirteen.mid(at, thirteen.indexOf("\r\n", at) + 2 - at);
+    for (int i = 0; i < 12; ++i) thirteen.insert(at, line);
+    QTest::newRow("13 score lines") << thirteen << u"このファイルは壊れているため開けません。\n"_s;
+    QByteArray origin = golden;
+    origin.replace("$,Hyou\r\n0\r\n", "$,Hyou\r\nabc\r\n");
+    QTest::newRow("origin not a number") << origin << u"このファイルは壊れているため開けません。\n"_s;
 }
 
 void ExportTest::refusedFiles()
@@ -570,6 +580,31 @@ void ExportTest::aPartyOfEightUnderTheFrameOfSix()
     QCOMPARE(drawn, texts(pdfWords(out(u"eight.pdf"_s))));
     // Party 1 of group A holds eight players; its eighth is 中村太郎.
     QVERIFY(drawn.contains(u"中村太郎"_s));
+}
+
+void ExportTest::scoreSheetStartsAtThePartysHole()
+{
+    if (poppler(u"pdftotext"_s).isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    const QString meeting = dataPath(u"write-full-300.txt"_s);
+    // The heading row of hole numbers, left to right.
+    const auto holes = [&](const QStringList &options) {
+        const QString target = out(u"sheet.pdf"_s);
+        const Run run = runExport(QStringList{meeting, u"--table"_s, u"score-sheet"_s, u"-o"_s, target} + options);
+        QList<Word> words = pdfWords(target);
+        const auto heading = std::find_if(words.cbegin(), words.cend(), [](const Word &w) { return w.text == u"ホール番号"_s; });
+        QStringList numbers;
+        if (run.exitCode != 0 || heading == words.cend()) return numbers;
+        QList<Word> row;
+        for (const Word &w : words)
+            if (qAbs(w.yMin - heading->yMin) < 20 && w.xMin > heading->xMax && w.text.toInt() > 0) row << w;
+        std::sort(row.begin(), row.end(), [](const Word &a, const Word &b) { return a.xMin < b.xMin; });
+        for (const Word &w : row) numbers << w.text;
+        return numbers;
+    };
+    QCOMPARE(holes({}).join(u' '), u"1 2 3 4 5 6 7 8 9 10"_s);
+    QCOMPARE(holes({u"--party"_s, u"3"_s}).join(u' '), u"3 4 5 6 7 8 9 10 1 2"_s);
+    QCOMPARE(holes({u"--party"_s, u"3"_s, u"--start-hole"_s, u"1"_s}).join(u' '), u"1 2 3 4 5 6 7 8 9 10"_s);
+    QCOMPARE(holes({u"--holes"_s, u"12"_s, u"--start-hole"_s, u"11"_s}).join(u' '), u"11 12 1 2 3 4 5 6 7 8 9 10"_s);
 }
 
 QTEST_APPLESS_MAIN(ExportTest)
