@@ -3,6 +3,7 @@
 #   ./build.sh run    install what is missing (as root), build optimised in build-release/, start くみっとEX
 #   ./build.sh test   install what is missing (as root), build for debugging in build/, run every test headless,
 #                     then build in build-asan/ with AddressSanitizer and UBSan and run every test again there
+#   ./build.sh bench  install what is missing (as root), build optimised in build-bench/, print the benchmarks
 #   ./build.sh fuzz [seconds]   build the data file reader's fuzz target with clang in build-fuzz/ and run it
 #                     (default 60 seconds) over the meeting files of tests/data/; findings go to build-fuzz/
 # Each command keeps its own build folder, so switching between them rebuilds nothing.
@@ -13,6 +14,7 @@ mode=${1:-run}
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
 [ "$mode" = run ] && packages+=(xdg-utils)
 [ "$mode" = test ] && packages+=(poppler-utils)
+[ "$mode" = bench ] && packages+=(libbenchmark-dev)
 [ "$mode" = fuzz ] && packages=(cmake make clang libclang-rt-dev qt6-base-dev)
 
 missing=()
@@ -34,9 +36,10 @@ fi
 case "$mode" in
 run) dir=build-release type=RelWithDebInfo ;;
 test) dir=build type=Debug ;;
+bench) dir=build-bench type=Release ;;
 fuzz) dir=build-fuzz ;;
 *)
-    echo "usage: $0 run|test|fuzz [seconds]" >&2
+    echo "usage: $0 run|test|bench|fuzz [seconds]" >&2
     exit 2
     ;;
 esac
@@ -55,7 +58,18 @@ if [ "$mode" = fuzz ]; then
 fi
 
 if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=$type -DKMTX_WERROR=$werror >/dev/null
+    extra=()
+    [ "$mode" = bench ] && extra+=(-DKMTX_BENCH=ON)
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=$type -DKMTX_WERROR=$werror "${extra[@]}" >/dev/null
+fi
+
+if [ "$mode" = bench ]; then
+    # Only the benchmarks' table is printed; the build speaks only when it fails.
+    if ! log=$(cmake --build "$dir" --parallel "$(nproc)" --target kmtx_bench 2>&1); then
+        echo "$log" >&2
+        exit 1
+    fi
+    QT_QPA_PLATFORM=offscreen exec "./$dir/kmtx_bench" "${@:2}"
 fi
 
 if [ "$mode" = run ]; then

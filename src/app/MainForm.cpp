@@ -34,6 +34,40 @@ Control &TMainForm::control(const QString &name)
     return it->second;
 }
 
+namespace {
+// Where drawing goes while it is hidden: nowhere, at the picture's size.
+class HiddenPicture : public Canvas
+{
+public:
+    explicit HiddenPicture(QSize size) : m_size(size) {}
+    void setPen(QColor, int) override {}
+    void line(int, int, int, int) override {}
+    void fillRect(QRect, QColor) override {}
+    void setFontFace(const QString &) override {}
+    void text(int, int, const QString &, int, QColor) override {}
+    QSize size() const override { return m_size; }
+
+private:
+    QSize m_size;
+};
+} // namespace
+
+namespace {
+// Equal texts, first by sharing the same storage (a copy made by assignment), then by content.
+bool same(const QString &a, const QString &b)
+{
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+} // namespace
+
+bool sameMember(const Member &a, const Member &b)
+{
+    return same(a.Name, b.Name) && same(a.Team, b.Team) && same(a.Sex, b.Sex) && same(a.Era, b.Era) &&
+           same(a.EraYear, b.EraYear) && same(a.Month, b.Month) && same(a.Day, b.Day) && same(a.Age, b.Age) &&
+           same(a.PlayMark, b.PlayMark) && same(a.LeaderMark, b.LeaderMark) && same(a.PasteMark, b.PasteMark) &&
+           same(a.Spare, b.Spare);
+}
+
 Canvas &TMainForm::picture(const char *name)
 {
     static const std::map<QString, QSize> sizes = [] {
@@ -44,8 +78,17 @@ Canvas &TMainForm::picture(const char *name)
         return s;
     }();
     const QString key = QString::fromLatin1(name);
+    // Anything drawn on the list but its own rows means its rows must all be drawn anew
+    // (hidden drawing leaves the list as it is).
+    if (m_listDrawing == 0 && HiddenDrawing == 0 && key == u"Image1"_s) ListRowsDrawn = -1;
     const auto it = sizes.find(key);
-    return platform.picture(key, it != sizes.end() ? it->second : QSize(1, 1));
+    const QSize size = it != sizes.end() ? it->second : QSize(1, 1);
+    if (HiddenDrawing > 0) {
+        auto &hidden = m_hiddenPictures[key];
+        if (!hidden) hidden = std::make_unique<HiddenPicture>(size);
+        return *hidden;
+    }
+    return platform.picture(key, size);
 }
 
 void TMainForm::setVisible(std::initializer_list<const char *> names, bool visible)
@@ -180,11 +223,27 @@ void TMainForm::Hajime()
 
 void TMainForm::Bunkatu()
 {
-    ClrAll();
+    // The list is blanked unless it shows rows drawn for this screen that can be brought
+    // up to date one by one.
+    const bool rowsShown = Screen == 1 || Screen == 2;
+    const bool current = ListRowsDrawn == 0 || (ListRowsDrawn > 0 && rowsShown && ListDrawnScreen == Screen &&
+                                                ListDrawnAges == ticked("N37"));
+    if (!current && HiddenDrawing == 0) ClrAll();
     const int count = std::min(MemberCount(), roster::MaxMembers);
+    if (m_splitYear != ThisYear || m_splitMonthDay != TodayMonthDay) {
+        m_splitKnown.fill(false); // the ages are reckoned anew
+        m_splitYear = ThisYear;
+        m_splitMonthDay = TodayMonthDay;
+    }
     for (int i = 0; i < count; ++i) {
-        roster::splitInto(MemberLines.at(i), Members[i]);
+        const QString &line = MemberLines.at(i);
+        // Splitting again what was split from the same line gives the same member.
+        if (m_splitKnown[i] && same(line, m_splitLines[i]) && sameMember(Members[i], m_splitMembers[i])) continue;
+        roster::splitInto(line, Members[i]);
         roster::recomputeAge(Members[i], ThisYear, TodayMonthDay);
+        m_splitLines[i] = line;
+        m_splitMembers[i] = Members[i];
+        m_splitKnown[i] = true;
     }
     DspItiran();
 }

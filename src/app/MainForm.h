@@ -20,8 +20,12 @@
 #include <array>
 #include <initializer_list>
 #include <map>
+#include <memory>
 
 class Canvas;
+
+// Whether two members hold the same texts (quick when one is a copy of the other).
+bool sameMember(const Member &a, const Member &b);
 
 class TMainForm
 {
@@ -117,6 +121,7 @@ public:
     void markClick(int row);          // a list click in EditMode 4, 5 or 8
     void drawListRow(int row);        // the particulars (and marks) of one member for the current screen
     void blankListColumns(int first, int last); // blanks columns first..last (1-based) of all rows
+    void blankListRow(int row);                 // blanks columns 2 to 6 of one row
     int rowTextY(int row) const { return row * RowHeight + 7; }
     static constexpr int MarkX = 376;          // the mark in column 5
     static constexpr int PasteMarkX = 459;     // "⇒" in column 6
@@ -293,6 +298,17 @@ public:
     int RowHeight = 0;
     static constexpr std::array<int, 7> ColX{0, 35, 188, 314, 362, 447, 487};
     int ListTopRow = 0;        // the member list's top visible row
+    // What the member list picture shows, so a redraw paints only the rows that changed:
+    // rows 0 .. ListRowsDrawn-1 show ListShown as drawListRow draws them for
+    // ListDrawnScreen (with ages when ListDrawnAges) and nothing else stands in columns 2
+    // to 6; -1 when anything else was drawn on the list since.
+    int ListRowsDrawn = -1;
+    int ListDrawnScreen = 0;
+    bool ListDrawnAges = false;
+    std::array<Member, roster::MaxMembers> ListShown;
+    // While above zero, drawing goes nowhere and the pictures stay as they are: a command
+    // works out what nobody will see before it shows the final picture.
+    int HiddenDrawing = 0;
     int ListScrollSerial = 0;  // bumped by every programmatic scroll, so the GUI follows it
 
     // Counts derived by Ninzu
@@ -389,6 +405,20 @@ public:
 private:
     void addControl(const QString &name, ControlKind kind, const QString &text = QString());
     void buildControls();
+    // Draws rows as needed so the list shows Members (the list is known to show ListShown).
+    void updateListRows(int count);
+    // Whether redrawing changed rows shows the marks exactly as blanking and redrawing the
+    // mark columns would (the rows differ from what they show in their marks only).
+    bool marksRedrawnByRows(int count, bool withPasteMarks) const;
 
     std::map<QString, Control> m_controls;
+    // Each member as last split from its roster line (and that line, and the day its age
+    // was reckoned on): a member whose line and record are unchanged is not split again.
+    std::array<QString, roster::MaxMembers> m_splitLines;
+    std::array<Member, roster::MaxMembers> m_splitMembers;
+    std::array<bool, roster::MaxMembers> m_splitKnown{};
+    int m_splitYear = -1;
+    int m_splitMonthDay = -1;
+    int m_listDrawing = 0; // inside the member list's own row drawing
+    std::map<QString, std::unique_ptr<Canvas>> m_hiddenPictures;
 };

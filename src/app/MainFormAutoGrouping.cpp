@@ -103,17 +103,21 @@ void TMainForm::Button1Click() // おまかせ 「開始」
         return;
     }
 
+    // Group A's tab below draws the list and the panels anew, so the lists and parties of
+    // the groups worked out on the way are not drawn.
     const int groups = std::min(GroupCount, 4);
+    const bool hidden = Screen != 1 && !GroupList[0].isEmpty();
+    if (hidden) ++HiddenDrawing;
     for (int g = 1; g <= groups; ++g) {
         control("Label10").text = kGroupTitles[g - 1];
         CurGroup = g;
-        if (g > 1) ClrAll();
         MemberLines = GroupList[g - 1];
         Bunkatu();
         if (g == 1 && MemberLines.isEmpty()) return;
         if (!MemberLines.isEmpty()) DivideKumi();
         GroupsLeft = GroupCount - g;
     }
+    if (hidden) --HiddenDrawing;
 
     groupTab(1);
     control("Label25").text = u"出場設定数   "_s + QString::number(PlayCount);
@@ -270,7 +274,6 @@ void TMainForm::Button10Click() // おまかせ 「完了」
 
 void TMainForm::showWholeRosterAgain(bool showPasteCount)
 {
-    ClrAll();
     MemberLines = SavedMemberLines;
     Bunkatu(); // recounts when the list already showed the whole roster
     control("Label10").text = u"メンバー一覧表"_s;
@@ -289,7 +292,6 @@ void TMainForm::Button2Click() // 「やり直し」
     endCombinationControls(*this);
     lockDivisionFields(false);
     setEnabled({"Button1", "Button4"}, true);
-    ClrAll();
     MemberLines = SavedMemberLines;
     Bunkatu();
     KumiClr(14);

@@ -11,7 +11,6 @@ const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 void showGroupInList(TMainForm &form, int g)
 {
     form.control("Label10").text = kLetters[g - 1] + u"グループ"_s;
-    form.ClrAll();
     form.MemberLines = form.GroupList[g - 1];
     form.Bunkatu();
 }

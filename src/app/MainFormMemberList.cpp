@@ -3,7 +3,9 @@
 
 #include "roster/Marks.h"
 #include "tables/Canvas.h"
+#include "tables/RetainedPicture.h"
 
+#include <algorithm>
 #include <span>
 
 using namespace Qt::StringLiterals;
@@ -110,7 +112,38 @@ void TMainForm::blankListColumns(int first, int last)
     for (int r = 1; r < kListedRows; ++r) list.line(ColX[first - 1], r * RowHeight, ColX[last], r * RowHeight);
 }
 
-void TMainForm::ClrAll() { blankListColumns(2, 6); }
+void TMainForm::ClrAll()
+{
+    ++m_listDrawing;
+    blankListColumns(2, 6);
+    --m_listDrawing;
+    if (HiddenDrawing == 0) ListRowsDrawn = 0;
+}
+
+void TMainForm::blankListRow(int row)
+{
+    // The cells that hold something of the member the row shows; every cell when a text
+    // reaches past its column.
+    const Member &shown = ListShown[row];
+    bool cells[7] = {false, false, !shown.Team.isEmpty(), !shown.Name.isEmpty(), !shown.Sex.isEmpty(), false, false};
+    if (ListDrawnScreen == 1) {
+        cells[5] = cells[6] = ListDrawnAges && shown.Era != u"非表示"_s;
+    } else {
+        cells[5] = roster::markKind(shown) != 0;
+        cells[6] = shown.placed();
+    }
+    const int y = rowTextY(row);
+    const bool overflows = RetainedPicture::textCell(kTeamX, y, shown.Team, ListFontHeight).right() >= ColX[2] ||
+                           RetainedPicture::textCell(kNameX, y, shown.Name, ListFontHeight).right() >= ColX[3] ||
+                           RetainedPicture::textCell(kSexX, y, shown.Sex, ListFontHeight).right() >= ColX[4];
+    Canvas &list = picture("Image1");
+    const int top = row * RowHeight + 1;
+    for (int c = 2; c <= 6; ++c) {
+        if (!cells[c] && !overflows) continue;
+        const int left = ColX[c - 1] + 1;
+        list.fillRect(QRect(left, top, ColX[c] - left, RowHeight - 1), colours::White);
+    }
+}
 
 void TMainForm::setListHeader(const QString &c5, const QString &c6)
 {
@@ -155,9 +188,15 @@ void TMainForm::drawListRow(int row)
 
 void TMainForm::DspItiran()
 {
-    if (Screen == 1 || Screen == 2) {
+    if ((Screen == 1 || Screen == 2) && HiddenDrawing == 0) {
         const int count = std::min(MemberCount(), roster::MaxMembers);
-        for (int r = 0; r < count; ++r) drawListRow(r);
+        const bool current = ListRowsDrawn == 0 || (ListRowsDrawn > 0 && ListDrawnScreen == Screen &&
+                                                    ListDrawnAges == ticked("N37"));
+        if (current) {
+            updateListRows(count);
+        } else {
+            for (int r = 0; r < count; ++r) drawListRow(r);
+        }
     }
     if (control("Label10").text == listTitle()) {
         Ninzu();
@@ -171,6 +210,24 @@ void TMainForm::DspItiran()
         MenPlaying = static_cast<int>(MenList.size());
         WomenPlaying = static_cast<int>(WomenList.size());
     }
+}
+
+void TMainForm::updateListRows(int count)
+{
+    // Many rows to empty: blanking the whole list at once is quicker than row by row.
+    if (ListRowsDrawn - count > 40) ClrAll();
+    ++m_listDrawing;
+    for (int r = 0; r < count; ++r) {
+        if (r < ListRowsDrawn && sameMember(ListShown[r], Members[r])) continue;
+        if (r < ListRowsDrawn) blankListRow(r);
+        drawListRow(r);
+        ListShown[r] = Members[r];
+    }
+    for (int r = count; r < ListRowsDrawn; ++r) blankListRow(r);
+    --m_listDrawing;
+    ListRowsDrawn = count;
+    ListDrawnScreen = Screen;
+    ListDrawnAges = ticked("N37");
 }
 
 void TMainForm::MarkOn(int x, int row, int kind, QColor colour)
@@ -187,8 +244,18 @@ void TMainForm::HalMark(int kind)
         return;
     }
     if (kind != 2 && kind != 3) return;
-    blankListColumns(5, kind == 2 ? 6 : 5);
     const int count = std::min(MemberCount(), roster::MaxMembers);
+    if (marksRedrawnByRows(count, kind == 2)) {
+        // The rows on this screen carry their marks: only rows whose marks changed are drawn.
+        updateListRows(count);
+        if (kind == 2) {
+            const int placed = static_cast<int>(std::count_if(Members.begin(), Members.begin() + count,
+                                                              [](const Member &m) { return m.placed(); }));
+            if (placed > 0) control("Label37").text = u"貼り付け数   "_s + QString::number(placed);
+        }
+        return;
+    }
+    blankListColumns(5, kind == 2 ? 6 : 5);
     int placed = 0;
     for (int r = 0; r < count; ++r) {
         const Member &m = Members[r];
@@ -198,6 +265,21 @@ void TMainForm::HalMark(int kind)
         }
         if (const int mark = roster::markKind(m)) MarkOn(MarkX, r, mark, colours::Black);
     }
+}
+
+bool TMainForm::marksRedrawnByRows(int count, bool withPasteMarks) const
+{
+    if (HiddenDrawing > 0 || Screen != 2 || ListDrawnScreen != 2 || ListRowsDrawn != count) return false;
+    for (int r = 0; r < count; ++r) {
+        const Member &m = Members[r];
+        const Member &shown = ListShown[r];
+        // Only the marks may differ from what the rows show.
+        if (m.Name != shown.Name || m.Team != shown.Team || m.Sex != shown.Sex || m.Era != shown.Era ||
+            m.EraYear != shown.EraYear || m.Month != shown.Month || m.Day != shown.Day || m.Age != shown.Age ||
+            m.Spare != shown.Spare || (!withPasteMarks && m.placed() != shown.placed()))
+            return false;
+    }
+    return true;
 }
 
 // ---- Counting and proposing --------------------------------------------------------
@@ -265,14 +347,10 @@ void TMainForm::markClick(int row)
 {
     if (refusedOnGroupList(*this)) return;
     Member &m = Members[row];
+    // The row's new mark is drawn by the redraw below.
     if (EditMode == 4) {
-        if (!m.plays()) {
-            MarkOn(MarkX, row, roster::PlayingMark, colours::Black);
-            m.PlayMark = u"on"_s;
-            m.LeaderMark = u"off"_s;
-        } else if (m.isLeader()) {
-            // The leader becomes an ordinary player.
-            if (const int kind = roster::markKind(m)) MarkOn(MarkX, row, kind, colours::White);
+        if (!m.plays() || m.isLeader()) {
+            // A member starts playing; a leader becomes an ordinary player.
             m.PlayMark = u"on"_s;
             m.LeaderMark = u"off"_s;
         }
@@ -286,7 +364,8 @@ void TMainForm::markClick(int row)
     }
     Hensyu(row);
     Bunkatu();
-    HalMark(3);
+    // Rows drawn one by one on this screen already carry their marks.
+    if (!(Screen == 2 && ListRowsDrawn == std::min(MemberCount(), roster::MaxMembers))) HalMark(3);
 }
 
 // ---- The mark commands -------------------------------------------------------------

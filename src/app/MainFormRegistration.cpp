@@ -234,7 +234,6 @@ void TMainForm::moveClick(int row)
     roster::moveBefore(MemberLines, SelRow, row);
     EditMode = 1;
     SavedMemberLines = MemberLines;
-    ClrAll();
     Bunkatu();
 }
 
@@ -246,7 +245,6 @@ void TMainForm::deleteClick(int row)
         platform.messageBox(u"このメンバーを削除しますか"_s, u"削除"_s, MsgIcon::Warning, MsgButtons::YesNo);
     if (answer == IdYes) MemberLines.removeAt(row);
     SavedMemberLines = MemberLines;
-    ClrAll();
     Bunkatu();
 }
 

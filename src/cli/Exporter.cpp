@@ -6,7 +6,7 @@
 #include "tables/MeetingTables.h"
 #include "tables/MemberTable.h"
 #include "tables/PageFrames.h"
-#include "tables/PagePainterCanvas.h"
+#include "tables/PainterCanvas.h"
 #include "tables/ScoreSheet.h"
 #include "tables/SheetUnits.h"
 
@@ -222,7 +222,7 @@ ExportOutcome writePdf(const QList<Page> &pages, const Context &c)
                 writer.newPage();
             }
             const QSize size = writer.pageLayout().fullRectPixels(kPdfResolution).size();
-            PagePainterCanvas canvas(painter, size);
+            PainterCanvas canvas(painter, size);
             pages.at(i).draw(canvas, scale);
         }
         painter.end();
@@ -245,7 +245,7 @@ ExportOutcome writePng(const Page &page, const Context &c)
     image.setDotsPerMeterY(qRound(dpi / 0.0254));
     {
         QPainter painter(&image);
-        PagePainterCanvas canvas(painter, size);
+        PainterCanvas canvas(painter, size);
         page.draw(canvas, sheet::printerScale(dpi, dpi));
     }
     QSaveFile file(c.request.outputPath);

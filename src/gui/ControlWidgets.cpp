@@ -1,6 +1,7 @@
 #include "gui/ControlWidgets.h"
 
 #include "gui/QtPlatform.h"
+#include "tables/PainterCanvas.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -34,11 +35,15 @@ PictureView::PictureView(const QtPlatform &platform, const QString &name, QWidge
 
 void PictureView::refresh()
 {
-    if (const QPainterCanvas *canvas = m_platform.findPicture(m_name)) {
-        const QSize size = canvas->size();
-        if (size.width() > 1 && size.height() > 1 && size != this->size()) resize(size);
-    }
-    update();
+    RetainedPicture *picture = m_platform.findPicture(m_name);
+    if (!picture) return;
+    const QSize size = picture->size();
+    if (size.width() > 1 && size.height() > 1 && size != this->size()) resize(size);
+    // Only what changed since the last look is painted again.
+    if (picture->revision() == m_seenRevision) return;
+    m_seenRevision = picture->revision();
+    const QRect changed = picture->takeChangedArea().intersected(rect());
+    if (!changed.isEmpty()) update(changed);
 }
 
 void PictureView::paintEvent(QPaintEvent *event)
@@ -46,8 +51,10 @@ void PictureView::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRect area = event->rect();
     painter.fillRect(area, Qt::white);
-    if (const QPainterCanvas *canvas = m_platform.findPicture(m_name))
-        painter.drawImage(area.topLeft(), canvas->image(), area);
+    if (const RetainedPicture *picture = m_platform.findPicture(m_name)) {
+        PainterCanvas canvas(painter, picture->size());
+        picture->replay(canvas, area);
+    }
 }
 
 void PictureView::mousePressEvent(QMouseEvent *event)

@@ -27,15 +27,16 @@ private:
     bool m_pressed = false;
 };
 
-// Shows the canvas the platform holds under the control's name; blank white until the
-// form first draws on it. It takes the canvas's size once the canvas exists.
+// Shows the picture the platform holds under the control's name, painting from its items
+// only the exposed area; blank white until the form first draws on it. It takes the
+// picture's size once the picture exists.
 class PictureView : public QWidget
 {
     Q_OBJECT
 public:
     PictureView(const QtPlatform &platform, const QString &name, QWidget *parent);
 
-    // Takes the canvas's size and repaints.
+    // Takes the picture's size and repaints the area whose items changed, if any.
     void refresh();
 
 Q_SIGNALS:
@@ -49,6 +50,7 @@ protected:
 private:
     const QtPlatform &m_platform;
     QString m_name;
+    quint64 m_seenRevision = 0;
 };
 
 // A scroll box whose mouse wheel moves the view by a fixed number of pixels per step and

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class AboutBox;
@@ -80,6 +81,15 @@ private:
     QHash<QString, QWidget *> m_widgets;
     QHash<QString, QAction *> m_actions;
     QHash<QString, Place> m_places;
+    // Every control with its widget or menu entry and the state last copied into it.
+    struct ShownControl {
+        const Control *control = nullptr;
+        QWidget *widget = nullptr;
+        QAction *action = nullptr;
+        Look look = Look::Text;
+        std::shared_ptr<Control> applied;
+    };
+    std::vector<ShownControl> m_shown;
     ScrollBox *m_memberList = nullptr;
     QStringList m_unplaced;
     int m_listScrollSerial = -1;

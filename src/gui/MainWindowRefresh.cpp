@@ -1,4 +1,5 @@
-// Showing the form: every control copied into its widget after each command.
+// Showing the form: after each command every control is compared with its widget, and
+// only what changed is copied; a picture repaints only where its items changed.
 #include "gui/MainWindow.h"
 
 #include "gui/Commands.h"
@@ -25,17 +26,27 @@ bool startsCommand(Look look)
 }
 
 // Sets a widget's background and text colours; an invalid colour leaves the usual one.
+// The widget's own palette is compared first, so an unchanged control costs no palette
+// change (and no repaint).
 void setColours(QWidget *w, QPalette::ColorRole backgroundRole, const QColor &background,
                 QPalette::ColorRole textRole, const QColor &text)
 {
-    QPalette palette = QApplication::palette(w);
+    const QPalette &shown = w->palette();
+    const QPalette usual = QApplication::palette(w);
+    auto wanted = [&](QPalette::ColorGroup group, QPalette::ColorRole role, const QColor &colour) {
+        return shown.color(group, role) == (colour.isValid() ? colour : usual.color(group, role));
+    };
+    if (wanted(QPalette::Active, backgroundRole, background) && wanted(QPalette::Inactive, backgroundRole, background) &&
+        wanted(QPalette::Active, textRole, text) && wanted(QPalette::Inactive, textRole, text))
+        return;
+    QPalette palette = usual;
     if (background.isValid()) palette.setColor(backgroundRole, background);
     if (text.isValid()) {
         // Unavailable controls keep the dimmed text of the style.
         palette.setColor(QPalette::Active, textRole, text);
         palette.setColor(QPalette::Inactive, textRole, text);
     }
-    if (palette != w->palette()) w->setPalette(palette);
+    w->setPalette(palette);
 }
 
 void setLabelText(QLabel *label, const QString &text)
@@ -56,7 +67,7 @@ void fitTabFont(QLabel *tab, int usualPixels)
 
 void applyField(const Control &c, QLineEdit *field)
 {
-    field->setReadOnly(c.readOnly);
+    if (field->isReadOnly() != c.readOnly) field->setReadOnly(c.readOnly);
     const int maxLength = c.maxChars > 0 ? c.maxChars : c.maxBytes > 0 ? c.maxBytes : 32767;
     if (field->maxLength() != maxLength) field->setMaxLength(maxLength);
     if (field->text() != c.text) {
@@ -79,16 +90,55 @@ void applyChoice(const Control &c, QComboBox *box)
     if (box->currentIndex() != c.itemIndex) box->setCurrentIndex(c.itemIndex);
 }
 
+bool sameControl(const Control &a, const Control &b)
+{
+    return a.text == b.text && a.colour == b.colour && a.fontColour == b.fontColour && a.visible == b.visible &&
+           a.enabled == b.enabled && a.readOnly == b.readOnly && a.checked == b.checked && a.items == b.items &&
+           a.itemIndex == b.itemIndex && a.maxBytes == b.maxBytes && a.maxChars == b.maxChars;
+}
+
+// Widgets the user changes directly (fields, lists, check boxes) and pictures, whose items
+// change without their control: always compared with the form.
+bool alwaysCompared(Look look)
+{
+    return look == Look::TextField || look == Look::NumberField || look == Look::Choice || look == Look::Check ||
+           look == Look::Picture;
+}
+
 } // namespace
 
 void MainWindow::refresh()
 {
-    for (const auto &[name, control] : m_form.controls()) {
-        if (control.kind == ControlKind::MenuItem) {
-            if (QAction *action = m_actions.value(name)) applyEntry(control, action);
-        } else if (QWidget *w = m_widgets.value(name)) {
-            applyControl(control, w);
+    const auto &controls = m_form.controls();
+    if (m_shown.size() != controls.size()) {
+        // Each control with its widget or menu entry, found once.
+        m_shown.clear();
+        m_shown.reserve(controls.size());
+        for (const auto &[name, control] : controls) {
+            ShownControl shown;
+            shown.control = &control;
+            if (control.kind == ControlKind::MenuItem) {
+                shown.action = m_actions.value(name);
+            } else {
+                shown.widget = m_widgets.value(name);
+                const auto place = m_places.constFind(name);
+                shown.look = place != m_places.constEnd() ? place->look : Look::Text;
+            }
+            m_shown.push_back(shown);
         }
+    }
+    for (ShownControl &shown : m_shown) {
+        const Control &control = *shown.control;
+        if (shown.action) {
+            // Choosing an entry moves its tick itself: always compared.
+            applyEntry(control, shown.action);
+            continue;
+        }
+        if (!shown.widget) continue;
+        const bool unchanged = shown.applied && sameControl(*shown.applied, control);
+        if (unchanged && !alwaysCompared(shown.look)) continue;
+        applyControl(control, shown.widget);
+        if (!unchanged) shown.applied = std::make_shared<Control>(control);
     }
     followListScroll();
     takeFocusRequest();
@@ -105,7 +155,8 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
 
     if (w->isHidden() == c.visible) w->setHidden(!c.visible);
     if (w->toolTip() != c.toolTip) w->setToolTip(c.toolTip);
-    w->setEnabled(c.enabled && (!startsCommand(look) || commandOf(c.name) != nullptr));
+    const bool enabled = c.enabled && (!startsCommand(look) || commandOf(c.name) != nullptr);
+    if (w->testAttribute(Qt::WA_ForceDisabled) == enabled) w->setEnabled(enabled);
 
     switch (look) {
     case Look::Area:
@@ -127,7 +178,7 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
             }
             setLabelText(label, caption);
             const QColor fill = background.isValid() ? background : button ? colours::ButtonFace : QColor();
-            label->setAutoFillBackground(fill.isValid());
+            if (label->autoFillBackground() != fill.isValid()) label->setAutoFillBackground(fill.isValid());
             setColours(label, QPalette::Window, fill, QPalette::WindowText, font);
         }
         break;
@@ -157,8 +208,9 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
     case Look::Picture:
         if (auto *picture = qobject_cast<PictureView *>(w)) {
             picture->refresh();
-            if (partyOfPanel(c.name) != 0) // a hand shows while the panels take clicks
-                picture->setCursor(m_form.PanelsClickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+            const Qt::CursorShape shape = m_form.PanelsClickable ? Qt::PointingHandCursor : Qt::ArrowCursor;
+            // a hand shows while the panels take clicks
+            if (partyOfPanel(c.name) != 0 && picture->cursor().shape() != shape) picture->setCursor(shape);
         }
         break;
     case Look::ScrollBox:
@@ -170,10 +222,12 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
 void MainWindow::applyEntry(const Control &c, QAction *action)
 {
     if (action->text() != c.text) action->setText(c.text);
-    action->setCheckable(isOptionEntry(c.name) || c.checked);
+    const bool checkable = isOptionEntry(c.name) || c.checked;
+    if (action->isCheckable() != checkable) action->setCheckable(checkable);
     if (action->isChecked() != c.checked) action->setChecked(c.checked);
-    action->setEnabled(c.enabled && commandOf(c.name) != nullptr);
-    action->setVisible(c.visible);
+    const bool enabled = c.enabled && commandOf(c.name) != nullptr;
+    if (action->isEnabled() != enabled) action->setEnabled(enabled);
+    if (action->isVisible() != c.visible) action->setVisible(c.visible);
 }
 
 void MainWindow::followListScroll()

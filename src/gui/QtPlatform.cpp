@@ -1,6 +1,6 @@
 #include "gui/QtPlatform.h"
 
-#include "tables/PagePainterCanvas.h"
+#include "tables/PainterCanvas.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -123,11 +123,11 @@ bool QtPlatform::openDocument(const QString &name)
 Canvas &QtPlatform::picture(const QString &name, QSize size)
 {
     auto &slot = m_pictures[name];
-    if (!slot) slot = std::make_unique<QPainterCanvas>(size);
+    if (!slot) slot = std::make_unique<RetainedPicture>(size);
     return *slot;
 }
 
-QPainterCanvas *QtPlatform::findPicture(const QString &name) const
+RetainedPicture *QtPlatform::findPicture(const QString &name) const
 {
     const auto it = m_pictures.find(name);
     return it == m_pictures.end() ? nullptr : it->second.get();
@@ -194,7 +194,7 @@ public:
     explicit PainterJob(std::unique_ptr<Device> device) : m_device(std::move(device))
     {
         m_open = m_painter.begin(m_device.get());
-        m_canvas = std::make_unique<PagePainterCanvas>(m_painter, QSize(m_device->width(), m_device->height()));
+        m_canvas = std::make_unique<PainterCanvas>(m_painter, QSize(m_device->width(), m_device->height()));
     }
     ~PainterJob() override
     {
@@ -214,14 +214,14 @@ public:
 private:
     std::unique_ptr<Device> m_device;
     QPainter m_painter;
-    std::unique_ptr<PagePainterCanvas> m_canvas;
+    std::unique_ptr<PainterCanvas> m_canvas;
     bool m_open = false;
 };
 
 void drawOnPrinter(QPrinter *printer, const PageDrawing &draw)
 {
     QPainter painter(printer);
-    PagePainterCanvas canvas(painter, QSize(printer->width(), printer->height()));
+    PainterCanvas canvas(painter, QSize(printer->width(), printer->height()));
     draw(canvas, printer->logicalDpiX(), printer->logicalDpiY());
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // The platform of the real program: Qt message boxes, QSettings, the desktop's
-// document viewer, the clock and QImage pictures.
+// document viewer, the clock and pictures kept as items (RetainedPicture).
 
 #include "app/Platform.h"
-#include "gui/QPainterCanvas.h"
+#include "tables/RetainedPicture.h"
 
 #include <QSettings>
 #include <functional>
@@ -47,7 +47,8 @@ public:
     std::optional<QString> pdfFileName() override;
     std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation, QString *errorText) override;
 
-    QPainterCanvas *findPicture(const QString &name) const;
+    // The picture of that name, or null before the form first asks for it.
+    RetainedPicture *findPicture(const QString &name) const;
 
     // The full path of a document shipped beside the program (the current folder when
     // it is not there).
@@ -76,5 +77,5 @@ public:
 
 private:
     QtSettingsStore m_settings;
-    std::map<QString, std::unique_ptr<QPainterCanvas>> m_pictures;
+    std::map<QString, std::unique_ptr<RetainedPicture>> m_pictures;
 };

@@ -17,9 +17,4 @@ inline void put(Canvas &c, int x, int y, const QString &s, int fontPixels, QColo
     c.text(x, y, s, fontPixels, colour);
 }
 
-inline QString repeated(const QString &s, int times)
-{
-    return s.repeated(times);
-}
-
 } // namespace tables

@@ -69,6 +69,7 @@ class TablesGuiTest : public QObject
     void savePdfThroughTheMenu();
     void printAndPreviewOnQtsPrinter();
     void pdfOfEachLayout();
+    void commandBoxHidesWhenClickedOutsideItsCommands();
 };
 
 void TablesGuiTest::portraitMemberTableInItsScrollBox()
@@ -222,6 +223,22 @@ void TablesGuiTest::pdfOfEachLayout()
     w.click("Label56");
     QVERIFY(saveAs(u"members-landscape.pdf"_s).startsWith("%PDF"));
     QVERIFY(w.boxes.empty());
+}
+
+void TablesGuiTest::commandBoxHidesWhenClickedOutsideItsCommands()
+{
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    w.click("Label64");
+    QWidget *box = w.widget("GroupBox1");
+    QVERIFY(box->isVisible());
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(3, box->height() - 4));
+    QVERIFY(!box->isVisible());
+    w.click("Label64");
+    QVERIFY(box->isVisible());
+    w.click("Label53"); // a command inside the box leaves it in place
+    QVERIFY(box->isVisible());
+    QVERIFY(w.widget("Image28")->isVisible());
 }
 
 QTEST_MAIN(TablesGuiTest)

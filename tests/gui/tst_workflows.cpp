@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 
 #include "grouping/KumiLine.h"
+#include "tables/PainterCanvas.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -169,10 +170,10 @@ void WorkflowTest::registeringAMemberStoresAndDrawsIt()
     // The list shows the member in row 0, and nothing in row 1.
     QVERIFY(inkIn(list, nameCell(0)) > 20);
     QCOMPARE(inkIn(list, nameCell(1)), 0);
-    const QPainterCanvas *picture = w.window->platform().findPicture(u"Image1"_s);
+    const RetainedPicture *picture = w.window->platform().findPicture(u"Image1"_s);
     QVERIFY(picture);
     QCOMPARE(list->grab(nameCell(0)).toImage().convertToFormat(QImage::Format_RGB32),
-             picture->image().copy(nameCell(0)));
+             renderPicture(*picture, nameCell(0)));
 }
 
 void WorkflowTest::automaticCombinationFillsThePanels()

@@ -2,32 +2,43 @@
 
 #include <algorithm>
 
-void RecordingCanvas::setPen(QColor colour, int width)
+void RecordingCanvas::line(int x1, int y1, int x2, int y2)
 {
-    m_pen = colour;
-    m_penWidth = width;
+    m_lines.emplace_back(x1, y1, x2, y2);
+    RetainedPicture::line(x1, y1, x2, y2);
 }
 
-void RecordingCanvas::line(int x1, int y1, int x2, int y2) { m_lines.emplace_back(x1, y1, x2, y2); }
-
-void RecordingCanvas::fillRect(QRect r, QColor)
+void RecordingCanvas::fillRect(QRect r, QColor colour)
 {
     ++m_fills;
-    std::erase_if(m_texts, [&](const DrawnText &t) { return r.contains(t.x, t.y); });
+    RetainedPicture::fillRect(r, colour);
 }
 
-void RecordingCanvas::text(int x, int y, const QString &s, int fontHeight, QColor colour)
+const std::vector<DrawnText> &RecordingCanvas::visibleTexts() const
 {
-    if (colour == QColor(255, 255, 255)) {
-        std::erase_if(m_texts, [&](const DrawnText &t) { return t.x == x && t.y == y; });
-        return;
+    if (m_visibleRevision == revision()) return m_visible;
+    m_visible.clear();
+    const std::vector<PictureItem> &all = items();
+    std::vector<size_t> fills;
+    for (size_t i = 0; i < all.size(); ++i)
+        if (all[i].alive && all[i].kind == PictureItem::Kind::Fill) fills.push_back(i);
+    for (size_t i = 0; i < all.size(); ++i) {
+        const PictureItem &t = all[i];
+        if (!t.alive || t.kind != PictureItem::Kind::Text) continue;
+        const QPoint at = t.area.topLeft();
+        bool covered = false;
+        for (auto f = std::upper_bound(fills.begin(), fills.end(), i); f != fills.end() && !covered; ++f)
+            covered = all[*f].area.contains(at);
+        if (!covered) m_visible.push_back(DrawnText{at.x(), at.y(), t.text, t.fontHeight, t.colour, t.face});
     }
-    m_texts.push_back(DrawnText{x, y, s, fontHeight, colour, m_face});
+    m_visibleRevision = revision();
+    return m_visible;
 }
 
 const DrawnText *RecordingCanvas::drawnAt(int x, int y) const
 {
-    for (auto it = m_texts.rbegin(); it != m_texts.rend(); ++it)
+    const std::vector<DrawnText> &texts = visibleTexts();
+    for (auto it = texts.rbegin(); it != texts.rend(); ++it)
         if (it->x == x && it->y == y) return &*it;
     return nullptr;
 }
@@ -41,14 +52,14 @@ QString RecordingCanvas::textAt(int x, int y) const
 std::vector<DrawnText> RecordingCanvas::textsIn(QRect r) const
 {
     std::vector<DrawnText> found;
-    for (const auto &t : m_texts)
+    for (const auto &t : visibleTexts())
         if (r.contains(t.x, t.y)) found.push_back(t);
     return found;
 }
 
 void RecordingCanvas::reset()
 {
-    m_texts.clear();
+    clear();
     m_lines.clear();
     m_fills = 0;
 }

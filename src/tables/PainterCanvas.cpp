@@ -1,0 +1,125 @@
+#include "tables/PainterCanvas.h"
+
+#include "tables/RetainedPicture.h"
+
+#include <QFontMetrics>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QStaticText>
+
+#include <unordered_map>
+
+namespace {
+// Texts laid out once for the screen, by face and height: a window paints the same names
+// again at every scroll. Kept for the program's run; a table that grows large is emptied.
+using LaidOutTexts = QHash<QString, QStaticText>;
+
+LaidOutTexts &laidOutTexts(const QString &face, int height)
+{
+    static std::unordered_map<QString, std::unordered_map<int, LaidOutTexts>> tables;
+    return tables[face][height];
+}
+
+const QStaticText &laidOut(LaidOutTexts &texts, const QFont &font, const QString &text)
+{
+    auto it = texts.find(text);
+    if (it == texts.end()) {
+        if (texts.size() > 5000) texts.clear();
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.setPerformanceHint(QStaticText::AggressiveCaching);
+        laid.prepare(QTransform(), font);
+        it = texts.insert(text, laid);
+    }
+    return *it;
+}
+} // namespace
+
+PainterCanvas::PainterCanvas(QPainter &painter, QSize size)
+    : m_painter(painter), m_size(size), m_pen(Qt::black, 1), m_face(fonts::gothic()),
+      m_raster(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster)
+{
+    if (!m_raster) m_pen.setCapStyle(Qt::FlatCap);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    m_painter.setPen(m_pen);
+}
+
+void PainterCanvas::setPen(QColor colour, int width)
+{
+    // On screen and on images a one-pixel pen is drawn as a cosmetic pen: the same pixels,
+    // several times quicker. Printers and PDF keep the pen as given.
+    m_pen = QPen(colour, width <= 1 && m_raster ? 0 : std::max(1, width));
+    // On paper a rule ends where it is drawn to, however wide the pen.
+    if (!m_raster) m_pen.setCapStyle(Qt::FlatCap);
+    m_painter.setPen(m_pen);
+}
+
+void PainterCanvas::line(int x1, int y1, int x2, int y2)
+{
+    if (m_raster && m_pen.width() == 0 && (x1 == x2 || y1 == y2)) {
+        // A straight one-pixel rule is exactly the row or column of pixels it runs along.
+        m_painter.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))),
+                           m_pen.color());
+        return;
+    }
+    if (m_painter.pen() != m_pen) m_painter.setPen(m_pen);
+    m_painter.drawLine(x1, y1, x2, y2);
+}
+
+void PainterCanvas::fillRect(QRect r, QColor colour) { m_painter.fillRect(r, colour); }
+
+const PainterCanvas::FontOfHeight &PainterCanvas::useFont(int fontHeight)
+{
+    const int h = std::max(1, fontHeight);
+    if (h == m_currentHeight && m_face == m_currentFace) return m_current;
+    const QString key = m_face + QChar(u'\x1f') + QString::number(h);
+    // Fonts for the screen and images are kept for the program's run; a printer's page
+    // keeps its own.
+    static QHash<QString, FontOfHeight> screenFonts;
+    QHash<QString, FontOfHeight> &fonts = m_raster ? screenFonts : m_fonts;
+    auto it = fonts.find(key);
+    if (it == fonts.end()) {
+        FontOfHeight f;
+        f.font = QFont(m_face);
+        f.font.setPixelSize(h);
+        const QFontMetrics metrics(f.font, m_painter.device());
+        f.ascent = metrics.ascent();
+        f.height = metrics.height();
+        it = fonts.insert(key, f);
+    }
+    m_current = *it;
+    m_currentFace = m_face;
+    m_currentHeight = h;
+    m_laidOut = m_raster ? &laidOutTexts(m_face, h) : nullptr;
+    m_painter.setFont(m_current.font);
+    return m_current;
+}
+
+void PainterCanvas::text(int x, int y, const QString &s, int fontHeight, QColor colour)
+{
+    const FontOfHeight &f = useFont(fontHeight);
+    if (colour == QColor(Qt::white)) {
+        // Writing in white erases: the text's whole cell turns white.
+        const QFontMetrics metrics(f.font, m_painter.device());
+        m_painter.fillRect(QRect(x, y, metrics.horizontalAdvance(s), f.height), Qt::white);
+        return;
+    }
+    m_painter.setPen(colour);
+    // On screen the laid-out text gives the same pixels as drawing the string, quicker.
+    if (m_laidOut && !m_painter.transform().isScaling() && !m_painter.transform().isRotating())
+        m_painter.drawStaticText(x, y, laidOut(*m_laidOut, f.font, s));
+    else
+        m_painter.drawText(x, y + f.ascent, s);
+    m_painter.setPen(m_pen);
+}
+
+QImage renderPicture(const RetainedPicture &picture, QRect area)
+{
+    QImage image(area.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(-area.topLeft());
+    PainterCanvas canvas(painter, picture.size());
+    picture.replay(canvas, area);
+    return image;
+}

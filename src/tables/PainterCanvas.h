@@ -1,0 +1,54 @@
+#pragma once
+// A canvas over any QPainter: a window's picture, a printer's page, a PDF writer's page or
+// an image for export. One canvas (and one painter) per page; the fonts are built once
+// per face and height and kept for the page.
+//
+// It needs Qt Gui only, so a program without widgets can print and export with it.
+
+#include "tables/Canvas.h"
+
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QPen>
+
+class QPainter;
+class QStaticText;
+class RetainedPicture;
+
+class PainterCanvas : public Canvas
+{
+public:
+    // painter must stay active while the canvas is used; size is the page in device pixels.
+    PainterCanvas(QPainter &painter, QSize size);
+
+    void setPen(QColor colour, int width) override;
+    void line(int x1, int y1, int x2, int y2) override;
+    void fillRect(QRect r, QColor colour) override;
+    void setFontFace(const QString &face) override { m_face = face; }
+    void text(int x, int y, const QString &s, int fontHeight, QColor colour) override;
+    QSize size() const override { return m_size; }
+
+private:
+    struct FontOfHeight {
+        QFont font;
+        int ascent = 0;
+        int height = 0;
+    };
+    // The font of the face in use at that height, made the painter's font.
+    const FontOfHeight &useFont(int fontHeight);
+
+    QPainter &m_painter;
+    QSize m_size;
+    QPen m_pen;
+    QString m_face;
+    QHash<QString, FontOfHeight> m_fonts;
+    FontOfHeight m_current;
+    QString m_currentFace;
+    int m_currentHeight = 0;
+    bool m_raster = false; // painting pixels (a window or an image), not a printer or PDF
+    QHash<QString, QStaticText> *m_laidOut = nullptr; // texts laid out in the current font
+};
+
+// The area of a picture as an image of the area's size on white: what a view shows there.
+QImage renderPicture(const RetainedPicture &picture, QRect area);
