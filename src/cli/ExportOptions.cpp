@@ -83,8 +83,8 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
                                        t(u"一打を順位判定に含めない"_s, u"leave one-stroke holes out of the ranking"_s));
     const QCommandLineOption noRankTwo(u"no-rank-two"_s,
                                        t(u"二打を順位判定に含めない"_s, u"leave two-stroke holes out of the ranking"_s));
-    const QCommandLineOption dpi(u"dpi"_s, t(u"PNG の解像度 72〜1200（既定は 300）"_s,
-                                             u"resolution of a PNG, 72 to 1200 (default 300)"_s),
+    const QCommandLineOption dpi(u"dpi"_s, t(u"PNG の解像度 72〜600（既定は 300）"_s,
+                                             u"resolution of a PNG, 72 to 600 (default 300)"_s),
                                  u"N"_s, u"300"_s);
     const QCommandLineOption output({u"o"_s, u"output"_s},
                                     t(u"書き出すファイル。拡張子 .pdf・.png・.csv で形式が決まります"_s,
@@ -170,7 +170,7 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
     }
     r.rankOne = !parser.isSet(noRankOne);
     r.rankTwo = !parser.isSet(noRankTwo);
-    const auto d = ranged(dpi, 72, 1200);
+    const auto d = ranged(dpi, 72, 600);
     if (!d) return wrong(u"dpi"_s, parser.value(dpi));
     r.dpi = *d;
 

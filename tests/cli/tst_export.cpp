@@ -474,10 +474,13 @@ void ExportTest::refusedFiles()
         QCOMPARE(run.err.trimmed(), expected.trimmed());
         QCOMPARE(fileBytes(target), QByteArray("earlier"));
     }
-    const Run missing = runExport({out(u"no-such-file.txt"_s), u"--table"_s, u"member"_s, u"-o"_s, out(u"x.csv"_s)});
-    QCOMPARE(missing.exitCode, 1);
-    QVERIFY(missing.err.contains(u"no-such-file.txt"_s));
-    QVERIFY(!QFileInfo::exists(out(u"x.csv"_s)));
+    // A file that is not there, or a folder, cannot be read: said with its name.
+    for (const QString &meeting : {out(u"no-such-file.txt"_s), m_dir.path()}) {
+        const Run missing = runExport({meeting, u"--table"_s, u"member"_s, u"-o"_s, out(u"x.csv"_s)});
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY2(missing.err.contains(meeting), qPrintable(missing.err));
+        QVERIFY(!QFileInfo::exists(out(u"x.csv"_s)));
+    }
 }
 
 void ExportTest::badCommandLines_data()
@@ -505,6 +508,7 @@ void ExportTest::badCommandLines_data()
     QTest::newRow("holes 13") << L{f, u"--table"_s, u"score-sheet"_s, u"--holes"_s, u"13"_s, u"-o"_s, o};
     QTest::newRow("start hole x") << L{f, u"--table"_s, u"score-sheet"_s, u"--start-hole"_s, u"x"_s, u"-o"_s, o};
     QTest::newRow("dpi 10") << L{f, u"--table"_s, u"member"_s, u"--dpi"_s, u"10"_s, u"-o"_s, out(u"bad.png"_s)};
+    QTest::newRow("dpi 601") << L{f, u"--table"_s, u"member"_s, u"--dpi"_s, u"601"_s, u"-o"_s, out(u"bad.png"_s)};
     QTest::newRow("all to png") << L{f, u"--table"_s, u"member"_s, u"--all"_s, u"-o"_s, out(u"bad.png"_s)};
     QTest::newRow("score sheet to csv") << L{f, u"--table"_s, u"score-sheet"_s, u"-o"_s, out(u"bad.csv"_s)};
     QTest::newRow("value missing") << L{f, u"--table"_s};
