@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Sets up, builds and then runs the program or its tests.
 #   ./build.sh run    install what is missing (as root), build optimised in build-release/, start くみっとEX
-#   ./build.sh test   install what is missing (as root), build for debugging in build/, run every test headless
+#   ./build.sh test   install what is missing (as root), build for debugging in build/, run every test headless,
+#                     then build in build-asan/ with AddressSanitizer and UBSan and run every test again there
 #   ./build.sh bench  install what is missing (as root), build optimised in build-bench/, print the benchmarks
+#   ./build.sh fuzz [seconds]   build the data file reader's fuzz target with clang in build-fuzz/ and run it
+#                     (default 60 seconds) over the meeting files of tests/data/; findings go to build-fuzz/
 # Each command keeps its own build folder, so switching between them rebuilds nothing.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,7 +13,9 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
 [ "$mode" = run ] && packages+=(xdg-utils)
+[ "$mode" = test ] && packages+=(poppler-utils)
 [ "$mode" = bench ] && packages+=(libbenchmark-dev)
+[ "$mode" = fuzz ] && packages=(cmake make clang libclang-rt-dev qt6-base-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -32,14 +37,26 @@ case "$mode" in
 run) dir=build-release type=RelWithDebInfo ;;
 test) dir=build type=Debug ;;
 bench) dir=build-bench type=Release ;;
+fuzz) dir=build-fuzz ;;
 *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|bench|fuzz [seconds]" >&2
     exit 2
     ;;
 esac
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
+if [ "$mode" = fuzz ]; then
+    seconds=${2:-60}
+    [ -f "$dir/CMakeCache.txt" ] || cmake --preset fuzz -DKMTX_WERROR=$werror >/dev/null
+    cmake --build --preset fuzz --parallel "$(nproc)"
+    # The seeds are the meeting files of the tests; what the fuzzer learns stays in build-fuzz/.
+    mkdir -p "$dir/corpus" "$dir/findings"
+    cp -n tests/data/*.txt tests/data/fuzz/* "$dir/corpus/" 2>/dev/null || true
+    exec "./$dir/fuzz_datafile" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=131072 \
+        -print_final_stats=1 -artifact_prefix="$dir/findings/" "$dir/corpus"
+fi
+
 if [ ! -f "$dir/CMakeCache.txt" ]; then
     extra=()
     [ "$mode" = bench ] && extra+=(-DKMTX_BENCH=ON)
@@ -60,5 +77,11 @@ if [ "$mode" = run ]; then
     exec "./$dir/kmtx"
 fi
 cmake --build "$dir" --parallel "$(nproc)"
-cd "$dir"
+(cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)")
+
+# The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer; any report fails.
+echo "Again under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)"
+[ -f build-asan/CMakeCache.txt ] || cmake --preset asan -DKMTX_WERROR=$werror >/dev/null
+cmake --build build-asan --parallel "$(nproc)"
+cd build-asan
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"

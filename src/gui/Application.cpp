@@ -3,6 +3,7 @@
 
 #include "gui/ProgramIcon.h"
 #include "tables/Canvas.h"
+#include "tables/FontSubstitutes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,22 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The window asks for ＭＳ Ｐゴシック and the tables for ＭＳ ゴシック; where those are not
-// installed, the nearest Japanese faces stand in.
-void registerFontSubstitutes()
-{
-#ifdef Q_OS_WIN
-    QFont::insertSubstitutions(fonts::proportionalGothic(),
-                               {u"MS PGothic"_s, u"Meiryo UI"_s, u"Yu Gothic UI"_s});
-    QFont::insertSubstitutions(fonts::gothic(), {u"MS Gothic"_s, u"BIZ UDGothic"_s});
-#else
-    QFont::insertSubstitutions(fonts::proportionalGothic(),
-                               {u"IPAPGothic"_s, u"IPAexGothic"_s, u"VL PGothic"_s, u"Noto Sans CJK JP"_s});
-    QFont::insertSubstitutions(fonts::gothic(),
-                               {u"IPAGothic"_s, u"VL Gothic"_s, u"Noto Sans Mono CJK JP"_s});
-#endif
-}
 
 // Qt's own texts (はい, いいえ, キャンセル …) in Japanese whatever the user's language setting.
 void installJapaneseTranslations(QApplication &app)
@@ -57,7 +42,7 @@ void MainWindow::prepareApplication(QApplication &app)
     app.setApplicationVersion(QString::fromLatin1(KMTX_VERSION));
     app.setDesktopFileName(u"kmtx"_s);
     if (QStyle *style = QStyleFactory::create(u"Fusion"_s)) app.setStyle(style);
-    registerFontSubstitutes();
+    fonts::registerSubstitutes();
     QFont font(fonts::proportionalGothic());
     font.setPixelSize(13);
     app.setFont(font);

@@ -1,0 +1,47 @@
+#pragma once
+// The command line of kmtx-export: which table of which meeting file goes to which file.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <variant>
+
+namespace cli {
+
+enum class Table { Member, Combination, ScoreSheet, ScoreEntry, Result };
+enum class Format { Pdf, Png, Csv };
+
+struct ExportRequest {
+    QString meetingPath;
+    Table table = Table::Member;
+    std::optional<int> group;  // 0..3 (A..D) when given
+    std::optional<int> party;  // 1..12 when given
+    std::optional<int> page;   // from 1 when given
+    bool all = false;
+    bool landscape = false;    // --form yoko (else タテ形, as at start-up)
+    bool eightFrame = false;   // --frame 8 (else ６人枠, as at start-up)
+    int holes = 10;
+    std::optional<int> startHole;
+    bool rankOne = true;
+    bool rankTwo = true;
+    int dpi = 300;
+    QString outputPath;
+    Format format = Format::Pdf;
+};
+
+// What the command line asks for.
+struct ShowText {
+    QString text; // help or version, for standard output
+};
+struct UsageError {
+    QString message; // what is wrong, followed by the usage on standard error
+};
+using ParseResult = std::variant<ExportRequest, ShowText, UsageError>;
+
+// Japanese texts when japanese is true, else English.
+ParseResult parseCommandLine(const QStringList &arguments, bool japanese);
+
+// The short usage lines.
+QString usage(bool japanese);
+
+} // namespace cli

@@ -1,0 +1,356 @@
+#include "cli/Exporter.h"
+
+#include "datafile/MeetingFile.h"
+#include "scoring/Ranking.h"
+#include "tables/CombinationGrid.h"
+#include "tables/MeetingTables.h"
+#include "tables/MemberTable.h"
+#include "tables/PageFrames.h"
+#include "tables/PainterCanvas.h"
+#include "tables/ScoreSheet.h"
+#include "tables/SheetUnits.h"
+
+#include <QDate>
+#include <QFile>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+namespace {
+
+const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+constexpr int kPdfResolution = 1200;
+
+struct Texts {
+    bool ja;
+    QString operator()(const QString &japanese, const QString &english) const { return ja ? japanese : english; }
+};
+
+// One page to draw: the layout draws itself on a canvas at a scale.
+struct Page {
+    bool landscape = true;
+    std::function<void(Canvas &, sheet::Scale)> draw;
+};
+
+struct Context {
+    const ExportRequest &request;
+    Texts t;
+    datafile::Meeting meeting;
+    tables::MeetingScores scores;
+    tables::Particulars particulars;
+    tables::TableOptions options;
+    QStringList notices;
+
+    tables::PartyPlayers parties(int g) const { return tables::partiesOfGroup(meeting, g); }
+};
+
+// The groups a request covers: the one named, or every group that holds players (group A
+// when none does); with onlyOne, the one named or group A.
+QList<int> groupsOf(const Context &c, bool onlyOne)
+{
+    if (c.request.group) return {*c.request.group};
+    if (onlyOne) return {0};
+    QList<int> groups;
+    for (int g = 0; g < 4; ++g)
+        if (tables::hasPlayers(c.parties(g))) groups << g;
+    if (groups.isEmpty()) groups << 0;
+    return groups;
+}
+
+// A party of more than six under ６人枠 leaves its row or names empty in the window, which
+// then switches to ８人枠; here the whole output is drawn under ８人枠 at once.
+void checkFrame(Context &c, const QList<QList<tables::Player>> &drawnParties)
+{
+    if (c.options.eightFrame) return;
+    for (const auto &party : drawnParties) {
+        if (party.size() <= 6) continue;
+        c.options.eightFrame = true;
+        c.notices << c.t(u"組の人数が６名を超過しているため８人枠で描きました"_s,
+                         u"A party holds more than six players: drawn with the frame of eight"_s);
+        return;
+    }
+}
+
+QList<Page> scoreSheetPages(Context &c)
+{
+    struct Sheet {
+        int group;
+        int party; // 1..12
+    };
+    QList<Sheet> sheets;
+    QList<QList<tables::Player>> drawn;
+    if (c.request.all) {
+        for (int g : groupsOf(c, false)) {
+            const tables::PartyPlayers parties = c.parties(g);
+            for (int k = 0; k < 12; ++k) {
+                if (parties[k].isEmpty()) continue;
+                sheets << Sheet{g, k + 1};
+                drawn << parties[k];
+            }
+        }
+    }
+    if (sheets.isEmpty()) {
+        const int g = c.request.group.value_or(0);
+        const int k = c.request.party.value_or(1);
+        sheets << Sheet{g, k};
+        drawn << c.parties(g)[k - 1];
+    }
+    checkFrame(c, drawn);
+
+    QList<Page> pages;
+    for (const Sheet &sheet : sheets) {
+        tables::ScoreSheetInput in;
+        in.particulars = c.particulars;
+        in.courseName = c.particulars.courseName;
+        in.holeCount = c.request.holes;
+        in.startHole = c.request.startHole.value_or(sheet.party);
+        in.sheetKumiText = QString::number(sheet.party);
+        in.groupName = kLetters[sheet.group];
+        in.party = c.parties(sheet.group)[sheet.party - 1];
+        const tables::TableOptions options = c.options;
+        pages << Page{true, [in, options](Canvas &canvas, sheet::Scale s) {
+                          tables::drawScoreSheet(canvas, s, options, in);
+                      }};
+    }
+    return pages;
+}
+
+QList<Page> gridPages(Context &c, tables::GridKind kind)
+{
+    const QList<int> groups = groupsOf(c, !c.request.all);
+    QList<QList<tables::Player>> drawn;
+    for (int g : groups)
+        for (const auto &party : c.parties(g)) drawn << party;
+    checkFrame(c, drawn);
+
+    QList<Page> pages;
+    for (int g : groups) {
+        tables::GridInput in;
+        in.kind = kind;
+        in.particulars = c.particulars;
+        in.groupName = kLetters[g];
+        in.parties = c.parties(g);
+        in.writeNames = true;
+        const tables::TableOptions options = c.options;
+        pages << Page{true, [in, options](Canvas &canvas, sheet::Scale s) {
+                          tables::drawCombinationGrid(canvas, s, options, in);
+                      }};
+    }
+    return pages;
+}
+
+int pageCount(int entries, bool landscape)
+{
+    const int perPage = landscape ? tables::LandscapePageRows : tables::PortraitPageRows;
+    return std::max(1, (entries + perPage - 1) / perPage);
+}
+
+QList<Page> memberPages(Context &c)
+{
+    const bool landscape = c.options.landscape;
+    const QStringList lines = c.meeting.memberLines;
+    QList<int> numbers;
+    if (c.request.all) {
+        for (int p = 1; p <= pageCount(int(lines.size()), landscape); ++p) numbers << p;
+    } else {
+        numbers << c.request.page.value_or(1);
+    }
+    QList<Page> pages;
+    for (int number : numbers) {
+        tables::MemberTableInput in;
+        in.particulars = c.particulars;
+        in.rosterLines = lines;
+        in.page = number;
+        in.pageText = QString::number(number);
+        pages << Page{landscape, [in, landscape](Canvas &canvas, sheet::Scale s) {
+                          if (landscape) tables::drawLandscapeMemberTable(canvas, s, in);
+                          else tables::drawPortraitMemberTable(canvas, s, in);
+                      }};
+    }
+    return pages;
+}
+
+QPageLayout a4(bool landscape)
+{
+    return QPageLayout(QPageSize(QPageSize::A4), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
+}
+
+// Writes through a save file: the output appears whole or not at all.
+ExportOutcome commit(QSaveFile &file, const Texts &t)
+{
+    if (!file.commit())
+        return {1, t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s).arg(file.fileName(), file.errorString())};
+    return {};
+}
+
+ExportOutcome openOutput(QSaveFile &file, const Texts &t)
+{
+    if (!file.open(QIODevice::WriteOnly))
+        return {1, t(u"ファイル「%1」を作れません: %2"_s, u"Cannot create %1: %2"_s).arg(file.fileName(), file.errorString())};
+    return {};
+}
+
+ExportOutcome writePdf(const QList<Page> &pages, const Context &c)
+{
+    QSaveFile file(c.request.outputPath);
+    if (ExportOutcome o = openOutput(file, c.t); o.exitCode) return o;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfResolution);
+        writer.setCreator(u"kmtx-export"_s);
+        writer.setTitle(c.particulars.tournamentName);
+        writer.setPageLayout(a4(pages.first().landscape));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return {1, c.t(u"PDF を作れません: %1"_s, u"Cannot make the PDF: %1"_s).arg(c.request.outputPath)};
+        }
+        const sheet::Scale scale = sheet::printerScale(kPdfResolution, kPdfResolution);
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            if (i > 0) {
+                writer.setPageLayout(a4(pages.at(i).landscape));
+                writer.newPage();
+            }
+            const QSize size = writer.pageLayout().fullRectPixels(kPdfResolution).size();
+            PainterCanvas canvas(painter, size);
+            pages.at(i).draw(canvas, scale);
+        }
+        painter.end();
+    }
+    return commit(file, c.t);
+}
+
+ExportOutcome writePng(const Page &page, const Context &c)
+{
+    const int dpi = c.request.dpi;
+    // A4 at the resolution, rounded to whole pixels.
+    const QSizeF mm = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    QSize size(qRound(mm.width() / 25.4 * dpi), qRound(mm.height() / 25.4 * dpi));
+    if (page.landscape) size.transpose();
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return {1, c.t(u"画像を作るメモリーが足りません"_s, u"Not enough memory for the image"_s)};
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    {
+        QPainter painter(&image);
+        PainterCanvas canvas(painter, size);
+        page.draw(canvas, sheet::printerScale(dpi, dpi));
+    }
+    QSaveFile file(c.request.outputPath);
+    if (ExportOutcome o = openOutput(file, c.t); o.exitCode) return o;
+    if (!image.save(&file, "PNG")) {
+        file.cancelWriting();
+        return {1, c.t(u"PNG を書けません: %1"_s, u"Cannot write the PNG: %1"_s).arg(c.request.outputPath)};
+    }
+    return commit(file, c.t);
+}
+
+ExportOutcome writeCsv(const QList<QStringList> &rows, const Context &c)
+{
+    QSaveFile file(c.request.outputPath);
+    if (ExportOutcome o = openOutput(file, c.t); o.exitCode) return o;
+    const QByteArray bytes = tables::csvDocument(rows);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return {1, c.t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s).arg(file.fileName(), file.errorString())};
+    }
+    return commit(file, c.t);
+}
+
+QList<tables::GroupParties> csvGroups(const Context &c)
+{
+    QList<int> groups;
+    if (c.request.group) groups << *c.request.group;
+    else groups = {0, 1, 2, 3};
+    QList<tables::GroupParties> result;
+    for (int g : groups) result << tables::GroupParties{kLetters[g], c.parties(g)};
+    return result;
+}
+
+std::optional<QList<QStringList>> csvRows(Context &c, QString *error)
+{
+    switch (c.request.table) {
+    case Table::Member: return tables::memberRows(c.meeting.memberLines);
+    case Table::Combination: return tables::combinationRows(csvGroups(c));
+    case Table::ScoreEntry: return tables::scoreEntryRows(csvGroups(c), c.scores.records);
+    case Table::Result: {
+        const scoring::Ranking ranking =
+            scoring::rankPlayers(c.scores.records, c.scores.slotTexts, {c.request.rankOne, c.request.rankTwo});
+        if (ranking.error) {
+            *error = ranking.error->message();
+            return std::nullopt;
+        }
+        return tables::resultRows(ranking);
+    }
+    case Table::ScoreSheet: break;
+    }
+    *error = c.t(u"スコア表は CSV にできません（PDF か PNG にして下さい）"_s,
+                 u"A score sheet has no CSV form (write a PDF or PNG)"_s);
+    return std::nullopt;
+}
+
+} // namespace
+
+ExportOutcome runExport(const ExportRequest &request, bool japanese)
+{
+    const Texts t{japanese};
+    QFile in(request.meetingPath);
+    if (!in.open(QIODevice::ReadOnly))
+        return {1, t(u"ファイル「%1」を開けません: %2"_s, u"Cannot open %1: %2"_s).arg(request.meetingPath, in.errorString())};
+    const datafile::ReadResult read = datafile::read(in.readAll());
+    if (const auto *e = std::get_if<datafile::ReadError>(&read)) return {1, e->message()};
+
+    Context c{request, t, std::get<datafile::Meeting>(read), {}, {}, {}, {}};
+    const auto scores = tables::scoresOf(c.meeting);
+    if (!scores) return {1, t(u"得点の行が壊れています"_s, u"The score lines are damaged"_s)};
+    c.scores = *scores;
+    // The particulars as an open leaves them: the tournament name from the file's name,
+    // the course from the file, today's date.
+    const QDate today = QDate::currentDate();
+    c.particulars.tournamentName = datafile::tournamentNameOf(request.meetingPath);
+    c.particulars.courseName = c.meeting.courseName;
+    c.particulars.year = QString::number(today.year());
+    c.particulars.month = QString::number(today.month());
+    c.particulars.day = QString::number(today.day());
+    c.particulars.titleShift = tables::titleShiftOf(c.particulars.tournamentName);
+    c.options.eightFrame = request.eightFrame;
+    c.options.landscape = request.landscape;
+
+    ExportOutcome outcome;
+    if (request.format == Format::Csv) {
+        QString error;
+        const auto rows = csvRows(c, &error);
+        if (!rows) return {1, error};
+        outcome = writeCsv(*rows, c);
+    } else {
+        QList<Page> pages;
+        switch (request.table) {
+        case Table::Member: pages = memberPages(c); break;
+        case Table::Combination: pages = gridPages(c, tables::GridKind::Combination); break;
+        case Table::ScoreEntry: pages = gridPages(c, tables::GridKind::ScoreEntry); break;
+        case Table::ScoreSheet: pages = scoreSheetPages(c); break;
+        case Table::Result:
+            return {1, t(u"成績表の PDF・PNG はまだ作れません（成績表の配置がまだありません）。"
+                         u"成績表は CSV（-o 名前.csv）で書き出せます"_s,
+                         u"The result table cannot be drawn yet (its layout is still missing); "
+                         u"write it as CSV (-o NAME.csv)"_s)};
+        }
+        outcome = request.format == Format::Pdf ? writePdf(pages, c) : writePng(pages.first(), c);
+    }
+    if (outcome.exitCode == 0) outcome.notice = c.notices.join(u'\n');
+    return outcome;
+}
+
+} // namespace cli

@@ -1,0 +1,126 @@
+#include "tables/MeetingTables.h"
+
+#include "datafile/ScoreLines.h"
+#include "grouping/KumiLine.h"
+#include "roster/Member.h"
+
+using namespace Qt::StringLiterals;
+
+namespace tables
+{
+
+PartyPlayers partiesOfGroup(const datafile::Meeting &meeting, int g)
+{
+    PartyPlayers parties;
+    if (g < 0 || g >= datafile::Groups) return parties;
+    const QStringList &lines =
+        meeting.autoMade() && !meeting.groupLists[g].isEmpty() ? meeting.groupLists[g] : meeting.memberLines;
+    const kumiline::PartyLists lists = kumiline::load(meeting.kumiLines[g]);
+    for (int k = 0; k < kumiline::Parties; ++k) {
+        for (const QString &item : lists[k]) {
+            bool ok = false;
+            const int index = item.toInt(&ok);
+            Player player;
+            if (ok && index >= 0 && index < lines.size()) {
+                Member m = Member::startValue();
+                roster::splitInto(lines.at(index), m);
+                player = Player{m.Name, m.Team};
+            }
+            parties[k] << player;
+        }
+    }
+    return parties;
+}
+
+bool hasPlayers(const PartyPlayers &parties)
+{
+    return std::any_of(parties.cbegin(), parties.cend(), [](const QList<Player> &p) { return !p.isEmpty(); });
+}
+
+std::optional<MeetingScores> scoresOf(const datafile::Meeting &meeting)
+{
+    MeetingScores scores;
+    for (int g = 0; g < GroupsMax; ++g) scoring::clearGroup(scores.records, g);
+    if (datafile::applyScoreLines(meeting.scoreLines, scores.records, scores.slotTexts)) return std::nullopt;
+    return scores;
+}
+
+namespace
+{
+QString csvField(const QString &field)
+{
+    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n'))
+        return field;
+    QString quoted = field;
+    quoted.replace(u"\""_s, u"\"\""_s);
+    return u'"' + quoted + u'"';
+}
+} // namespace
+
+QByteArray csvDocument(const QList<QStringList> &rows)
+{
+    QString text;
+    for (const QStringList &row : rows) {
+        QStringList fields;
+        fields.reserve(row.size());
+        for (const QString &f : row) fields << csvField(f);
+        text += fields.join(u',') + u"\r\n"_s;
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QList<QStringList> memberRows(const QStringList &rosterLines)
+{
+    QList<QStringList> rows{{u"番号"_s, u"氏名"_s, u"チーム"_s}};
+    for (qsizetype i = 0; i < rosterLines.size(); ++i) {
+        Member m = Member::startValue();
+        roster::splitInto(rosterLines.at(i), m);
+        rows << QStringList{QString::number(i + 1), m.Name, m.Team};
+    }
+    return rows;
+}
+
+QList<QStringList> combinationRows(const QList<GroupParties> &groups)
+{
+    QList<QStringList> rows{{u"グループ"_s, u"組"_s, u"番"_s, u"氏名"_s, u"チーム"_s}};
+    for (const GroupParties &g : groups)
+        for (int k = 0; k < 12; ++k)
+            for (qsizetype s = 0; s < g.parties[k].size(); ++s)
+                rows << QStringList{g.letter, QString::number(k + 1), QString::number(s + 1),
+                                    g.parties[k].at(s).name, g.parties[k].at(s).team};
+    return rows;
+}
+
+QList<QStringList> resultRows(const scoring::Ranking &ranking)
+{
+    QList<QStringList> rows{{u"順位"_s, u"氏名"_s, u"チーム"_s, u"一打"_s, u"二打"_s, u"合計"_s}};
+    for (qsizetype k = 0; k < ranking.RankList.size(); ++k) {
+        const scoring::RankedPlayer p = scoring::splitRecord(ranking.RankList.at(k));
+        rows << QStringList{QString::number(k + 1), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total};
+    }
+    return rows;
+}
+
+QList<QStringList> scoreEntryRows(const QList<GroupParties> &groups, const ScoreSlotArray &records)
+{
+    QList<QStringList> rows{
+        {u"グループ"_s, u"組"_s, u"番"_s, u"氏名"_s, u"チーム"_s, u"確定"_s, u"一打"_s, u"二打"_s, u"合計"_s}};
+    static const QString letters = u"ABCD"_s;
+    for (const GroupParties &g : groups) {
+        const qsizetype gi = letters.indexOf(g.letter);
+        for (int k = 0; k < 12; ++k) {
+            for (qsizetype s = 0; s < g.parties[k].size(); ++s) {
+                QStringList row{g.letter, QString::number(k + 1), QString::number(s + 1), g.parties[k].at(s).name,
+                                g.parties[k].at(s).team};
+                const ScoreSlot *r = gi >= 0 && s < SlotsMax ? &records[gi][k][s] : nullptr;
+                const bool entered = r && !r->Entries.isEmpty() && r->Entries != u"0"_s;
+                if (entered) row << r->Entries << r->OneStrokes << r->TwoStrokes << r->Total;
+                else row << u"0"_s << QString() << QString() << QString();
+                rows << row;
+            }
+        }
+    }
+    return rows;
+}
+
+} // namespace tables

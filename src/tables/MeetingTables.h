@@ -1,0 +1,62 @@
+#pragma once
+// What the tables show of a meeting as the data file holds it, without the window: the
+// players of every party, the score records of every place and the rows of the tables
+// as comma-separated files.
+
+#include "datafile/Meeting.h"
+#include "scoring/Ranking.h"
+#include "scoring/ScoreSlots.h"
+#include "tables/TableOptions.h"
+
+#include <QByteArray>
+#include <algorithm>
+#include <QList>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace tables
+{
+
+using PartyPlayers = std::array<QList<Player>, 12>;
+
+// The players of parties 1 to 12 of group g (0..3). A party's items are rows of the
+// group's list when the combination was made automatically and the group has a list,
+// else rows of the whole roster; an item that names no row gives a player without name.
+PartyPlayers partiesOfGroup(const datafile::Meeting &meeting, int g);
+
+// True when some party of the group holds a player.
+bool hasPlayers(const PartyPlayers &parties);
+
+// The score records and slot texts of a meeting, from cleared records; nothing when a
+// score line is damaged (the reader refuses such a file before).
+struct MeetingScores {
+    ScoreSlotArray records;
+    SlotTextArray slotTexts;
+};
+std::optional<MeetingScores> scoresOf(const datafile::Meeting &meeting);
+
+// ---- Comma-separated files ------------------------------------------------------------
+// UTF-8 with a byte-order mark and CR LF line ends, so a spreadsheet opens them as they
+// are; a field holding a comma, a double quote or a line end is quoted.
+
+QByteArray csvDocument(const QList<QStringList> &rows);
+
+// 番号,氏名,チーム: every roster line.
+QList<QStringList> memberRows(const QStringList &rosterLines);
+
+// グループ,組,番,氏名,チーム: the players of the groups given (letters "A".."D").
+struct GroupParties {
+    QString letter;
+    PartyPlayers parties;
+};
+QList<QStringList> combinationRows(const QList<GroupParties> &groups);
+
+// 順位,氏名,チーム,一打,二打,合計: the ranking in its order, rank k + 1 for record k.
+QList<QStringList> resultRows(const scoring::Ranking &ranking);
+
+// グループ,組,番,氏名,チーム,確定,一打,二打,合計: every player of the groups given with the
+// record of the place; a place without entries shows 0 entries and empty figures.
+QList<QStringList> scoreEntryRows(const QList<GroupParties> &groups, const ScoreSlotArray &records);
+
+} // namespace tables

@@ -1,0 +1,118 @@
+// The rows of the tables as comma-separated files and the players of a meeting's
+// parties, from a meeting as the data file holds it.
+#include "tables/MeetingTables.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QString member(const QString &name, const QString &team)
+{
+    return name + u',' + team + u",男,昭和,10,10,10,0,on,off,off,,"_s;
+}
+
+QStringList names(const QList<tables::Player> &party)
+{
+    QStringList n;
+    for (const tables::Player &p : party) n << p.name;
+    return n;
+}
+} // namespace
+
+class MeetingTablesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void partiesFollowTheIndexRule_data();
+    void partiesFollowTheIndexRule();
+    void csvQuotesOnlyWhatNeedsIt_data();
+    void csvQuotesOnlyWhatNeedsIt();
+    void csvDocumentStartsWithTheByteOrderMark();
+    void scoreEntryRowsShowTheRecordOfEachPlace();
+    void scoresOfADamagedLineAreRefused();
+};
+
+void MeetingTablesTest::partiesFollowTheIndexRule_data()
+{
+    QTest::addColumn<int>("origin");
+    QTest::addColumn<bool>("groupList");
+    QTest::addColumn<QStringList>("party1");
+    // Roster: 甲 乙 丙; group A's list: 丁 戊. Party 1 is "3,1,0".
+    QTest::newRow("automatic: rows of the group's list") << 100 << true << QStringList{u"戊"_s, u"丁"_s};
+    QTest::newRow("by hand: rows of the roster") << 0 << true << QStringList{u"乙"_s, u"甲"_s};
+    QTest::newRow("automatic without a list: the roster") << 100 << false << QStringList{u"乙"_s, u"甲"_s};
+}
+
+void MeetingTablesTest::partiesFollowTheIndexRule()
+{
+    QFETCH(int, origin);
+    QFETCH(bool, groupList);
+    QFETCH(QStringList, party1);
+    datafile::Meeting m;
+    m.origin = origin;
+    m.memberLines = {member(u"甲"_s, u"緑会"_s), member(u"乙"_s, u"緑会"_s), member(u"丙"_s, u"緑会"_s)};
+    if (groupList) m.groupLists[0] = {member(u"丁"_s, u"桜会"_s), member(u"戊"_s, u"桜会"_s)};
+    // Party 2 names a row that is not there: a player without a name keeps the slot.
+    m.kumiLines[0] = {u"3,1,0"_s, u"2,7"_s, u"1"_s};
+    const tables::PartyPlayers parties = tables::partiesOfGroup(m, 0);
+    QCOMPARE(names(parties[0]), party1);
+    QCOMPARE(names(parties[1]), QStringList{QString()});
+    QVERIFY(parties[2].isEmpty());
+    QVERIFY(tables::hasPlayers(parties));
+    QVERIFY(!tables::hasPlayers(tables::partiesOfGroup(m, 1)));
+    QVERIFY(!tables::hasPlayers(tables::partiesOfGroup(m, 4)));
+}
+
+void MeetingTablesTest::csvQuotesOnlyWhatNeedsIt_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("plain") << u"山田太郎"_s << u"山田太郎"_s;
+    QTest::newRow("comma") << u"緑,会"_s << u"\"緑,会\""_s;
+    QTest::newRow("quote") << u"\"緑\"会"_s << u"\"\"\"緑\"\"会\""_s;
+    QTest::newRow("line end") << u"緑\n会"_s << u"\"緑\n会\""_s;
+    QTest::newRow("blank kept") << u" 緑 会 "_s << u" 緑 会 "_s;
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void MeetingTablesTest::csvQuotesOnlyWhatNeedsIt()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, written);
+    const QByteArray bytes = tables::csvDocument({{u"a"_s, field, u"b"_s}});
+    QCOMPARE(QString::fromUtf8(bytes.mid(3)), u"a,"_s + written + u",b\r\n"_s);
+}
+
+void MeetingTablesTest::csvDocumentStartsWithTheByteOrderMark()
+{
+    const QByteArray bytes = tables::csvDocument(tables::memberRows({member(u"甲"_s, u"緑会"_s)}));
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(QString::fromUtf8(bytes.mid(3)), u"番号,氏名,チーム\r\n1,甲,緑会\r\n"_s);
+    QCOMPARE(tables::csvDocument({}), QByteArray("\xEF\xBB\xBF"));
+}
+
+void MeetingTablesTest::scoreEntryRowsShowTheRecordOfEachPlace()
+{
+    datafile::Meeting m;
+    m.memberLines = {member(u"甲"_s, u"緑会"_s), member(u"乙"_s, u"緑会"_s)};
+    m.kumiLines[1] = {u"3,0,1"_s};
+    m.scoreLines[1] = {u"B,2,3,4,80,甲,緑会,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,"_s};
+    const auto scores = tables::scoresOf(m);
+    QVERIFY(scores);
+    const QList<QStringList> rows =
+        tables::scoreEntryRows({{u"B"_s, tables::partiesOfGroup(m, 1)}}, scores->records);
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows.at(1), (QStringList{u"B"_s, u"1"_s, u"1"_s, u"甲"_s, u"緑会"_s, u"2"_s, u"3"_s, u"4"_s, u"80"_s}));
+    QCOMPARE(rows.at(2), (QStringList{u"B"_s, u"1"_s, u"2"_s, u"乙"_s, u"緑会"_s, u"0"_s, QString(), QString(), QString()}));
+}
+
+void MeetingTablesTest::scoresOfADamagedLineAreRefused()
+{
+    datafile::Meeting m;
+    m.scoreLines[0] = {u"A,1,x,0,40,甲,緑会"_s};
+    QVERIFY(!tables::scoresOf(m));
+}
+
+QTEST_APPLESS_MAIN(MeetingTablesTest)
+#include "tst_meetingtables.moc"
