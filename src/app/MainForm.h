@@ -185,6 +185,7 @@ public:
     void PrintPreviewClick();  // ファイル › 印刷プレビュー
     void SavePdfClick();       // ファイル › PDFに保存
     void PrintAllClick();      // ファイル › まとめて印刷
+    void CsvExportClick();     // ファイル › CSVに書き出し
     void selectGroupForTable(int g); // the members of group g in the list, as its tab puts them
     // A click into a particulars field or ページ指定 empties it; true when the field is one of them.
     bool tableFieldClicked(const QString &field);

@@ -228,6 +228,7 @@ void TMainForm::buildControls()
         {"PrintPreview", u"印刷プレビュー"_s},
         {"SavePdf", u"PDFに保存"_s},
         {"PrintAll", u"まとめて印刷"_s},
+        {"CsvExport", u"CSVに書き出し"_s},
         {"CheckCombination", u"組み合わせの確認"_s},
         {"N5", u"ヘルプ"_s},
         {"N6", u"バージョン情報"_s},
