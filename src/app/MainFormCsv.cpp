@@ -20,15 +20,18 @@ const QString kCaption = u"CSVに書き出し"_s;
 void TMainForm::CsvExportClick() // ファイル › CSVに書き出し
 {
     if (Combining) {
-        platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information, MsgButtons::Ok);
+        platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
+                            MsgButtons::Ok);
         return;
     }
     const bool oneGroup = CurGroup >= 1 && CurGroup <= 4;
-    const QStringList tablesOffered{
-        u"メンバー表"_s,
-        oneGroup ? u"組み合せ表（%1 グループ）"_s.arg(GroupDisplayName[CurGroup - 1]) : u"組み合せ表（全グループ）"_s,
-        u"成績表"_s};
-    const std::optional<int> chosen = platform.chooseFromList(kCaption, u"書き出す表を選んで下さい"_s, tablesOffered);
+    const QStringList tablesOffered{u"メンバー表"_s,
+                                    oneGroup
+                                        ? u"組み合せ表（%1 グループ）"_s.arg(GroupDisplayName[CurGroup - 1])
+                                        : u"組み合せ表（全グループ）"_s,
+                                    u"成績表"_s};
+    const std::optional<int> chosen =
+        platform.chooseFromList(kCaption, u"書き出す表を選んで下さい"_s, tablesOffered);
     if (!chosen) return;
 
     const datafile::Meeting meeting = currentMeeting();
@@ -91,7 +94,7 @@ void TMainForm::CsvExportClick() // ファイル › CSVに書き出し
         reason = file.errorString();
     if (!reason.isEmpty()) {
         file.cancelWriting();
-        platform.messageBox(u"ファイル「%1」に書き出せませんでした。%2"_s.arg(*path, reason), kCaption, MsgIcon::Error,
-                            MsgButtons::Ok);
+        platform.messageBox(u"ファイル「%1」に書き出せませんでした。%2"_s.arg(*path, reason), kCaption,
+                            MsgIcon::Error, MsgButtons::Ok);
     }
 }

@@ -44,8 +44,8 @@ void TMainForm::MissingListClick() // 「未入力の確認」
     for (const scoring::MissingEntry &m : missing)
         items << scoring::missingEntryText(m);
     const std::optional<int> chosen = platform.chooseFromList(
-        u"未入力の確認"_s, group + u"　未入力の選手 %1名（選ぶとその選手の欄に移ります）"_s.arg(missing.size()),
-        items);
+        u"未入力の確認"_s,
+        group + u"　未入力の選手 %1名（選ぶとその選手の欄に移ります）"_s.arg(missing.size()), items);
     if (!chosen || *chosen < 0 || *chosen >= missing.size()) return;
     moveEntryCursor(missing.at(*chosen).party - 1, missing.at(*chosen).slot - 1);
 }

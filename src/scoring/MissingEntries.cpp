@@ -2,7 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace scoring {
+namespace scoring
+{
 
 bool hasEntry(const ScoreSlot &record)
 {

@@ -364,8 +364,8 @@ void BatchPrintTest::nothingToPrint_data()
                                   << u"印刷する組がありません。先に組み合わせを作って下さい"_s;
     QTest::newRow("combination tables")
         << int(BatchTable::CombinationTables) << u"印刷する組がありません。先に組み合わせを作って下さい"_s;
-    QTest::newRow("score-entry sheets") << int(BatchTable::ScoreEntrySheets)
-                                        << u"印刷する組がありません。先に組み合わせを作って下さい"_s;
+    QTest::newRow("score-entry sheets")
+        << int(BatchTable::ScoreEntrySheets) << u"印刷する組がありません。先に組み合わせを作って下さい"_s;
     QTest::newRow("member table") << int(BatchTable::MemberTable) << u"メンバーが登録されていません"_s;
     QTest::newRow("result table") << int(BatchTable::ResultTable) << u"成績表に載せる得点がありません"_s;
 }
@@ -430,7 +430,8 @@ void BatchPrintTest::scoreEntrySheetsOfEveryGroup()
         const PrintedPage &page = *s.platform.printed[g - 1];
         QCOMPARE(page.orientation, PageOrientation::Landscape);
         const QStringList texts = textsOf(*page.canvas);
-        QVERIFY(std::any_of(texts.begin(), texts.end(), [](const QString &t) { return t.contains(u"得点入力表"_s); }));
+        QVERIFY(std::any_of(texts.begin(), texts.end(),
+                            [](const QString &t) { return t.contains(u"得点入力表"_s); }));
         QVERIFY(texts.contains(storedName(g, 4, 4, 5)));
         QVERIFY(!texts.contains(storedName(3 - g, 1, 0, 5)));
     }

@@ -25,7 +25,8 @@ QByteArray exported(const QString &meeting, const QStringList &options, const QS
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     p.setProcessEnvironment(env);
-    p.start(QString::fromUtf8(KMTX_EXPORT_PROGRAM), QStringList{meeting} + options + QStringList{u"-o"_s, out});
+    p.start(QString::fromUtf8(KMTX_EXPORT_PROGRAM),
+            QStringList{meeting} + options + QStringList{u"-o"_s, out});
     if (!p.waitForFinished(120000) || p.exitCode() != 0) {
         qWarning("%s", p.readAllStandardError().constData());
         return {};
@@ -120,7 +121,8 @@ void CsvExportTest::rankingOptionsOfTheWindow()
     scoredMeeting(s, meeting);
     s.form.control("CheckBox1").checked = false;
     const QByteArray results = written(s, 2, dir.filePath(u"r.csv"_s));
-    QCOMPARE(results, exported(meeting, {u"--table"_s, u"result"_s, u"--no-rank-one"_s}, dir.filePath(u"r2.csv"_s)));
+    QCOMPARE(results,
+             exported(meeting, {u"--table"_s, u"result"_s, u"--no-rank-one"_s}, dir.filePath(u"r2.csv"_s)));
     QVERIFY(results != exported(meeting, {u"--table"_s, u"result"_s}, dir.filePath(u"r3.csv"_s)));
 }
 
@@ -159,7 +161,8 @@ void CsvExportTest::nothingToWrite_data()
     QTest::addColumn<int>("table");
     QTest::addColumn<QString>("text");
     QTest::newRow("member table") << 0 << u"メンバーが登録されていません"_s;
-    QTest::newRow("combination table") << 1 << u"書き出す組み合わせがありません。先に組み合わせを作って下さい"_s;
+    QTest::newRow("combination table")
+        << 1 << u"書き出す組み合わせがありません。先に組み合わせを作って下さい"_s;
     QTest::newRow("result table") << 2 << u"成績表に載せる得点がありません"_s;
 }
 
@@ -181,8 +184,8 @@ void CsvExportTest::whileCombining()
     s.form.Combining = 1;
     s.form.CsvExportClick();
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.front(), u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
-                 MsgButtons::Ok);
+    QCOMPARE_BOX(s.platform.boxes.front(), u"完了を押して下さい"_s, u"組み合わせ中です"_s,
+                 MsgIcon::Information, MsgButtons::Ok);
     QVERIFY(s.platform.listsShown.empty());
 }
 

@@ -60,7 +60,10 @@ QStringList missingByRecords(Scenario &s, int g, int parties, int size)
         for (int slot = 0; slot < size; ++slot) {
             const QString entries = s.form.ScoreSlots[g - 1][k - 1][slot].Entries;
             if (entries.isEmpty() || entries == u"0"_s)
-                missing << u"%1組%2番　%3（班%4）"_s.arg(k).arg(slot + 1).arg(storedName(g, k, slot, size)).arg(g);
+                missing << u"%1組%2番　%3（班%4）"_s.arg(k)
+                               .arg(slot + 1)
+                               .arg(storedName(g, k, slot, size))
+                               .arg(g);
         }
     return missing;
 }
@@ -136,7 +139,8 @@ void MissingEntriesScreenTest::theListMatchesTheRecords()
         QCOMPARE(s.form.control("MissingCount").text, countLine(static_cast<int>(expected.size())));
     }
     QCOMPARE(s.platform.listsShown.back().at(0), u"未入力の確認"_s);
-    QCOMPARE(s.platform.listsShown.back().at(1), u"B グループ　未入力の選手 21名（選ぶとその選手の欄に移ります）"_s);
+    QCOMPARE(s.platform.listsShown.back().at(1),
+             u"B グループ　未入力の選手 21名（選ぶとその選手の欄に移ります）"_s);
     QVERIFY(!listShown(s).contains(u"3組4番　2-16（班2）"_s));
     QVERIFY(listShown(s).contains(u"3組5番　2-17（班2）"_s));
     QVERIFY(s.platform.boxes.empty());
@@ -174,7 +178,8 @@ void MissingEntriesScreenTest::everyoneEntered()
 {
     Scenario s;
     onScoreEntry(s, 1, 1, 4, 1);
-    for (int k = 0; k < 4; ++k) enter(s, u"0"_s, u"0"_s, u"30"_s);
+    for (int k = 0; k < 4; ++k)
+        enter(s, u"0"_s, u"0"_s, u"30"_s);
     QCOMPARE(s.form.control("MissingCount").text, countLine(0));
     s.form.MissingListClick();
     QVERIFY(s.platform.listsShown.empty());

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrinter>
@@ -59,6 +60,7 @@ class BatchDialogsTest : public QObject
     void theDialogHandsOverTheChoice();
     void combinationCheckWindowShowsTheReportAndPrints();
     void missingEntriesListMovesTheCursor();
+    void csvThroughTheMenu();
 };
 
 void BatchDialogsTest::printAllOffersTheTablesAndWritesOnePdf()
@@ -121,7 +123,7 @@ void BatchDialogsTest::theDialogHandsOverTheChoice()
     const QList<QRadioButton *> tables = dialog.findChildren<QRadioButton *>();
     QCOMPARE(tables.size(), 5);
     QVERIFY(tables.at(0)->isChecked());
-    QVERIFY(tables.at(2)->isEnabled()); // score-entry sheets
+    QVERIFY(tables.at(2)->isEnabled());  // score-entry sheets
     QVERIFY(!tables.at(4)->isEnabled()); // no scores, no result table
     QCOMPARE(dialog.findChild<QComboBox *>()->itemText(1), u"松 グループ"_s);
     dialog.selectTable(BatchTable::ScoreSheets, 2);
@@ -210,7 +212,8 @@ void BatchDialogsTest::missingEntriesListMovesTheCursor()
         auto *list = qobject_cast<ListChoiceWindow *>(&dialog);
         QVERIFY(list);
         QCOMPARE(dialog.windowTitle(), u"未入力の確認"_s);
-        for (int i = 0; i < list->list()->count(); ++i) items << list->list()->item(i)->text();
+        for (int i = 0; i < list->list()->count(); ++i)
+            items << list->list()->item(i)->text();
         // A click on the 20th line: 4組2番.
         QListWidgetItem *item = list->list()->item(19);
         list->list()->scrollToItem(item);
@@ -222,6 +225,44 @@ void BatchDialogsTest::missingEntriesListMovesTheCursor()
     QCOMPARE(items.at(19), u"4組2番　選手1-20（緑会1）"_s);
     QCOMPARE(w.form().EntryRow, 3);
     QCOMPARE(w.form().EntrySlot, 1);
+    QVERIFY(w.boxes.empty());
+}
+
+void BatchDialogsTest::csvThroughTheMenu()
+{
+    QTemporaryDir dir;
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    storeMeeting(w);
+    QStringList offered;
+    w.window->platform().answerDialog = [&offered](QDialog &dialog) {
+        auto *list = qobject_cast<ListChoiceWindow *>(&dialog);
+        QVERIFY(list);
+        QCOMPARE(dialog.windowTitle(), u"CSVに書き出し"_s);
+        for (int i = 0; i < list->list()->count(); ++i)
+            offered << list->list()->item(i)->text();
+        QListWidgetItem *members = list->list()->item(0);
+        QTest::mouseClick(list->list()->viewport(), Qt::LeftButton, {},
+                          list->list()->visualItemRect(members).center());
+    };
+    w.window->platform().answerFileDialog = [&dir](QFileDialog &d) {
+        [&] {
+            QCOMPARE(d.windowTitle(), u"CSVに書き出し"_s);
+            QCOMPARE(d.acceptMode(), QFileDialog::AcceptSave);
+            QCOMPARE(d.defaultSuffix(), u"csv"_s);
+        }();
+        d.selectFile(dir.filePath(u"メンバー"_s)); // typed without ".csv"
+        return true;
+    };
+    QAction *entry = w.window->menuEntry(u"CsvExport"_s);
+    QVERIFY(entry && entry->isEnabled());
+    entry->trigger();
+    QCOMPARE(offered, (QStringList{u"メンバー表"_s, u"組み合せ表（全グループ）"_s, u"成績表"_s}));
+    QFile file(dir.filePath(u"メンバー.csv"_s));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray csv = file.readAll();
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF番号,氏名,チーム\r\n1,選手1-1,緑会0\r\n"));
+    QCOMPARE(csv.count("\r\n"), 289);
     QVERIFY(w.boxes.empty());
 }
 

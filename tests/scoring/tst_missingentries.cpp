@@ -54,7 +54,8 @@ void MissingEntriesTest::playersWithoutEntriesInPartyAndSlotOrder()
     QCOMPARE(missing.at(2).team, u"空会"_s);
 
     for (auto &party : group)
-        for (ScoreSlot &slot : party) slot = ScoreSlot{u"0,0,1"_s, u"0"_s, u"0"_s, u"1"_s, u"1"_s};
+        for (ScoreSlot &slot : party)
+            slot = ScoreSlot{u"0,0,1"_s, u"0"_s, u"0"_s, u"1"_s, u"1"_s};
     QVERIFY(missingEntries(group, parties).isEmpty());
 }
 
