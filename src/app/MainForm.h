@@ -5,6 +5,7 @@
 
 #include "app/AppLayer.h"
 #include "app/Control.h"
+#include "app/Modes.h"
 #include "app/Platform.h"
 #include "app/ScreenAreas.h"
 #include "datafile/Meeting.h"
@@ -71,7 +72,7 @@ public:
     // ---- Roster -----------------------------------------------------------------
     int MemberCount() const { return static_cast<int>(MemberLines.size()); }
     void Bunkatu();
-    void Hensyu(int i);                 // 500 rebuilds every line
+    void Hensyu(int i);                 // hensyu::AllLines rebuilds every line
 
     // ---- Screens ----------------------------------------------------------------
     void Label40Click(); // tab 「メンバー登録」
@@ -367,12 +368,12 @@ public:
     // Modes
     int Screen = 0;
     int Combining = 0;
-    int EditMode = 0;
-    int TableMode = 0;
+    int EditMode = editmode::None;
+    int TableMode = tablemode::None;
     int CurGroup = 0;
     QString CurGroupText;
     int TitleShift = 0;
-    int TableKind = 0;
+    int TableKind = tablekind::None;
     double ScaleX = 1.0;
     double ScaleY = 1.0;
     int PageNo = 1;

@@ -124,7 +124,7 @@ bool TMainForm::saveMeeting()
 
 void TMainForm::TenRead()
 {
-    TokutenClr(5);
+    TokutenClr(scoreclear::AllGroups);
     // The lines were checked when the file was read; damaged lines change nothing.
     datafile::applyScoreLines(ScoreLines, ScoreSlots, KumiSlotText);
 }
@@ -132,7 +132,7 @@ void TMainForm::TenRead()
 bool TMainForm::mayOpen()
 {
     scrollListTo(0);
-    if (Screen >= 3 && Screen <= 6) {
+    if (Screen >= screen::ScoreSheet && Screen <= screen::TableChoice) {
         platform.messageBox(u"メンバー登録・組み合わせ以外は開けません"_s, u"警告"_s, MsgIcon::Warning,
                             MsgButtons::Ok);
         return false;
@@ -141,7 +141,7 @@ bool TMainForm::mayOpen()
         refuseCombining(*this);
         return false;
     }
-    if (Screen != 1 && Screen != 2) return false;
+    if (Screen != screen::Registration && Screen != screen::Combination) return false;
     return unsavedWorkHandled();
 }
 
@@ -199,13 +199,13 @@ void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &pa
     CurGroup = 0;
     for (const char *tab : kGroupTabs) control(tab).colour = colours::Cream;
 
-    TokutenClr(5);
+    TokutenClr(scoreclear::AllGroups);
     for (Member &m : Members) {
         m.PlayMark = m.LeaderMark = m.PasteMark = u"off"_s;
         m.Spare.clear();
     }
     Bunkatu();
-    if (Screen == 2) {
+    if (Screen == screen::Combination) {
         HalMark(2);
         Ninzu();
         CurGroup = 1;
@@ -299,7 +299,7 @@ bool TMainForm::unsavedWorkHandled()
 
 void TMainForm::N27Click() // オプション › テスト用擬似データ読み出し › 擬似メンバー読み出し
 {
-    if (Screen != 2) {
+    if (Screen != screen::Combination) {
         platform.messageBox(u"「組み合わせ」以外は読み出し出来ません"_s, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
         return;
     }
@@ -309,7 +309,7 @@ void TMainForm::N27Click() // オプション › テスト用擬似データ読
         if (platform.messageBox(question, u"擬似メンバー読み出し"_s, MsgIcon::Question, MsgButtons::YesNo) != IdYes)
             return;
     }
-    TokutenClr(5);
+    TokutenClr(scoreclear::AllGroups);
     MemberLines.clear();
     SavedMemberLines.clear();
     scrollListTo(0);
@@ -327,7 +327,7 @@ void TMainForm::N27Click() // オプション › テスト用擬似データ読
 
 void TMainForm::N28Click() // オプション › テスト用擬似データ読み出し › 擬似得点読み出し
 {
-    if (TableMode != 3) {
+    if (TableMode != tablemode::ScoreEntry) {
         platform.messageBox(u"「得点入力」以外は使えません"_s, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
         return;
     }

@@ -48,7 +48,7 @@ void markPlacedAsStored(TMainForm &form)
         changed = true;
     }
     if (!changed) return;
-    form.Hensyu(500);
+    form.Hensyu(hensyu::AllLines);
     form.HalMark(2);
     form.Ninzu();
 }
@@ -58,7 +58,7 @@ void pressPaste(TMainForm &form)
 {
     form.BtnClr(0);
     form.control("Button4").enabled = false;
-    form.EditMode = 6;
+    form.EditMode = editmode::Paste;
     form.PasteOn = 1;
     form.ReturnOn = 0;
     form.ImgDsEnab();
@@ -99,7 +99,7 @@ void TMainForm::Button4Click() // 自分で 「開始」
     groupTab(1);
     CurGroup = 1;
     if (!groupWasCurrent) {
-        KumiClr(14);
+        KumiClr(kumiclear::AllPanels);
         KumiWake(1);
         DspKumi();
     }
@@ -114,7 +114,7 @@ void TMainForm::Label78Click() // 「貼り付け →」
 {
     if (PasteOn == 1) {
         control("Label78").colour = colours::White;
-        EditMode = 0;
+        EditMode = editmode::None;
         PasteOn = 0;
         return;
     }
@@ -125,7 +125,7 @@ void TMainForm::Label79Click() // 「← 戻す」
 {
     if (ReturnOn == 1) {
         control("Label79").colour = colours::White;
-        EditMode = 0;
+        EditMode = editmode::None;
         ReturnOn = 0;
         return;
     }
@@ -140,7 +140,7 @@ void TMainForm::Label79Click() // 「← 戻す」
 
 void TMainForm::pickMemberForPaste(int row)
 {
-    if (EditMode != 6 || row < 0 || row >= MemberCount() || row >= roster::MaxMembers) return;
+    if (EditMode != editmode::Paste || row < 0 || row >= MemberCount() || row >= roster::MaxMembers) return;
     control("Label20").text.clear();
     if (CurGroup == 0) return;
     const Member &m = Members[row];

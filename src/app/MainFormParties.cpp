@@ -24,14 +24,14 @@ int TMainForm::kumiLineY(int line)
 
 void TMainForm::KumiClr(int what)
 {
-    if (what >= 1 && what <= 12) {
+    if (what >= kumiclear::FirstPanel && what <= kumiclear::LastPanel) {
         // The frame drawn at start-up stays; its inside is blanked.
-        Canvas &panel = picture(kPanels[what - 1]);
+        Canvas &panel = picture(kPanels[what - kumiclear::FirstPanel]);
         const QSize s = panel.size();
         panel.fillRect(QRect(1, 1, s.width() - 2, s.height() - 2), colours::White);
-    } else if (what == 14) {
-        for (int k = 1; k <= 12; ++k) KumiClr(k);
-    } else if (what == 13) {
+    } else if (what == kumiclear::AllPanels) {
+        for (int k = kumiclear::FirstPanel; k <= kumiclear::LastPanel; ++k) KumiClr(k);
+    } else if (what == kumiclear::PartyLists) {
         for (auto &party : KumiList) party.clear();
     }
 }
@@ -45,7 +45,7 @@ void TMainForm::GrupClr(int flag)
 
 void TMainForm::KumiWake(int group)
 {
-    KumiClr(13);
+    KumiClr(kumiclear::PartyLists);
     WorkList.clear();
     KumiLineBuf.clear();
     if (group >= 1 && group <= 4) KumiLineBuf = KumiLines[group - 1];

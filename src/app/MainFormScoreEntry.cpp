@@ -93,9 +93,9 @@ void TMainForm::Label36Click() // the score-entry screen
         remindCombining();
         return;
     }
-    TableKind = 5;
-    Screen = 5;
-    TableMode = 3;
+    TableKind = tablekind::ScoreEntry;
+    Screen = screen::GridTable;
+    TableMode = tablemode::ScoreEntry;
     TitleShift = 6 * cp932::byteLength(TournamentName());
 
     showScreenAreas(screenareas::ScoreEntry);
@@ -103,7 +103,7 @@ void TMainForm::Label36Click() // the score-entry screen
     KumiOff();
     colourScreenTabs("Label54");
     setColour({"Label3", "Label4", "Label84"}, colours::White);
-    EditMode = 0;
+    EditMode = editmode::None;
 
     ScaleX = sheet::GridScreen.x;
     ScaleY = sheet::GridScreen.y;
@@ -130,9 +130,9 @@ void TMainForm::Label36Click() // the score-entry screen
 
 void TMainForm::Image28MouseDown(int x, int y)
 {
-    if (TableMode == 3)
+    if (TableMode == tablemode::ScoreEntry)
         placeEntryCursor(x, y);
-    else if (TableMode == 1)
+    else if (TableMode == tablemode::CombinationTable)
         swapClick(x, y);
 }
 
@@ -196,7 +196,7 @@ void TMainForm::refuseEntrySlot()
 
 void TMainForm::Label55Click() // records the entry
 {
-    if (CurGroup < 1 || CurGroup > 4 || TableMode != 3) return;
+    if (CurGroup < 1 || CurGroup > 4 || TableMode != tablemode::ScoreEntry) return;
     const int g = CurGroup - 1;
     if (RowFull == 1 || !entrySlotHasPlayer()) {
         // A Delete that meets a refused slot is used up too.
@@ -241,7 +241,7 @@ void TMainForm::Label55Click() // records the entry
 
 void TMainForm::N41Click() // 入れ替え開始
 {
-    if (Screen == 5 && TableMode == 1) {
+    if (Screen == screen::GridTable && TableMode == tablemode::CombinationTable) {
         setVisible({"Button3", "Button5"}, true);
         return;
     }
