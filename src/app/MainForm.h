@@ -9,6 +9,7 @@
 #include "app/Platform.h"
 #include "app/ScreenAreas.h"
 #include "datafile/Meeting.h"
+#include "grouping/Counts.h"
 #include "roster/Member.h"
 #include "scoring/ScoreSlots.h"
 #include "tables/SheetUnits.h"
@@ -419,14 +420,14 @@ public:
     QString MoveLine;        // the line being moved
 
     // Groups and parties
-    std::array<QStringList, 4> GroupList;   // ListBox16..19
-    std::array<QStringList, 4> KumiLines;   // ListBox22..25
-    std::array<QStringList, 12> KumiList;   // ListBox1..12
+    std::array<QStringList, grouping::Groups> GroupList;   // ListBox16..19
+    std::array<QStringList, grouping::Groups> KumiLines;   // ListBox22..25
+    std::array<QStringList, grouping::Parties> KumiList;   // ListBox1..12
     QStringList KumiLineBuf;                // ListBox20
     QStringList WorkList;                   // ListBox13
     QStringList LeaderPool;                 // ListBox26
     QStringList RankList;                   // the ranking list of the result table
-    std::array<QStringList, 4> ScoreLines;  // score sections of the data file
+    std::array<QStringList, grouping::Groups> ScoreLines;  // score sections of the data file
     QString DataFileName;                   // the file last saved or opened
     QString SavedFingerprint;               // meetingFingerprint() at the last save or open
     QStringList RecentFiles;                // newest first, at most four
@@ -437,10 +438,10 @@ public:
     int GKAbort = 0;
     int GroupsLeft = 0;
     int DealCursor = 1;
-    std::array<int, 4> FixedLeaders{};
+    std::array<int, grouping::Groups> FixedLeaders{};
     bool PanelsClickable = false;
     Random Rng;
-    static constexpr int PartyCap = 8;
+    static constexpr int PartyCap = grouping::Slots;
     static constexpr int KumiFontHeight = 13;
 
     // Score records: [group 0..3][party row 0..11][slot 0..7]
@@ -448,9 +449,9 @@ public:
     SlotTextArray KumiSlotText;
 
     // Group names
-    std::array<QString, 4> GroupDisplayName;
-    std::array<bool, 4> RenamePending{};
-    std::array<QString, 4> PendingName;
+    std::array<QString, grouping::Groups> GroupDisplayName;
+    std::array<bool, grouping::Groups> RenamePending{};
+    std::array<QString, grouping::Groups> PendingName;
     bool DeleteRequested = false;
 
 private:

@@ -11,7 +11,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString kGroupTitles[4] = {u"Aグループ"_s, u"Bグループ"_s, u"Cグループ"_s, u"Dグループ"_s};
+const QString kGroupTitles[grouping::Groups] = {u"Aグループ"_s, u"Bグループ"_s, u"Cグループ"_s, u"Dグループ"_s};
 
 void warn(TMainForm &form, const QString &text)
 {
@@ -105,7 +105,7 @@ void TMainForm::Button1Click() // おまかせ 「開始」
 
     // Group A's tab below draws the list and the panels anew, so the lists and parties of
     // the groups worked out on the way are not drawn.
-    const int groups = std::min(GroupCount, 4);
+    const int groups = std::min(GroupCount, grouping::Groups);
     const bool hidden = Screen != screen::Registration && !GroupList[0].isEmpty();
     if (hidden) ++HiddenDrawing;
     for (int g = 1; g <= groups; ++g) {
@@ -134,7 +134,7 @@ void TMainForm::Group()
     int groups = 0;
     if (!readDivisionField("Edit16", groups)) return;
     GroupCount = groups;
-    if (groups > 4 || groups == 0) {
+    if (groups > grouping::Groups || groups == 0) {
         warn(*this, u"グループ数は１から４迄です"_s);
         return;
     }
@@ -151,7 +151,7 @@ void TMainForm::Group()
 
     const grouping::LeaderScan scan = grouping::scanLeaders(MemberLines);
     LeaderPool = scan.free;
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0; g < grouping::Groups; ++g) {
         GroupList[g] = scan.fixed[g];
         FixedLeaders[g] = static_cast<int>(GroupList[g].size());
     }
@@ -214,8 +214,8 @@ void TMainForm::DivideKumi()
 
     Rng.seed(clockSeconds(*this));
     KumiCount = typed;
-    if (KumiCount > 12) {
-        KumiCount = 12;
+    if (KumiCount > grouping::Parties) {
+        KumiCount = grouping::Parties;
         control("Edit6").text = u"12"_s;
     }
 

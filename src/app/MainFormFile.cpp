@@ -18,7 +18,7 @@ namespace {
 const QString kRecentSection = u"RecentFiles"_s;
 constexpr int kRecentMax = 4;
 const char *const kRecentEntries[kRecentMax] = {"Recent1", "Recent2", "Recent3", "Recent4"};
-const char *const kGroupTabs[4] = {"Label44", "Label45", "Label46", "Label47"};
+const char *const kGroupTabs[grouping::Groups] = {"Label44", "Label45", "Label46", "Label47"};
 
 QString documentsFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
@@ -48,7 +48,7 @@ datafile::Meeting TMainForm::currentMeeting() const
 {
     datafile::Meeting m;
     m.memberLines = SavedMemberLines;
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0; g < grouping::Groups; ++g) {
         m.kumiLines[g] = KumiLines[g];
         m.groupLists[g] = GroupList[g];
         m.scoreLines[g] = ScoreLines[g];
@@ -184,7 +184,7 @@ void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &pa
 {
     Button2Click(); // the やり直し reset
     MemberLines = meeting.memberLines;
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0; g < grouping::Groups; ++g) {
         KumiLines[g] = meeting.kumiLines[g];
         GroupList[g] = meeting.groupLists[g];
         ScoreLines[g] = meeting.scoreLines[g];
@@ -266,7 +266,7 @@ QString TMainForm::meetingFingerprint() const
 {
     QStringList parts;
     for (const QString &line : SavedMemberLines) parts << normalisedMemberLine(line, ThisYear, TodayMonthDay);
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0; g < grouping::Groups; ++g) {
         parts << u"$kumi"_s;
         for (const QStringList &party : kumiline::load(KumiLines[g])) parts << party.join(u',');
         parts << u"$group"_s;
@@ -332,7 +332,7 @@ void TMainForm::N28Click() // オプション › テスト用擬似データ読
         return;
     }
     Rng.seed(static_cast<std::uint32_t>(platform.now().toSecsSinceEpoch()));
-    if (CurGroup < 1 || CurGroup > 4) return;
+    if (CurGroup < 1 || CurGroup > grouping::Groups) return;
     const int g = CurGroup - 1;
     for (int k = 0; k < PartiesMax; ++k) {
         for (int s = 0; s < SlotsMax; ++s) {

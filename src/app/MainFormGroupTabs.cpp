@@ -4,8 +4,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const char *const kGroupTabs[4] = {"Label44", "Label45", "Label46", "Label47"};
-const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+const char *const kGroupTabs[grouping::Groups] = {"Label44", "Label45", "Label46", "Label47"};
+const QString kLetters[grouping::Groups] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 
 // The member list shows the members of group g.
 void showGroupInList(TMainForm &form, int g)
@@ -23,7 +23,7 @@ void TMainForm::Label47Click() { groupTab(4); } // group tab D
 
 void TMainForm::groupTab(int g)
 {
-    if (g < 1 || g > 4 || CurGroup == 0 || Screen == screen::Registration) return;
+    if (g < 1 || g > grouping::Groups || CurGroup == 0 || Screen == screen::Registration) return;
     const QString &letter = kLetters[g - 1];
 
     scrollListTo(0);

@@ -154,7 +154,7 @@ void TMainForm::pickMemberForPaste(int row)
 
 void TMainForm::kumiPanelMouseDown(int party, int y)
 {
-    if (party < 1 || party > 12 || !PanelsClickable) return;
+    if (party < 1 || party > grouping::Parties || !PanelsClickable) return;
     QStringList &members = KumiList[party - 1];
 
     if (PasteOn == 1) {
@@ -190,7 +190,7 @@ void TMainForm::kumiPanelMouseDown(int party, int y)
         }
     }
 
-    if (CurGroup >= 1 && CurGroup <= 4) KumiHyo(CurGroup);
+    if (CurGroup >= 1 && CurGroup <= grouping::Groups) KumiHyo(CurGroup);
 }
 
 void TMainForm::Button9Click() // 自分で 「完了」

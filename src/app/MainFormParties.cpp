@@ -10,9 +10,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const char *const kPanels[12] = {"Image11", "Image12", "Image13", "Image14", "Image15", "Image16",
+const char *const kPanels[grouping::Parties] = {"Image11", "Image12", "Image13", "Image14", "Image15", "Image16",
                                  "Image17", "Image18", "Image19", "Image20", "Image21", "Image22"};
-const char *const kCaptions[12] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
+const char *const kCaptions[grouping::Parties] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
                                    "Label17", "Label18", "Label19", "Label24", "Label27", "Label28"};
 constexpr int kPanelTextX = 5;
 } // namespace
@@ -48,19 +48,19 @@ void TMainForm::KumiWake(int group)
     KumiClr(kumiclear::PartyLists);
     WorkList.clear();
     KumiLineBuf.clear();
-    if (group >= 1 && group <= 4) KumiLineBuf = KumiLines[group - 1];
+    if (group >= 1 && group <= grouping::Groups) KumiLineBuf = KumiLines[group - 1];
     KumiList = kumiline::load(KumiLineBuf);
 }
 
 void TMainForm::KumiHyo(int group)
 {
     KumiLineBuf = kumiline::store(KumiList);
-    if (group >= 1 && group <= 4) KumiLines[group - 1] = KumiLineBuf;
+    if (group >= 1 && group <= grouping::Groups) KumiLines[group - 1] = KumiLineBuf;
 }
 
 void TMainForm::DspKumi()
 {
-    for (int k = 0; k < 12; ++k) {
+    for (int k = 0; k < grouping::Parties; ++k) {
         Canvas &panel = picture(kPanels[k]);
         panel.setFontFace(fonts::gothic());
         const QStringList &party = KumiList[k];
@@ -76,12 +76,12 @@ void TMainForm::DspKumi()
 
 void TMainForm::KumiOff()
 {
-    for (int k = 0; k < 12; ++k) control(kPanels[k]).visible = control(kCaptions[k]).visible = false;
+    for (int k = 0; k < grouping::Parties; ++k) control(kPanels[k]).visible = control(kCaptions[k]).visible = false;
 }
 
 void TMainForm::KumiOn()
 {
-    for (int k = 0; k < 12; ++k) control(kPanels[k]).visible = control(kCaptions[k]).visible = true;
+    for (int k = 0; k < grouping::Parties; ++k) control(kPanels[k]).visible = control(kCaptions[k]).visible = true;
 }
 
 void TMainForm::ImgEnab()
@@ -151,7 +151,7 @@ void TMainForm::Edit16Change() // グループ数 changed
     Control &field = control("Edit16");
     if (field.text.isEmpty()) return;
     if (const auto number = grouping::wholeNumber(field.text))
-        field.text = QString::number(std::min(*number, 4));
+        field.text = QString::number(std::min(*number, grouping::Groups));
 }
 
 void TMainForm::Edit16Click() // click into グループ数

@@ -40,7 +40,7 @@ bool TMainForm::gridCellAt(int x, int y, int &row, int &slot) const
         return false;
     row = (y - GridTop) / GridRowH;
     slot = (x - GridLeft) / GridColumnWidth;
-    return row >= 0 && row < 12 && slot >= 0 && slot < 8;
+    return row >= 0 && row < grouping::Parties && slot >= 0 && slot < grouping::Slots;
 }
 
 void TMainForm::drawEntryMark(int row, int slot, bool shown)
@@ -116,10 +116,10 @@ void TMainForm::Label36Click() // the score-entry screen
     EntrySlot = 0;
     RowFull = 0;
     LastKeyCode.clear();
-    if (CurGroup < 1 || CurGroup > 4) return;
+    if (CurGroup < 1 || CurGroup > grouping::Groups) return;
     const int g = CurGroup - 1;
     const int capacity = ticked("N29") ? 8 : 6;
-    for (int k = 0; k < 12; ++k)
+    for (int k = 0; k < grouping::Parties; ++k)
         for (int slot = 0; slot < capacity; ++slot)
             drawCellText(k, slot, scoring::cellText(ScoreSlots[g][k][slot], CurGroup == 3));
     drawEntryMark(EntryRow, EntrySlot, true);
@@ -148,7 +148,7 @@ void TMainForm::placeEntryCursor(int x, int y)
     drawEntryMark(EntryRow, EntrySlot, true);
     for (const char *field : {"Edit3", "Edit4", "Edit5"}) control(field).text.clear();
     FocusRequest = u"Edit3"_s;
-    if (CurGroup >= 1 && CurGroup <= 4) KumiHyo(CurGroup);
+    if (CurGroup >= 1 && CurGroup <= grouping::Groups) KumiHyo(CurGroup);
 }
 
 // ---- Keys and recording ---------------------------------------------------------------------
@@ -182,7 +182,7 @@ void TMainForm::entryFieldKey(const QString &field, int keyCode)
 
 bool TMainForm::entrySlotHasPlayer() const
 {
-    if (CurGroup < 1 || CurGroup > 4) return false;
+    if (CurGroup < 1 || CurGroup > grouping::Groups) return false;
     if (KumiSlotText[CurGroup - 1][EntryRow][EntrySlot].isEmpty()) return false;
     // A player who stood here before the party shrank is no longer in it.
     return EntrySlot < KumiList[EntryRow].size();
@@ -196,7 +196,7 @@ void TMainForm::refuseEntrySlot()
 
 void TMainForm::Label55Click() // records the entry
 {
-    if (CurGroup < 1 || CurGroup > 4 || TableMode != tablemode::ScoreEntry) return;
+    if (CurGroup < 1 || CurGroup > grouping::Groups || TableMode != tablemode::ScoreEntry) return;
     const int g = CurGroup - 1;
     if (RowFull == 1 || !entrySlotHasPlayer()) {
         // A Delete that meets a refused slot is used up too.
@@ -289,7 +289,7 @@ void TMainForm::swapClick(int x, int y)
             SwapPicks = 2;
         }
     }
-    if (CurGroup >= 1 && CurGroup <= 4) KumiHyo(CurGroup);
+    if (CurGroup >= 1 && CurGroup <= grouping::Groups) KumiHyo(CurGroup);
 }
 
 void TMainForm::Button5Click() // 「入れ替え実行」
@@ -312,7 +312,7 @@ void TMainForm::Button5Click() // 「入れ替え実行」
             SwapOn = 0;
         }
     }
-    if (!abandoned && CurGroup >= 1 && CurGroup <= 4) {
+    if (!abandoned && CurGroup >= 1 && CurGroup <= grouping::Groups) {
         KumiHyo(CurGroup);
         groupTab(CurGroup);
     }

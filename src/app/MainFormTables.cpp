@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+const QString kLetters[grouping::Groups] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 
 // The table pictures in the order the drawing clears them, with their screen sizes.
 struct TablePicture {
@@ -95,7 +95,7 @@ tables::Particulars TMainForm::particulars()
 QList<tables::Player> TMainForm::partyPlayers(int party)
 {
     QList<tables::Player> players;
-    if (party < 1 || party > 12) return players;
+    if (party < 1 || party > grouping::Parties) return players;
     for (const QString &item : KumiList[party - 1]) {
         bool ok = false;
         const int index = item.toInt(&ok);
@@ -127,7 +127,7 @@ void TMainForm::Draw(Canvas &canvas)
 {
     // The headings show the group's display name in place of its letter.
     QString groupName = CurGroupText;
-    for (int g = 0; g < 4; ++g)
+    for (int g = 0; g < grouping::Groups; ++g)
         if (CurGroupText == kLetters[g]) groupName = GroupDisplayName[g];
 
     for (const TablePicture &p : kTablePictures)
@@ -144,7 +144,7 @@ void TMainForm::Draw(Canvas &canvas)
     const auto loadParties = [this] {
         if (CurGroup == 5) {
             KumiLineBuf.clear();
-        } else if (CurGroup >= 1 && CurGroup <= 4) {
+        } else if (CurGroup >= 1 && CurGroup <= grouping::Groups) {
             CurGroupText = kLetters[CurGroup - 1];
             KumiWake(CurGroup);
         }
@@ -169,15 +169,15 @@ void TMainForm::Draw(Canvas &canvas)
             Edit13Change();
         }
         int kumi = wholeNumber(SheetKumi()).value_or(1);
-        if (kumi > 12) {
-            kumi = 12;
+        if (kumi > grouping::Parties) {
+            kumi = grouping::Parties;
             control("Edit13").text = u"12"_s;
             Edit13Change();
         }
         in.sheetKumiText = SheetKumi();
         in.groupName = CurGroup == 5 ? QString() : groupName;
         loadParties();
-        if (kumi >= 1 && kumi <= 12 && CurGroup != 5) {
+        if (kumi >= 1 && kumi <= grouping::Parties && CurGroup != 5) {
             WorkList = KumiList[kumi - 1];
             in.party = partyPlayers(kumi);
         }
@@ -195,17 +195,17 @@ void TMainForm::Draw(Canvas &canvas)
         in.particulars = particulars();
         in.groupName = CurGroup == 5 ? QString() : groupName;
         loadParties();
-        in.writeNames = CurGroup >= 1 && CurGroup <= 4;
+        in.writeNames = CurGroup >= 1 && CurGroup <= grouping::Groups;
         if (CurGroup != 0)
-            for (int p = 1; p <= 12; ++p)
+            for (int p = 1; p <= grouping::Parties; ++p)
                 in.parties[p - 1] = partyPlayers(p);
         const tables::GridResult r = tables::drawCombinationGrid(canvas, scale, tableOptions(), in);
         GridColumnWidth = r.columnWidth;
         GridColumns = r.columns;
         GridBottom = r.bottom;
         if (in.writeNames)
-            for (int p = 0; p < 12; ++p)
-                for (int slot = 0; slot < 8; ++slot)
+            for (int p = 0; p < grouping::Parties; ++p)
+                for (int slot = 0; slot < grouping::Slots; ++slot)
                     if (r.slotTexts[p][slot]) KumiSlotText[CurGroup - 1][p][slot] = *r.slotTexts[p][slot];
         if (r.switchedToEightFrame) {
             platform.messageBox(u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,

@@ -3,6 +3,8 @@
 // The stores (TMainForm::Screen, EditMode, TableMode, TableKind) stay plain ints; these are
 // the names of their values.
 
+#include "grouping/Counts.h"
+
 // TMainForm::Screen: the screen that is showing.
 namespace screen {
 inline constexpr int Registration = 1;   // メンバー登録
@@ -65,7 +67,7 @@ inline constexpr int SlotTexts = 6;  // the slot texts, the records stay
 // TMainForm::KumiClr(what): parties are panels FirstPanel to LastPanel.
 namespace kumiclear {
 inline constexpr int FirstPanel = 1;
-inline constexpr int LastPanel = 12;
+inline constexpr int LastPanel = grouping::Parties;
 inline constexpr int PartyLists = 13; // empties the twelve party lists
 inline constexpr int AllPanels = 14;  // blanks the twelve party panels
 } // namespace kumiclear
