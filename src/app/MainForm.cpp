@@ -111,7 +111,7 @@ QString TMainForm::typeInto(const QString &field, const QString &text)
     Control &c = control(field);
     QString t = text;
     if (c.maxChars > 0 && t.size() > c.maxChars) t = t.left(c.maxChars);
-    if (c.maxBytes > 0) t = cp932::cutToBytes(t, c.maxBytes);
+    if (c.maxBytes > 0) t = text::cp932::cutToBytes(t, c.maxBytes);
     c.text = t;
     if (field == u"Edit16"_s) Edit16Change();
     else if (field == u"Edit13"_s) Edit13Change();

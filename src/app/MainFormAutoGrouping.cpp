@@ -10,6 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace dealing = grouping::dealing;
+
 namespace {
 const QString kGroupTitles[grouping::Groups] = {u"Aグループ"_s, u"Bグループ"_s, u"Cグループ"_s, u"Dグループ"_s};
 

@@ -14,6 +14,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace testdata = datafile::testdata;
+
 namespace {
 const QString kRecentSection = u"RecentFiles"_s;
 constexpr int kRecentMax = 4;
@@ -73,7 +75,7 @@ bool TMainForm::saveMeeting()
     // The particulars are checked before anything is built or asked.
     const std::pair<const char *, QString> particulars[] = {{"Edit7", u"大会名"_s}, {"Edit8", u"コース"_s}};
     for (const auto &[field, label] : particulars) {
-        if (const auto bad = cp932::firstUnencodable(control(field).text)) {
+        if (const auto bad = text::cp932::firstUnencodable(control(field).text)) {
             platform.messageBox(u"%1に保存できない文字「%2」があります。別の文字に直して下さい"_s.arg(label, *bad),
                                 u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
             return false;
@@ -268,7 +270,7 @@ QString TMainForm::meetingFingerprint() const
     for (const QString &line : SavedMemberLines) parts << normalisedMemberLine(line, ThisYear, TodayMonthDay);
     for (int g = 0; g < grouping::Groups; ++g) {
         parts << u"$kumi"_s;
-        for (const QStringList &party : kumiline::load(KumiLines[g])) parts << party.join(u',');
+        for (const QStringList &party : grouping::kumiline::load(KumiLines[g])) parts << party.join(u',');
         parts << u"$group"_s;
         for (const QString &line : GroupList[g]) parts << normalisedMemberLine(line, ThisYear, TodayMonthDay);
     }

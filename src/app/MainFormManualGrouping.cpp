@@ -32,7 +32,7 @@ void markPlacedAsStored(TMainForm &form)
 {
     std::array<bool, roster::MaxMembers> stored{};
     for (const QStringList &lines : form.KumiLines)
-        for (const QStringList &party : kumiline::load(lines))
+        for (const QStringList &party : grouping::kumiline::load(lines))
             for (const QString &item : party) {
                 bool ok = false;
                 const int index = item.toInt(&ok);

@@ -10,6 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace fonts = tables::fonts;
+
 namespace {
 constexpr int kListedRows = 300;  // numbered rows of the member list
 constexpr int kTeamX = 39;        // column 2

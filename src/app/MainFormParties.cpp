@@ -9,6 +9,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace capacity = grouping::capacity;
+
 namespace {
 const char *const kPanels[grouping::Parties] = {"Image11", "Image12", "Image13", "Image14", "Image15", "Image16",
                                  "Image17", "Image18", "Image19", "Image20", "Image21", "Image22"};
@@ -49,12 +51,12 @@ void TMainForm::KumiWake(int group)
     WorkList.clear();
     KumiLineBuf.clear();
     if (group >= 1 && group <= grouping::Groups) KumiLineBuf = KumiLines[group - 1];
-    KumiList = kumiline::load(KumiLineBuf);
+    KumiList = grouping::kumiline::load(KumiLineBuf);
 }
 
 void TMainForm::KumiHyo(int group)
 {
-    KumiLineBuf = kumiline::store(KumiList);
+    KumiLineBuf = grouping::kumiline::store(KumiList);
     if (group >= 1 && group <= grouping::Groups) KumiLines[group - 1] = KumiLineBuf;
 }
 
@@ -62,7 +64,7 @@ void TMainForm::DspKumi()
 {
     for (int k = 0; k < grouping::Parties; ++k) {
         Canvas &panel = picture(kPanels[k]);
-        panel.setFontFace(fonts::gothic());
+        panel.setFontFace(tables::fonts::gothic());
         const QStringList &party = KumiList[k];
         for (qsizetype line = 0; line < party.size(); ++line) {
             bool ok = false;

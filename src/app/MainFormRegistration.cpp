@@ -217,7 +217,7 @@ void TMainForm::highlightRow(int row)
     Canvas &list = picture("Image1");
     const int top = row * RowHeight + 1;
     for (int c : {2, 3}) list.fillRect(QRect(ColX[c - 1] + 1, top, ColX[c] - ColX[c - 1] - 1, RowHeight - 1), colours::White);
-    list.setFontFace(fonts::gothic());
+    list.setFontFace(tables::fonts::gothic());
     list.text(ColX[1] + 4, rowTextY(row), m.Team, ListFontHeight, colours::Red);
     list.text(ColX[2] + 4, rowTextY(row), m.Name, ListFontHeight, colours::Red);
 }

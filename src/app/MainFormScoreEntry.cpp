@@ -10,6 +10,9 @@
 
 using namespace Qt::StringLiterals;
 
+namespace sheet = tables::sheet;
+namespace fonts = tables::fonts;
+
 namespace
 {
 const std::initializer_list<const char *> kGroupTabs{"Label44", "Label45", "Label46", "Label47"};
@@ -96,7 +99,7 @@ void TMainForm::Label36Click() // the score-entry screen
     TableKind = tablekind::ScoreEntry;
     Screen = screen::GridTable;
     TableMode = tablemode::ScoreEntry;
-    TitleShift = 6 * cp932::byteLength(TournamentName());
+    TitleShift = 6 * text::cp932::byteLength(TournamentName());
 
     showScreenAreas(screenareas::ScoreEntry);
     setVisible({"Button3", "Button5", "Label1"}, false);

@@ -224,5 +224,5 @@ void TMainForm::Label64Click() // tab 「作表と印刷」
     CurGroupText.clear();
     Screen = screen::TableChoice;
     TableMode = tablemode::None;
-    TitleShift = 6 * cp932::byteLength(control("Edit7").text);
+    TitleShift = 6 * text::cp932::byteLength(control("Edit7").text);
 }

@@ -12,6 +12,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace sheet = tables::sheet;
+
 namespace
 {
 

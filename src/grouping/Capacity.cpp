@@ -2,7 +2,7 @@
 
 #include "grouping/Counts.h"
 
-namespace capacity {
+namespace grouping::capacity {
 
 Verdict check(int groups, int parties, int players, bool sixFrame)
 {
@@ -14,4 +14,4 @@ Verdict check(int groups, int parties, int players, bool sixFrame)
     return Verdict::Fits;
 }
 
-} // namespace capacity
+} // namespace grouping::capacity

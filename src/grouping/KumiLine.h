@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <array>
 
-namespace kumiline {
+namespace grouping::kumiline {
 
 inline constexpr int Parties = grouping::Parties;
 using PartyLists = std::array<QStringList, Parties>;
@@ -30,4 +30,4 @@ QStringList store(const PartyLists &parties);
 // empty and lines after the twelfth go nowhere.
 PartyLists load(const QStringList &lines);
 
-} // namespace kumiline
+} // namespace grouping::kumiline

@@ -14,6 +14,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace fonts = tables::fonts;
+
 namespace {
 
 // The window asks for ＭＳ Ｐゴシック and the tables for ＭＳ ゴシック; where those are not

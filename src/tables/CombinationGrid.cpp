@@ -10,7 +10,7 @@ namespace tables
 
 QString teamCut(const QString &team)
 {
-    return cp932::cutToBytes(team, 14);
+    return text::cp932::cutToBytes(team, 14);
 }
 
 GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOptions &options,
