@@ -23,6 +23,7 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
+namespace sheet = tables::sheet;
 
 namespace cli {
 

@@ -16,6 +16,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+namespace cp932 = text::cp932;
 
 namespace {
 
