@@ -84,6 +84,11 @@ void BM_Export_ResultCsv(benchmark::State &state)
     exportBesideStart(state, {kMeeting, "--table", "result", "-o", "/tmp/kmtx-bench-result.csv"});
 }
 
+void BM_Export_ResultTablePdf(benchmark::State &state)
+{
+    exportBesideStart(state, {kMeeting, "--table", "result", "-o", "/tmp/kmtx-bench-result.pdf"});
+}
+
 void BM_Export_MemberTablePdf(benchmark::State &state)
 {
     exportBesideStart(state, {kMeeting, "--table", "member", "-o", "/tmp/kmtx-bench-member.pdf"});
@@ -123,6 +128,7 @@ void BM_DataFile_ReadAndWriteFullMeeting(benchmark::State &state)
 
 BENCHMARK(BM_Export_StartAndExit)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Export_ResultCsv)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Export_ResultTablePdf)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Export_MemberTablePdf)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Export_AllMemberPagesPdf)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Export_48ScoreSheetsPdf)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);

@@ -111,7 +111,7 @@ QString TMainForm::typeInto(const QString &field, const QString &text)
     Control &c = control(field);
     QString t = text;
     if (c.maxChars > 0 && t.size() > c.maxChars) t = t.left(c.maxChars);
-    if (c.maxBytes > 0) t = cp932::cutToBytes(t, c.maxBytes);
+    if (c.maxBytes > 0) t = text::cp932::cutToBytes(t, c.maxBytes);
     c.text = t;
     if (field == u"Edit16"_s) Edit16Change();
     else if (field == u"Edit13"_s) Edit13Change();
@@ -169,7 +169,7 @@ void TMainForm::scrollListTo(int topRow)
 
 void TMainForm::FormCreate()
 {
-    Screen = 1;
+    Screen = screen::Registration;
     control("Edit16").text = u"0"_s;
     control("Edit6").text = u"0"_s;
     for (int k = 11; k <= 22; ++k) {
@@ -186,7 +186,7 @@ void TMainForm::FormCreate()
     ListRows = 301;
     RowHeight = 28;
     CurGroup = 0;
-    Screen = 8;
+    Screen = screen::StartingUp;
     LeaderGroupSel = u"3"_s;
     control("N33").checked = true; // the leader designation menu shows 指定なし as chosen
 
@@ -216,7 +216,7 @@ void TMainForm::FormCreate()
 void TMainForm::Hajime()
 {
     for (auto &m : Members) m = Member::startValue();
-    EditMode = 0;
+    EditMode = editmode::None;
     control("Edit6").text = u"0"_s;
     ImgDsEnab();
     Hyou();
@@ -228,7 +228,7 @@ void TMainForm::Bunkatu()
 {
     // The list is blanked unless it shows rows drawn for this screen that can be brought
     // up to date one by one.
-    const bool rowsShown = Screen == 1 || Screen == 2;
+    const bool rowsShown = Screen == screen::Registration || Screen == screen::Combination;
     const bool current = ListRowsDrawn == 0 || (ListRowsDrawn > 0 && rowsShown && ListDrawnScreen == Screen &&
                                                 ListDrawnAges == ticked("N37"));
     if (!current && HiddenDrawing == 0) ClrAll();
@@ -253,7 +253,7 @@ void TMainForm::Bunkatu()
 
 void TMainForm::Hensyu(int i)
 {
-    if (i == 500) {
+    if (i == hensyu::AllLines) {
         const int count = std::min(MemberCount(), roster::MaxMembers);
         MemberLines.clear();
         for (int k = 0; k < count; ++k) MemberLines << roster::rebuildLine(Members[k]);

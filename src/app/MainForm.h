@@ -5,9 +5,11 @@
 
 #include "app/AppLayer.h"
 #include "app/Control.h"
+#include "app/Modes.h"
 #include "app/Platform.h"
 #include "app/ScreenAreas.h"
 #include "datafile/Meeting.h"
+#include "grouping/Counts.h"
 #include "roster/Member.h"
 #include "scoring/MissingEntries.h"
 #include "scoring/ScoreSlots.h"
@@ -72,7 +74,7 @@ public:
     // ---- Roster -----------------------------------------------------------------
     int MemberCount() const { return static_cast<int>(MemberLines.size()); }
     void Bunkatu();
-    void Hensyu(int i);                 // 500 rebuilds every line
+    void Hensyu(int i);                 // hensyu::AllLines rebuilds every line
 
     // ---- Screens ----------------------------------------------------------------
     void Label40Click(); // tab 「メンバー登録」
@@ -379,12 +381,12 @@ public:
     // Modes
     int Screen = 0;
     int Combining = 0;
-    int EditMode = 0;
-    int TableMode = 0;
+    int EditMode = editmode::None;
+    int TableMode = tablemode::None;
     int CurGroup = 0;
     QString CurGroupText;
     int TitleShift = 0;
-    int TableKind = 0;
+    int TableKind = tablekind::None;
     double ScaleX = 1.0;
     double ScaleY = 1.0;
     int PageNo = 1;
@@ -430,14 +432,14 @@ public:
     QString MoveLine;        // the line being moved
 
     // Groups and parties
-    std::array<QStringList, 4> GroupList;   // ListBox16..19
-    std::array<QStringList, 4> KumiLines;   // ListBox22..25
-    std::array<QStringList, 12> KumiList;   // ListBox1..12
+    std::array<QStringList, grouping::Groups> GroupList;   // ListBox16..19
+    std::array<QStringList, grouping::Groups> KumiLines;   // ListBox22..25
+    std::array<QStringList, grouping::Parties> KumiList;   // ListBox1..12
     QStringList KumiLineBuf;                // ListBox20
     QStringList WorkList;                   // ListBox13
     QStringList LeaderPool;                 // ListBox26
     QStringList RankList;                   // the ranking list of the result table
-    std::array<QStringList, 4> ScoreLines;  // score sections of the data file
+    std::array<QStringList, grouping::Groups> ScoreLines;  // score sections of the data file
     QString DataFileName;                   // the file last saved or opened
     QString SavedFingerprint;               // meetingFingerprint() at the last save or open
     QStringList RecentFiles;                // newest first, at most four
@@ -448,10 +450,10 @@ public:
     int GKAbort = 0;
     int GroupsLeft = 0;
     int DealCursor = 1;
-    std::array<int, 4> FixedLeaders{};
+    std::array<int, grouping::Groups> FixedLeaders{};
     bool PanelsClickable = false;
     Random Rng;
-    static constexpr int PartyCap = 8;
+    static constexpr int PartyCap = grouping::Slots;
     static constexpr int KumiFontHeight = 13;
 
     // Score records: [group 0..3][party row 0..11][slot 0..7]
@@ -459,9 +461,9 @@ public:
     SlotTextArray KumiSlotText;
 
     // Group names
-    std::array<QString, 4> GroupDisplayName;
-    std::array<bool, 4> RenamePending{};
-    std::array<QString, 4> PendingName;
+    std::array<QString, grouping::Groups> GroupDisplayName;
+    std::array<bool, grouping::Groups> RenamePending{};
+    std::array<QString, grouping::Groups> PendingName;
     bool DeleteRequested = false;
 
 private:

@@ -11,8 +11,10 @@
 
 using namespace Qt::StringLiterals;
 
+namespace dealing = grouping::dealing;
+
 namespace {
-const QString kGroupTitles[4] = {u"Aグループ"_s, u"Bグループ"_s, u"Cグループ"_s, u"Dグループ"_s};
+const QString kGroupTitles[grouping::Groups] = {u"Aグループ"_s, u"Bグループ"_s, u"Cグループ"_s, u"Dグループ"_s};
 
 void warn(TMainForm &form, const QString &text)
 {
@@ -60,7 +62,7 @@ void TMainForm::Button1Click() // おまかせ 「開始」
         platform.messageBox(u"出場者数が３００名を超えています"_s, u"警告"_s, MsgIcon::Error, MsgButtons::Ok);
         return;
     }
-    KumiClr(14);
+    KumiClr(kumiclear::AllPanels);
     GrupClr(0);
     CurGroup = 0;
     BtnClr(0);
@@ -90,7 +92,7 @@ void TMainForm::Button1Click() // おまかせ 「開始」
     GroupsLeft = GroupCount;
 
     N16Click();
-    TokutenClr(5);
+    TokutenClr(scoreclear::AllGroups);
     Group();
 
     GKOver();
@@ -106,8 +108,8 @@ void TMainForm::Button1Click() // おまかせ 「開始」
 
     // Group A's tab below draws the list and the panels anew, so the lists and parties of
     // the groups worked out on the way are not drawn.
-    const int groups = std::min(GroupCount, 4);
-    const bool hidden = Screen != 1 && !GroupList[0].isEmpty();
+    const int groups = std::min(GroupCount, grouping::Groups);
+    const bool hidden = Screen != screen::Registration && !GroupList[0].isEmpty();
     if (hidden) ++HiddenDrawing;
     for (int g = 1; g <= groups; ++g) {
         control("Label10").text = kGroupTitles[g - 1];
@@ -135,7 +137,7 @@ void TMainForm::Group()
     int groups = 0;
     if (!readDivisionField("Edit16", groups)) return;
     GroupCount = groups;
-    if (groups > 4 || groups == 0) {
+    if (groups > grouping::Groups || groups == 0) {
         warn(*this, u"グループ数は１から４迄です"_s);
         return;
     }
@@ -152,7 +154,7 @@ void TMainForm::Group()
 
     const grouping::LeaderScan scan = grouping::scanLeaders(MemberLines);
     LeaderPool = scan.free;
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0; g < grouping::Groups; ++g) {
         GroupList[g] = scan.fixed[g];
         FixedLeaders[g] = static_cast<int>(GroupList[g].size());
     }
@@ -215,19 +217,19 @@ void TMainForm::DivideKumi()
 
     Rng.seed(clockSeconds(*this));
     KumiCount = typed;
-    if (KumiCount > 12) {
-        KumiCount = 12;
+    if (KumiCount > grouping::Parties) {
+        KumiCount = grouping::Parties;
         control("Edit6").text = u"12"_s;
     }
 
     BtnClr(1);
     WorkList.clear();
-    KumiClr(13);
+    KumiClr(kumiclear::PartyLists);
     const int listed = std::min(MemberCount(), roster::MaxMembers);
     for (int row = 0; row < std::max(71, listed); ++row)
         MarkOn(PasteMarkX, row, roster::PasteArrow, colours::White);
     for (Member &m : Members) m.PasteMark = u"off"_s;
-    KumiClr(14);
+    KumiClr(kumiclear::AllPanels);
 
     QList<grouping::PartyCandidate> candidates;
     for (int i = 0; i < listed; ++i) {
@@ -291,7 +293,7 @@ void TMainForm::showWholeRosterAgain(bool showPasteCount)
     control("Label37").text = showPasteCount ? u"貼り付け数   "_s + QString::number(PasteCount) : QString();
     setColour({"Label44", "Label45", "Label46", "Label47"}, colours::Cream);
     if (MemberCount() > 0) {
-        Hensyu(500);
+        Hensyu(hensyu::AllLines);
         HalMark(2);
     }
     control("Label25").text = u"出場設定数   "_s + QString::number(PlayCount);
@@ -305,8 +307,8 @@ void TMainForm::Button2Click() // 「やり直し」
     setEnabled({"Button1", "Button4"}, true);
     MemberLines = SavedMemberLines;
     Bunkatu();
-    KumiClr(14);
-    KumiClr(13);
+    KumiClr(kumiclear::AllPanels);
+    KumiClr(kumiclear::PartyLists);
     GrupClr(0);
     RankList.clear();
     LeaderPool.clear();
@@ -316,11 +318,11 @@ void TMainForm::Button2Click() // 「やり直し」
     setColour({"Label44", "Label45", "Label46", "Label47"}, colours::Cream);
     if (MemberCount() > 0) {
         for (Member &m : Members) m.PasteMark = u"off"_s;
-        Hensyu(500);
+        Hensyu(hensyu::AllLines);
         HalMark(2);
     }
     control("Label25").text = u"出場設定数   "_s + QString::number(PlayCount);
-    TokutenClr(5);
-    TokutenClr(6);
+    TokutenClr(scoreclear::AllGroups);
+    TokutenClr(scoreclear::SlotTexts);
     HandMade = AutoMade = Combining = GKAbort = 0;
 }

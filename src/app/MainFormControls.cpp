@@ -110,9 +110,9 @@ void TMainForm::buildControls()
     // Party board
     const QStringList captions{u"１　組"_s, u"２　組"_s, u"３　組"_s, u"４　組"_s,  u"５　組"_s,  u"６　組"_s,
                                u"７　組"_s, u"８　組"_s, u"９　組"_s, u"10　組"_s, u"１1　組"_s, u"12　組"_s};
-    const char *captionLabels[12] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
+    const char *captionLabels[grouping::Parties] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
                                      "Label17", "Label18", "Label19", "Label24", "Label27", "Label28"};
-    for (int k = 0; k < 12; ++k) {
+    for (int k = 0; k < grouping::Parties; ++k) {
         add(captionLabels[k], K::Label, captions.at(k));
         add(QStringLiteral("Image%1").arg(11 + k).toLatin1().constData(), K::Image);
     }

@@ -14,11 +14,13 @@
 
 using namespace Qt::StringLiterals;
 
+namespace testdata = datafile::testdata;
+
 namespace {
 const QString kRecentSection = u"RecentFiles"_s;
 constexpr int kRecentMax = 4;
 const char *const kRecentEntries[kRecentMax] = {"Recent1", "Recent2", "Recent3", "Recent4"};
-const char *const kGroupTabs[4] = {"Label44", "Label45", "Label46", "Label47"};
+const char *const kGroupTabs[grouping::Groups] = {"Label44", "Label45", "Label46", "Label47"};
 
 QString documentsFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
@@ -48,7 +50,7 @@ datafile::Meeting TMainForm::currentMeeting() const
 {
     datafile::Meeting m;
     m.memberLines = SavedMemberLines;
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0; g < grouping::Groups; ++g) {
         m.kumiLines[g] = KumiLines[g];
         m.groupLists[g] = GroupList[g];
         m.scoreLines[g] = ScoreLines[g];
@@ -73,7 +75,7 @@ bool TMainForm::saveMeeting()
     // The particulars are checked before anything is built or asked.
     const std::pair<const char *, QString> particulars[] = {{"Edit7", u"大会名"_s}, {"Edit8", u"コース"_s}};
     for (const auto &[field, label] : particulars) {
-        if (const auto bad = cp932::firstUnencodable(control(field).text)) {
+        if (const auto bad = text::cp932::firstUnencodable(control(field).text)) {
             platform.messageBox(u"%1に保存できない文字「%2」があります。別の文字に直して下さい"_s.arg(label, *bad),
                                 u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
             return false;
@@ -124,7 +126,7 @@ bool TMainForm::saveMeeting()
 
 void TMainForm::TenRead()
 {
-    TokutenClr(5);
+    TokutenClr(scoreclear::AllGroups);
     // The lines were checked when the file was read; damaged lines change nothing.
     datafile::applyScoreLines(ScoreLines, ScoreSlots, KumiSlotText);
 }
@@ -132,7 +134,7 @@ void TMainForm::TenRead()
 bool TMainForm::mayOpen()
 {
     scrollListTo(0);
-    if (Screen >= 3 && Screen <= 6) {
+    if (Screen >= screen::ScoreSheet && Screen <= screen::TableChoice) {
         platform.messageBox(u"メンバー登録・組み合わせ以外は開けません"_s, u"警告"_s, MsgIcon::Warning,
                             MsgButtons::Ok);
         return false;
@@ -141,7 +143,7 @@ bool TMainForm::mayOpen()
         refuseCombining(*this);
         return false;
     }
-    if (Screen != 1 && Screen != 2) return false;
+    if (Screen != screen::Registration && Screen != screen::Combination) return false;
     return unsavedWorkHandled();
 }
 
@@ -184,7 +186,7 @@ void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &pa
 {
     Button2Click(); // the やり直し reset
     MemberLines = meeting.memberLines;
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0; g < grouping::Groups; ++g) {
         KumiLines[g] = meeting.kumiLines[g];
         GroupList[g] = meeting.groupLists[g];
         ScoreLines[g] = meeting.scoreLines[g];
@@ -199,13 +201,13 @@ void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &pa
     CurGroup = 0;
     for (const char *tab : kGroupTabs) control(tab).colour = colours::Cream;
 
-    TokutenClr(5);
+    TokutenClr(scoreclear::AllGroups);
     for (Member &m : Members) {
         m.PlayMark = m.LeaderMark = m.PasteMark = u"off"_s;
         m.Spare.clear();
     }
     Bunkatu();
-    if (Screen == 2) {
+    if (Screen == screen::Combination) {
         HalMark(2);
         Ninzu();
         CurGroup = 1;
@@ -266,9 +268,9 @@ QString TMainForm::meetingFingerprint() const
 {
     QStringList parts;
     for (const QString &line : SavedMemberLines) parts << normalisedMemberLine(line, ThisYear, TodayMonthDay);
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0; g < grouping::Groups; ++g) {
         parts << u"$kumi"_s;
-        for (const QStringList &party : kumiline::load(KumiLines[g])) parts << party.join(u',');
+        for (const QStringList &party : grouping::kumiline::load(KumiLines[g])) parts << party.join(u',');
         parts << u"$group"_s;
         for (const QString &line : GroupList[g]) parts << normalisedMemberLine(line, ThisYear, TodayMonthDay);
     }
@@ -299,7 +301,7 @@ bool TMainForm::unsavedWorkHandled()
 
 void TMainForm::N27Click() // オプション › テスト用擬似データ読み出し › 擬似メンバー読み出し
 {
-    if (Screen != 2) {
+    if (Screen != screen::Combination) {
         platform.messageBox(u"「組み合わせ」以外は読み出し出来ません"_s, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
         return;
     }
@@ -309,7 +311,7 @@ void TMainForm::N27Click() // オプション › テスト用擬似データ読
         if (platform.messageBox(question, u"擬似メンバー読み出し"_s, MsgIcon::Question, MsgButtons::YesNo) != IdYes)
             return;
     }
-    TokutenClr(5);
+    TokutenClr(scoreclear::AllGroups);
     MemberLines.clear();
     SavedMemberLines.clear();
     scrollListTo(0);
@@ -327,12 +329,12 @@ void TMainForm::N27Click() // オプション › テスト用擬似データ読
 
 void TMainForm::N28Click() // オプション › テスト用擬似データ読み出し › 擬似得点読み出し
 {
-    if (TableMode != 3) {
+    if (TableMode != tablemode::ScoreEntry) {
         platform.messageBox(u"「得点入力」以外は使えません"_s, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
         return;
     }
     Rng.seed(static_cast<std::uint32_t>(platform.now().toSecsSinceEpoch()));
-    if (CurGroup < 1 || CurGroup > 4) return;
+    if (CurGroup < 1 || CurGroup > grouping::Groups) return;
     const int g = CurGroup - 1;
     for (int k = 0; k < PartiesMax; ++k) {
         for (int s = 0; s < SlotsMax; ++s) {

@@ -4,8 +4,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const char *const kGroupTabs[4] = {"Label44", "Label45", "Label46", "Label47"};
-const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+const char *const kGroupTabs[grouping::Groups] = {"Label44", "Label45", "Label46", "Label47"};
+const QString kLetters[grouping::Groups] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 
 // The member list shows the members of group g.
 void showGroupInList(TMainForm &form, int g)
@@ -23,7 +23,7 @@ void TMainForm::Label47Click() { groupTab(4); } // group tab D
 
 void TMainForm::groupTab(int g)
 {
-    if (g < 1 || g > 4 || CurGroup == 0 || Screen == 1) return;
+    if (g < 1 || g > grouping::Groups || CurGroup == 0 || Screen == screen::Registration) return;
     const QString &letter = kLetters[g - 1];
 
     scrollListTo(0);
@@ -34,20 +34,20 @@ void TMainForm::groupTab(int g)
     if (AutoMade == 1) {
         showGroupInList(*this, g);
         PasteCount = 0;
-        KumiClr(14);
+        KumiClr(kumiclear::AllPanels);
         KumiWake(g);
         DspKumi();
     }
     if (HandMade == 1) {
-        KumiClr(14);
+        KumiClr(kumiclear::AllPanels);
         KumiWake(g);
         DspKumi();
         MemberLines = SavedMemberLines;
     }
 
-    const bool scoreSheet = Screen == 3 && TableMode == 2;
-    const bool combinationTable = Screen == 5 && TableMode == 1;
-    const bool scoreEntry = Screen == 5 && TableMode == 3;
+    const bool scoreSheet = Screen == screen::ScoreSheet && TableMode == tablemode::ScoreSheet;
+    const bool combinationTable = Screen == screen::GridTable && TableMode == tablemode::CombinationTable;
+    const bool scoreEntry = Screen == screen::GridTable && TableMode == tablemode::ScoreEntry;
     if (scoreSheet || combinationTable || scoreEntry) {
         if (HandMade == 1 || GroupList[g - 1].isEmpty()) {
             // A hand-made combination numbers its parties by the whole roster, and a group
@@ -68,9 +68,9 @@ void TMainForm::N16Click() // クリア › 組み合わせデータをクリア
     RankList.clear();
     for (auto &lines : KumiLines) lines.clear();
     for (auto &lines : ScoreLines) lines.clear();
-    KumiClr(13);
-    KumiClr(14);
+    KumiClr(kumiclear::PartyLists);
+    KumiClr(kumiclear::AllPanels);
     GrupClr(0);
-    TokutenClr(5);
-    TokutenClr(6);
+    TokutenClr(scoreclear::AllGroups);
+    TokutenClr(scoreclear::SlotTexts);
 }

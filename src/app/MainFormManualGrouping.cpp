@@ -32,7 +32,7 @@ void markPlacedAsStored(TMainForm &form)
 {
     std::array<bool, roster::MaxMembers> stored{};
     for (const QStringList &lines : form.KumiLines)
-        for (const QStringList &party : kumiline::load(lines))
+        for (const QStringList &party : grouping::kumiline::load(lines))
             for (const QString &item : party) {
                 bool ok = false;
                 const int index = item.toInt(&ok);
@@ -48,7 +48,7 @@ void markPlacedAsStored(TMainForm &form)
         changed = true;
     }
     if (!changed) return;
-    form.Hensyu(500);
+    form.Hensyu(hensyu::AllLines);
     form.HalMark(2);
     form.Ninzu();
 }
@@ -58,7 +58,7 @@ void pressPaste(TMainForm &form)
 {
     form.BtnClr(0);
     form.control("Button4").enabled = false;
-    form.EditMode = 6;
+    form.EditMode = editmode::Paste;
     form.PasteOn = 1;
     form.ReturnOn = 0;
     form.ImgDsEnab();
@@ -99,7 +99,7 @@ void TMainForm::Button4Click() // 自分で 「開始」
     groupTab(1);
     CurGroup = 1;
     if (!groupWasCurrent) {
-        KumiClr(14);
+        KumiClr(kumiclear::AllPanels);
         KumiWake(1);
         DspKumi();
     }
@@ -114,7 +114,7 @@ void TMainForm::Label78Click() // 「貼り付け →」
 {
     if (PasteOn == 1) {
         control("Label78").colour = colours::White;
-        EditMode = 0;
+        EditMode = editmode::None;
         PasteOn = 0;
         return;
     }
@@ -125,7 +125,7 @@ void TMainForm::Label79Click() // 「← 戻す」
 {
     if (ReturnOn == 1) {
         control("Label79").colour = colours::White;
-        EditMode = 0;
+        EditMode = editmode::None;
         ReturnOn = 0;
         return;
     }
@@ -140,7 +140,7 @@ void TMainForm::Label79Click() // 「← 戻す」
 
 void TMainForm::pickMemberForPaste(int row)
 {
-    if (EditMode != 6 || row < 0 || row >= MemberCount() || row >= roster::MaxMembers) return;
+    if (EditMode != editmode::Paste || row < 0 || row >= MemberCount() || row >= roster::MaxMembers) return;
     control("Label20").text.clear();
     if (CurGroup == 0) return;
     const Member &m = Members[row];
@@ -154,7 +154,7 @@ void TMainForm::pickMemberForPaste(int row)
 
 void TMainForm::kumiPanelMouseDown(int party, int y)
 {
-    if (party < 1 || party > 12 || !PanelsClickable) return;
+    if (party < 1 || party > grouping::Parties || !PanelsClickable) return;
     QStringList &members = KumiList[party - 1];
 
     if (PasteOn == 1) {
@@ -190,7 +190,7 @@ void TMainForm::kumiPanelMouseDown(int party, int y)
         }
     }
 
-    if (CurGroup >= 1 && CurGroup <= 4) KumiHyo(CurGroup);
+    if (CurGroup >= 1 && CurGroup <= grouping::Groups) KumiHyo(CurGroup);
 }
 
 void TMainForm::Button9Click() // 自分で 「完了」

@@ -10,6 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace fonts = tables::fonts;
+
 namespace {
 constexpr int kListedRows = 300;  // numbered rows of the member list
 constexpr int kTeamX = 39;        // column 2
@@ -45,7 +47,7 @@ bool refusedWhileCombining(TMainForm &form)
 // group only, so they are refused then as well.
 bool refusedOutsideCombinationScreen(TMainForm &form, bool needsNoTable)
 {
-    if (form.Screen == 2 && !(needsNoTable && form.TableMode != 0) && !form.Combining) return false;
+    if (form.Screen == screen::Combination && !(needsNoTable && form.TableMode != tablemode::None) && !form.Combining) return false;
     form.platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information, MsgButtons::Ok);
     return true;
 }
@@ -126,7 +128,7 @@ void TMainForm::blankListRow(int row)
     // reaches past its column.
     const Member &shown = ListShown[row];
     bool cells[7] = {false, false, !shown.Team.isEmpty(), !shown.Name.isEmpty(), !shown.Sex.isEmpty(), false, false};
-    if (ListDrawnScreen == 1) {
+    if (ListDrawnScreen == screen::Registration) {
         cells[5] = cells[6] = ListDrawnAges && shown.Era != u"非表示"_s;
     } else {
         cells[5] = roster::markKind(shown) != 0;
@@ -173,7 +175,7 @@ void TMainForm::drawListRow(int row)
     list.text(kTeamX, y, m.Team, ListFontHeight, colours::Black);
     list.text(kNameX, y, m.Name, ListFontHeight, colours::Black);
     list.text(kSexX, y, m.Sex, ListFontHeight, colours::Black);
-    if (Screen == 1) {
+    if (Screen == screen::Registration) {
         if (!ticked("N37") || m.Era == u"非表示"_s) return;
         list.text(kEraX, y, m.Era, DateFontHeight, colours::Black);
         list.text(kEraYearX, y, m.EraYear, DateFontHeight, colours::Black);
@@ -188,7 +190,7 @@ void TMainForm::drawListRow(int row)
 
 void TMainForm::DspItiran()
 {
-    if ((Screen == 1 || Screen == 2) && HiddenDrawing == 0) {
+    if ((Screen == screen::Registration || Screen == screen::Combination) && HiddenDrawing == 0) {
         const int count = std::min(MemberCount(), roster::MaxMembers);
         const bool current = ListRowsDrawn == 0 || (ListRowsDrawn > 0 && ListDrawnScreen == Screen &&
                                                     ListDrawnAges == ticked("N37"));
@@ -269,7 +271,7 @@ void TMainForm::HalMark(int kind)
 
 bool TMainForm::marksRedrawnByRows(int count, bool withPasteMarks) const
 {
-    if (HiddenDrawing > 0 || Screen != 2 || ListDrawnScreen != 2 || ListRowsDrawn != count) return false;
+    if (HiddenDrawing > 0 || Screen != screen::Combination || ListDrawnScreen != screen::Combination || ListRowsDrawn != count) return false;
     for (int r = 0; r < count; ++r) {
         const Member &m = Members[r];
         const Member &shown = ListShown[r];
@@ -331,14 +333,14 @@ void TMainForm::Image1MouseDown(int, int y)
     const int row = y / RowHeight;
     if (MemberCount() == 0 || row >= MemberCount() || row >= roster::MaxMembers) return;
     switch (EditMode) {
-    case 1:
-    case 2: moveClick(row); break;
-    case 3: deleteClick(row); break;
-    case 4:
-    case 5:
-    case 8: markClick(row); break;
-    case 6: pickMemberForPaste(row); break;
-    case 7: pickForCorrection(row); break;
+    case editmode::MovePick:
+    case editmode::MovePlace: moveClick(row); break;
+    case editmode::Delete: deleteClick(row); break;
+    case editmode::Play:
+    case editmode::Leader:
+    case editmode::Unmark: markClick(row); break;
+    case editmode::Paste: pickMemberForPaste(row); break;
+    case editmode::Correct: pickForCorrection(row); break;
     default: break;
     }
 }
@@ -348,16 +350,16 @@ void TMainForm::markClick(int row)
     if (refusedOnGroupList(*this)) return;
     Member &m = Members[row];
     // The row's new mark is drawn by the redraw below.
-    if (EditMode == 4) {
+    if (EditMode == editmode::Play) {
         if (!m.plays() || m.isLeader()) {
             // A member starts playing; a leader becomes an ordinary player.
             m.PlayMark = u"on"_s;
             m.LeaderMark = u"off"_s;
         }
-    } else if (EditMode == 5) {
+    } else if (EditMode == editmode::Leader) {
         m.LeaderMark = roster::leaderMarkFor(LeaderGroupSel);
         m.PlayMark = u"on"_s;
-    } else if (EditMode == 8) {
+    } else if (EditMode == editmode::Unmark) {
         m.PlayMark = m.LeaderMark = m.PasteMark = u"off"_s;
     } else {
         return;
@@ -365,7 +367,7 @@ void TMainForm::markClick(int row)
     Hensyu(row);
     Bunkatu();
     // Rows drawn one by one on this screen already carry their marks.
-    if (!(Screen == 2 && ListRowsDrawn == std::min(MemberCount(), roster::MaxMembers))) HalMark(3);
+    if (!(Screen == screen::Combination && ListRowsDrawn == std::min(MemberCount(), roster::MaxMembers))) HalMark(3);
 }
 
 // ---- The mark commands -------------------------------------------------------------
@@ -376,13 +378,13 @@ void TMainForm::Label75Click() // 「出場設定」
     if (PlayOn) {
         control("Label75").colour = colours::White;
         PlayOn = false;
-        EditMode = 0;
+        EditMode = editmode::None;
         return;
     }
     BtnClr(0);
     control("Label75").colour = colours::Yellow;
     PlayOn = true;
-    EditMode = 4;
+    EditMode = editmode::Play;
 }
 
 void TMainForm::Label76Click() // 「リーダ設定」
@@ -391,13 +393,13 @@ void TMainForm::Label76Click() // 「リーダ設定」
     if (LeaderOn) {
         control("Label76").colour = colours::White;
         LeaderOn = false;
-        EditMode = 0;
+        EditMode = editmode::None;
         return;
     }
     BtnClr(0);
     control("Label76").colour = colours::Yellow;
     LeaderOn = true;
-    EditMode = 5;
+    EditMode = editmode::Leader;
 }
 
 void TMainForm::Label77Click() // 「設定取消」
@@ -408,7 +410,7 @@ void TMainForm::Label77Click() // 「設定取消」
     if (wasOn) return;
     control("Label77").colour = colours::Yellow;
     CancelOn = true;
-    EditMode = 8;
+    EditMode = editmode::Unmark;
 }
 
 void TMainForm::N9Click() // 一括出場設定 › 全員を出場に設定
@@ -422,18 +424,18 @@ void TMainForm::N9Click() // 一括出場設定 › 全員を出場に設定
     }
     Ninzu();
     HalMark(2);
-    Hensyu(500);
+    Hensyu(hensyu::AllLines);
 }
 
 void TMainForm::N10Click() // 一括出場設定 › 全員の出場を解除
 {
     if (refusedOutsideCombinationScreen(*this, true) || refusedOnGroupList(*this)) return;
     scrollListTo(0);
-    KumiClr(14);
+    KumiClr(kumiclear::AllPanels);
     const int count = std::min(MemberCount(), roster::MaxMembers);
     for (int i = 0; i < count; ++i) Members[i].PlayMark = Members[i].LeaderMark = Members[i].PasteMark = u"off"_s;
     HalMark(2);
-    Hensyu(500);
+    Hensyu(hensyu::AllLines);
     Ninzu();
 }
 

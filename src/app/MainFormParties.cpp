@@ -9,10 +9,12 @@
 
 using namespace Qt::StringLiterals;
 
+namespace capacity = grouping::capacity;
+
 namespace {
-const char *const kPanels[12] = {"Image11", "Image12", "Image13", "Image14", "Image15", "Image16",
+const char *const kPanels[grouping::Parties] = {"Image11", "Image12", "Image13", "Image14", "Image15", "Image16",
                                  "Image17", "Image18", "Image19", "Image20", "Image21", "Image22"};
-const char *const kCaptions[12] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
+const char *const kCaptions[grouping::Parties] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
                                    "Label17", "Label18", "Label19", "Label24", "Label27", "Label28"};
 constexpr int kPanelTextX = 5;
 } // namespace
@@ -24,14 +26,14 @@ int TMainForm::kumiLineY(int line)
 
 void TMainForm::KumiClr(int what)
 {
-    if (what >= 1 && what <= 12) {
+    if (what >= kumiclear::FirstPanel && what <= kumiclear::LastPanel) {
         // The frame drawn at start-up stays; its inside is blanked.
-        Canvas &panel = picture(kPanels[what - 1]);
+        Canvas &panel = picture(kPanels[what - kumiclear::FirstPanel]);
         const QSize s = panel.size();
         panel.fillRect(QRect(1, 1, s.width() - 2, s.height() - 2), colours::White);
-    } else if (what == 14) {
-        for (int k = 1; k <= 12; ++k) KumiClr(k);
-    } else if (what == 13) {
+    } else if (what == kumiclear::AllPanels) {
+        for (int k = kumiclear::FirstPanel; k <= kumiclear::LastPanel; ++k) KumiClr(k);
+    } else if (what == kumiclear::PartyLists) {
         for (auto &party : KumiList) party.clear();
     }
 }
@@ -45,24 +47,24 @@ void TMainForm::GrupClr(int flag)
 
 void TMainForm::KumiWake(int group)
 {
-    KumiClr(13);
+    KumiClr(kumiclear::PartyLists);
     WorkList.clear();
     KumiLineBuf.clear();
-    if (group >= 1 && group <= 4) KumiLineBuf = KumiLines[group - 1];
-    KumiList = kumiline::load(KumiLineBuf);
+    if (group >= 1 && group <= grouping::Groups) KumiLineBuf = KumiLines[group - 1];
+    KumiList = grouping::kumiline::load(KumiLineBuf);
 }
 
 void TMainForm::KumiHyo(int group)
 {
-    KumiLineBuf = kumiline::store(KumiList);
-    if (group >= 1 && group <= 4) KumiLines[group - 1] = KumiLineBuf;
+    KumiLineBuf = grouping::kumiline::store(KumiList);
+    if (group >= 1 && group <= grouping::Groups) KumiLines[group - 1] = KumiLineBuf;
 }
 
 void TMainForm::DspKumi()
 {
-    for (int k = 0; k < 12; ++k) {
+    for (int k = 0; k < grouping::Parties; ++k) {
         Canvas &panel = picture(kPanels[k]);
-        panel.setFontFace(fonts::gothic());
+        panel.setFontFace(tables::fonts::gothic());
         const QStringList &party = KumiList[k];
         for (qsizetype line = 0; line < party.size(); ++line) {
             bool ok = false;
@@ -76,12 +78,12 @@ void TMainForm::DspKumi()
 
 void TMainForm::KumiOff()
 {
-    for (int k = 0; k < 12; ++k) control(kPanels[k]).visible = control(kCaptions[k]).visible = false;
+    for (int k = 0; k < grouping::Parties; ++k) control(kPanels[k]).visible = control(kCaptions[k]).visible = false;
 }
 
 void TMainForm::KumiOn()
 {
-    for (int k = 0; k < 12; ++k) control(kPanels[k]).visible = control(kCaptions[k]).visible = true;
+    for (int k = 0; k < grouping::Parties; ++k) control(kPanels[k]).visible = control(kCaptions[k]).visible = true;
 }
 
 void TMainForm::ImgEnab()
@@ -151,7 +153,7 @@ void TMainForm::Edit16Change() // グループ数 changed
     Control &field = control("Edit16");
     if (field.text.isEmpty()) return;
     if (const auto number = grouping::wholeNumber(field.text))
-        field.text = QString::number(std::min(*number, 4));
+        field.text = QString::number(std::min(*number, grouping::Groups));
 }
 
 void TMainForm::Edit16Click() // click into グループ数

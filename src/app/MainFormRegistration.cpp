@@ -71,7 +71,7 @@ void TMainForm::Label3Click() // 「新規登録」
 {
     if (registrationSelectorOn("Label3")) {
         setRegistrationSelector(nullptr);
-        EditMode = 0;
+        EditMode = editmode::None;
         return;
     }
     // A listed roster is thrown away only when the user says so.
@@ -87,14 +87,14 @@ void TMainForm::Label3Click() // 「新規登録」
     Ninzu();
     ClrAll();
     scrollListTo(0);
-    EditMode = 9;
+    EditMode = editmode::Register;
 }
 
 void TMainForm::Label84Click() // 「追加登録」
 {
     if (registrationSelectorOn("Label84")) {
         setRegistrationSelector(nullptr);
-        EditMode = 0;
+        EditMode = editmode::None;
         return;
     }
     setRegistrationSelector("Label84");
@@ -105,19 +105,19 @@ void TMainForm::Label84Click() // 「追加登録」
     }
     Bunkatu();
     scrollListTo(MemberCount() - 3);
-    EditMode = 9;
+    EditMode = editmode::Register;
 }
 
 void TMainForm::Label4Click() // 「修正」
 {
     if (registrationSelectorOn("Label4")) {
         setRegistrationSelector(nullptr);
-        EditMode = 0;
+        EditMode = editmode::None;
         return;
     }
     setRegistrationSelector("Label4");
     BtnClr(1);
-    EditMode = 7;
+    EditMode = editmode::Correct;
     SelRow = -1;
 }
 
@@ -125,7 +125,7 @@ void TMainForm::Label4Click() // 「修正」
 
 void TMainForm::Button6Click() // 「実行」
 {
-    if (EditMode != 1 && EditMode != 3 && EditMode != 7 && EditMode != 9) return;
+    if (EditMode != editmode::MovePick && EditMode != editmode::Delete && EditMode != editmode::Correct && EditMode != editmode::Register) return;
     if (MemberCount() > roster::MaxMembers) {
         platform.messageBox(kTooMany, u"警告"_s, MsgIcon::Error, MsgButtons::Ok);
         return;
@@ -148,7 +148,7 @@ void TMainForm::Button6Click() // 「実行」
         return;
     }
     if (refusedForCharacters(*this, u"氏名"_s, name) || refusedForCharacters(*this, u"チーム名"_s, team)) return;
-    if (EditMode == 1 || EditMode == 3) return;
+    if (EditMode == editmode::MovePick || EditMode == editmode::Delete) return;
 
     const int year = chosenNumber(*this, "ComboBox3");
     const int month = chosenNumber(*this, "ComboBox4");
@@ -158,7 +158,7 @@ void TMainForm::Button6Click() // 「実行」
         return;
     }
 
-    if (EditMode == 9) {
+    if (EditMode == editmode::Register) {
         if (MemberCount() >= roster::MaxMembers) {
             platform.messageBox(kTooMany, u"メンバー超過"_s, MsgIcon::Error, MsgButtons::Ok);
             return;
@@ -194,12 +194,12 @@ void TMainForm::Button6Click() // 「実行」
 
 void TMainForm::Label5Click() // 「表示移動」
 {
-    startListEdit(*this, "Label5", MoveOn, 1, u"　移動する行を指定して、続いて移動先を指定してください。"_s);
+    startListEdit(*this, "Label5", MoveOn, editmode::MovePick, u"　移動する行を指定して、続いて移動先を指定してください。"_s);
 }
 
 void TMainForm::Label6Click() // 「一行削除」
 {
-    startListEdit(*this, "Label6", DeleteOn, 3, u"　削除する行を指定して下さい。"_s);
+    startListEdit(*this, "Label6", DeleteOn, editmode::Delete, u"　削除する行を指定して下さい。"_s);
 }
 
 void TMainForm::Label22Click() // the hint line: a click puts the list edit labels back
@@ -217,22 +217,22 @@ void TMainForm::highlightRow(int row)
     Canvas &list = picture("Image1");
     const int top = row * RowHeight + 1;
     for (int c : {2, 3}) list.fillRect(QRect(ColX[c - 1] + 1, top, ColX[c] - ColX[c - 1] - 1, RowHeight - 1), colours::White);
-    list.setFontFace(fonts::gothic());
+    list.setFontFace(tables::fonts::gothic());
     list.text(ColX[1] + 4, rowTextY(row), m.Team, ListFontHeight, colours::Red);
     list.text(ColX[2] + 4, rowTextY(row), m.Name, ListFontHeight, colours::Red);
 }
 
 void TMainForm::moveClick(int row)
 {
-    if (EditMode == 1 || SelRow < 0 || SelRow >= MemberCount() || MemberLines.at(SelRow) != MoveLine) {
+    if (EditMode == editmode::MovePick || SelRow < 0 || SelRow >= MemberCount() || MemberLines.at(SelRow) != MoveLine) {
         SelRow = row;
         MoveLine = MemberLines.at(row);
         highlightRow(row);
-        EditMode = 2;
+        EditMode = editmode::MovePlace;
         return;
     }
     roster::moveBefore(MemberLines, SelRow, row);
-    EditMode = 1;
+    EditMode = editmode::MovePick;
     SavedMemberLines = MemberLines;
     Bunkatu();
 }

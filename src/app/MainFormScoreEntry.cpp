@@ -10,6 +10,9 @@
 
 using namespace Qt::StringLiterals;
 
+namespace sheet = tables::sheet;
+namespace fonts = tables::fonts;
+
 namespace
 {
 const std::initializer_list<const char *> kGroupTabs{"Label44", "Label45", "Label46", "Label47"};
@@ -40,7 +43,7 @@ bool TMainForm::gridCellAt(int x, int y, int &row, int &slot) const
         return false;
     row = (y - GridTop) / GridRowH;
     slot = (x - GridLeft) / GridColumnWidth;
-    return row >= 0 && row < 12 && slot >= 0 && slot < 8;
+    return row >= 0 && row < grouping::Parties && slot >= 0 && slot < grouping::Slots;
 }
 
 void TMainForm::drawEntryMark(int row, int slot, bool shown)
@@ -93,17 +96,17 @@ void TMainForm::Label36Click() // the score-entry screen
         remindCombining();
         return;
     }
-    TableKind = 5;
-    Screen = 5;
-    TableMode = 3;
-    TitleShift = 6 * cp932::byteLength(TournamentName());
+    TableKind = tablekind::ScoreEntry;
+    Screen = screen::GridTable;
+    TableMode = tablemode::ScoreEntry;
+    TitleShift = 6 * text::cp932::byteLength(TournamentName());
 
     showScreenAreas(screenareas::ScoreEntry);
     setVisible({"Button3", "Button5", "Label1"}, false);
     KumiOff();
     colourScreenTabs("Label54");
     setColour({"Label3", "Label4", "Label84"}, colours::White);
-    EditMode = 0;
+    EditMode = editmode::None;
 
     ScaleX = sheet::GridScreen.x;
     ScaleY = sheet::GridScreen.y;
@@ -117,10 +120,10 @@ void TMainForm::Label36Click() // the score-entry screen
     EntrySlot = 0;
     RowFull = 0;
     LastKeyCode.clear();
-    if (CurGroup < 1 || CurGroup > 4) return;
+    if (CurGroup < 1 || CurGroup > grouping::Groups) return;
     const int g = CurGroup - 1;
     const int capacity = ticked("N29") ? 8 : 6;
-    for (int k = 0; k < 12; ++k)
+    for (int k = 0; k < grouping::Parties; ++k)
         for (int slot = 0; slot < capacity; ++slot)
             drawCellText(k, slot, scoring::cellText(ScoreSlots[g][k][slot], CurGroup == 3));
     drawEntryMark(EntryRow, EntrySlot, true);
@@ -131,9 +134,9 @@ void TMainForm::Label36Click() // the score-entry screen
 
 void TMainForm::Image28MouseDown(int x, int y)
 {
-    if (TableMode == 3)
+    if (TableMode == tablemode::ScoreEntry)
         placeEntryCursor(x, y);
-    else if (TableMode == 1)
+    else if (TableMode == tablemode::CombinationTable)
         swapClick(x, y);
 }
 
@@ -154,7 +157,7 @@ void TMainForm::moveEntryCursor(int row, int slot)
     drawEntryMark(EntryRow, EntrySlot, true);
     for (const char *field : {"Edit3", "Edit4", "Edit5"}) control(field).text.clear();
     FocusRequest = u"Edit3"_s;
-    if (CurGroup >= 1 && CurGroup <= 4) KumiHyo(CurGroup);
+    if (CurGroup >= 1 && CurGroup <= grouping::Groups) KumiHyo(CurGroup);
 }
 
 // ---- Keys and recording ---------------------------------------------------------------------
@@ -188,7 +191,7 @@ void TMainForm::entryFieldKey(const QString &field, int keyCode)
 
 bool TMainForm::entrySlotHasPlayer() const
 {
-    if (CurGroup < 1 || CurGroup > 4) return false;
+    if (CurGroup < 1 || CurGroup > grouping::Groups) return false;
     if (KumiSlotText[CurGroup - 1][EntryRow][EntrySlot].isEmpty()) return false;
     // A player who stood here before the party shrank is no longer in it.
     return EntrySlot < KumiList[EntryRow].size();
@@ -202,7 +205,7 @@ void TMainForm::refuseEntrySlot()
 
 void TMainForm::Label55Click() // records the entry
 {
-    if (CurGroup < 1 || CurGroup > 4 || TableMode != 3) return;
+    if (CurGroup < 1 || CurGroup > grouping::Groups || TableMode != tablemode::ScoreEntry) return;
     const int g = CurGroup - 1;
     if (RowFull == 1 || !entrySlotHasPlayer()) {
         // A Delete that meets a refused slot is used up too.
@@ -249,7 +252,7 @@ void TMainForm::Label55Click() // records the entry
 
 void TMainForm::N41Click() // 入れ替え開始
 {
-    if (Screen == 5 && TableMode == 1) {
+    if (Screen == screen::GridTable && TableMode == tablemode::CombinationTable) {
         setVisible({"Button3", "Button5"}, true);
         return;
     }
@@ -297,7 +300,7 @@ void TMainForm::swapClick(int x, int y)
             SwapPicks = 2;
         }
     }
-    if (CurGroup >= 1 && CurGroup <= 4) KumiHyo(CurGroup);
+    if (CurGroup >= 1 && CurGroup <= grouping::Groups) KumiHyo(CurGroup);
 }
 
 void TMainForm::Button5Click() // 「入れ替え実行」
@@ -320,7 +323,7 @@ void TMainForm::Button5Click() // 「入れ替え実行」
             SwapOn = 0;
         }
     }
-    if (!abandoned && CurGroup >= 1 && CurGroup <= 4) {
+    if (!abandoned && CurGroup >= 1 && CurGroup <= grouping::Groups) {
         KumiHyo(CurGroup);
         groupTab(CurGroup);
     }

@@ -5,11 +5,11 @@ using namespace Qt::StringLiterals;
 
 void TMainForm::TokutenClr(int kind)
 {
-    if (kind >= 1 && kind <= 4) {
-        scoring::clearGroup(ScoreSlots, kind - 1);
-    } else if (kind == 5) {
+    if (kind >= scoreclear::GroupA && kind <= scoreclear::GroupD) {
+        scoring::clearGroup(ScoreSlots, kind - scoreclear::GroupA);
+    } else if (kind == scoreclear::AllGroups) {
         for (int g = 0; g < GroupsMax; ++g) scoring::clearGroup(ScoreSlots, g);
-    } else if (kind == 6) {
+    } else if (kind == scoreclear::SlotTexts) {
         scoring::clearTexts(KumiSlotText);
     }
     showMissingCount();
@@ -26,25 +26,25 @@ void askAndClearScores(TMainForm &form, const QString &text, const QString &capt
 
 void TMainForm::N18Click() // クリア › 全ての得点をクリア
 {
-    askAndClearScores(*this, u"入力済み得点を全て消去します。"_s, u"得点クリア"_s, 5);
+    askAndClearScores(*this, u"入力済み得点を全て消去します。"_s, u"得点クリア"_s, scoreclear::AllGroups);
 }
 
 void TMainForm::A1Click() // クリア › Aグループの得点をクリア
 {
-    askAndClearScores(*this, u"Aグループの得点をクリアします。"_s, u"Aクリア"_s, 1);
+    askAndClearScores(*this, u"Aグループの得点をクリアします。"_s, u"Aクリア"_s, scoreclear::GroupA);
 }
 
 void TMainForm::B1Click() // クリア › Bグループの得点をクリア
 {
-    askAndClearScores(*this, u"Bグループの得点をクリアします。"_s, u"Bクリア"_s, 2);
+    askAndClearScores(*this, u"Bグループの得点をクリアします。"_s, u"Bクリア"_s, scoreclear::GroupB);
 }
 
 void TMainForm::C1Click() // クリア › Cグループの得点をクリア
 {
-    askAndClearScores(*this, u"Cグループの得点をクリアします。"_s, u"Cクリア"_s, 3);
+    askAndClearScores(*this, u"Cグループの得点をクリアします。"_s, u"Cクリア"_s, scoreclear::GroupC);
 }
 
 void TMainForm::D1Click() // クリア › Dグループの得点をクリア
 {
-    askAndClearScores(*this, u"Dグループの得点をクリアします。"_s, u"Dクリア"_s, 4);
+    askAndClearScores(*this, u"Dグループの得点をクリアします。"_s, u"Dクリア"_s, scoreclear::GroupD);
 }

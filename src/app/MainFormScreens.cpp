@@ -94,7 +94,7 @@ void TMainForm::BtnClr(int kind)
         setEnabled({"Label75", "Label76", "Label77"}, true);
         control("Label22").visible = false;
         setColour(kRegistrationLabels, colours::Cream);
-        EditMode = 0;
+        EditMode = editmode::None;
         break;
     case 1:
         // An ended list edit leaves no empty hint strip over the list's headings.
@@ -102,11 +102,11 @@ void TMainForm::BtnClr(int kind)
         control("Label22").visible = false;
         setColour({"Label5", "Label6"}, colours::ButtonFace);
         MoveOn = DeleteOn = false;
-        EditMode = 0;
+        EditMode = editmode::None;
         break;
     case 3:
         setColour(kRegistrationLabels, colours::Cream);
-        EditMode = 0;
+        EditMode = editmode::None;
         break;
     default:
         break;
@@ -137,8 +137,8 @@ void TMainForm::Label40Click() // tab 「メンバー登録」
         m.Spare.clear();
     }
 
-    KumiClr(14);
-    KumiClr(13);
+    KumiClr(kumiclear::AllPanels);
+    KumiClr(kumiclear::PartyLists);
     for (auto &list : GroupList) list.clear();
     for (auto &lines : KumiLines) lines.clear();
     WorkList.clear();
@@ -148,7 +148,7 @@ void TMainForm::Label40Click() // tab 「メンバー登録」
     setEnabled({"Label78", "Label79"}, false);
     HandMade = 0;
 
-    TokutenClr(5);
+    TokutenClr(scoreclear::AllGroups);
 
     Bunkatu();
     HalMark(0);
@@ -158,9 +158,9 @@ void TMainForm::Label40Click() // tab 「メンバー登録」
     BtnClr(1);
     BtnClr(3);
 
-    Screen = 1;
-    TableMode = 0;
-    EditMode = 0;
+    Screen = screen::Registration;
+    TableMode = tablemode::None;
+    EditMode = editmode::None;
     PlayOn = LeaderOn = false;
     CurGroup = 0;
     control("Label10").text = u"メンバー一覧表"_s;
@@ -187,16 +187,16 @@ void TMainForm::Label42Click() // tab 「組み合わせ」
     scrollListTo(0);
     setListHeader(u"出場種別"_s, u"貼付"_s);
 
-    EditMode = 0;
-    Screen = 2;
-    TableMode = 0;
+    EditMode = editmode::None;
+    Screen = screen::Combination;
+    TableMode = tablemode::None;
     CurGroup = 0;
 
     ClrAll();
     Bunkatu();
     BtnClr(0);
     KumiOn();
-    KumiClr(14);
+    KumiClr(kumiclear::AllPanels);
     HalMark(2);
     control("Label10").text = u"メンバー一覧表"_s;
     Ninzu();
@@ -222,10 +222,10 @@ void TMainForm::Label64Click() // tab 「作表と印刷」
     setColour(kGroupTabs, colours::Cream);
     setColour(kRegistrationLabels, colours::White);
 
-    EditMode = 0;
+    EditMode = editmode::None;
     CurGroup = 5;
     CurGroupText.clear();
-    Screen = 6;
-    TableMode = 0;
-    TitleShift = 6 * cp932::byteLength(control("Edit7").text);
+    Screen = screen::TableChoice;
+    TableMode = tablemode::None;
+    TitleShift = 6 * text::cp932::byteLength(control("Edit7").text);
 }

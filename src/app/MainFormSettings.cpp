@@ -4,8 +4,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString kGroupKeys[4] = {u"GrpA"_s, u"GrpB"_s, u"GrpC"_s, u"GrpD"_s};
-const QString kGroupLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+const QString kGroupKeys[grouping::Groups] = {u"GrpA"_s, u"GrpB"_s, u"GrpC"_s, u"GrpD"_s};
+const QString kGroupLetters[grouping::Groups] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 } // namespace
 
 void TMainForm::tickOption(const char *chosen, const char *partner)
@@ -54,21 +54,21 @@ void TMainForm::RegFSettei()
 {
     SettingsStore &store = platform.settings();
     // Only the first pending rename, in the order A to D, is written per call.
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0; g < grouping::Groups; ++g) {
         if (RenamePending[g]) {
             store.write(kGroupKeys[g], PendingName[g]);
             RenamePending[g] = false;
             break;
         }
     }
-    for (int g = 0; g < 4; ++g) GroupDisplayName[g] = store.read(kGroupKeys[g]).value_or(kGroupLetters[g]);
+    for (int g = 0; g < grouping::Groups; ++g) GroupDisplayName[g] = store.read(kGroupKeys[g]).value_or(kGroupLetters[g]);
     if (DeleteRequested) {
         DeleteRequested = false; // used once, whether the deletion succeeded or not
         QString error;
         if (!store.removeAll(&error)) platform.messageBox(error, QString(), MsgIcon::None, MsgButtons::Ok);
     }
-    const char *tabs[4] = {"Label44", "Label45", "Label46", "Label47"};
-    for (int g = 0; g < 4; ++g) control(tabs[g]).text = GroupDisplayName[g] + u" グループ"_s;
+    const char *tabs[grouping::Groups] = {"Label44", "Label45", "Label46", "Label47"};
+    for (int g = 0; g < grouping::Groups; ++g) control(tabs[g]).text = GroupDisplayName[g] + u" グループ"_s;
 }
 
 void TMainForm::N24Click() // グループ名変更 › 新しい名称を入力

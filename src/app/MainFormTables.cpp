@@ -12,10 +12,12 @@
 
 using namespace Qt::StringLiterals;
 
+namespace sheet = tables::sheet;
+
 namespace
 {
 
-const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+const QString kLetters[grouping::Groups] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 
 // The table pictures in the order the drawing clears them, with their screen sizes.
 struct TablePicture {
@@ -61,7 +63,9 @@ std::optional<int> wholeNumber(const QString &text)
 
 PageOrientation orientationOf(int tableKind)
 {
-    return tableKind == 6 || tableKind == 7 ? PageOrientation::Portrait : PageOrientation::Landscape;
+    return tableKind == tablekind::ResultPortrait || tableKind == tablekind::MemberPortrait
+               ? PageOrientation::Portrait
+               : PageOrientation::Landscape;
 }
 
 } // namespace
@@ -93,7 +97,7 @@ tables::Particulars TMainForm::particulars()
 QList<tables::Player> TMainForm::partyPlayers(int party)
 {
     QList<tables::Player> players;
-    if (party < 1 || party > 12) return players;
+    if (party < 1 || party > grouping::Parties) return players;
     for (const QString &item : KumiList[party - 1]) {
         bool ok = false;
         const int index = item.toInt(&ok);
@@ -125,7 +129,7 @@ void TMainForm::Draw(Canvas &canvas)
 {
     // The headings show the group's display name in place of its letter.
     QString groupName = CurGroupText;
-    for (int g = 0; g < 4; ++g)
+    for (int g = 0; g < grouping::Groups; ++g)
         if (CurGroupText == kLetters[g]) groupName = GroupDisplayName[g];
 
     for (const TablePicture &p : kTablePictures)
@@ -142,13 +146,13 @@ void TMainForm::Draw(Canvas &canvas)
     const auto loadParties = [this] {
         if (CurGroup == 5) {
             KumiLineBuf.clear();
-        } else if (CurGroup >= 1 && CurGroup <= 4) {
+        } else if (CurGroup >= 1 && CurGroup <= grouping::Groups) {
             CurGroupText = kLetters[CurGroup - 1];
             KumiWake(CurGroup);
         }
     };
 
-    if (TableKind == 3) {
+    if (TableKind == tablekind::ScoreSheet) {
         showOnly({"Image23"});
         tables::ScoreSheetInput in;
         in.particulars = particulars();
@@ -167,15 +171,15 @@ void TMainForm::Draw(Canvas &canvas)
             Edit13Change();
         }
         int kumi = wholeNumber(SheetKumi()).value_or(1);
-        if (kumi > 12) {
-            kumi = 12;
+        if (kumi > grouping::Parties) {
+            kumi = grouping::Parties;
             control("Edit13").text = u"12"_s;
             Edit13Change();
         }
         in.sheetKumiText = SheetKumi();
         in.groupName = CurGroup == 5 ? QString() : groupName;
         loadParties();
-        if (kumi >= 1 && kumi <= 12 && CurGroup != 5) {
+        if (kumi >= 1 && kumi <= grouping::Parties && CurGroup != 5) {
             WorkList = KumiList[kumi - 1];
             in.party = partyPlayers(kumi);
         }
@@ -185,33 +189,33 @@ void TMainForm::Draw(Canvas &canvas)
                                 u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
             tickOption("N29", "N20");
         }
-    } else if (TableKind == 4 || TableKind == 5) {
+    } else if (TableKind == tablekind::CombinationTable || TableKind == tablekind::ScoreEntry) {
         showOnly({"Image28"});
-        if (hasControl(u"Label52"_s)) control("Label52").visible = TableKind == 5;
+        if (hasControl(u"Label52"_s)) control("Label52").visible = TableKind == tablekind::ScoreEntry;
         tables::GridInput in;
-        in.kind = TableKind == 4 ? tables::GridKind::Combination : tables::GridKind::ScoreEntry;
+        in.kind = TableKind == tablekind::CombinationTable ? tables::GridKind::Combination : tables::GridKind::ScoreEntry;
         in.particulars = particulars();
         in.groupName = CurGroup == 5 ? QString() : groupName;
         loadParties();
-        in.writeNames = CurGroup >= 1 && CurGroup <= 4;
+        in.writeNames = CurGroup >= 1 && CurGroup <= grouping::Groups;
         if (CurGroup != 0)
-            for (int p = 1; p <= 12; ++p)
+            for (int p = 1; p <= grouping::Parties; ++p)
                 in.parties[p - 1] = partyPlayers(p);
         const tables::GridResult r = tables::drawCombinationGrid(canvas, scale, tableOptions(), in);
         GridColumnWidth = r.columnWidth;
         GridColumns = r.columns;
         GridBottom = r.bottom;
         if (in.writeNames)
-            for (int p = 0; p < 12; ++p)
-                for (int slot = 0; slot < 8; ++slot)
+            for (int p = 0; p < grouping::Parties; ++p)
+                for (int slot = 0; slot < grouping::Slots; ++slot)
                     if (r.slotTexts[p][slot]) KumiSlotText[CurGroup - 1][p][slot] = *r.slotTexts[p][slot];
         if (r.switchedToEightFrame) {
             platform.messageBox(u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
                                 u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
             tickOption("N29", "N20");
         }
-    } else if (TableKind == 2 || TableKind == 6) {
-        const bool landscape = TableKind == 2;
+    } else if (TableKind == tablekind::ResultLandscape || TableKind == tablekind::ResultPortrait) {
+        const bool landscape = TableKind == tablekind::ResultLandscape;
         showOnly(landscape ? std::initializer_list<const char *>{"Image29"}
                            : std::initializer_list<const char *>{"ScrollBox2", "Image4"});
         PageMax = landscape ? 3 : 8;
@@ -229,8 +233,8 @@ void TMainForm::Draw(Canvas &canvas)
             tables::drawLandscapeResultTable(canvas, scale, in);
         else
             tables::drawPortraitResultTable(canvas, scale, in);
-    } else if (TableKind == 1 || TableKind == 7) {
-        const bool landscape = TableKind == 1;
+    } else if (TableKind == tablekind::MemberLandscape || TableKind == tablekind::MemberPortrait) {
+        const bool landscape = TableKind == tablekind::MemberLandscape;
         showOnly(landscape ? std::initializer_list<const char *>{"Image29"}
                            : std::initializer_list<const char *>{"ScrollBox2", "Image4"});
         PageMax = landscape ? 3 : 8;
@@ -290,9 +294,9 @@ bool TMainForm::buildRankList()
 void TMainForm::Label43Click() // 「スコア表作成」
 {
     if (!sheetFieldsValid()) return;
-    TableKind = 3;
-    TableMode = 2;
-    Screen = 3;
+    TableKind = tablekind::ScoreSheet;
+    TableMode = tablemode::ScoreSheet;
+    Screen = screen::ScoreSheet;
     ScaleX = sheet::ScoreSheetScreen.x;
     ScaleY = sheet::ScoreSheetScreen.y;
     arrangeTableScreen(*this, {"Panel8", "Panel10", "Image23"});
@@ -301,9 +305,9 @@ void TMainForm::Label43Click() // 「スコア表作成」
 
 void TMainForm::Label53Click() // 「組合せ表作成」
 {
-    TableKind = 4;
-    TableMode = 1;
-    Screen = 5;
+    TableKind = tablekind::CombinationTable;
+    TableMode = tablemode::CombinationTable;
+    Screen = screen::GridTable;
     ScaleX = sheet::GridScreen.x;
     ScaleY = sheet::GridScreen.y;
     // The swap buttons and the hint stay as the swap commands left them.
@@ -321,9 +325,9 @@ void TMainForm::Label60Click() // 「成 績 表作成」
     const bool portrait = ticked("N31");
     const bool landscape = ticked("N32");
     if (!portrait && !landscape) return;
-    TableKind = portrait ? 6 : 2;
-    TableMode = portrait ? 7 : 4;
-    Screen = 4;
+    TableKind = portrait ? tablekind::ResultPortrait : tablekind::ResultLandscape;
+    TableMode = portrait ? tablemode::ResultPortrait : tablemode::ResultLandscape;
+    Screen = screen::PagedTable;
     const sheet::Scale scale = portrait ? sheet::PortraitScreen : sheet::LandscapeScreen;
     ScaleX = scale.x;
     ScaleY = scale.y;
@@ -353,9 +357,9 @@ void TMainForm::Label56Click() // 「メンバー表作成」
     const bool portrait = ticked("N31");
     const bool landscape = ticked("N32");
     if (!portrait && !landscape) return;
-    TableKind = portrait ? 7 : 1;
-    TableMode = portrait ? 6 : 5;
-    Screen = 4;
+    TableKind = portrait ? tablekind::MemberPortrait : tablekind::MemberLandscape;
+    TableMode = portrait ? tablemode::MemberPortrait : tablemode::MemberLandscape;
+    Screen = screen::PagedTable;
     const sheet::Scale scale = portrait ? sheet::PortraitScreen : sheet::LandscapeScreen;
     ScaleX = scale.x;
     ScaleY = scale.y;
@@ -377,21 +381,21 @@ void TMainForm::GroupBox1Click()
 void TMainForm::redrawCurrentTable()
 {
     switch (TableKind) {
-    case 1:
-    case 7:
+    case tablekind::MemberLandscape:
+    case tablekind::MemberPortrait:
         Label56Click();
         break;
-    case 2:
-    case 6:
+    case tablekind::ResultLandscape:
+    case tablekind::ResultPortrait:
         Label60Click();
         break;
-    case 5:
+    case tablekind::ScoreEntry:
         Label36Click();
         break;
-    case 3:
+    case tablekind::ScoreSheet:
         Label43Click();
         break;
-    case 4:
+    case tablekind::CombinationTable:
         Label53Click();
         break;
     default:
@@ -403,11 +407,11 @@ void TMainForm::redrawCurrentTable()
 // the combination table.
 void TMainForm::redrawTableOfGroup()
 {
-    if (Screen == 3 && TableMode == 2)
+    if (Screen == screen::ScoreSheet && TableMode == tablemode::ScoreSheet)
         Button8Click();
-    else if (Screen == 5 && TableMode == 1)
+    else if (Screen == screen::GridTable && TableMode == tablemode::CombinationTable)
         Label53Click();
-    else if (Screen == 5 && TableMode == 3)
+    else if (Screen == screen::GridTable && TableMode == tablemode::ScoreEntry)
         Label36Click();
 }
 
@@ -416,21 +420,21 @@ void TMainForm::redrawTableOfGroup()
 void TMainForm::Button8Click() // 「確　定」
 {
     TitleShift = tables::titleShiftOf(TournamentName());
-    if (TableKind == 3 && !sheetFieldsValid()) return;
+    if (TableKind == tablekind::ScoreSheet && !sheetFieldsValid()) return;
     switch (TableKind) {
-    case 3:
+    case tablekind::ScoreSheet:
         Draw(tablePicture(*this, "Image23"));
         break;
-    case 4:
-    case 5:
+    case tablekind::CombinationTable:
+    case tablekind::ScoreEntry:
         Draw(tablePicture(*this, "Image28"));
         break;
-    case 1:
-    case 2:
+    case tablekind::MemberLandscape:
+    case tablekind::ResultLandscape:
         Draw(tablePicture(*this, "Image29"));
         break;
-    case 6:
-    case 7:
+    case tablekind::ResultPortrait:
+    case tablekind::MemberPortrait:
         Draw(tablePicture(*this, "Image4"));
         break;
     default:
@@ -471,8 +475,8 @@ void TMainForm::Button7Click() // 「設定」
                             MsgButtons::Ok);
         return;
     }
-    const bool landscape = TableKind == 1 || TableKind == 2;
-    const bool portrait = TableKind == 6 || TableKind == 7;
+    const bool landscape = TableKind == tablekind::MemberLandscape || TableKind == tablekind::ResultLandscape;
+    const bool portrait = TableKind == tablekind::ResultPortrait || TableKind == tablekind::MemberPortrait;
     if ((landscape && (*page > 4 || *page < 1)) || (portrait && (*page > 10 || *page < 1))) {
         platform.messageBox(landscape ? u"１から４迄を設定して下さい"_s : u"１から１０迄を設定して下さい"_s,
                             u"ページ指定"_s, MsgIcon::Warning, MsgButtons::Ok);
@@ -480,8 +484,8 @@ void TMainForm::Button7Click() // 「設定」
         return;
     }
     PageNo = *page;
-    if (TableKind == 1 || TableKind == 7) Label56Click();
-    else if (TableKind == 2 || TableKind == 6) Label60Click();
+    if (TableKind == tablekind::MemberLandscape || TableKind == tablekind::MemberPortrait) Label56Click();
+    else if (TableKind == tablekind::ResultLandscape || TableKind == tablekind::ResultPortrait) Label60Click();
 }
 
 // ---- Printing, preview and PDF ------------------------------------------------------------
@@ -491,9 +495,9 @@ bool TMainForm::printingRefused()
     if (Combining)
         platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
                             MsgButtons::Ok);
-    if (Screen == 1 || Screen == 2 || Screen == 6 || (Screen == 5 && TableMode == 3)) return true;
+    if (Screen == screen::Registration || Screen == screen::Combination || Screen == screen::TableChoice || (Screen == screen::GridTable && TableMode == tablemode::ScoreEntry)) return true;
     // A score sheet whose numbers cannot be read is not printed.
-    return TableKind == 3 && !sheetFieldsValid();
+    return TableKind == tablekind::ScoreSheet && !sheetFieldsValid();
 }
 
 void TMainForm::printOn(PrintJob &job)

@@ -7,6 +7,7 @@
 #include "tables/MemberTable.h"
 #include "tables/PageFrames.h"
 #include "tables/PainterCanvas.h"
+#include "tables/ResultTable.h"
 #include "tables/ScoreSheet.h"
 #include "tables/SheetUnits.h"
 
@@ -22,6 +23,7 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
+namespace sheet = tables::sheet;
 
 namespace cli {
 
@@ -174,6 +176,37 @@ QList<Page> memberPages(Context &c)
         pages << Page{landscape, [in, landscape](Canvas &canvas, sheet::Scale s) {
                           if (landscape) tables::drawLandscapeMemberTable(canvas, s, in);
                           else tables::drawPortraitMemberTable(canvas, s, in);
+                      }};
+    }
+    return pages;
+}
+
+// The pages of the ranking; every page of it with --all, else the page asked for.
+std::optional<QList<Page>> resultPages(Context &c, QString *error)
+{
+    const scoring::Ranking ranking =
+        scoring::rankPlayers(c.scores.records, c.scores.slotTexts, {c.request.rankOne, c.request.rankTwo});
+    if (ranking.error) {
+        *error = ranking.error->message();
+        return std::nullopt;
+    }
+    const bool landscape = c.options.landscape;
+    QList<int> numbers;
+    if (c.request.all) {
+        for (int p = 1; p <= pageCount(int(ranking.RankList.size()), landscape); ++p) numbers << p;
+    } else {
+        numbers << c.request.page.value_or(1);
+    }
+    QList<Page> pages;
+    for (int number : numbers) {
+        tables::ResultTableInput in;
+        in.particulars = c.particulars;
+        in.rankList = ranking.RankList;
+        in.page = number;
+        in.pageText = QString::number(number);
+        pages << Page{landscape, [in, landscape](Canvas &canvas, sheet::Scale s) {
+                          if (landscape) tables::drawLandscapeResultTable(canvas, s, in);
+                          else tables::drawPortraitResultTable(canvas, s, in);
                       }};
     }
     return pages;
@@ -341,11 +374,13 @@ ExportOutcome runExport(const ExportRequest &request, bool japanese)
         case Table::Combination: pages = gridPages(c, tables::GridKind::Combination); break;
         case Table::ScoreEntry: pages = gridPages(c, tables::GridKind::ScoreEntry); break;
         case Table::ScoreSheet: pages = scoreSheetPages(c); break;
-        case Table::Result:
-            return {1, t(u"成績表の PDF・PNG はまだ作れません（成績表の配置がまだありません）。"
-                         u"成績表は CSV（-o 名前.csv）で書き出せます"_s,
-                         u"The result table cannot be drawn yet (its layout is still missing); "
-                         u"write it as CSV (-o NAME.csv)"_s)};
+        case Table::Result: {
+            QString error;
+            const auto drawn = resultPages(c, &error);
+            if (!drawn) return {1, error};
+            pages = *drawn;
+            break;
+        }
         }
         outcome = request.format == Format::Pdf ? writePdf(pages, c) : writePng(pages.first(), c);
     }

@@ -14,6 +14,7 @@
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
+namespace fonts = tables::fonts;
 
 namespace {
 

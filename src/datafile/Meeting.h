@@ -3,13 +3,15 @@
 // group lists of groups A to D, the score lines, the combination origin and the two
 // particulars kept in the file.
 
+#include "grouping/Counts.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
 
 namespace datafile {
 
-inline constexpr int Groups = 4;
+inline constexpr int Groups = grouping::Groups;
 inline constexpr int MaxMemberLines = 300;
 inline constexpr int MaxScoreLines = 12;
 

@@ -8,6 +8,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace cp932 = text::cp932;
+
 namespace datafile {
 
 namespace {
@@ -17,7 +19,7 @@ namespace {
 // began with "$" has the fields of a member and is no marker.
 bool isMarker(const QString &line)
 {
-    return line.startsWith(u'$') && commatext::split(line).size() < 11;
+    return line.startsWith(u'$') && text::commatext::split(line).size() < 11;
 }
 
 bool isWholeNumber(const QString &text)
@@ -30,7 +32,7 @@ bool isWholeNumber(const QString &text)
 // What is wrong with a member line, or an empty text.
 QString memberLineFault(const QString &line)
 {
-    const QStringList fields = commatext::split(line);
+    const QStringList fields = text::commatext::split(line);
     if (fields.size() < 11) return u"メンバーの行の項目が足りません（11項目必要ですが%1項目です）"_s.arg(fields.size());
     static const QString names[3] = {u"生まれ年"_s, u"生まれ月"_s, u"生まれ日"_s};
     for (int i = 0; i < 3; ++i) {

@@ -52,7 +52,7 @@ std::optional<ScoreLineError> applyScoreLines(const std::array<QStringList, Grou
         if (group.size() > PartiesMax)
             return ScoreLineError{g, PartiesMax, u"%1グループの得点の行が12行を超えています"_s.arg(kLetters[g])};
         for (int k = 0; k < group.size(); ++k) {
-            const QStringList f = commatext::split(group.at(k));
+            const QStringList f = text::commatext::split(group.at(k));
             qsizetype pos = 1; // the group letter is not read
             for (int s = 0; s < SlotsMax; ++s) {
                 if (pos >= f.size())

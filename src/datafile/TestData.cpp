@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace testdata {
+namespace datafile::testdata {
 
 namespace {
 struct Block {
@@ -54,4 +54,4 @@ ScoreSlot sampleScore(int r)
     return slot;
 }
 
-} // namespace testdata
+} // namespace datafile::testdata

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace testdata {
+namespace datafile::testdata {
 
 inline const QString TournamentName = QStringLiteral("なかよし会親睦大会");
 inline const QString CourseName = QStringLiteral("桜が丘グラウンド");
@@ -18,4 +18,4 @@ QStringList sampleMemberLines();
 // The record of one filled slot from one draw r (0 to 32767).
 ScoreSlot sampleScore(int r);
 
-} // namespace testdata
+} // namespace datafile::testdata

@@ -1,7 +1,7 @@
 #pragma once
 // The capacity check of a division: do G groups of K parties hold P players?
 
-namespace capacity {
+namespace grouping::capacity {
 
 enum class Verdict {
     Fits,           // nothing to say
@@ -12,4 +12,4 @@ enum class Verdict {
 
 Verdict check(int groups, int parties, int players, bool sixFrame);
 
-} // namespace capacity
+} // namespace grouping::capacity

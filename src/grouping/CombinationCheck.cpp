@@ -47,12 +47,12 @@ PartyCheck checkParty(int number, const QStringList &indexes, const QStringList 
 
 } // namespace
 
-QList<GroupCheck> checkCombination(const std::array<QStringList, 4> &kumiLines,
-                                   const std::array<QStringList, 4> &groupLists, const QStringList &savedRoster,
+QList<GroupCheck> checkCombination(const std::array<QStringList, Groups> &kumiLines,
+                                   const std::array<QStringList, Groups> &groupLists, const QStringList &savedRoster,
                                    bool handMade)
 {
     QList<GroupCheck> groups;
-    for (int g = 0; g < 4; ++g) {
+    for (int g = 0; g < Groups; ++g) {
         const QStringList &members = handMade ? savedRoster : groupLists[g];
         const kumiline::PartyLists parties = kumiline::load(kumiLines[g]);
         GroupCheck group;

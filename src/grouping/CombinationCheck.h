@@ -3,6 +3,8 @@
 // men and women, and which players share a team. The organiser reads it to judge the
 // draw before printing.
 
+#include "grouping/Counts.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -46,8 +48,8 @@ struct GroupCheck {
 // own member list when the combination was made automatically, into the whole saved
 // roster when it was made by hand. Groups without a player are left out; an index that
 // points past its list is skipped.
-QList<GroupCheck> checkCombination(const std::array<QStringList, 4> &kumiLines,
-                                   const std::array<QStringList, 4> &groupLists, const QStringList &savedRoster,
+QList<GroupCheck> checkCombination(const std::array<QStringList, Groups> &kumiLines,
+                                   const std::array<QStringList, Groups> &groupLists, const QStringList &savedRoster,
                                    bool handMade);
 
 } // namespace grouping

@@ -1,6 +1,6 @@
 #include "grouping/Dealing.h"
 
-namespace dealing {
+namespace grouping::dealing {
 
 QString take(QStringList &pool, int p)
 {
@@ -32,4 +32,4 @@ DealResult deal(QStringList &pool, std::span<QStringList> targets, Cursor &curso
     return result;
 }
 
-} // namespace dealing
+} // namespace grouping::dealing

@@ -7,7 +7,7 @@
 #include <functional>
 #include <span>
 
-namespace dealing {
+namespace grouping::dealing {
 
 // A position p with 0 <= p < range, for taking one item out of a pool of `range` items.
 using DrawPosition = std::function<int(int range)>;
@@ -44,4 +44,4 @@ struct DealResult {
 DealResult deal(QStringList &pool, std::span<QStringList> targets, Cursor &cursor, const DrawPosition &draw,
                 int capacity = 0, Placement placement = Placement::Append);
 
-} // namespace dealing
+} // namespace grouping::dealing

@@ -2,12 +2,12 @@
 // The pieces of the division of the roster into groups A to D: the leaders found in the
 // roster lines, the rules for leaders fixed to a group, and the pools of men and women.
 
+#include "grouping/Counts.h"
+
 #include <QStringList>
 #include <array>
 
 namespace grouping {
-
-inline constexpr int Groups = 4;
 
 struct LeaderScan {
     QStringList free;                      // lines with the leader mark "on", in list order

@@ -2,7 +2,7 @@
 
 #include "text/CommaText.h"
 
-namespace kumiline {
+namespace grouping::kumiline {
 
 QString write(const QStringList &party)
 {
@@ -16,7 +16,7 @@ QStringList read(const QString &line)
     if (line.isEmpty()) return {};
     const QChar first = line.at(0);
     const int n = (first >= u'0' && first <= u'9') ? first.unicode() - u'0' : 0;
-    const QStringList fields = commatext::split(line);
+    const QStringList fields = text::commatext::split(line);
     QStringList items = fields.mid(0, n);
     if (!items.isEmpty()) items.removeFirst();
     return items;
@@ -36,4 +36,4 @@ PartyLists load(const QStringList &lines)
     return parties;
 }
 
-} // namespace kumiline
+} // namespace grouping::kumiline

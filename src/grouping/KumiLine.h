@@ -4,13 +4,15 @@
 // A party never holds more than eight members, so the leading number is one digit and
 // a reader takes only the first character of the line as that number.
 
+#include "grouping/Counts.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
 
-namespace kumiline {
+namespace grouping::kumiline {
 
-inline constexpr int Parties = 12;
+inline constexpr int Parties = grouping::Parties;
 using PartyLists = std::array<QStringList, Parties>;
 
 // The line of one party (its items are decimal member indexes).
@@ -28,4 +30,4 @@ QStringList store(const PartyLists &parties);
 // empty and lines after the twelfth go nowhere.
 PartyLists load(const QStringList &lines);
 
-} // namespace kumiline
+} // namespace grouping::kumiline

@@ -17,7 +17,7 @@ class Random;
 
 namespace grouping {
 
-inline constexpr int PartyCap = 8;
+inline constexpr int PartyCap = Slots;
 
 struct PartyCandidate {
     bool plays = false;

@@ -15,6 +15,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace fonts = tables::fonts;
+
 namespace {
 
 // Qt's own texts (はい, いいえ, キャンセル …) in Japanese whatever the user's language setting.

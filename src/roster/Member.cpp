@@ -4,6 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace commatext = text::commatext;
+
 Member Member::startValue()
 {
     const QString blank = u"　"_s;

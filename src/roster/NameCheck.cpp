@@ -19,7 +19,7 @@ std::optional<QString> forbiddenCharacter(const QString &text)
         const char32_t code = width == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
         if (code == u',' || code == u' ' || isControl(code)) return character;
         if (i == 0 && (code == u'"' || code == u'$')) return character;
-        if (cp932::firstUnencodable(character)) return character;
+        if (text::cp932::firstUnencodable(character)) return character;
         i += width;
     }
     return std::nullopt;

@@ -6,6 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace commatext = text::commatext;
+
 namespace scoring {
 
 namespace {

@@ -2,6 +2,8 @@
 // The score record of every place (group, party row, slot) and the name and team of
 // the player who stood there when the party was last drawn.
 
+#include "grouping/Counts.h"
+
 #include <QString>
 #include <array>
 
@@ -16,9 +18,9 @@ struct ScoreSlot {
     friend bool operator==(const ScoreSlot &, const ScoreSlot &) = default;
 };
 
-inline constexpr int GroupsMax = 4;
-inline constexpr int PartiesMax = 12;
-inline constexpr int SlotsMax = 8;
+inline constexpr int GroupsMax = grouping::Groups;
+inline constexpr int PartiesMax = grouping::Parties;
+inline constexpr int SlotsMax = grouping::Slots;
 
 template <typename T>
 using PlaceArray = std::array<std::array<std::array<T, SlotsMax>, PartiesMax>, GroupsMax>;

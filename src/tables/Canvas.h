@@ -8,7 +8,7 @@
 #include <QSize>
 #include <QString>
 
-namespace fonts {
+namespace tables::fonts {
 // The face of the tables and pictures, and the face of the window.
 inline const QString &gothic()
 {
@@ -20,7 +20,7 @@ inline const QString &proportionalGothic()
     static const QString face = QStringLiteral("ＭＳ Ｐゴシック");
     return face;
 }
-} // namespace fonts
+} // namespace tables::fonts
 
 class Canvas
 {

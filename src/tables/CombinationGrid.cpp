@@ -10,7 +10,7 @@ namespace tables
 
 QString teamCut(const QString &team)
 {
-    return cp932::cutToBytes(team, 14);
+    return text::cp932::cutToBytes(team, 14);
 }
 
 GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOptions &options,
@@ -69,7 +69,7 @@ GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOption
     }
 
     // Party rows (KumiName)
-    for (int p = 0; p < 12; ++p) {
+    for (int p = 0; p < grouping::Parties; ++p) {
         const QList<Player> &party = in.parties.at(p);
         if (party.isEmpty()) continue;
         if (!eightFrame && party.size() > 6) {
@@ -80,7 +80,7 @@ GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOption
         if (!in.writeNames) continue;
         const int rowTop = H + w + p * w;
         const int nameFont = s.font(eightFrame ? 17 : 21);
-        const int filled = std::min<int>(static_cast<int>(party.size()), 8);
+        const int filled = std::min<int>(static_cast<int>(party.size()), grouping::Slots);
         for (int slot = 0; slot < filled; ++slot) {
             const Player &player = party.at(slot);
             result.slotTexts[p][slot] = player.name + u","_s + player.team;
@@ -100,7 +100,7 @@ GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOption
         put(canvas, s.offX(G + I * (k - 1), columns == 8 ? 64 : 76), s.offY(H, 15), QString::number(k),
             s.font(24));
     const int f22 = s.font(22);
-    for (int n = 1; n <= 12; ++n) {
+    for (int n = 1; n <= grouping::Parties; ++n) {
         const int y = s.offY(H + w + (n - 1) * w, 13);
         put(canvas, s.offX(E, 12), y, QString::number(n), f22);
         put(canvas, s.offX(E, 36), y, u"組"_s, f22);

@@ -3,6 +3,7 @@
 // sheet (得点入力表): a heading row and twelve party rows, one column per slot, each
 // filled cell holding a player's name (and, on the combination table, the team above it).
 
+#include "grouping/Counts.h"
 #include "tables/SheetUnits.h"
 #include "tables/TableOptions.h"
 
@@ -21,13 +22,13 @@ struct GridInput {
     GridKind kind = GridKind::Combination;
     Particulars particulars;
     QString groupName;                     // the group's display name (empty when none is chosen)
-    std::array<QList<Player>, 12> parties; // parties 1..12, players in slot order
+    std::array<QList<Player>, grouping::Parties> parties; // parties 1..12, players in slot order
     bool writeNames = true;                // false while no group is chosen: no names, nothing recorded
 };
 
 struct GridResult {
     // KumiSlotText of every filled slot: name "," team; slots left empty keep their text.
-    std::array<std::array<std::optional<QString>, 8>, 12> slotTexts;
+    std::array<std::array<std::optional<QString>, grouping::Slots>, grouping::Parties> slotTexts;
     int columnWidth = 0; // pixels
     int columns = 0;     // 6 or 8
     int bottom = 0;      // y of the bottom line, pixels

@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace fonts {
+namespace tables::fonts {
 
 void registerSubstitutes()
 {
@@ -20,4 +20,4 @@ void registerSubstitutes()
 #endif
 }
 
-} // namespace fonts
+} // namespace tables::fonts

@@ -3,6 +3,6 @@
 // installed, the nearest Japanese faces stand in. Needs Qt Gui only, so the window and
 // the command-line export draw with the same faces.
 
-namespace fonts {
+namespace tables::fonts {
 void registerSubstitutes();
-} // namespace fonts
+} // namespace tables::fonts

@@ -5,6 +5,7 @@
 #include "roster/Member.h"
 
 using namespace Qt::StringLiterals;
+namespace kumiline = grouping::kumiline;
 
 namespace tables
 {

@@ -64,7 +64,7 @@ void drawLandscapeMemberTable(Canvas &canvas, sheet::Scale s, const MemberTableI
         const int row = i - range.first;
         const int q = landscapeBlockLeft(row / LandscapeRowsPerBlock);
         const int y = s.Y(103 + (row % LandscapeRowsPerBlock) * 27);
-        const QStringList fields = commatext::split(in.rosterLines.at(i));
+        const QStringList fields = text::commatext::split(in.rosterLines.at(i));
         put(canvas, s.X(q + 32), y, fieldOf(fields, 0), f16);
         put(canvas, s.X(q + 155), y, teamCut(fieldOf(fields, 1)), f16);
     }
@@ -100,7 +100,7 @@ void drawPortraitMemberTable(Canvas &canvas, sheet::Scale s, const MemberTableIn
     }
     for (int i = range.first; i < range.end; ++i) {
         const int y = s.Y(107 + (i - range.first) * 26);
-        const QStringList fields = commatext::split(in.rosterLines.at(i));
+        const QStringList fields = text::commatext::split(in.rosterLines.at(i));
         put(canvas, s.X(393), y, fieldOf(fields, 0), f16);
         put(canvas, s.X(210), y, fieldOf(fields, 1), f16);
         const QString spare = fieldOf(fields, 11);

@@ -36,7 +36,7 @@ const QStaticText &laidOut(LaidOutTexts &texts, const QFont &font, const QString
 } // namespace
 
 PainterCanvas::PainterCanvas(QPainter &painter, QSize size)
-    : m_painter(painter), m_size(size), m_pen(Qt::black, 1), m_face(fonts::gothic()),
+    : m_painter(painter), m_size(size), m_pen(Qt::black, 1), m_face(tables::fonts::gothic()),
       m_raster(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster)
 {
     if (!m_raster) m_pen.setCapStyle(Qt::FlatCap);

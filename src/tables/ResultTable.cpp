@@ -57,8 +57,8 @@ void drawLandscapeResultBody(Canvas &canvas, sheet::Scale s, const QStringList &
         const int q = landscapeBlockLeft(row / LandscapeRowsPerBlock);
         const int y = s.Y(landscapeTextY(row % LandscapeRowsPerBlock));
         const scoring::RankedPlayer p = scoring::splitRecord(rankList.at(i));
-        put(canvas, s.X(q + 33), y, cp932::cutToBytes(p.name, 10), f16);
-        put(canvas, s.X(q + 130), y, cp932::cutToBytes(p.team, 8), f16);
+        put(canvas, s.X(q + 33), y, text::cp932::cutToBytes(p.name, 10), f16);
+        put(canvas, s.X(q + 130), y, text::cp932::cutToBytes(p.team, 8), f16);
         put(canvas, s.X(q + 205), y, p.oneStrokes, f16);
         put(canvas, s.X(q + 228), y, p.twoStrokes, f16);
         put(canvas, s.X(q + 249), y, p.total, f16);

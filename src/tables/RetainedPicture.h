@@ -75,7 +75,7 @@ private:
     QSize m_size;
     QColor m_pen{0, 0, 0};
     int m_penWidth = 1;
-    QString m_face = fonts::gothic();
+    QString m_face = tables::fonts::gothic();
     std::vector<PictureItem> m_items;
     int m_dead = 0;
     // Items by horizontal bands of kBand pixels, so a fill, a redraw looking for its twin

@@ -1,5 +1,6 @@
 #include "tables/ScoreSheet.h"
 
+#include "grouping/Counts.h"
 #include "tables/Drawing.h"
 
 using namespace Qt::StringLiterals;
@@ -134,7 +135,7 @@ ScoreSheetResult drawScoreSheet(Canvas &canvas, sheet::Scale s, const TableOptio
     put(canvas, s.offX(E, 210), s.offY(F, 31), in.particulars.day, f14);
 
     // Blanking of eight player rows, then the party's names and teams (TokuName)
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < grouping::Slots; ++k) {
         const int rowTop = H + w + k * w;
         put(canvas, s.offX(E, 6), s.offY(rowTop, 38), u"国国国国国国国"_s, s.font(20), Paper);
         put(canvas, s.X(82), s.offY(rowTop, 13), u"国国国国国国国国"_s, s.font(15), Paper);

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace sheet
+namespace tables::sheet
 {
 
 struct Scale {
@@ -47,4 +47,4 @@ inline constexpr int GridHeight = 775;
 inline constexpr int PortraitWidth = 874;
 inline constexpr int PortraitHeight = 1220;
 
-} // namespace sheet
+} // namespace tables::sheet

@@ -7,7 +7,7 @@ namespace tables
 
 int titleShiftOf(const QString &tournamentName)
 {
-    return 6 * cp932::byteLength(tournamentName);
+    return 6 * text::cp932::byteLength(tournamentName);
 }
 
 } // namespace tables

@@ -1,6 +1,6 @@
 #include "text/CommaText.h"
 
-namespace commatext {
+namespace text::commatext {
 
 namespace {
 bool isBlank(QChar c) { return c.unicode() <= 0x20; }
@@ -51,4 +51,4 @@ QStringList split(const QString &line)
 
 QString join(const QStringList &fields) { return fields.join(u','); }
 
-} // namespace commatext
+} // namespace text::commatext

@@ -11,11 +11,11 @@
 #include <QString>
 #include <QStringList>
 
-namespace commatext {
+namespace text::commatext {
 
 QStringList split(const QString &line);
 
 // Fields joined by "," with no quoting (the program's own line shape).
 QString join(const QStringList &fields);
 
-} // namespace commatext
+} // namespace text::commatext

@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace cp932 {
+namespace text::cp932 {
 
 namespace {
 
@@ -92,4 +92,4 @@ Decoded decode(const QByteArray &bytes)
     return result;
 }
 
-} // namespace cp932
+} // namespace text::cp932

@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-namespace cp932 {
+namespace text::cp932 {
 
 // Bytes the text takes in code page 932 (half-width katakana and ASCII 1, others 2).
 int byteLength(const QString &text);
@@ -30,4 +30,4 @@ struct Decoded {
 };
 Decoded decode(const QByteArray &bytes);
 
-} // namespace cp932
+} // namespace text::cp932

@@ -50,7 +50,7 @@ inline QString storedName(int g, int party, int slot, int size)
 // Where the combination table on the screen writes a name (party 1..12, slot 0..7, ６人枠).
 inline QPoint combinationNameAt(int party, int slot, int columnWidth = 143)
 {
-    const sheet::Scale s = sheet::GridScreen;
+    const tables::sheet::Scale s = tables::sheet::GridScreen;
     const int E = s.X(52);
     const int H = s.offY(s.Y(24), 50);
     const int w = s.Y(53);
@@ -60,7 +60,7 @@ inline QPoint combinationNameAt(int party, int slot, int columnWidth = 143)
 // Where the score sheet on the screen writes the name of row k (0-based, ６人枠).
 inline QPoint scoreSheetNameAt(int k)
 {
-    const sheet::Scale s = sheet::ScoreSheetScreen;
+    const tables::sheet::Scale s = tables::sheet::ScoreSheetScreen;
     const int H = s.offY(s.Y(90), 104);
     const int w = s.Y(78);
     return QPoint(s.offX(s.X(52), 6), s.offY(H + w + k * w, 37));

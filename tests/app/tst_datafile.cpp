@@ -17,6 +17,9 @@
 
 using namespace Qt::StringLiterals;
 
+namespace cp932 = text::cp932;
+namespace testdata = datafile::testdata;
+
 namespace {
 QString dataPath(const QString &name) { return QFINDTESTDATA(u"../data/"_s + name); }
 

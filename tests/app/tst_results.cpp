@@ -7,6 +7,8 @@
 using namespace Qt::StringLiterals;
 using namespace tablesteps;
 
+namespace sheet = tables::sheet;
+
 namespace
 {
 ScoreSlot played(int one, int two, int total)

@@ -11,6 +11,8 @@
 using namespace Qt::StringLiterals;
 using namespace tablesteps;
 
+namespace sheet = tables::sheet;
+
 namespace
 {
 const QString kWarning = u"出場者が無い枠は入力できません。組が一杯の時は行を変えて下さい"_s;

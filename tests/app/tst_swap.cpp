@@ -7,7 +7,7 @@ using namespace tablesteps;
 
 namespace
 {
-const sheet::Scale kScale = sheet::GridScreen;
+const tables::sheet::Scale kScale = tables::sheet::GridScreen;
 
 // The combination table of group A (parties of `size`) with the swap buttons offered.
 void onCombinationTable(Scenario &s, int parties, int size)

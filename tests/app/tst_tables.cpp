@@ -5,6 +5,8 @@
 using namespace Qt::StringLiterals;
 using namespace tablesteps;
 
+namespace sheet = tables::sheet;
+
 class TablesTest : public QObject
 {
     Q_OBJECT

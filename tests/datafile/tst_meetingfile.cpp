@@ -13,20 +13,22 @@
 using namespace Qt::StringLiterals;
 using datafile::ReadError;
 
+namespace testdata = datafile::testdata;
+
 namespace {
 QString dataPath(const QString &name) { return QFINDTESTDATA(u"../data/"_s + name); }
 
 QByteArray encodeLines(const QStringList &lines)
 {
     QByteArray bytes;
-    for (const QString &line : lines) bytes += cp932::encode(line).bytes + "\r\n";
+    for (const QString &line : lines) bytes += text::cp932::encode(line).bytes + "\r\n";
     return bytes;
 }
 
 QStringList decodeLines(const QByteArray &bytes)
 {
     QStringList lines;
-    for (const QByteArray &line : datafile::splitLines(bytes)) lines << cp932::decode(line).text;
+    for (const QByteArray &line : datafile::splitLines(bytes)) lines << text::cp932::decode(line).text;
     return lines;
 }
 
@@ -366,7 +368,7 @@ void MeetingFileTest::scoreLinesAreBuiltFromTheRecords()
     const auto lines = datafile::buildScoreLines(records, texts);
     QCOMPARE(lines[0], QStringList());
     QCOMPARE(lines[1].size(), 1);
-    QCOMPARE(commatext::split(lines[1].first()).size(), 44); // 1 + 3 × 6 + 5 × 5
+    QCOMPARE(text::commatext::split(lines[1].first()).size(), 44); // 1 + 3 × 6 + 5 × 5
     QCOMPARE(lines[1].first(), u"B,1,1,2,30,選手1,緑会,1,1,2,30,選手2,緑会,1,1,2,30,選手3,緑会"_s +
                                    QString(u",#,0,0,0,"_s).repeated(5));
 

@@ -5,6 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace kumiline = grouping::kumiline;
+
 class KumiLines : public QObject
 {
     Q_OBJECT

@@ -338,8 +338,8 @@ void MainWindowTest::fontsResolveToJapaneseFaces()
 #endif
     if (!QFontDatabase::hasFamily(proportional) || !QFontDatabase::hasFamily(fixed))
         QSKIP("The Japanese fonts are not installed here");
-    QCOMPARE(QFontInfo(QFont(fonts::proportionalGothic())).family(), proportional);
-    QCOMPARE(QFontInfo(QFont(fonts::gothic())).family(), fixed);
+    QCOMPARE(QFontInfo(QFont(tables::fonts::proportionalGothic())).family(), proportional);
+    QCOMPARE(QFontInfo(QFont(tables::fonts::gothic())).family(), fixed);
     QCOMPARE(QFontInfo(QApplication::font()).family(), proportional);
 }
 

@@ -10,6 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace fonts = tables::fonts;
+
 namespace {
 
 QStringList rosterOf(int members)

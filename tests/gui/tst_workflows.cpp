@@ -202,7 +202,7 @@ void WorkflowTest::automaticCombinationFillsThePanels()
     QCOMPARE(stored.size(), 12);
     QList<int> all;
     for (int k = 0; k < 12; ++k) {
-        const QStringList party = kumiline::read(stored[k]);
+        const QStringList party = grouping::kumiline::read(stored[k]);
         QWidget *panel = w.window->widget(u"Image"_s + QString::number(11 + k));
         for (int line = 0; line < 8; ++line) {
             const bool named = line < party.size();

@@ -93,7 +93,7 @@ inline QStringList panelNames(Scenario &s, int party)
 inline QStringList storedIndexes(Scenario &s, int g, int party)
 {
     const QStringList &lines = s.form.KumiLines[g - 1];
-    return party <= lines.size() ? kumiline::read(lines.at(party - 1)) : QStringList();
+    return party <= lines.size() ? grouping::kumiline::read(lines.at(party - 1)) : QStringList();
 }
 
 // The names of a stored party: its indexes are rows of the group's list when made

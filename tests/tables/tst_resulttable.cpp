@@ -8,6 +8,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace sheet = tables::sheet;
+
 namespace
 {
 // n records, best first; record k has the total 20 + k.

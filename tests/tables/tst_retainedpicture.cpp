@@ -5,6 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace fonts = tables::fonts;
+
 namespace {
 const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);

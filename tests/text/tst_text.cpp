@@ -8,6 +8,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace cp932 = text::cp932;
+
 class TextRules : public QObject
 {
     Q_OBJECT
@@ -109,7 +111,7 @@ void TextRules::commaSplitting()
 {
     QFETCH(QString, line);
     QFETCH(QStringList, fields);
-    QCOMPARE(commatext::split(line), fields);
+    QCOMPARE(text::commatext::split(line), fields);
 }
 
 void TextRules::generatorSequence()
