@@ -12,6 +12,8 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
+namespace kumiline = grouping::kumiline;
+namespace sheet = tables::sheet;
 
 namespace
 {

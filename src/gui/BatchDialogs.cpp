@@ -101,7 +101,7 @@ CombinationCheckWindow::CombinationCheckWindow(const QStringList &lines, std::fu
     m_text = new QPlainTextEdit(this);
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont font(fonts::gothic());
+    QFont font(tables::fonts::gothic());
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     m_text->setFont(font);

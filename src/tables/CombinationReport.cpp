@@ -20,7 +20,7 @@ constexpr int kFontUnits = 15;
 
 QString padded(const QString &s, int bytes)
 {
-    const int used = cp932::byteLength(s);
+    const int used = text::cp932::byteLength(s);
     return s + QString(used >= bytes ? 1 : bytes - used, u' ');
 }
 

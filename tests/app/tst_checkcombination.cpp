@@ -112,7 +112,7 @@ void CheckCombinationTest::printedFromTheWindow()
     const int pages = (lines + tables::ReportLinesPerPage - 1) / tables::ReportLinesPerPage;
     QCOMPARE(s.platform.printDialogs, 1);
     QCOMPARE(s.platform.printed.size(), size_t(pages));
-    const sheet::Scale scale = sheet::printerScale(600, 600);
+    const tables::sheet::Scale scale = tables::sheet::printerScale(600, 600);
     for (int p = 0; p < pages; ++p) {
         const PrintedPage &page = *s.platform.printed[p];
         QCOMPARE(page.orientation, PageOrientation::Portrait);

@@ -9,7 +9,7 @@ using namespace tablesteps;
 
 namespace
 {
-const sheet::Scale kScale = sheet::GridScreen;
+const tables::sheet::Scale kScale = tables::sheet::GridScreen;
 
 QPoint cursorAt(int row, int slot)
 {

@@ -82,7 +82,7 @@ std::pair<int, int> pairsOf(Scenario &s, int g)
         roster::splitInto(line, m);
         players << grouping::SpreadPlayer{m.Team, m.isMan() ? 0 : 1, m.isLeader()};
     }
-    const int fewest = grouping::fewestPairsPossible(kumiline::load(s.form.KumiLines[g - 1]), 6, players);
+    const int fewest = grouping::fewestPairsPossible(grouping::kumiline::load(s.form.KumiLines[g - 1]), 6, players);
     return {pairs, fewest};
 }
 
