@@ -11,8 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
+namespace {
 
 void storeMeeting(TMainForm &form)
 {
@@ -26,8 +25,7 @@ void storeMeeting(TMainForm &form)
         QStringList lines;
         for (int p = 0; p < 12; ++p) {
             QStringList items{u"7"_s};
-            for (int k = 0; k < 6; ++k)
-                items << QString::number(p * 6 + k);
+            for (int k = 0; k < 6; ++k) items << QString::number(p * 6 + k);
             lines << items.join(u',');
         }
         form.KumiLines[g - 1] = lines;
@@ -56,8 +54,7 @@ void BM_PrintAllScoreSheetsToPdf(benchmark::State &state)
     form.Label64Click();
     form.Label43Click();
     form.Label44Click();
-    for (auto _ : state)
-        form.PrintAllClick();
+    for (auto _ : state) form.PrintAllClick();
     state.counters["pages"] = 48;
 }
 BENCHMARK(BM_PrintAllScoreSheetsToPdf)->Unit(benchmark::kMillisecond);

@@ -15,8 +15,7 @@ using namespace Qt::StringLiterals;
 namespace kumiline = grouping::kumiline;
 namespace sheet = tables::sheet;
 
-namespace
-{
+namespace {
 
 const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 
@@ -48,8 +47,7 @@ struct TableState {
           curGroupText(f.CurGroupText), tableKind(f.TableKind), pageNo(f.PageNo),
           kumi(f.control("Edit13").text), startHole(f.control("Edit14").text),
           pageText(f.control("Edit19").text), scaleX(f.ScaleX), scaleY(f.ScaleY), rankList(f.RankList)
-    {
-    }
+    {}
     void restore()
     {
         form.CurGroup = curGroup;
@@ -106,23 +104,22 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     if (printingRefused()) return;
     BatchPrintOffer offer;
     offer.groupNames = GroupDisplayName;
-    for (int g = 1; g <= 4; ++g)
-        offer.groupHasParties[g - 1] = groupHasParties(*this, g);
+    for (int g = 1; g <= 4; ++g) offer.groupHasParties[g - 1] = groupHasParties(*this, g);
     offer.hasMembers = !SavedMemberLines.isEmpty();
     for (const auto &group : ScoreSlots)
         for (const auto &party : group)
-            for (const ScoreSlot &slot : party)
-                offer.hasScores = offer.hasScores || scoring::hasEntry(slot);
+            for (const ScoreSlot &slot : party) offer.hasScores = offer.hasScores || scoring::hasEntry(slot);
     const std::optional<BatchPrintChoice> choice = platform.chooseBatchPrint(offer);
     if (!choice) return;
 
-    // The pages, left out where a party has no members or a page no entries.
+    // The pages, left out where a party has no members or a page no entries; the paged
+    // tables go as far as their page field does (10 pages タテ形, 4 ヨコ形).
     std::vector<BatchPage> pages;
-    int kind = 0;
+    int kind = tablekind::None;
     switch (choice->table) {
     case BatchTable::ScoreSheets:
         if (!sheetFieldsValid()) return;
-        kind = 3;
+        kind = tablekind::ScoreSheet;
         for (int g = 1; g <= 4; ++g) {
             if (choice->group != 0 && choice->group != g) continue;
             for (int k = 1; k <= 12; ++k)
@@ -130,30 +127,30 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
         }
         break;
     case BatchTable::CombinationTables:
-        kind = 4;
+        kind = tablekind::CombinationTable;
         for (int g = 1; g <= 4; ++g)
             if (groupHasParties(*this, g)) pages.push_back({g, 0, 0});
         break;
     case BatchTable::ScoreEntrySheets:
-        kind = 5;
+        kind = tablekind::ScoreEntry;
         for (int g = 1; g <= 4; ++g)
             if (groupHasParties(*this, g)) pages.push_back({g, 0, 0});
         break;
     case BatchTable::ResultTable: {
-        kind = ticked("N31") ? 6 : 2;
+        kind = ticked("N31") ? tablekind::ResultPortrait : tablekind::ResultLandscape;
         if (!buildRankList()) return; // its box names the record that cannot be ranked
-        const int rows = kind == 6 ? tables::PortraitPageRows : tables::LandscapePageRows;
+        const bool portrait = kind == tablekind::ResultPortrait;
+        const int rows = portrait ? tables::PortraitPageRows : tables::LandscapePageRows;
         const int entries = static_cast<int>(RankList.size());
-        for (int p = 1; (p - 1) * rows < entries && p <= (kind == 6 ? 8 : 3); ++p)
-            pages.push_back({0, 0, p});
+        for (int p = 1; (p - 1) * rows < entries && p <= (portrait ? 10 : 4); ++p) pages.push_back({0, 0, p});
         break;
     }
     case BatchTable::MemberTable: {
-        kind = ticked("N31") ? 7 : 1;
-        const int rows = kind == 7 ? tables::PortraitPageRows : tables::LandscapePageRows;
+        kind = ticked("N31") ? tablekind::MemberPortrait : tablekind::MemberLandscape;
+        const bool portrait = kind == tablekind::MemberPortrait;
+        const int rows = portrait ? tables::PortraitPageRows : tables::LandscapePageRows;
         const int entries = static_cast<int>(SavedMemberLines.size());
-        for (int p = 1; (p - 1) * rows < entries && p <= (kind == 7 ? 8 : 3); ++p)
-            pages.push_back({0, 0, p});
+        for (int p = 1; (p - 1) * rows < entries && p <= (portrait ? 10 : 4); ++p) pages.push_back({0, 0, p});
         break;
     }
     }
@@ -167,7 +164,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
 
     // A party of more than six on a ６人枠 sheet would print without its names: the switch
     // to ８人枠 comes first, as on the screen, and the user prints again.
-    if (kind == 3 || kind == 4 || kind == 5) {
+    if (kind == tablekind::ScoreSheet || kind == tablekind::CombinationTable ||
+        kind == tablekind::ScoreEntry) {
         bool overflow = false;
         for (const BatchPage &p : pages)
             for (int k = 1; k <= 12; ++k)
@@ -200,8 +198,9 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
             printOn(job);
         }
     };
-    const PageOrientation orientation =
-        kind == 6 || kind == 7 ? PageOrientation::Portrait : PageOrientation::Landscape;
+    const PageOrientation orientation = kind == tablekind::ResultPortrait || kind == tablekind::MemberPortrait
+                                            ? PageOrientation::Portrait
+                                            : PageOrientation::Landscape;
 
     switch (choice->output) {
     case BatchOutput::Print:
@@ -213,9 +212,7 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
                                     MsgButtons::Ok);
         }
         break;
-    case BatchOutput::Preview:
-        platform.printPreviewPages(orientation, drawPages);
-        break;
+    case BatchOutput::Preview: platform.printPreviewPages(orientation, drawPages); break;
     case BatchOutput::Pdf: {
         const std::optional<QString> path = platform.pdfFileName();
         if (!path) break;
@@ -255,8 +252,7 @@ void TMainForm::CheckCombinationClick() // 組み合せ設定 › 組み合わ�
     }
     const QList<tables::ReportLine> report = tables::combinationReport(groups, GroupDisplayName);
     QStringList lines;
-    for (const tables::ReportLine &line : report)
-        lines << line.text();
+    for (const tables::ReportLine &line : report) lines << line.text();
     platform.showCombinationCheck(lines, [this, report] {
         std::unique_ptr<PrintJob> job = platform.beginPrint(PageOrientation::Portrait);
         if (!job) return;

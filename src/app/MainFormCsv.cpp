@@ -11,8 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
+namespace {
 const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 const QString kCaption = u"CSVに書き出し"_s;
 } // namespace
@@ -65,8 +64,7 @@ void TMainForm::CsvExportClick() // ファイル › CSVに書き出し
         rows = tables::resultRows(ranking);
         break;
     }
-    default:
-        return;
+    default: return;
     }
     if (!nothing.isEmpty()) {
         platform.messageBox(nothing, kCaption, MsgIcon::Information, MsgButtons::Ok);

@@ -4,11 +4,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
+namespace {
 bool onScoreEntry(const TMainForm &form)
 {
-    return form.Screen == 5 && form.TableMode == 3 && form.CurGroup >= 1 && form.CurGroup <= 4;
+    return form.Screen == screen::GridTable && form.TableMode == tablemode::ScoreEntry &&
+           form.CurGroup >= 1 && form.CurGroup <= 4;
 }
 } // namespace
 
@@ -41,8 +41,7 @@ void TMainForm::MissingListClick() // 「未入力の確認」
         return;
     }
     QStringList items;
-    for (const scoring::MissingEntry &m : missing)
-        items << scoring::missingEntryText(m);
+    for (const scoring::MissingEntry &m : missing) items << scoring::missingEntryText(m);
     const std::optional<int> chosen = platform.chooseFromList(
         u"未入力の確認"_s,
         group + u"　未入力の選手 %1名（選ぶとその選手の欄に移ります）"_s.arg(missing.size()), items);

@@ -26,8 +26,7 @@ BatchPrintDialog::BatchPrintDialog(const BatchPrintOffer &offer, QWidget *parent
     m_tables = new QButtonGroup(this);
 
     bool anyParties = false;
-    for (const bool has : offer.groupHasParties)
-        anyParties = anyParties || has;
+    for (const bool has : offer.groupHasParties) anyParties = anyParties || has;
 
     auto *sheetsRow = new QHBoxLayout;
     auto *sheets = new QRadioButton(u"スコア表（組ごとに１枚）"_s, box);
@@ -116,10 +115,7 @@ CombinationCheckWindow::CombinationCheckWindow(const QStringList &lines, std::fu
     resize(720, 560);
 }
 
-QString CombinationCheckWindow::shownText() const
-{
-    return m_text->toPlainText();
-}
+QString CombinationCheckWindow::shownText() const { return m_text->toPlainText(); }
 
 void CombinationCheckWindow::pressPrint()
 {

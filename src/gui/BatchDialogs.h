@@ -16,7 +16,7 @@ class QPlainTextEdit;
 class BatchPrintDialog : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     BatchPrintDialog(const BatchPrintOffer &offer, QWidget *parent = nullptr);
     // The choice once one of the three output buttons was pressed.
     std::optional<BatchPrintChoice> choice() const { return m_choice; }
@@ -25,7 +25,7 @@ class BatchPrintDialog : public QDialog
     // Presses the button of an output.
     void press(BatchOutput output);
 
-  private:
+private:
     QButtonGroup *m_tables = nullptr;
     QComboBox *m_group = nullptr;
     std::optional<BatchPrintChoice> m_choice;
@@ -35,12 +35,12 @@ class BatchPrintDialog : public QDialog
 class CombinationCheckWindow : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     CombinationCheckWindow(const QStringList &lines, std::function<void()> print, QWidget *parent = nullptr);
     QString shownText() const;
     void pressPrint();
 
-  private:
+private:
     QPlainTextEdit *m_text = nullptr;
     std::function<void()> m_print;
 };
@@ -49,13 +49,13 @@ class CombinationCheckWindow : public QDialog
 class ListChoiceWindow : public QDialog
 {
     Q_OBJECT
-  public:
+public:
     ListChoiceWindow(const QString &title, const QString &heading, const QStringList &items,
                      QWidget *parent = nullptr);
     std::optional<int> chosen() const { return m_chosen; }
     QListWidget *list() const { return m_list; }
 
-  private:
+private:
     QListWidget *m_list = nullptr;
     std::optional<int> m_chosen;
 };

@@ -2,13 +2,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace scoring
-{
+namespace scoring {
 
-bool hasEntry(const ScoreSlot &record)
-{
-    return !record.Entries.isEmpty() && record.Entries != u"0"_s;
-}
+bool hasEntry(const ScoreSlot &record) { return !record.Entries.isEmpty() && record.Entries != u"0"_s; }
 
 QList<MissingEntry> missingEntries(const std::array<std::array<ScoreSlot, SlotsMax>, PartiesMax> &group,
                                    const std::array<QList<PlacedPlayer>, PartiesMax> &parties)

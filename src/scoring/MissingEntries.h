@@ -7,8 +7,7 @@
 #include <QString>
 #include <array>
 
-namespace scoring
-{
+namespace scoring {
 
 // A player standing in a party, as the tables name him.
 struct PlacedPlayer {

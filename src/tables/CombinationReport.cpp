@@ -5,11 +5,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace tables
-{
+namespace tables {
 
-namespace
-{
+namespace {
 // Player columns: their left edge in units and their width in bytes of text.
 constexpr int kPlayerX[4] = {70, 110, 140, 420};
 constexpr int kPlayerBytes[3] = {4, 3, 28};
@@ -37,16 +35,11 @@ QString counts(int players, int leaders, int men, int women, int pairs)
 QString ReportLine::text() const
 {
     switch (kind) {
-    case GroupTotals:
-        return cells.value(0);
-    case Party:
-        return u"  "_s + cells.value(0);
-    case Mates:
-        return u"          "_s + cells.value(0);
-    case Blank:
-        return QString();
-    case Player:
-        break;
+    case GroupTotals: return cells.value(0);
+    case Party: return u"  "_s + cells.value(0);
+    case Mates: return u"          "_s + cells.value(0);
+    case Blank: return QString();
+    case Player: break;
     }
     QString line = u"      "_s;
     for (int c = 0; c < cells.size() && c < 4; ++c)
@@ -116,8 +109,7 @@ void drawCombinationReport(Canvas &canvas, sheet::Scale s, const QList<ReportLin
                 if (!line.cells.at(c).isEmpty())
                     put(canvas, s.X(kPlayerX[c]), y, line.cells.at(c), s.font(kFontUnits));
             break;
-        case ReportLine::Blank:
-            break;
+        case ReportLine::Blank: break;
         }
     }
 }

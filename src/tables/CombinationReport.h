@@ -13,8 +13,7 @@
 
 class Canvas;
 
-namespace tables
-{
+namespace tables {
 
 struct ReportLine {
     enum Kind { GroupTotals, Party, Player, Mates, Blank };

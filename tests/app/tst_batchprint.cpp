@@ -8,8 +8,7 @@
 using namespace Qt::StringLiterals;
 using namespace tablesteps;
 
-namespace
-{
+namespace {
 
 // Everything drawn on a page, one line per item, in drawing order.
 QStringList itemsOf(const PrintedPage &page)
@@ -35,18 +34,10 @@ QStringList itemsOf(const PrintedPage &page)
 void groupTab(Scenario &s, int g)
 {
     switch (g) {
-    case 1:
-        s.form.Label44Click();
-        break;
-    case 2:
-        s.form.Label45Click();
-        break;
-    case 3:
-        s.form.Label46Click();
-        break;
-    default:
-        s.form.Label47Click();
-        break;
+    case 1: s.form.Label44Click(); break;
+    case 2: s.form.Label45Click(); break;
+    case 3: s.form.Label46Click(); break;
+    default: s.form.Label47Click(); break;
     }
 }
 
@@ -71,8 +62,7 @@ struct Screen {
         : sheet(textsOf(s.platform.canvas("Image23"))), list(textsOf(s.platform.canvas("Image1"))),
           memberLines(s.form.MemberLines), group(s.form.CurGroup), kumi(s.form.control("Edit13").text),
           start(s.form.control("Edit14").text), scaleX(s.form.ScaleX), tableKind(s.form.TableKind)
-    {
-    }
+    {}
     bool operator==(const Screen &) const = default;
     QStringList sheet, list, memberLines;
     int group;
@@ -88,7 +78,7 @@ Q_DECLARE_METATYPE(BatchOutput)
 class BatchPrintTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void fortyEightScoreSheetsInOnePdfEqualTheSinglePrints();
     void scoreSheetsOfOneGroupLeaveOutEmptyParties();
     void combinationTablesOfEveryGroup();
@@ -215,8 +205,7 @@ void BatchPrintTest::memberTablePages()
     QFETCH(int, pages);
     Scenario s;
     QStringList roster;
-    for (int i = 1; i <= members; ++i)
-        roster << member(u"会員"_s + QString::number(i), u"緑会"_s);
+    for (int i = 1; i <= members; ++i) roster << member(u"会員"_s + QString::number(i), u"緑会"_s);
     s.loadRoster(roster);
     if (!portrait) s.form.N32Click();
     s.form.Label64Click();
@@ -443,17 +432,18 @@ void BatchPrintTest::scoreEntrySheetsOfEveryGroup()
     QVERIFY(Screen(s) == before);
 }
 
-namespace
-{
-// Group A of `players` players in parties of eight, every one with one entry: totals from 20 up.
+namespace {
+// `players` players in parties of eight, group after group, every one with one entry:
+// totals from 20 up.
 void scoreEveryone(Scenario &s, int players)
 {
     for (int i = 0; i < players; ++i) {
-        const int party = i / 8;
+        const int g = i / 96;
+        const int party = i % 96 / 8;
         const int slot = i % 8;
-        s.form.ScoreSlots[0][party][slot] =
+        s.form.ScoreSlots[g][party][slot] =
             ScoreSlot{u"0,0,%1"_s.arg(20 + i), u"0"_s, u"0"_s, QString::number(20 + i), u"1"_s};
-        s.form.KumiSlotText[0][party][slot] = u"走者%1,緑会"_s.arg(i + 1);
+        s.form.KumiSlotText[g][party][slot] = u"走者%1,緑会"_s.arg(i + 1);
     }
 }
 } // namespace
@@ -466,6 +456,8 @@ void BatchPrintTest::resultTablePages_data()
     QTest::newRow("タテ形, 85") << true << 85 << 3;
     QTest::newRow("タテ形, 40") << true << 40 << 1;
     QTest::newRow("ヨコ形, 96") << false << 96 << 1;
+    QTest::newRow("タテ形, 384: the tenth page") << true << 384 << 10;
+    QTest::newRow("ヨコ形, 384: the fourth page") << false << 384 << 4;
 }
 
 void BatchPrintTest::resultTablePages()

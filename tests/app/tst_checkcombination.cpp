@@ -7,8 +7,7 @@
 using namespace Qt::StringLiterals;
 using namespace tablesteps;
 
-namespace
-{
+namespace {
 int lineStarting(const QStringList &lines, const QString &start, int from = 0)
 {
     for (int i = from; i < lines.size(); ++i)
@@ -20,7 +19,7 @@ int lineStarting(const QStringList &lines, const QString &start, int from = 0)
 class CheckCombinationTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void reportOfAnAutomaticDivision();
     void reportOfAHandMadeCombination();
     void printedFromTheWindow();

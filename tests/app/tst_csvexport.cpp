@@ -10,8 +10,7 @@
 using namespace Qt::StringLiterals;
 using namespace tablesteps;
 
-namespace
-{
+namespace {
 QByteArray readAll(const QString &path)
 {
     QFile f(path);
@@ -76,7 +75,7 @@ void scoredMeeting(Scenario &s, const QString &file)
 class CsvExportTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void theSameBytesAsKmtxExport();
     void rankingOptionsOfTheWindow();
     void everyGroupWhenNoneIsChosen();

@@ -7,8 +7,7 @@
 using namespace Qt::StringLiterals;
 using namespace tablesteps;
 
-namespace
-{
+namespace {
 const tables::sheet::Scale kScale = tables::sheet::GridScreen;
 
 QPoint cursorAt(int row, int slot)
@@ -76,16 +75,13 @@ QStringList listShown(Scenario &s)
     return s.platform.listsShown.back().mid(2);
 }
 
-QString countLine(int n)
-{
-    return u"未入力の選手　%1名"_s.arg(n);
-}
+QString countLine(int n) { return u"未入力の選手　%1名"_s.arg(n); }
 } // namespace
 
 class MissingEntriesScreenTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void theCountFollowsEveryEntry();
     void theListMatchesTheRecords();
     void aClickPlacesTheCursor();
@@ -178,8 +174,7 @@ void MissingEntriesScreenTest::everyoneEntered()
 {
     Scenario s;
     onScoreEntry(s, 1, 1, 4, 1);
-    for (int k = 0; k < 4; ++k)
-        enter(s, u"0"_s, u"0"_s, u"30"_s);
+    for (int k = 0; k < 4; ++k) enter(s, u"0"_s, u"0"_s, u"30"_s);
     QCOMPARE(s.form.control("MissingCount").text, countLine(0));
     s.form.MissingListClick();
     QVERIFY(s.platform.listsShown.empty());

@@ -10,8 +10,7 @@
 using namespace Qt::StringLiterals;
 using namespace groupsteps;
 
-namespace
-{
+namespace {
 
 const QDateTime kFirstReading(QDate(2026, 12, 7), QTime(10, 0, 0, 250));
 
@@ -82,7 +81,8 @@ std::pair<int, int> pairsOf(Scenario &s, int g)
         roster::splitInto(line, m);
         players << grouping::SpreadPlayer{m.Team, m.isMan() ? 0 : 1, m.isLeader()};
     }
-    const int fewest = grouping::fewestPairsPossible(grouping::kumiline::load(s.form.KumiLines[g - 1]), 6, players);
+    const int fewest =
+        grouping::fewestPairsPossible(grouping::kumiline::load(s.form.KumiLines[g - 1]), 6, players);
     return {pairs, fewest};
 }
 
@@ -101,7 +101,7 @@ int possiblePairs(Scenario &s, int g)
 class TeamSpreading : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void offDividesExactlyAsBefore();
     void switchedOffAgainDividesAsNeverSwitchedOn();
     void theSameClockGivesTheSameCombination();
@@ -142,8 +142,7 @@ void TeamSpreading::switchedOffAgainDividesAsNeverSwitchedOn()
         QCOMPARE(s.form.KumiLines, untouched.s.form.KumiLines);
         QCOMPARE(s.form.GroupList, untouched.s.form.GroupList);
         QCOMPARE(s.form.KumiList, untouched.s.form.KumiList);
-        for (int k = 1; k <= 6; ++k)
-            QCOMPARE(panelNames(s, k), panelNames(untouched.s, k));
+        for (int k = 1; k <= 6; ++k) QCOMPARE(panelNames(s, k), panelNames(untouched.s, k));
     }
 }
 
@@ -188,8 +187,7 @@ void TeamSpreading::teamMatesAreSpreadOverManyClockReadings()
             possible += possiblePairs(on.s, g);
         }
         // The panels show the spread parties.
-        for (int k = 1; k <= 6; ++k)
-            QCOMPARE(panelNames(on.s, k), storedNames(on.s, 1, k));
+        for (int k = 1; k <= 6; ++k) QCOMPARE(panelNames(on.s, k), storedNames(on.s, 1, k));
     }
     const auto percent = [possible](int pairs) { return QString::number(pairs * 100.0 / possible, 'f', 1); };
     qInfo("same-team pairs in parties: %s%% dealt, %s%% spread, %s%% at the fewest the teams allow",

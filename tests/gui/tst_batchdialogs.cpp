@@ -21,8 +21,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
+namespace {
 // Four groups of twelve parties of six, stored as the automatic division stores them.
 void storeMeeting(StartedWindow &w)
 {
@@ -36,8 +35,7 @@ void storeMeeting(StartedWindow &w)
         QStringList lines;
         for (int p = 0; p < 12; ++p) {
             QStringList items{u"7"_s};
-            for (int k = 0; k < 6; ++k)
-                items << QString::number(p * 6 + k);
+            for (int k = 0; k < 6; ++k) items << QString::number(p * 6 + k);
             lines << items.join(u',');
         }
         w.form().KumiLines[g - 1] = lines;
@@ -54,7 +52,7 @@ void storeMeeting(StartedWindow &w)
 class BatchDialogsTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase() { prepareTestApplication(); }
     void printAllOffersTheTablesAndWritesOnePdf();
     void theDialogHandsOverTheChoice();
@@ -212,8 +210,7 @@ void BatchDialogsTest::missingEntriesListMovesTheCursor()
         auto *list = qobject_cast<ListChoiceWindow *>(&dialog);
         QVERIFY(list);
         QCOMPARE(dialog.windowTitle(), u"未入力の確認"_s);
-        for (int i = 0; i < list->list()->count(); ++i)
-            items << list->list()->item(i)->text();
+        for (int i = 0; i < list->list()->count(); ++i) items << list->list()->item(i)->text();
         // A click on the 20th line: 4組2番.
         QListWidgetItem *item = list->list()->item(19);
         list->list()->scrollToItem(item);
@@ -239,8 +236,7 @@ void BatchDialogsTest::csvThroughTheMenu()
         auto *list = qobject_cast<ListChoiceWindow *>(&dialog);
         QVERIFY(list);
         QCOMPARE(dialog.windowTitle(), u"CSVに書き出し"_s);
-        for (int i = 0; i < list->list()->count(); ++i)
-            offered << list->list()->item(i)->text();
+        for (int i = 0; i < list->list()->count(); ++i) offered << list->list()->item(i)->text();
         QListWidgetItem *members = list->list()->item(0);
         QTest::mouseClick(list->list()->viewport(), Qt::LeftButton, {},
                           list->list()->visualItemRect(members).center());

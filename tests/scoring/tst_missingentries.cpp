@@ -11,7 +11,7 @@ Q_DECLARE_METATYPE(ScoreSlot)
 class MissingEntriesTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void aRecordHasAnEntry_data();
     void aRecordHasAnEntry();
     void playersWithoutEntriesInPartyAndSlotOrder();
@@ -54,8 +54,7 @@ void MissingEntriesTest::playersWithoutEntriesInPartyAndSlotOrder()
     QCOMPARE(missing.at(2).team, u"空会"_s);
 
     for (auto &party : group)
-        for (ScoreSlot &slot : party)
-            slot = ScoreSlot{u"0,0,1"_s, u"0"_s, u"0"_s, u"1"_s, u"1"_s};
+        for (ScoreSlot &slot : party) slot = ScoreSlot{u"0,0,1"_s, u"0"_s, u"0"_s, u"1"_s, u"1"_s};
     QVERIFY(missingEntries(group, parties).isEmpty());
 }
 

@@ -7,8 +7,7 @@
 using namespace Qt::StringLiterals;
 using namespace tables;
 
-namespace
-{
+namespace {
 grouping::GroupCheck twoParties()
 {
     grouping::PartyCheck one;
@@ -40,7 +39,7 @@ const std::array<QString, 4> kNames{u"A"_s, u"松"_s, u"C"_s, u"D"_s};
 class CombinationReportTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void linesOfAGroup();
     void groupsAreParted();
     void pages_data();
@@ -52,8 +51,7 @@ void CombinationReportTest::linesOfAGroup()
 {
     const QList<ReportLine> lines = combinationReport({twoParties()}, kNames);
     QStringList texts;
-    for (const ReportLine &l : lines)
-        texts << l.text();
+    for (const ReportLine &l : lines) texts << l.text();
     const QStringList expected{
         u"松 グループ　2組　4名　リーダー 1名　男性 3名　女性 1名　同じチームの二人 1組"_s,
         u"  1組　3名　リーダー 1名　男性 2名　女性 1名　同じチームの二人 1組"_s,
