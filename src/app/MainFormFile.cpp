@@ -55,9 +55,11 @@ datafile::Meeting TMainForm::currentMeeting() const
         m.groupLists[g] = GroupList[g];
         m.scoreLines[g] = ScoreLines[g];
     }
-    m.origin = AutoMade == 1 ? 100 : 0;
     m.tournamentName = m_controls.at(u"Edit7"_s).text;
     m.courseName = m_controls.at(u"Edit8"_s).text;
+    // The 組み合わせ screen forgets how the stored combination was made; its filled group
+    // lists still tell, and the file must say so or the parties open against the roster.
+    m.origin = AutoMade == 1 || (HandMade != 1 && m.dividedAutomatically()) ? 100 : 0;
     return m;
 }
 
@@ -193,8 +195,8 @@ void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &pa
     }
     control("Edit8").text = meeting.courseName;
     SavedMemberLines = MemberLines;
-    AutoMade = meeting.autoMade() ? 1 : 0;
-    HandMade = meeting.autoMade() ? 0 : 1;
+    AutoMade = meeting.dividedAutomatically() ? 1 : 0;
+    HandMade = 1 - AutoMade;
     DataFileName = path;
     platform.setCaption(DataFileName);
     control("Edit7").text = datafile::tournamentNameOf(path);

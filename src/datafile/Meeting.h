@@ -25,6 +25,16 @@ struct Meeting {
     QString courseName;
 
     bool autoMade() const { return origin > 99; }
+    // Whether the parties number the members of their group's list: the origin says so,
+    // or a group list is filled, which only the automatic division does. (Reopening the
+    // 組み合わせ screen forgets the origin, and a file saved then says "0".)
+    bool dividedAutomatically() const
+    {
+        if (autoMade()) return true;
+        for (const QStringList &list : groupLists)
+            if (!list.isEmpty()) return true;
+        return false;
+    }
     friend bool operator==(const Meeting &, const Meeting &) = default;
 };
 

@@ -15,7 +15,7 @@ PartyPlayers partiesOfGroup(const datafile::Meeting &meeting, int g)
     PartyPlayers parties;
     if (g < 0 || g >= datafile::Groups) return parties;
     const QStringList &lines =
-        meeting.autoMade() && !meeting.groupLists[g].isEmpty() ? meeting.groupLists[g] : meeting.memberLines;
+        meeting.dividedAutomatically() && !meeting.groupLists[g].isEmpty() ? meeting.groupLists[g] : meeting.memberLines;
     const kumiline::PartyLists lists = kumiline::load(meeting.kumiLines[g]);
     for (int k = 0; k < kumiline::Parties; ++k) {
         for (const QString &item : lists[k]) {

@@ -75,6 +75,7 @@ class DataFileTest : public QObject
     Q_OBJECT
 private slots:
     void fullMeetingComesBackWhole();
+    void anAutomaticCombinationKeepsItsOriginAfterTheCombinationScreen();
     void emptyMeetingWritesEighteenLines();
     void openSetsTheParticularsAndModes_data();
     void openSetsTheParticularsAndModes();
@@ -147,6 +148,44 @@ void DataFileTest::fullMeetingComesBackWhole()
     reopened.recent = opened.recent;
     QVERIFY(reopened == opened);
     QCOMPARE(s.platform.boxes.size(), size_t(0));
+}
+
+void DataFileTest::anAutomaticCombinationKeepsItsOriginAfterTheCombinationScreen()
+{
+    QTemporaryDir dir;
+    Scenario s;
+    groupsteps::divide(s, groupsteps::players(7, 5), u"2"_s, u"3"_s);
+    s.form.Button10Click(); // 「完了」
+    const QStringList partyOne = groupsteps::storedNames(s, 1, 1);
+    QCOMPARE(partyOne.size(), 2);
+    s.form.Label42Click(); // tab 「組み合わせ」: the form forgets how the parties were made
+    QCOMPARE(s.form.AutoMade, 0);
+    const QString path = dir.filePath(u"大会.txt"_s);
+    s.platform.chooseFile(path);
+    s.form.N7Click();
+    QStringList lines = fileLines(path);
+    QCOMPARE(lines.at(lines.size() - 4), u"100"_s);
+
+    // Opened again, the parties still name the group's own members.
+    Scenario t;
+    t.platform.chooseFile(path);
+    t.form.N3Click();
+    QCOMPARE(t.form.AutoMade, 1);
+    QCOMPARE(t.form.HandMade, 0);
+    t.form.Label44Click(); // group tab A
+    QCOMPARE(groupsteps::panelNames(t, 1), partyOne);
+
+    // A file an older copy wrote in that state says "0": its filled group lists still tell.
+    lines[lines.size() - 4] = u"0"_s;
+    QByteArray bytes;
+    for (const QString &l : lines) bytes += cp932::encode(l).bytes + "\r\n";
+    QVERIFY(writeFile(path, bytes));
+    Scenario u;
+    u.platform.chooseFile(path);
+    u.form.N3Click();
+    QCOMPARE(u.form.AutoMade, 1);
+    u.form.Label44Click();
+    QCOMPARE(groupsteps::panelNames(u, 1), partyOne);
 }
 
 void DataFileTest::emptyMeetingWritesEighteenLines()
