@@ -101,7 +101,8 @@ void BM_Export_AllMemberPagesPdf(benchmark::State &state)
 
 void BM_Export_48ScoreSheetsPdf(benchmark::State &state)
 {
-    exportBesideStart(state, {kMeeting, "--table", "score-sheet", "--all", "-o", "/tmp/kmtx-bench-sheets.pdf"});
+    exportBesideStart(state,
+                      {kMeeting, "--table", "score-sheet", "--all", "-o", "/tmp/kmtx-bench-sheets.pdf"});
 }
 
 void BM_DataFile_ReadAndWriteFullMeeting(benchmark::State &state)

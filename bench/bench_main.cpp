@@ -104,7 +104,8 @@ ChildRun startChild(const char *what)
     close(fds[1]);
     std::string out;
     char buffer[64];
-    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<size_t>(n));
+    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;)
+        out.append(buffer, static_cast<size_t>(n));
     close(fds[0]);
     int status = 0;
     waitpid(pid, &status, 0);
@@ -269,8 +270,10 @@ void BM_GroupTab(benchmark::State &state)
     w.show();
     long long i = 0;
     for (auto _ : state) {
-        if (i++ % 2 == 0) w.form().Label45Click(); // group tab B
-        else w.form().Label46Click();              // group tab C
+        if (i++ % 2 == 0)
+            w.form().Label45Click(); // group tab B
+        else
+            w.form().Label46Click(); // group tab C
         w.show();
     }
 }
@@ -287,8 +290,10 @@ void BM_GroupTab_FormOnly(benchmark::State &state)
     w.show();
     long long i = 0;
     for (auto _ : state) {
-        if (i++ % 2 == 0) w.form().Label45Click();
-        else w.form().Label46Click();
+        if (i++ % 2 == 0)
+            w.form().Label45Click();
+        else
+            w.form().Label46Click();
     }
     w.show();
 }
@@ -304,8 +309,10 @@ void BM_GroupTab_NoPaint(benchmark::State &state)
     w.show();
     long long i = 0;
     for (auto _ : state) {
-        if (i++ % 2 == 0) w.form().Label45Click();
-        else w.form().Label46Click();
+        if (i++ % 2 == 0)
+            w.form().Label45Click();
+        else
+            w.form().Label46Click();
         w.window.refresh();
     }
     w.show();

@@ -4,8 +4,8 @@
 // They register with the benchmark library and run in kmtx_bench (./build.sh bench), which
 // provides the application and main().
 #include "app/MainForm.h"
-#include "tables/PainterCanvas.h"
 #include "gui/QtPlatform.h"
+#include "tables/PainterCanvas.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -58,8 +58,7 @@ class DeviceJob : public PrintJob
 public:
     DeviceJob(QPaintDevice &device, QPainter &painter)
         : m_device(device), m_canvas(painter, QSize(device.width(), device.height()))
-    {
-    }
+    {}
     Canvas &page() override { return m_canvas; }
     int dpiX() const override { return m_device.logicalDpiX(); }
     int dpiY() const override { return m_device.logicalDpiY(); }

@@ -8,7 +8,18 @@
 #include <QString>
 #include <QStringList>
 
-enum class ControlKind { Panel, Label, Button, Edit, ComboBox, CheckBox, Image, ScrollBox, SpinButton, MenuItem };
+enum class ControlKind {
+    Panel,
+    Label,
+    Button,
+    Edit,
+    ComboBox,
+    CheckBox,
+    Image,
+    ScrollBox,
+    SpinButton,
+    MenuItem
+};
 
 namespace colours {
 inline const QColor Yellow{255, 255, 0};
@@ -28,17 +39,17 @@ struct Control {
     QString name;
     ControlKind kind = ControlKind::Label;
     QString text;
-    QColor colour;          // background; invalid means the widget's own
-    QColor fontColour;      // invalid means the widget's own
+    QColor colour;     // background; invalid means the widget's own
+    QColor fontColour; // invalid means the widget's own
     bool visible = true;
     bool enabled = true;
     bool readOnly = false;
-    bool checked = false;   // menu tick or check box
-    QStringList items;      // selection list entries
-    int itemIndex = -1;     // selected entry, -1 for none
-    int maxBytes = 0;       // text fields: limit in code page 932 bytes, 0 for none
-    int maxChars = 0;       // text fields: limit in characters, 0 for none
-    QString toolTip;        // shown when the pointer rests on the control
+    bool checked = false; // menu tick or check box
+    QStringList items;    // selection list entries
+    int itemIndex = -1;   // selected entry, -1 for none
+    int maxBytes = 0;     // text fields: limit in code page 932 bytes, 0 for none
+    int maxChars = 0;     // text fields: limit in characters, 0 for none
+    QString toolTip;      // shown when the pointer rests on the control
 
     bool operator==(const Control &) const = default;
 };

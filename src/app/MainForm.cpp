@@ -64,16 +64,16 @@ bool sameMember(const Member &a, const Member &b)
 {
     return same(a.Name, b.Name) && same(a.Team, b.Team) && same(a.Sex, b.Sex) && same(a.Era, b.Era) &&
            same(a.EraYear, b.EraYear) && same(a.Month, b.Month) && same(a.Day, b.Day) && same(a.Age, b.Age) &&
-           same(a.PlayMark, b.PlayMark) && same(a.LeaderMark, b.LeaderMark) && same(a.PasteMark, b.PasteMark) &&
-           same(a.Spare, b.Spare);
+           same(a.PlayMark, b.PlayMark) && same(a.LeaderMark, b.LeaderMark) &&
+           same(a.PasteMark, b.PasteMark) && same(a.Spare, b.Spare);
 }
 
 Canvas &TMainForm::picture(const char *name)
 {
     static const std::map<QString, QSize> sizes = [] {
         std::map<QString, QSize> s;
-        s[u"Image1"_s] = QSize(488, 8401);  // the member list
-        s[u"Image2"_s] = QSize(488, 28);    // its header row
+        s[u"Image1"_s] = QSize(488, 8401); // the member list
+        s[u"Image2"_s] = QSize(488, 28);   // its header row
         for (int k = 11; k <= 22; ++k) s[u"Image"_s + QString::number(k)] = QSize(117, 133);
         return s;
     }();
@@ -113,24 +113,32 @@ QString TMainForm::typeInto(const QString &field, const QString &text)
     if (c.maxChars > 0 && t.size() > c.maxChars) t = t.left(c.maxChars);
     if (c.maxBytes > 0) t = text::cp932::cutToBytes(t, c.maxBytes);
     c.text = t;
-    if (field == u"Edit16"_s) Edit16Change();
-    else if (field == u"Edit13"_s) Edit13Change();
+    if (field == u"Edit16"_s)
+        Edit16Change();
+    else if (field == u"Edit13"_s)
+        Edit13Change();
     return control(field).text;
 }
 
 void TMainForm::clickField(const QString &field)
 {
-    if (field == u"Edit16"_s) Edit16Click();
-    else if (field == u"Edit6"_s) Edit6Click();
-    else if (field == u"Edit3"_s || field == u"Edit4"_s || field == u"Edit5"_s) control(field).text.clear();
-    else tableFieldClicked(field);
+    if (field == u"Edit16"_s)
+        Edit16Click();
+    else if (field == u"Edit6"_s)
+        Edit6Click();
+    else if (field == u"Edit3"_s || field == u"Edit4"_s || field == u"Edit5"_s)
+        control(field).text.clear();
+    else
+        tableFieldClicked(field);
 }
 
 void TMainForm::pressEnter(const QString &name)
 {
     // Enter in 氏名 or on 実行 registers, as 実行 does.
-    if (name == u"Edit1"_s || name == u"Button6"_s) Button6Click();
-    else if (name == u"Edit3"_s || name == u"Edit4"_s || name == u"Edit5"_s) entryFieldKey(name, 13);
+    if (name == u"Edit1"_s || name == u"Button6"_s)
+        Button6Click();
+    else if (name == u"Edit3"_s || name == u"Edit4"_s || name == u"Edit5"_s)
+        entryFieldKey(name, 13);
 }
 
 void TMainForm::chooseItem(const char *list, int index)
@@ -141,14 +149,15 @@ void TMainForm::chooseItem(const char *list, int index)
 
 void TMainForm::menuOpened(const QString &menuTitle)
 {
-    static const QStringList guarded{u"ファイル"_s, u"一括出場設定"_s, u"クリア"_s, u"作表設定"_s, u"オプション"_s};
+    static const QStringList guarded{u"ファイル"_s, u"一括出場設定"_s, u"クリア"_s, u"作表設定"_s,
+                                     u"オプション"_s};
     if (Combining && guarded.contains(menuTitle)) remindCombining();
 }
 
 void TMainForm::remindCombining()
 {
-    platform.messageBox(u"「完了」又は「やり直し」を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
-                        MsgButtons::Ok);
+    platform.messageBox(u"「完了」又は「やり直し」を押して下さい"_s, u"組み合わせ中です"_s,
+                        MsgIcon::Information, MsgButtons::Ok);
 }
 
 int TMainForm::lastListTopRow() const
@@ -190,7 +199,8 @@ void TMainForm::FormCreate()
     LeaderGroupSel = u"3"_s;
     control("N33").checked = true; // the leader designation menu shows 指定なし as chosen
 
-    for (const char *entry : {"N20", "N31", "N35", "N48", "N43", "N38", "SpreadTeamsOff"}) control(entry).checked = true;
+    for (const char *entry : {"N20", "N31", "N35", "N48", "N43", "N38", "SpreadTeamsOff"})
+        control(entry).checked = true;
     for (const char *entry : {"N29", "N32", "N36", "N47", "N44", "N37", "SpreadTeamsOn"})
         control(entry).checked = false;
 
@@ -241,7 +251,8 @@ void TMainForm::Bunkatu()
     for (int i = 0; i < count; ++i) {
         const QString &line = MemberLines.at(i);
         // Splitting again what was split from the same line gives the same member.
-        if (m_splitKnown[i] && same(line, m_splitLines[i]) && sameMember(Members[i], m_splitMembers[i])) continue;
+        if (m_splitKnown[i] && same(line, m_splitLines[i]) && sameMember(Members[i], m_splitMembers[i]))
+            continue;
         roster::splitInto(line, Members[i]);
         roster::recomputeAge(Members[i], ThisYear, TodayMonthDay);
         m_splitLines[i] = line;

@@ -52,7 +52,10 @@ public:
     // Typing into a text field: the text is cut to the field's limit, stored, and the
     // field's change handler runs. Returns the text the field now holds.
     QString typeInto(const QString &field, const QString &text);
-    QString typeInto(const char *field, const QString &text) { return typeInto(QString::fromLatin1(field), text); }
+    QString typeInto(const char *field, const QString &text)
+    {
+        return typeInto(QString::fromLatin1(field), text);
+    }
     // A mouse click into a text field (some fields empty themselves).
     void clickField(const QString &field);
     // Enter pressed in a text field, or on a focused button (the control's name).
@@ -74,31 +77,31 @@ public:
     // ---- Roster -----------------------------------------------------------------
     int MemberCount() const { return static_cast<int>(MemberLines.size()); }
     void Bunkatu();
-    void Hensyu(int i);                 // hensyu::AllLines rebuilds every line
+    void Hensyu(int i); // hensyu::AllLines rebuilds every line
 
     // ---- Screens ----------------------------------------------------------------
     void Label40Click(); // tab 「メンバー登録」
     void Label42Click(); // tab 「組み合わせ」
     void Label64Click(); // tab 「作表と印刷」
     void BtnClr(int kind);
-    void remindCombining();   // the box "「完了」又は「やり直し」を押して下さい"
+    void remindCombining(); // the box "「完了」又は「やり直し」を押して下さい"
     void colourScreenTabs(const char *current);
     void showScreenAreas(const ScreenAreas &view); // the areas and controls of one screen
 
     // ---- Registration and list edits -------------------------------------------
-    void Label3Click();  // 「新規登録」
-    void Label84Click(); // 「追加登録」
-    void Label4Click();  // 「修正」
-    void Button6Click(); // 「実行」
-    void Label5Click();  // 「表示移動」
-    void Label6Click();  // 「一行削除」
-    void Label22Click(); // the hint line under the list commands
+    void Label3Click();                           // 「新規登録」
+    void Label84Click();                          // 「追加登録」
+    void Label4Click();                           // 「修正」
+    void Button6Click();                          // 「実行」
+    void Label5Click();                           // 「表示移動」
+    void Label6Click();                           // 「一行削除」
+    void Label22Click();                          // the hint line under the list commands
     void setRegistrationSelector(const char *on); // one of Label3/Label84/Label4 on, or none (nullptr)
     bool registrationSelectorOn(const char *label) { return control(label).colour == colours::Yellow; }
-    void moveClick(int row);          // a list click while moving (EditMode 1 and 2)
-    void deleteClick(int row);        // a list click while deleting (EditMode 3)
-    void pickForCorrection(int row);  // a list click while correcting (EditMode 7)
-    void highlightRow(int row);       // the picked member's team and name in red
+    void moveClick(int row);         // a list click while moving (EditMode 1 and 2)
+    void deleteClick(int row);       // a list click while deleting (EditMode 3)
+    void pickForCorrection(int row); // a list click while correcting (EditMode 7)
+    void highlightRow(int row);      // the picked member's team and name in red
 
     // ---- Member list and marks --------------------------------------------------
     void Hyou();
@@ -110,27 +113,27 @@ public:
     void setListHeader(const QString &column5, const QString &column6);
     void drawListHeader();
     void scrollListTo(int topRow);
-    int lastListTopRow() const;  // the last row the list can scroll to the top
+    int lastListTopRow() const; // the last row the list can scroll to the top
     static constexpr int ListVisibleRows = 21;
-    void Label75Click(); // 「出場設定」
-    void Label76Click(); // 「リーダ設定」
-    void Label77Click(); // 「設定取消」
-    void N9Click();      // menu 一括出場設定 › 全員を出場に設定
-    void N10Click();     // menu 一括出場設定 › 全員の出場を解除
-    void A3Click();      // menu リーダーをグループ指定 › Aグループ指定
-    void B3Click();      // … Bグループ指定
-    void C3Click();      // … Cグループ指定
-    void D3Click();      // … Dグループ指定
-    void N33Click();     // … 指定なし
-    void markClick(int row);          // a list click in EditMode 4, 5 or 8
-    void drawListRow(int row);        // the particulars (and marks) of one member for the current screen
+    void Label75Click();       // 「出場設定」
+    void Label76Click();       // 「リーダ設定」
+    void Label77Click();       // 「設定取消」
+    void N9Click();            // menu 一括出場設定 › 全員を出場に設定
+    void N10Click();           // menu 一括出場設定 › 全員の出場を解除
+    void A3Click();            // menu リーダーをグループ指定 › Aグループ指定
+    void B3Click();            // … Bグループ指定
+    void C3Click();            // … Cグループ指定
+    void D3Click();            // … Dグループ指定
+    void N33Click();           // … 指定なし
+    void markClick(int row);   // a list click in EditMode 4, 5 or 8
+    void drawListRow(int row); // the particulars (and marks) of one member for the current screen
     void blankListColumns(int first, int last); // blanks columns first..last (1-based) of all rows
     void blankListRow(int row);                 // blanks columns 2 to 6 of one row
     int rowTextY(int row) const { return row * RowHeight + 7; }
-    static constexpr int MarkX = 376;          // the mark in column 5
-    static constexpr int PasteMarkX = 459;     // "⇒" in column 6
-    static constexpr int ListFontHeight = 15;  // member list and header texts
-    static constexpr int DateFontHeight = 12;  // the birth date in column 5
+    static constexpr int MarkX = 376;         // the mark in column 5
+    static constexpr int PasteMarkX = 459;    // "⇒" in column 6
+    static constexpr int ListFontHeight = 15; // member list and header texts
+    static constexpr int DateFontHeight = 12; // the birth date in column 5
 
     // ---- Groups and parties -----------------------------------------------------
     void KumiClr(int what);
@@ -149,7 +152,7 @@ public:
     // The whole number in グループ数 (Edit16) or 一グループの組数 (Edit6); anything else is
     // refused with a box naming the field.
     bool readDivisionField(const char *field, int &value);
-    static int kumiLineY(int line); // the y of line `line` (0-based) of a party panel
+    static int kumiLineY(int line);       // the y of line `line` (0-based) of a party panel
     void lockDivisionFields(bool locked); // グループ数 and 一グループの組数 read-only or editable
 
     // ---- Score records ----------------------------------------------------------
@@ -166,37 +169,37 @@ public:
     void Label46Click(); // group tab C
     void Label47Click(); // group tab D
     void groupTab(int g);
-    void N16Click();     // menu クリア › 組み合わせデータをクリア
+    void N16Click();           // menu クリア › 組み合わせデータをクリア
     void redrawTableOfGroup(); // the table screens draw the chosen group's table again
 
     // ---- Tables and printing ------------------------------------------------------
     void Draw(Canvas &canvas);
-    void Label43Click();    // 「スコア表作成」
-    void Label53Click();    // 「組合せ表作成」
-    void Label56Click();    // 「メンバー表作成」
-    void GroupBox1Click();  // a click on the table command box outside its commands
-    void Button8Click();    // 「確　定」 of the particulars
-    void Button7Click();    // 「設定」 beside ページ指定
+    void Label43Click();                    // 「スコア表作成」
+    void Label53Click();                    // 「組合せ表作成」
+    void Label56Click();                    // 「メンバー表作成」
+    void GroupBox1Click();                  // a click on the table command box outside its commands
+    void Button8Click();                    // 「確　定」 of the particulars
+    void Button7Click();                    // 「設定」 beside ページ指定
     void UpDown1Click() { UpDown1Step(1); } // the spin button's upper arrow
     void UpDown1Step(int direction);        // +1 up, -1 down
-    void Edit13Change();    // 組 changed: 番スタート follows
-    void N21Click();           // menu 印 刷
-    void Label60Click();       // 「成 績 表作成」
-    void CheckBox1Click();     // 一打を順位判定に含める
-    void CheckBox3Click();     // 二打を順位判定に含める
-    void PrintPreviewClick();  // ファイル › 印刷プレビュー
-    void SavePdfClick();       // ファイル › PDFに保存
-    void PrintAllClick();      // ファイル › まとめて印刷
-    void CsvExportClick();     // ファイル › CSVに書き出し
-    void selectGroupForTable(int g); // the members of group g in the list, as its tab puts them
+    void Edit13Change();                    // 組 changed: 番スタート follows
+    void N21Click();                        // menu 印 刷
+    void Label60Click();                    // 「成 績 表作成」
+    void CheckBox1Click();                  // 一打を順位判定に含める
+    void CheckBox3Click();                  // 二打を順位判定に含める
+    void PrintPreviewClick();               // ファイル › 印刷プレビュー
+    void SavePdfClick();                    // ファイル › PDFに保存
+    void PrintAllClick();                   // ファイル › まとめて印刷
+    void CsvExportClick();                  // ファイル › CSVに書き出し
+    void selectGroupForTable(int g);        // the members of group g in the list, as its tab puts them
     // A click into a particulars field or ページ指定 empties it; true when the field is one of them.
     bool tableFieldClicked(const QString &field);
-    void redrawCurrentTable();  // repeats the command of the table on the screen
+    void redrawCurrentTable();             // repeats the command of the table on the screen
     Canvas &tableCanvas(const char *name); // a table picture at its screen size
     // The ranking of every place with entries, by the two ranking options; false (after a
     // box naming the place) when a figure cannot be read.
     bool buildRankList();
-    bool printingRefused();     // the notice while combining; true on screens that print nothing
+    bool printingRefused(); // the notice while combining; true on screens that print nothing
     void printOn(PrintJob &job);
     tables::TableOptions tableOptions();
     tables::Particulars particulars();
@@ -214,9 +217,9 @@ public:
     QString StartHole() { return control("Edit14").text; }
 
     // ---- Score entry --------------------------------------------------------------
-    void Label54Click();  // tab 「得点入力」
-    void Label36Click();  // the score-entry screen
-    void Label55Click();  // records the entry (the label showing the last entry)
+    void Label54Click(); // tab 「得点入力」
+    void Label36Click(); // the score-entry screen
+    void Label55Click(); // records the entry (the label showing the last entry)
     // A key in one of the entry fields １打, ２打, 合計 (Edit3..Edit5): 13 Enter, 46 Delete,
     // any other code an ordinary key. The GUI and the tests both come in here.
     void entryFieldKey(const QString &field, int keyCode);
@@ -231,11 +234,11 @@ public:
     // Cell (row 0..11, slot 0..7) of the combination / score-entry table under a click, as
     // the grid is drawn, or false when the click is outside the member cells.
     bool gridCellAt(int x, int y, int &row, int &slot) const;
-    void computeGridGeometry();        // the cell geometry after the grid is drawn
+    void computeGridGeometry(); // the cell geometry after the grid is drawn
     void drawEntryMark(int row, int slot, bool shown);
     void drawCellText(int row, int slot, const QString &text);
-    bool entrySlotHasPlayer() const;   // the cursor slot holds a player of the party as it stands
-    void refuseEntrySlot();            // the warning for a slot without a player or a full row
+    bool entrySlotHasPlayer() const; // the cursor slot holds a player of the party as it stands
+    void refuseEntrySlot();          // the warning for a slot without a player or a full row
 
     // ---- Swapping players on the combination table -----------------------------
     void N41Click();     // 組み合せ表で選手の入れ替え › 入れ替え開始
@@ -246,21 +249,21 @@ public:
     void swapClick(int x, int y);
 
     // ---- Automatic grouping -----------------------------------------------------
-    void Button1Click();  // おまかせ 「開始」
+    void Button1Click(); // おまかせ 「開始」
     void Group();
     void DivideKumi();
-    void Button10Click(); // おまかせ 「完了」
-    void Button2Click();  // 「やり直し」
+    void Button10Click();         // おまかせ 「完了」
+    void Button2Click();          // 「やり直し」
     void CheckCombinationClick(); // 組み合せ設定 › 組み合わせの確認
     // The end of a combination: the whole roster listed, the counts shown; 貼り付け数 shows
     // the count as the roster's split left it, or nothing.
     void showWholeRosterAgain(bool showPasteCount);
 
     // ---- Manual grouping --------------------------------------------------------
-    void Button4Click();  // 自分で 「開始」
-    void Label78Click();  // 「貼り付け →」
-    void Label79Click();  // 「← 戻す」
-    void Button9Click();  // 自分で 「完了」
+    void Button4Click();                       // 自分で 「開始」
+    void Label78Click();                       // 「貼り付け →」
+    void Label79Click();                       // 「← 戻す」
+    void Button9Click();                       // 自分で 「完了」
     void kumiPanelMouseDown(int party, int y); // party 1..12
     void pickMemberForPaste(int row);          // a member list click while pasting
     void Image11MouseDown(int y) { kumiPanelMouseDown(1, y); }
@@ -277,20 +280,20 @@ public:
     void Image22MouseDown(int y) { kumiPanelMouseDown(12, y); }
 
     // ---- Settings, options and help --------------------------------------------
-    void N20Click(); // ６人枠
-    void N29Click(); // ８人枠
-    void N31Click(); // タテ形
-    void N32Click(); // ヨコ形
-    void N35Click(); // スコア表のホール番号 表示する
-    void N36Click(); // スコア表のホール番号 表示しない
-    void N47Click(); // スコア入力欄に"－" 表示する
-    void N48Click(); // スコア入力欄に"－" 表示しない
-    void N43Click(); // 男女を平均して組み合わせ する
-    void N44Click(); // 男女を平均して組み合わせ しない
+    void N20Click();            // ６人枠
+    void N29Click();            // ８人枠
+    void N31Click();            // タテ形
+    void N32Click();            // ヨコ形
+    void N35Click();            // スコア表のホール番号 表示する
+    void N36Click();            // スコア表のホール番号 表示しない
+    void N47Click();            // スコア入力欄に"－" 表示する
+    void N48Click();            // スコア入力欄に"－" 表示しない
+    void N43Click();            // 男女を平均して組み合わせ する
+    void N44Click();            // 男女を平均して組み合わせ しない
     void SpreadTeamsOnClick();  // 同じチームを分散 する
     void SpreadTeamsOffClick(); // 同じチームを分散 しない
-    void N37Click(); // 一覧表に年齢を表示 表示する
-    void N38Click(); // 一覧表に年齢を表示 表示しない
+    void N37Click();            // 一覧表に年齢を表示 表示する
+    void N38Click();            // 一覧表に年齢を表示 表示しない
     void tickOption(const char *chosen, const char *partner);
     bool ticked(const char *menuEntry) { return control(menuEntry).checked; }
     void RegFSettei();
@@ -301,26 +304,26 @@ public:
     void D2Click();
     void renameGroup(int g);
     void showGroupNameEntry(bool shown); // Edit18 and the hint beside it
-    void N2Click();  // … 終了
-    void N39Click(); // ファイル › システムファイルを削除
-    void N11Click(); // ファイル › 閉じる
-    void N5Click();  // ヘルプ › ヘルプ
-    void N6Click();  // ヘルプ › バージョン情報
+    void N2Click();                      // … 終了
+    void N39Click();                     // ファイル › システムファイルを削除
+    void N11Click();                     // ファイル › 閉じる
+    void N5Click();                      // ヘルプ › ヘルプ
+    void N6Click();                      // ヘルプ › バージョン情報
 
     // ---- Data file and test data -------------------------------------------------
-    void N3Click();  // ファイル › 開く
-    void N7Click();  // ファイル › 保存
+    void N3Click();      // ファイル › 開く
+    void N7Click();      // ファイル › 保存
     void Recent1Click(); // ファイル › the recent files, newest first
     void Recent2Click();
     void Recent3Click();
     void Recent4Click();
     void Tensave();
     void TenRead();
-    void N27Click(); // テスト用擬似データ読み出し › 擬似メンバー読み出し
-    void N28Click(); // … 擬似得点読み出し
-    bool saveMeeting();                            // true once the file is written
-    bool mayOpen();                                // the refusals of 開く and the unsaved-work question
-    bool openMeetingFile(const QString &path);     // reads and checks the whole file, then applies it
+    void N27Click();    // テスト用擬似データ読み出し › 擬似メンバー読み出し
+    void N28Click();    // … 擬似得点読み出し
+    bool saveMeeting(); // true once the file is written
+    bool mayOpen();     // the refusals of 開く and the unsaved-work question
+    bool openMeetingFile(const QString &path); // reads and checks the whole file, then applies it
     void applyMeeting(const datafile::Meeting &meeting, const QString &path);
     datafile::Meeting currentMeeting() const;
     void openRecent(int index);
@@ -339,14 +342,14 @@ public:
     Platform &platform;
 
     // Roster
-    QStringList MemberLines;       // ListBox14
-    QStringList SavedMemberLines;  // ListBox15
+    QStringList MemberLines;      // ListBox14
+    QStringList SavedMemberLines; // ListBox15
     std::array<Member, roster::MaxMembers> Members;
     int MaxMembers = 0;
     int ListRows = 0;
     int RowHeight = 0;
     static constexpr std::array<int, 7> ColX{0, 35, 188, 314, 362, 447, 487};
-    int ListTopRow = 0;        // the member list's top visible row
+    int ListTopRow = 0; // the member list's top visible row
     // What the member list picture shows, so a redraw paints only the rows that changed:
     // rows 0 .. ListRowsDrawn-1 show ListShown as drawListRow draws them for
     // ListDrawnScreen (with ages when ListDrawnAges) and nothing else stands in columns 2
@@ -358,7 +361,7 @@ public:
     // While above zero, drawing goes nowhere and the pictures stay as they are: a command
     // works out what nobody will see before it shows the final picture.
     int HiddenDrawing = 0;
-    int ListScrollSerial = 0;  // bumped by every programmatic scroll, so the GUI follows it
+    int ListScrollSerial = 0; // bumped by every programmatic scroll, so the GUI follows it
 
     // Counts derived by Ninzu
     int PlayCount = 0;
@@ -366,7 +369,7 @@ public:
     int PasteCount = 0;
     int MenPlaying = 0;
     int WomenPlaying = 0;
-    QList<int> MenList;   // 1-based member numbers
+    QList<int> MenList; // 1-based member numbers
     QList<int> WomenList;
     QList<int> PasteList;
 
@@ -391,7 +394,8 @@ public:
     double ScaleY = 1.0;
     int PageNo = 1;
     int PageMax = 8;
-    int TableScrollSerial = 0; // bumped when ScrollBox2 goes back to its top          // the spin button's maximum: 3 after a ヨコ形 table, 8 after a タテ形 one
+    int TableScrollSerial = 0; // bumped when ScrollBox2 goes back to its top          // the spin button's
+                               // maximum: 3 after a ヨコ形 table, 8 after a タテ形 one
     int PrinterDpiX = 0;
     int PrinterDpiY = 0;
     // What the combination grid left behind for score entry (pixels and a count).
@@ -411,40 +415,40 @@ public:
     // Swapping: marking on, how many marked (0, 1, 2), and the two marked cells.
     int SwapOn = 0;
     int SwapPicks = 0;
-    QPoint SwapFirst{0, 0};  // x: party row 0..11, y: slot 0..7
+    QPoint SwapFirst{0, 0}; // x: party row 0..11, y: slot 0..7
     QPoint SwapSecond{0, 0};
     bool CloseConfirmed = false;
-    QString FocusRequest;    // a field that should take the keyboard focus (the GUI empties it)
-    QString HeaderColumn5;   // "生年月日" or "出場種別"
-    QString HeaderColumn6;   // "年齢" or "貼付"
+    QString FocusRequest;  // a field that should take the keyboard focus (the GUI empties it)
+    QString HeaderColumn5; // "生年月日" or "出場種別"
+    QString HeaderColumn6; // "年齢" or "貼付"
 
     // Pressed-in command labels
-    bool MoveOn = false;     // 表示移動
-    bool DeleteOn = false;   // 一行削除
-    bool PlayOn = false;     // 出場設定
-    bool LeaderOn = false;   // リーダ設定
-    bool CancelOn = false;   // 設定取消
-    int PasteOn = 0;         // 貼り付け →
-    int ReturnOn = 0;        // ← 戻す
+    bool MoveOn = false;   // 表示移動
+    bool DeleteOn = false; // 一行削除
+    bool PlayOn = false;   // 出場設定
+    bool LeaderOn = false; // リーダ設定
+    bool CancelOn = false; // 設定取消
+    int PasteOn = 0;       // 貼り付け →
+    int ReturnOn = 0;      // ← 戻す
 
     // Registration work state
-    int SelRow = -1;         // the member picked in the list (-1: none since the mode began)
-    QString MoveLine;        // the line being moved
+    int SelRow = -1;  // the member picked in the list (-1: none since the mode began)
+    QString MoveLine; // the line being moved
 
     // Groups and parties
-    std::array<QStringList, grouping::Groups> GroupList;   // ListBox16..19
-    std::array<QStringList, grouping::Groups> KumiLines;   // ListBox22..25
-    std::array<QStringList, grouping::Parties> KumiList;   // ListBox1..12
-    QStringList KumiLineBuf;                // ListBox20
-    QStringList WorkList;                   // ListBox13
-    QStringList LeaderPool;                 // ListBox26
-    QStringList RankList;                   // the ranking list of the result table
-    std::array<QStringList, grouping::Groups> ScoreLines;  // score sections of the data file
-    QString DataFileName;                   // the file last saved or opened
-    QString SavedFingerprint;               // meetingFingerprint() at the last save or open
-    QStringList RecentFiles;                // newest first, at most four
-    int KumiCount = 0;      // parties per group as last read or proposed
-    int GroupCount = 0;     // groups as last read
+    std::array<QStringList, grouping::Groups> GroupList;  // ListBox16..19
+    std::array<QStringList, grouping::Groups> KumiLines;  // ListBox22..25
+    std::array<QStringList, grouping::Parties> KumiList;  // ListBox1..12
+    QStringList KumiLineBuf;                              // ListBox20
+    QStringList WorkList;                                 // ListBox13
+    QStringList LeaderPool;                               // ListBox26
+    QStringList RankList;                                 // the ranking list of the result table
+    std::array<QStringList, grouping::Groups> ScoreLines; // score sections of the data file
+    QString DataFileName;                                 // the file last saved or opened
+    QString SavedFingerprint;                             // meetingFingerprint() at the last save or open
+    QStringList RecentFiles;                              // newest first, at most four
+    int KumiCount = 0;                                    // parties per group as last read or proposed
+    int GroupCount = 0;                                   // groups as last read
     int AutoMade = 0;
     int HandMade = 0;
     int GKAbort = 0;

@@ -14,7 +14,8 @@ using namespace Qt::StringLiterals;
 namespace dealing = grouping::dealing;
 
 namespace {
-const QString kGroupTitles[grouping::Groups] = {u"Aグループ"_s, u"Bグループ"_s, u"Cグループ"_s, u"Dグループ"_s};
+const QString kGroupTitles[grouping::Groups] = {u"Aグループ"_s, u"Bグループ"_s, u"Cグループ"_s,
+                                                u"Dグループ"_s};
 
 void warn(TMainForm &form, const QString &text)
 {
@@ -41,8 +42,7 @@ dealing::DrawPosition generatorDraw(Random &rng)
 // mode labels and both 完了 unavailable, every pressed-in label released.
 void endCombinationControls(TMainForm &form)
 {
-    for (const char *heading : {"Label23", "Label26"})
-        form.control(heading).fontColour = colours::Yellow;
+    for (const char *heading : {"Label23", "Label26"}) form.control(heading).fontColour = colours::Yellow;
     form.setEnabled({"Label75", "Label76", "Label77"}, true);
     form.setEnabled({"Label78", "Label79", "Button10", "Button9"}, false);
     form.BtnClr(0);
@@ -175,8 +175,7 @@ void TMainForm::Group()
     case grouping::FixedLeaderProblem::FourGroupsUnequal:
         refusal = u"指定リーダは全て同じ数を設定して下さい。やり直して下さい"_s;
         break;
-    case grouping::FixedLeaderProblem::None:
-        break;
+    case grouping::FixedLeaderProblem::None: break;
     }
     if (!refusal.isEmpty()) {
         warn(*this, refusal);
@@ -247,8 +246,7 @@ void TMainForm::DivideKumi()
     }
 
     switch (division.stop) {
-    case grouping::PartyStop::None:
-        break;
+    case grouping::PartyStop::None: break;
     case grouping::PartyStop::PartyFull:
         platform.messageBox(u"組数を増やして下さい"_s, QString(), MsgIcon::None, MsgButtons::Ok);
         return;
@@ -256,9 +254,7 @@ void TMainForm::DivideKumi()
         platform.messageBox(u"組数を入力して下さい"_s, u"警告"_s, MsgIcon::Information, MsgButtons::Ok);
         return;
     case grouping::PartyStop::TooManyPlayers:
-    case grouping::PartyStop::LeaderPartyFull:
-        warn(*this, u"組数を増やして下さい"_s);
-        return;
+    case grouping::PartyStop::LeaderPartyFull: warn(*this, u"組数を増やして下さい"_s); return;
     }
 
     KumiList = division.parties;

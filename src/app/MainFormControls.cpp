@@ -31,7 +31,8 @@ void TMainForm::buildControls()
     add("Label42", K::Label, u"   組み合わせ"_s);
     add("Label64", K::Label, u"    作表と印刷"_s);
     add("Label54", K::Label, u"    得点入力"_s);
-    for (const char *t : {"Label40", "Label42", "Label64", "Label54"}) control(t).colour = colours::ButtonFace;
+    for (const char *t : {"Label40", "Label42", "Label64", "Label54"})
+        control(t).colour = colours::ButtonFace;
     for (const char *t : {"Label44", "Label45", "Label46", "Label47"}) {
         add(t, K::Label);
         control(t).colour = colours::Cream;
@@ -44,7 +45,8 @@ void TMainForm::buildControls()
     add("Label75", K::Label, u"  出場設定"_s);
     add("Label76", K::Label, u" リーダ設定"_s);
     add("Label77", K::Label, u"  設定取消"_s);
-    for (const char *t : {"Label5", "Label6", "Label75", "Label76", "Label77"}) control(t).colour = colours::ButtonFace;
+    for (const char *t : {"Label5", "Label6", "Label75", "Label76", "Label77"})
+        control(t).colour = colours::ButtonFace;
     add("Label22", K::Label);
     control("Label22").visible = false;
     add("Image1", K::Image);
@@ -66,8 +68,7 @@ void TMainForm::buildControls()
     control("ComboBox2").items = QStringList{u"非表示"_s, u"大正"_s, u"昭和"_s, u"平成"_s, QString()};
     control("ComboBox2").itemIndex = 2;
     QStringList years, months, days;
-    for (int n = 1; n <= 64; ++n)
-        years << (n == 1 ? u" １年"_s : QStringLiteral("%1年").arg(n, 2));
+    for (int n = 1; n <= 64; ++n) years << (n == 1 ? u" １年"_s : QStringLiteral("%1年").arg(n, 2));
     for (int n = 1; n <= 12; ++n) months << QStringLiteral("%1月").arg(n, 2);
     for (int n = 1; n <= 31; ++n) days << QStringLiteral("%1日 生").arg(n, 2);
     add("ComboBox3", K::ComboBox);
@@ -108,10 +109,11 @@ void TMainForm::buildControls()
     control("Label20").visible = false;
 
     // Party board
-    const QStringList captions{u"１　組"_s, u"２　組"_s, u"３　組"_s, u"４　組"_s,  u"５　組"_s,  u"６　組"_s,
+    const QStringList captions{u"１　組"_s, u"２　組"_s, u"３　組"_s, u"４　組"_s, u"５　組"_s,  u"６　組"_s,
                                u"７　組"_s, u"８　組"_s, u"９　組"_s, u"10　組"_s, u"１1　組"_s, u"12　組"_s};
-    const char *captionLabels[grouping::Parties] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
-                                     "Label17", "Label18", "Label19", "Label24", "Label27", "Label28"};
+    const char *captionLabels[grouping::Parties] = {"Label11", "Label12", "Label13", "Label14",
+                                                    "Label15", "Label16", "Label17", "Label18",
+                                                    "Label19", "Label24", "Label27", "Label28"};
     for (int k = 0; k < grouping::Parties; ++k) {
         add(captionLabels[k], K::Label, captions.at(k));
         add(QStringLiteral("Image%1").arg(11 + k).toLatin1().constData(), K::Image);
@@ -162,10 +164,11 @@ void TMainForm::buildControls()
     add("MissingCount", K::Label);
     add("MissingList", K::Button, u"未入力の確認"_s);
     control("MissingCount").colour = colours::White;
-    for (const char *hidden : {"GroupBox1", "Panel10", "Label7", "Edit19", "UpDown1", "Button7", "CheckBox1",
-                               "CheckBox3", "ScrollBox2", "Image4", "Image23", "Image28", "Image29", "Label1",
-                               "Label2", "Button3", "Button5", "Edit3", "Edit4", "Edit5", "Label55", "Label57",
-                               "Label58", "Label59", "Label74", "MissingCount", "MissingList"})
+    for (const char *hidden :
+         {"GroupBox1", "Panel10",    "Label7",  "Edit19",  "UpDown1",      "Button7",    "CheckBox1",
+          "CheckBox3", "ScrollBox2", "Image4",  "Image23", "Image28",      "Image29",    "Label1",
+          "Label2",    "Button3",    "Button5", "Edit3",   "Edit4",        "Edit5",      "Label55",
+          "Label57",   "Label58",    "Label59", "Label74", "MissingCount", "MissingList"})
         control(hidden).visible = false;
 
     // Group name entry

@@ -26,7 +26,8 @@ QString documentsFolder() { return QStandardPaths::writableLocation(QStandardPat
 
 void refuseCombining(TMainForm &form)
 {
-    form.platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information, MsgButtons::Ok);
+    form.platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
+                             MsgButtons::Ok);
 }
 
 // A member line as it reads: the same member gives the same text whichever shape its line has.
@@ -78,8 +79,9 @@ bool TMainForm::saveMeeting()
     const std::pair<const char *, QString> particulars[] = {{"Edit7", u"大会名"_s}, {"Edit8", u"コース"_s}};
     for (const auto &[field, label] : particulars) {
         if (const auto bad = text::cp932::firstUnencodable(control(field).text)) {
-            platform.messageBox(u"%1に保存できない文字「%2」があります。別の文字に直して下さい"_s.arg(label, *bad),
-                                u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
+            platform.messageBox(
+                u"%1に保存できない文字「%2」があります。別の文字に直して下さい"_s.arg(label, *bad), u"警告"_s,
+                MsgIcon::Warning, MsgButtons::Ok);
             return false;
         }
     }
@@ -103,8 +105,8 @@ bool TMainForm::saveMeeting()
     // The old file is replaced only once the new one is written whole.
     // The buffer is flushed here: commit() would rename a file whose last write failed.
     QSaveFile out(*path);
-    bool written = out.open(QIODevice::WriteOnly) && out.write(file.bytes) == file.bytes.size() && out.flush() &&
-                   out.error() == QFileDevice::NoError;
+    bool written = out.open(QIODevice::WriteOnly) && out.write(file.bytes) == file.bytes.size() &&
+                   out.flush() && out.error() == QFileDevice::NoError;
     QString reason = out.errorString();
     if (written) {
         written = out.commit();
@@ -113,8 +115,9 @@ bool TMainForm::saveMeeting()
         out.cancelWriting();
     }
     if (!written) {
-        platform.messageBox(u"ファイルに保存できませんでした。前のファイルはそのままです。\n%1\n%2"_s.arg(*path, reason),
-                            u"警告"_s, MsgIcon::Error, MsgButtons::Ok);
+        platform.messageBox(
+            u"ファイルに保存できませんでした。前のファイルはそのままです。\n%1\n%2"_s.arg(*path, reason),
+            u"警告"_s, MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     DataFileName = *path;
@@ -242,8 +245,9 @@ void TMainForm::showRecentFiles()
         Control &entry = control(kRecentEntries[i]);
         entry.visible = i < RecentFiles.size();
         // An "&" of the path is shown as it is, not taken as the entry's shortcut.
-        entry.text = entry.visible ? u"&%1 %2"_s.arg(i + 1).arg(QString(RecentFiles.at(i)).replace(u'&', u"&&"_s))
-                                   : QString();
+        entry.text = entry.visible
+                         ? u"&%1 %2"_s.arg(i + 1).arg(QString(RecentFiles.at(i)).replace(u'&', u"&&"_s))
+                         : QString();
     }
 }
 
@@ -280,8 +284,8 @@ QString TMainForm::meetingFingerprint() const
     for (const auto &group : ScoreSlots)
         for (const auto &party : group)
             for (const ScoreSlot &r : party)
-                parts << figure(r.Entries) + u',' + figure(r.OneStrokes) + u',' + figure(r.TwoStrokes) + u',' +
-                             figure(r.Total);
+                parts << figure(r.Entries) + u',' + figure(r.OneStrokes) + u',' + figure(r.TwoStrokes) +
+                             u',' + figure(r.Total);
     return parts.join(u'\n');
 }
 
@@ -292,9 +296,9 @@ bool TMainForm::meetingChanged() const { return meetingFingerprint() != SavedFin
 bool TMainForm::unsavedWorkHandled()
 {
     if (!meetingChanged()) return true;
-    const int answer = platform.messageBox(
-        u"メンバー・組み合わせ・得点の変更が保存されていません。保存しますか"_s, u"データー保存"_s,
-        MsgIcon::Warning, MsgButtons::YesNoCancel);
+    const int answer =
+        platform.messageBox(u"メンバー・組み合わせ・得点の変更が保存されていません。保存しますか"_s,
+                            u"データー保存"_s, MsgIcon::Warning, MsgButtons::YesNoCancel);
     if (answer == IdYes) return saveMeeting();
     return answer == IdNo;
 }
@@ -304,13 +308,15 @@ bool TMainForm::unsavedWorkHandled()
 void TMainForm::N27Click() // オプション › テスト用擬似データ読み出し › 擬似メンバー読み出し
 {
     if (Screen != screen::Combination) {
-        platform.messageBox(u"「組み合わせ」以外は読み出し出来ません"_s, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
+        platform.messageBox(u"「組み合わせ」以外は読み出し出来ません"_s, u"警告"_s, MsgIcon::Warning,
+                            MsgButtons::Ok);
         return;
     }
     if (MemberCount() > 0) {
         const QString question =
             u"登録されている%1名のメンバーを消去して、擬似メンバーを読み出しますか"_s.arg(MemberCount());
-        if (platform.messageBox(question, u"擬似メンバー読み出し"_s, MsgIcon::Question, MsgButtons::YesNo) != IdYes)
+        if (platform.messageBox(question, u"擬似メンバー読み出し"_s, MsgIcon::Question, MsgButtons::YesNo) !=
+            IdYes)
             return;
     }
     TokutenClr(scoreclear::AllGroups);

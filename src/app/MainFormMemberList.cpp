@@ -13,15 +13,15 @@ using namespace Qt::StringLiterals;
 namespace fonts = tables::fonts;
 
 namespace {
-constexpr int kListedRows = 300;  // numbered rows of the member list
-constexpr int kTeamX = 39;        // column 2
-constexpr int kNameX = 192;       // column 3
-constexpr int kSexX = 323;        // column 4
-constexpr int kEraX = 368;        // column 5: era, year, month and day side by side
+constexpr int kListedRows = 300; // numbered rows of the member list
+constexpr int kTeamX = 39;       // column 2
+constexpr int kNameX = 192;      // column 3
+constexpr int kSexX = 323;       // column 4
+constexpr int kEraX = 368;       // column 5: era, year, month and day side by side
 constexpr int kEraYearX = 395;
 constexpr int kMonthX = 412;
 constexpr int kDayX = 428;
-constexpr int kAgeX = 455;        // column 6
+constexpr int kAgeX = 455; // column 6
 constexpr int kHeaderY = 7;
 constexpr int kHeader5X = 374;
 constexpr int kHeader6X = 452;
@@ -38,7 +38,8 @@ int rowNumberX(int number) { return number < 10 ? 17 : (number < 100 ? 11 : 7); 
 bool refusedWhileCombining(TMainForm &form)
 {
     if (!form.Combining) return false;
-    form.platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information, MsgButtons::Ok);
+    form.platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
+                             MsgButtons::Ok);
     return true;
 }
 
@@ -47,8 +48,11 @@ bool refusedWhileCombining(TMainForm &form)
 // group only, so they are refused then as well.
 bool refusedOutsideCombinationScreen(TMainForm &form, bool needsNoTable)
 {
-    if (form.Screen == screen::Combination && !(needsNoTable && form.TableMode != tablemode::None) && !form.Combining) return false;
-    form.platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information, MsgButtons::Ok);
+    if (form.Screen == screen::Combination && !(needsNoTable && form.TableMode != tablemode::None) &&
+        !form.Combining)
+        return false;
+    form.platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
+                             MsgButtons::Ok);
     return true;
 }
 
@@ -111,7 +115,8 @@ void TMainForm::blankListColumns(int first, int last)
         list.fillRect(QRect(left, 1, ColX[c] - left, bottom - 1), colours::White);
     }
     list.setPen(colours::Black, 1);
-    for (int r = 1; r < kListedRows; ++r) list.line(ColX[first - 1], r * RowHeight, ColX[last], r * RowHeight);
+    for (int r = 1; r < kListedRows; ++r)
+        list.line(ColX[first - 1], r * RowHeight, ColX[last], r * RowHeight);
 }
 
 void TMainForm::ClrAll()
@@ -127,7 +132,8 @@ void TMainForm::blankListRow(int row)
     // The cells that hold something of the member the row shows; every cell when a text
     // reaches past its column.
     const Member &shown = ListShown[row];
-    bool cells[7] = {false, false, !shown.Team.isEmpty(), !shown.Name.isEmpty(), !shown.Sex.isEmpty(), false, false};
+    bool cells[7] = {false, false, !shown.Team.isEmpty(), !shown.Name.isEmpty(), !shown.Sex.isEmpty(),
+                     false, false};
     if (ListDrawnScreen == screen::Registration) {
         cells[5] = cells[6] = ListDrawnAges && shown.Era != u"非表示"_s;
     } else {
@@ -135,9 +141,10 @@ void TMainForm::blankListRow(int row)
         cells[6] = shown.placed();
     }
     const int y = rowTextY(row);
-    const bool overflows = RetainedPicture::textCell(kTeamX, y, shown.Team, ListFontHeight).right() >= ColX[2] ||
-                           RetainedPicture::textCell(kNameX, y, shown.Name, ListFontHeight).right() >= ColX[3] ||
-                           RetainedPicture::textCell(kSexX, y, shown.Sex, ListFontHeight).right() >= ColX[4];
+    const bool overflows =
+        RetainedPicture::textCell(kTeamX, y, shown.Team, ListFontHeight).right() >= ColX[2] ||
+        RetainedPicture::textCell(kNameX, y, shown.Name, ListFontHeight).right() >= ColX[3] ||
+        RetainedPicture::textCell(kSexX, y, shown.Sex, ListFontHeight).right() >= ColX[4];
     Canvas &list = picture("Image1");
     const int top = row * RowHeight + 1;
     for (int c = 2; c <= 6; ++c) {
@@ -158,7 +165,8 @@ void TMainForm::drawListHeader()
 {
     Canvas &header = picture("Image2");
     const int height = header.size().height() - 2;
-    for (int c : {5, 6}) header.fillRect(QRect(ColX[c - 1] + 1, 1, ColX[c] - ColX[c - 1] - 1, height), colours::White);
+    for (int c : {5, 6})
+        header.fillRect(QRect(ColX[c - 1] + 1, 1, ColX[c] - ColX[c - 1] - 1, height), colours::White);
     header.setFontFace(fonts::gothic());
     header.text(kHeader5X, kHeaderY, HeaderColumn5, ListFontHeight, colours::Black);
     header.text(kHeader6X, kHeaderY, HeaderColumn6, ListFontHeight, colours::Black);
@@ -271,14 +279,16 @@ void TMainForm::HalMark(int kind)
 
 bool TMainForm::marksRedrawnByRows(int count, bool withPasteMarks) const
 {
-    if (HiddenDrawing > 0 || Screen != screen::Combination || ListDrawnScreen != screen::Combination || ListRowsDrawn != count) return false;
+    if (HiddenDrawing > 0 || Screen != screen::Combination || ListDrawnScreen != screen::Combination ||
+        ListRowsDrawn != count)
+        return false;
     for (int r = 0; r < count; ++r) {
         const Member &m = Members[r];
         const Member &shown = ListShown[r];
         // Only the marks may differ from what the rows show.
         if (m.Name != shown.Name || m.Team != shown.Team || m.Sex != shown.Sex || m.Era != shown.Era ||
-            m.EraYear != shown.EraYear || m.Month != shown.Month || m.Day != shown.Day || m.Age != shown.Age ||
-            m.Spare != shown.Spare || (!withPasteMarks && m.placed() != shown.placed()))
+            m.EraYear != shown.EraYear || m.Month != shown.Month || m.Day != shown.Day ||
+            m.Age != shown.Age || m.Spare != shown.Spare || (!withPasteMarks && m.placed() != shown.placed()))
             return false;
     }
     return true;
@@ -318,8 +328,8 @@ void TMainForm::Ninzu()
         control("Edit16").text = u"4"_s;
         control("Edit6").text = u"10"_s;
         if (ticked("N20")) {
-            platform.messageBox(u"８人枠に切り替えします"_s, u"組の人数が６人を超過します"_s, MsgIcon::Warning,
-                                MsgButtons::Ok);
+            platform.messageBox(u"８人枠に切り替えします"_s, u"組の人数が６人を超過します"_s,
+                                MsgIcon::Warning, MsgButtons::Ok);
             tickOption("N29", "N20");
         }
     }
@@ -367,7 +377,8 @@ void TMainForm::markClick(int row)
     Hensyu(row);
     Bunkatu();
     // Rows drawn one by one on this screen already carry their marks.
-    if (!(Screen == screen::Combination && ListRowsDrawn == std::min(MemberCount(), roster::MaxMembers))) HalMark(3);
+    if (!(Screen == screen::Combination && ListRowsDrawn == std::min(MemberCount(), roster::MaxMembers)))
+        HalMark(3);
 }
 
 // ---- The mark commands -------------------------------------------------------------
@@ -433,7 +444,8 @@ void TMainForm::N10Click() // 一括出場設定 › 全員の出場を解除
     scrollListTo(0);
     KumiClr(kumiclear::AllPanels);
     const int count = std::min(MemberCount(), roster::MaxMembers);
-    for (int i = 0; i < count; ++i) Members[i].PlayMark = Members[i].LeaderMark = Members[i].PasteMark = u"off"_s;
+    for (int i = 0; i < count; ++i)
+        Members[i].PlayMark = Members[i].LeaderMark = Members[i].PasteMark = u"off"_s;
     HalMark(2);
     Hensyu(hensyu::AllLines);
     Ninzu();
@@ -441,8 +453,8 @@ void TMainForm::N10Click() // 一括出場設定 › 全員の出場を解除
 
 // ---- Leader designation ------------------------------------------------------------
 
-void TMainForm::A3Click() { designateLeaderGroup(*this, "A3", u"4"_s, u" A リーダー"_s); }  // Aグループ指定
-void TMainForm::B3Click() { designateLeaderGroup(*this, "B3", u"5"_s, u" B リーダー"_s); }  // Bグループ指定
-void TMainForm::C3Click() { designateLeaderGroup(*this, "C3", u"6"_s, u" C リーダー"_s); }  // Cグループ指定
-void TMainForm::D3Click() { designateLeaderGroup(*this, "D3", u"7"_s, u" D リーダー"_s); }  // Dグループ指定
+void TMainForm::A3Click() { designateLeaderGroup(*this, "A3", u"4"_s, u" A リーダー"_s); } // Aグループ指定
+void TMainForm::B3Click() { designateLeaderGroup(*this, "B3", u"5"_s, u" B リーダー"_s); } // Bグループ指定
+void TMainForm::C3Click() { designateLeaderGroup(*this, "C3", u"6"_s, u" C リーダー"_s); } // Cグループ指定
+void TMainForm::D3Click() { designateLeaderGroup(*this, "D3", u"7"_s, u" D リーダー"_s); } // Dグループ指定
 void TMainForm::N33Click() { designateLeaderGroup(*this, "N33", u"3"_s, u" リーダ設定ー"_s); } // 指定なし

@@ -12,17 +12,16 @@ using namespace Qt::StringLiterals;
 namespace capacity = grouping::capacity;
 
 namespace {
-const char *const kPanels[grouping::Parties] = {"Image11", "Image12", "Image13", "Image14", "Image15", "Image16",
-                                 "Image17", "Image18", "Image19", "Image20", "Image21", "Image22"};
-const char *const kCaptions[grouping::Parties] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
-                                   "Label17", "Label18", "Label19", "Label24", "Label27", "Label28"};
+const char *const kPanels[grouping::Parties] = {"Image11", "Image12", "Image13", "Image14",
+                                                "Image15", "Image16", "Image17", "Image18",
+                                                "Image19", "Image20", "Image21", "Image22"};
+const char *const kCaptions[grouping::Parties] = {"Label11", "Label12", "Label13", "Label14",
+                                                  "Label15", "Label16", "Label17", "Label18",
+                                                  "Label19", "Label24", "Label27", "Label28"};
 constexpr int kPanelTextX = 5;
 } // namespace
 
-int TMainForm::kumiLineY(int line)
-{
-    return (KumiFontHeight + 3) * line + 4;
-}
+int TMainForm::kumiLineY(int line) { return (KumiFontHeight + 3) * line + 4; }
 
 void TMainForm::KumiClr(int what)
 {
@@ -78,18 +77,17 @@ void TMainForm::DspKumi()
 
 void TMainForm::KumiOff()
 {
-    for (int k = 0; k < grouping::Parties; ++k) control(kPanels[k]).visible = control(kCaptions[k]).visible = false;
+    for (int k = 0; k < grouping::Parties; ++k)
+        control(kPanels[k]).visible = control(kCaptions[k]).visible = false;
 }
 
 void TMainForm::KumiOn()
 {
-    for (int k = 0; k < grouping::Parties; ++k) control(kPanels[k]).visible = control(kCaptions[k]).visible = true;
+    for (int k = 0; k < grouping::Parties; ++k)
+        control(kPanels[k]).visible = control(kCaptions[k]).visible = true;
 }
 
-void TMainForm::ImgEnab()
-{
-    PanelsClickable = true;
-}
+void TMainForm::ImgEnab() { PanelsClickable = true; }
 
 void TMainForm::ImgDsEnab()
 {
@@ -132,8 +130,7 @@ void TMainForm::GKOver()
                             MsgButtons::Ok);
         GKAbort = 1;
         break;
-    case capacity::Verdict::Fits:
-        break;
+    case capacity::Verdict::Fits: break;
     }
 }
 

@@ -125,7 +125,9 @@ void TMainForm::Label4Click() // 「修正」
 
 void TMainForm::Button6Click() // 「実行」
 {
-    if (EditMode != editmode::MovePick && EditMode != editmode::Delete && EditMode != editmode::Correct && EditMode != editmode::Register) return;
+    if (EditMode != editmode::MovePick && EditMode != editmode::Delete && EditMode != editmode::Correct &&
+        EditMode != editmode::Register)
+        return;
     if (MemberCount() > roster::MaxMembers) {
         platform.messageBox(kTooMany, u"警告"_s, MsgIcon::Error, MsgButtons::Ok);
         return;
@@ -147,7 +149,8 @@ void TMainForm::Button6Click() // 「実行」
         showIncomplete(*this, u"チーム名を入力して下さい"_s);
         return;
     }
-    if (refusedForCharacters(*this, u"氏名"_s, name) || refusedForCharacters(*this, u"チーム名"_s, team)) return;
+    if (refusedForCharacters(*this, u"氏名"_s, name) || refusedForCharacters(*this, u"チーム名"_s, team))
+        return;
     if (EditMode == editmode::MovePick || EditMode == editmode::Delete) return;
 
     const int year = chosenNumber(*this, "ComboBox3");
@@ -194,7 +197,8 @@ void TMainForm::Button6Click() // 「実行」
 
 void TMainForm::Label5Click() // 「表示移動」
 {
-    startListEdit(*this, "Label5", MoveOn, editmode::MovePick, u"　移動する行を指定して、続いて移動先を指定してください。"_s);
+    startListEdit(*this, "Label5", MoveOn, editmode::MovePick,
+                  u"　移動する行を指定して、続いて移動先を指定してください。"_s);
 }
 
 void TMainForm::Label6Click() // 「一行削除」
@@ -216,7 +220,8 @@ void TMainForm::highlightRow(int row)
     const Member &m = Members[row];
     Canvas &list = picture("Image1");
     const int top = row * RowHeight + 1;
-    for (int c : {2, 3}) list.fillRect(QRect(ColX[c - 1] + 1, top, ColX[c] - ColX[c - 1] - 1, RowHeight - 1), colours::White);
+    for (int c : {2, 3})
+        list.fillRect(QRect(ColX[c - 1] + 1, top, ColX[c] - ColX[c - 1] - 1, RowHeight - 1), colours::White);
     list.setFontFace(tables::fonts::gothic());
     list.text(ColX[1] + 4, rowTextY(row), m.Team, ListFontHeight, colours::Red);
     list.text(ColX[2] + 4, rowTextY(row), m.Name, ListFontHeight, colours::Red);
@@ -224,7 +229,8 @@ void TMainForm::highlightRow(int row)
 
 void TMainForm::moveClick(int row)
 {
-    if (EditMode == editmode::MovePick || SelRow < 0 || SelRow >= MemberCount() || MemberLines.at(SelRow) != MoveLine) {
+    if (EditMode == editmode::MovePick || SelRow < 0 || SelRow >= MemberCount() ||
+        MemberLines.at(SelRow) != MoveLine) {
         SelRow = row;
         MoveLine = MemberLines.at(row);
         highlightRow(row);

@@ -13,8 +13,7 @@ using namespace Qt::StringLiterals;
 namespace sheet = tables::sheet;
 namespace fonts = tables::fonts;
 
-namespace
-{
+namespace {
 const std::initializer_list<const char *> kGroupTabs{"Label44", "Label45", "Label46", "Label47"};
 const QString kWarning = u"出場者が無い枠は入力できません。組が一杯の時は行を変えて下さい"_s;
 const QString kCellBlank = u"############"_s;
@@ -72,8 +71,8 @@ void TMainForm::markSwapCell(int row, int slot, bool shown)
     Canvas &c = tableCanvas("Image28");
     c.setFontFace(fonts::gothic());
     // In the top-left corner of the cell as drawn.
-    c.text(s.offX(GridLeft + GridColumnWidth * slot, 3), s.offY((row + 2) * GridRowH, 28), kSwapMark, s.font(18),
-           shown ? colours::Red : colours::White);
+    c.text(s.offX(GridLeft + GridColumnWidth * slot, 3), s.offY((row + 2) * GridRowH, 28), kSwapMark,
+           s.font(18), shown ? colours::Red : colours::White);
 }
 
 // ---- The screen -----------------------------------------------------------------------------
@@ -182,8 +181,8 @@ void TMainForm::entryFieldKey(const QString &field, int keyCode)
         }
     } else if (field == u"Edit5"_s) {
         if (keyCode == 13) {
-            control("Label55").text = QStringList{control("Edit3").text, control("Edit4").text, control("Edit5").text}
-                                          .join(u',');
+            control("Label55").text =
+                QStringList{control("Edit3").text, control("Edit4").text, control("Edit5").text}.join(u',');
             Label55Click();
         }
     }

@@ -45,25 +45,25 @@ const std::vector<const char *> &names()
 }
 
 // Each view: the names it shows, then the names it leaves to the screen's own commands.
-const ScreenAreas Registration{{"Panel1", "Image1", "Label5", "Label6",                 // member list, edits
-                                "Panel2", "Button6",                                    // form
-                                "Panel5", "Label25", "Label9", "Label37",               // counts
-                                "Panel6"},                                              // screen tabs
-                               {"Label22"}};                                            // hint of an edit
-const ScreenAreas Combination{{"Panel1", "Image1", "Label75", "Label76", "Label77",     // member list, marks
-                               "Panel5", "Label25", "Label9", "Label37", "Button2",     // counts, やり直し
-                               "Panel6", "Panel8", "Panel9",                           // tabs, party board
-                               "Panel3", "Button9", "Panel4", "Button10"},             // combination boxes
+const ScreenAreas Registration{{"Panel1", "Image1", "Label5", "Label6",             // member list, edits
+                                "Panel2", "Button6",                                // form
+                                "Panel5", "Label25", "Label9", "Label37",           // counts
+                                "Panel6"},                                          // screen tabs
+                               {"Label22"}};                                        // hint of an edit
+const ScreenAreas Combination{{"Panel1", "Image1", "Label75", "Label76", "Label77", // member list, marks
+                               "Panel5", "Label25", "Label9", "Label37", "Button2", // counts, やり直し
+                               "Panel6", "Panel8", "Panel9",                        // tabs, party board
+                               "Panel3", "Button9", "Panel4", "Button10"},          // combination boxes
                               {}};
-const ScreenAreas Tables{{"Panel1", "Image1",                                          // member list
-                          "Panel6", "Panel8", "Panel9",                                // tabs, party board
-                          "GroupBox1"},                                                // table commands
+const ScreenAreas Tables{{"Panel1", "Image1",           // member list
+                          "Panel6", "Panel8", "Panel9", // tabs, party board
+                          "GroupBox1"},                 // table commands
                          {}};
-const ScreenAreas ScoreEntry{{"Panel6", "Panel8",                                      // tabs, group tabs
-                              "Image28",                                               // the score-entry table
-                              "Edit3", "Edit4", "Edit5", "Label57", "Label58",         // entry fields
-                              "Label59", "Label74", "Label55", "Label2",              // and the hint
-                              "MissingCount", "MissingList"},                          // missing entries
+const ScreenAreas ScoreEntry{{"Panel6", "Panel8",                              // tabs, group tabs
+                              "Image28",                                       // the score-entry table
+                              "Edit3", "Edit4", "Edit5", "Label57", "Label58", // entry fields
+                              "Label59", "Label74", "Label55", "Label2",       // and the hint
+                              "MissingCount", "MissingList"},                  // missing entries
                              {}};
 
 } // namespace screenareas
@@ -71,7 +71,8 @@ const ScreenAreas ScoreEntry{{"Panel6", "Panel8",                               
 void TMainForm::showScreenAreas(const ScreenAreas &view)
 {
     auto listed = [](const std::vector<const char *> &names, const char *name) {
-        return std::any_of(names.begin(), names.end(), [name](const char *n) { return qstrcmp(n, name) == 0; });
+        return std::any_of(names.begin(), names.end(),
+                           [name](const char *n) { return qstrcmp(n, name) == 0; });
     };
     for (const char *name : screenareas::names())
         if (!listed(view.kept, name) && !listed(view.shown, name)) control(name).visible = false;
@@ -88,7 +89,8 @@ void TMainForm::BtnClr(int kind)
 {
     switch (kind) {
     case 0:
-        setColour({"Label5", "Label6", "Label75", "Label76", "Label77", "Label78", "Label79"}, colours::ButtonFace);
+        setColour({"Label5", "Label6", "Label75", "Label76", "Label77", "Label78", "Label79"},
+                  colours::ButtonFace);
         MoveOn = DeleteOn = PlayOn = LeaderOn = CancelOn = false;
         PasteOn = ReturnOn = 0;
         setEnabled({"Label75", "Label76", "Label77"}, true);
@@ -108,8 +110,7 @@ void TMainForm::BtnClr(int kind)
         setColour(kRegistrationLabels, colours::Cream);
         EditMode = editmode::None;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

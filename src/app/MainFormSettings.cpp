@@ -35,8 +35,14 @@ void TMainForm::N47Click() { tickOption("N47", "N48"); } // "－"を表示する
 void TMainForm::N48Click() { tickOption("N48", "N47"); } // "－"を表示しない
 void TMainForm::N43Click() { tickOption("N43", "N44"); } // 男女を平均する
 void TMainForm::N44Click() { tickOption("N44", "N43"); } // 男女を平均しない
-void TMainForm::SpreadTeamsOnClick() { tickOption("SpreadTeamsOn", "SpreadTeamsOff"); }  // 同じチームを分散する
-void TMainForm::SpreadTeamsOffClick() { tickOption("SpreadTeamsOff", "SpreadTeamsOn"); } // 同じチームを分散しない
+void TMainForm::SpreadTeamsOnClick()
+{
+    tickOption("SpreadTeamsOn", "SpreadTeamsOff");
+} // 同じチームを分散する
+void TMainForm::SpreadTeamsOffClick()
+{
+    tickOption("SpreadTeamsOff", "SpreadTeamsOn");
+} // 同じチームを分散しない
 
 void TMainForm::N37Click() // 一覧表に年齢を表示する
 {
@@ -61,7 +67,8 @@ void TMainForm::RegFSettei()
             break;
         }
     }
-    for (int g = 0; g < grouping::Groups; ++g) GroupDisplayName[g] = store.read(kGroupKeys[g]).value_or(kGroupLetters[g]);
+    for (int g = 0; g < grouping::Groups; ++g)
+        GroupDisplayName[g] = store.read(kGroupKeys[g]).value_or(kGroupLetters[g]);
     if (DeleteRequested) {
         DeleteRequested = false; // used once, whether the deletion succeeded or not
         QString error;
@@ -104,9 +111,9 @@ void TMainForm::N2Click() { showGroupNameEntry(false); } // グループ名変�
 
 void TMainForm::N39Click() // ファイル › システムファイルを削除
 {
-    const int answer = platform.messageBox(
-        u"グループ名などの設定が初期状態に戻ります。設定ファイルを削除しますか"_s, u"警告"_s, MsgIcon::Error,
-        MsgButtons::YesNo);
+    const int answer =
+        platform.messageBox(u"グループ名などの設定が初期状態に戻ります。設定ファイルを削除しますか"_s,
+                            u"警告"_s, MsgIcon::Error, MsgButtons::YesNo);
     if (answer != IdYes) return;
     DeleteRequested = true;
     RegFSettei();
@@ -137,9 +144,10 @@ void TMainForm::N5Click() // ヘルプ › ヘルプ
 {
     const QString help = u"KmtxHlp.html"_s;
     if (platform.openDocument(help)) return;
-    platform.messageBox(u"ヘルプファイル「%1」を開けませんでした。\n"
-                        u"プログラムと同じフォルダーにあるこのファイルを、ブラウザーで開いて下さい。"_s.arg(help),
-                        u"ヘルプ"_s, MsgIcon::Information, MsgButtons::Ok);
+    platform.messageBox(
+        u"ヘルプファイル「%1」を開けませんでした。\n"
+        u"プログラムと同じフォルダーにあるこのファイルを、ブラウザーで開いて下さい。"_s.arg(help),
+        u"ヘルプ"_s, MsgIcon::Information, MsgButtons::Ok);
 }
 
 void TMainForm::N6Click() { platform.showAbout(); } // ヘルプ › バージョン情報

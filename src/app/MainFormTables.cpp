@@ -2,11 +2,11 @@
 // particulars, the page field, printing, the print preview and PDF files.
 #include "app/MainForm.h"
 
+#include "scoring/Ranking.h"
 #include "tables/Canvas.h"
 #include "tables/CombinationGrid.h"
 #include "tables/MemberTable.h"
 #include "tables/ResultTable.h"
-#include "scoring/Ranking.h"
 #include "tables/ScoreSheet.h"
 #include "text/Cp932.h"
 
@@ -14,8 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace sheet = tables::sheet;
 
-namespace
-{
+namespace {
 
 const QString kLetters[grouping::Groups] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 
@@ -132,8 +131,7 @@ void TMainForm::Draw(Canvas &canvas)
     for (int g = 0; g < grouping::Groups; ++g)
         if (CurGroupText == kLetters[g]) groupName = GroupDisplayName[g];
 
-    for (const TablePicture &p : kTablePictures)
-        canvas.fillRect(QRect(QPoint(0, 0), p.size), colours::White);
+    for (const TablePicture &p : kTablePictures) canvas.fillRect(QRect(QPoint(0, 0), p.size), colours::White);
     canvas.setPen(colours::Black, 1);
 
     const sheet::Scale scale{ScaleX, ScaleY};
@@ -193,14 +191,14 @@ void TMainForm::Draw(Canvas &canvas)
         showOnly({"Image28"});
         if (hasControl(u"Label52"_s)) control("Label52").visible = TableKind == tablekind::ScoreEntry;
         tables::GridInput in;
-        in.kind = TableKind == tablekind::CombinationTable ? tables::GridKind::Combination : tables::GridKind::ScoreEntry;
+        in.kind = TableKind == tablekind::CombinationTable ? tables::GridKind::Combination
+                                                           : tables::GridKind::ScoreEntry;
         in.particulars = particulars();
         in.groupName = CurGroup == 5 ? QString() : groupName;
         loadParties();
         in.writeNames = CurGroup >= 1 && CurGroup <= grouping::Groups;
         if (CurGroup != 0)
-            for (int p = 1; p <= grouping::Parties; ++p)
-                in.parties[p - 1] = partyPlayers(p);
+            for (int p = 1; p <= grouping::Parties; ++p) in.parties[p - 1] = partyPlayers(p);
         const tables::GridResult r = tables::drawCombinationGrid(canvas, scale, tableOptions(), in);
         GridColumnWidth = r.columnWidth;
         GridColumns = r.columns;
@@ -257,8 +255,7 @@ void TMainForm::Draw(Canvas &canvas)
 
 // ---- Table commands ------------------------------------------------------------------
 
-namespace
-{
+namespace {
 void arrangeTableScreen(TMainForm &form, std::initializer_list<const char *> shown)
 {
     form.setVisible(kTableScreenAreas, false);
@@ -266,10 +263,7 @@ void arrangeTableScreen(TMainForm &form, std::initializer_list<const char *> sho
     form.colourScreenTabs("Label64");
 }
 
-Canvas &tablePicture(TMainForm &form, const char *name)
-{
-    return form.tableCanvas(name);
-}
+Canvas &tablePicture(TMainForm &form, const char *name) { return form.tableCanvas(name); }
 } // namespace
 
 Canvas &TMainForm::tableCanvas(const char *name)
@@ -337,7 +331,8 @@ void TMainForm::Label60Click() // 「成 績 表作成」
         ++TableScrollSerial; // the scroll box starts at its top
         Draw(tablePicture(*this, "Image4"));
     } else {
-        arrangeTableScreen(*this, {"Label7", "Edit19", "UpDown1", "Button7", "CheckBox1", "CheckBox3", "Image29"});
+        arrangeTableScreen(*this,
+                           {"Label7", "Edit19", "UpDown1", "Button7", "CheckBox1", "CheckBox3", "Image29"});
         Draw(tablePicture(*this, "Image29"));
     }
 }
@@ -373,33 +368,19 @@ void TMainForm::Label56Click() // 「メンバー表作成」
     }
 }
 
-void TMainForm::GroupBox1Click()
-{
-    control("GroupBox1").visible = false;
-} // the table command box
+void TMainForm::GroupBox1Click() { control("GroupBox1").visible = false; } // the table command box
 
 void TMainForm::redrawCurrentTable()
 {
     switch (TableKind) {
     case tablekind::MemberLandscape:
-    case tablekind::MemberPortrait:
-        Label56Click();
-        break;
+    case tablekind::MemberPortrait: Label56Click(); break;
     case tablekind::ResultLandscape:
-    case tablekind::ResultPortrait:
-        Label60Click();
-        break;
-    case tablekind::ScoreEntry:
-        Label36Click();
-        break;
-    case tablekind::ScoreSheet:
-        Label43Click();
-        break;
-    case tablekind::CombinationTable:
-        Label53Click();
-        break;
-    default:
-        break;
+    case tablekind::ResultPortrait: Label60Click(); break;
+    case tablekind::ScoreEntry: Label36Click(); break;
+    case tablekind::ScoreSheet: Label43Click(); break;
+    case tablekind::CombinationTable: Label53Click(); break;
+    default: break;
     }
 }
 
@@ -422,31 +403,18 @@ void TMainForm::Button8Click() // 「確　定」
     TitleShift = tables::titleShiftOf(TournamentName());
     if (TableKind == tablekind::ScoreSheet && !sheetFieldsValid()) return;
     switch (TableKind) {
-    case tablekind::ScoreSheet:
-        Draw(tablePicture(*this, "Image23"));
-        break;
+    case tablekind::ScoreSheet: Draw(tablePicture(*this, "Image23")); break;
     case tablekind::CombinationTable:
-    case tablekind::ScoreEntry:
-        Draw(tablePicture(*this, "Image28"));
-        break;
+    case tablekind::ScoreEntry: Draw(tablePicture(*this, "Image28")); break;
     case tablekind::MemberLandscape:
-    case tablekind::ResultLandscape:
-        Draw(tablePicture(*this, "Image29"));
-        break;
+    case tablekind::ResultLandscape: Draw(tablePicture(*this, "Image29")); break;
     case tablekind::ResultPortrait:
-    case tablekind::MemberPortrait:
-        Draw(tablePicture(*this, "Image4"));
-        break;
-    default:
-        Draw(tablePicture(*this, "Image23"));
-        break;
+    case tablekind::MemberPortrait: Draw(tablePicture(*this, "Image4")); break;
+    default: Draw(tablePicture(*this, "Image23")); break;
     }
 }
 
-void TMainForm::Edit13Change()
-{
-    control("Edit14").text = control("Edit13").text;
-} // 組 → 番スタート
+void TMainForm::Edit13Change() { control("Edit14").text = control("Edit13").text; } // 組 → 番スタート
 
 bool TMainForm::tableFieldClicked(const QString &field)
 {
@@ -484,8 +452,10 @@ void TMainForm::Button7Click() // 「設定」
         return;
     }
     PageNo = *page;
-    if (TableKind == tablekind::MemberLandscape || TableKind == tablekind::MemberPortrait) Label56Click();
-    else if (TableKind == tablekind::ResultLandscape || TableKind == tablekind::ResultPortrait) Label60Click();
+    if (TableKind == tablekind::MemberLandscape || TableKind == tablekind::MemberPortrait)
+        Label56Click();
+    else if (TableKind == tablekind::ResultLandscape || TableKind == tablekind::ResultPortrait)
+        Label60Click();
 }
 
 // ---- Printing, preview and PDF ------------------------------------------------------------
@@ -495,7 +465,9 @@ bool TMainForm::printingRefused()
     if (Combining)
         platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
                             MsgButtons::Ok);
-    if (Screen == screen::Registration || Screen == screen::Combination || Screen == screen::TableChoice || (Screen == screen::GridTable && TableMode == tablemode::ScoreEntry)) return true;
+    if (Screen == screen::Registration || Screen == screen::Combination || Screen == screen::TableChoice ||
+        (Screen == screen::GridTable && TableMode == tablemode::ScoreEntry))
+        return true;
     // A score sheet whose numbers cannot be read is not printed.
     return TableKind == tablekind::ScoreSheet && !sheetFieldsValid();
 }

@@ -7,27 +7,27 @@
 
 // TMainForm::Screen: the screen that is showing.
 namespace screen {
-inline constexpr int Registration = 1;   // メンバー登録
-inline constexpr int Combination = 2;    // 組み合わせ
-inline constexpr int ScoreSheet = 3;     // the score sheet
-inline constexpr int PagedTable = 4;     // the result table or the member table
-inline constexpr int GridTable = 5;      // the combination table or the score entry
-inline constexpr int TableChoice = 6;    // 作表と印刷 before a table is chosen
-inline constexpr int StartingUp = 8;     // while the window is being created
+inline constexpr int Registration = 1; // メンバー登録
+inline constexpr int Combination = 2;  // 組み合わせ
+inline constexpr int ScoreSheet = 3;   // the score sheet
+inline constexpr int PagedTable = 4;   // the result table or the member table
+inline constexpr int GridTable = 5;    // the combination table or the score entry
+inline constexpr int TableChoice = 6;  // 作表と印刷 before a table is chosen
+inline constexpr int StartingUp = 8;   // while the window is being created
 } // namespace screen
 
 // TMainForm::EditMode: what a click on the member list does.
 namespace editmode {
-inline constexpr int None = 0;        // nothing
-inline constexpr int MovePick = 1;    // 表示移動: pick the member to move
-inline constexpr int MovePlace = 2;   // move the picked member before the clicked one
-inline constexpr int Delete = 3;      // 一行削除
-inline constexpr int Play = 4;        // 出場設定
-inline constexpr int Leader = 5;      // リーダ設定
-inline constexpr int Paste = 6;       // 貼り付け →: pick the member to place into a party
-inline constexpr int Correct = 7;     // 修正: load the member into the registration form
-inline constexpr int Unmark = 8;      // 設定取消
-inline constexpr int Register = 9;    // 新規登録, 追加登録: 実行 appends
+inline constexpr int None = 0;      // nothing
+inline constexpr int MovePick = 1;  // 表示移動: pick the member to move
+inline constexpr int MovePlace = 2; // move the picked member before the clicked one
+inline constexpr int Delete = 3;    // 一行削除
+inline constexpr int Play = 4;      // 出場設定
+inline constexpr int Leader = 5;    // リーダ設定
+inline constexpr int Paste = 6;     // 貼り付け →: pick the member to place into a party
+inline constexpr int Correct = 7;   // 修正: load the member into the registration form
+inline constexpr int Unmark = 8;    // 設定取消
+inline constexpr int Register = 9;  // 新規登録, 追加登録: 実行 appends
 } // namespace editmode
 
 // TMainForm::TableMode: which table a table screen shows.
@@ -60,8 +60,8 @@ inline constexpr int GroupA = 1; // GroupA + g for group g (0 to 3)
 inline constexpr int GroupB = 2;
 inline constexpr int GroupC = 3;
 inline constexpr int GroupD = 4;
-inline constexpr int AllGroups = 5;  // the records of all four groups
-inline constexpr int SlotTexts = 6;  // the slot texts, the records stay
+inline constexpr int AllGroups = 5; // the records of all four groups
+inline constexpr int SlotTexts = 6; // the slot texts, the records stay
 } // namespace scoreclear
 
 // TMainForm::KumiClr(what): parties are panels FirstPanel to LastPanel.

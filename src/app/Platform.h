@@ -38,9 +38,9 @@ public:
 // What an open or save dialog shows.
 struct FileDialogSpec {
     QString title;
-    QString filter;          // Qt's form: "テキストファイル (*.txt)"
-    QString startFolder;     // the folder it opens in
-    QString defaultSuffix;   // added to a name typed without one (save dialog), "" for none
+    QString filter;        // Qt's form: "テキストファイル (*.txt)"
+    QString startFolder;   // the folder it opens in
+    QString defaultSuffix; // added to a name typed without one (save dialog), "" for none
     bool confirmOverwrite = false;
 };
 

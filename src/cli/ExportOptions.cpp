@@ -12,7 +12,10 @@ namespace {
 
 struct Texts {
     bool ja;
-    QString operator()(const QString &japanese, const QString &english) const { return ja ? japanese : english; }
+    QString operator()(const QString &japanese, const QString &english) const
+    {
+        return ja ? japanese : english;
+    }
 };
 
 std::optional<int> number(const QString &text)
@@ -39,11 +42,11 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
 {
     const Texts t{japanese};
     QCommandLineParser parser;
-    parser.setApplicationDescription(t(
-        u"くみっとEXの大会ファイルから表を作ります（PDF・PNG・CSV）。\n"
-        u"開く と同じ読み方でファイルを読み、画面と同じ配置で表を描きます。"_s,
-        u"Makes a table of a くみっとEX meeting file (PDF, PNG or CSV).\n"
-        u"The file is read as 開く reads it and the tables are drawn as the window draws them."_s));
+    parser.setApplicationDescription(
+        t(u"くみっとEXの大会ファイルから表を作ります（PDF・PNG・CSV）。\n"
+          u"開く と同じ読み方でファイルを読み、画面と同じ配置で表を描きます。"_s,
+          u"Makes a table of a くみっとEX meeting file (PDF, PNG or CSV).\n"
+          u"The file is read as 開く reads it and the tables are drawn as the window draws them."_s));
     parser.addPositionalArgument(u"MEETING"_s, t(u"大会のデーターファイル"_s, u"the meeting's data file"_s));
     const QCommandLineOption table(
         {u"t"_s, u"table"_s},
@@ -55,45 +58,48 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
                                    t(u"グループ A〜D（既定は A。CSV では指定しなければ全グループ）"_s,
                                      u"group A to D (default A; a CSV without it holds every group)"_s),
                                    u"GROUP"_s);
-    const QCommandLineOption party({u"p"_s, u"party"_s},
-                                   t(u"スコア表の組 1〜12（既定は 1）"_s, u"party 1 to 12 of a score sheet (default 1)"_s),
-                                   u"N"_s);
-    const QCommandLineOption page(u"page"_s,
-                                  t(u"メンバー表・成績表のページ（既定は 1）"_s,
-                                    u"page of the member or result table (default 1)"_s),
-                                  u"N"_s);
-    const QCommandLineOption all(u"all"_s,
-                                 t(u"全部を一つの PDF に: 全組のスコア表、全グループの組み合わせ表・得点入力表、全ページ"_s,
-                                   u"everything in one PDF: every party's score sheet, every group's combination or "
-                                   u"score-entry table, every page"_s));
-    const QCommandLineOption form(u"form"_s,
-                                  t(u"メンバー表・成績表の形: tate（タテ形、既定）または yoko（ヨコ形）"_s,
-                                    u"form of the member and result tables: tate (portrait, default) or yoko (landscape)"_s),
-                                  u"FORM"_s);
-    const QCommandLineOption frame(u"frame"_s,
-                                   t(u"一組の最大人数: 6（既定）または 8"_s, u"players per party frame: 6 (default) or 8"_s),
-                                   u"6|8"_s);
-    const QCommandLineOption holes(u"holes"_s, t(u"ホール数 1〜12（既定は 10）"_s, u"number of holes, 1 to 12 (default 10)"_s),
-                                   u"N"_s);
-    const QCommandLineOption startHole(u"start-hole"_s,
-                                       t(u"スタートのホール（既定は組の番号）"_s,
-                                         u"the starting hole (default: the party's number)"_s),
-                                       u"N"_s);
-    const QCommandLineOption noRankOne(u"no-rank-one"_s,
-                                       t(u"一打を順位判定に含めない"_s, u"leave one-stroke holes out of the ranking"_s));
-    const QCommandLineOption noRankTwo(u"no-rank-two"_s,
-                                       t(u"二打を順位判定に含めない"_s, u"leave two-stroke holes out of the ranking"_s));
-    const QCommandLineOption dpi(u"dpi"_s, t(u"PNG の解像度 72〜600（既定は 300）"_s,
-                                             u"resolution of a PNG, 72 to 600 (default 300)"_s),
-                                 u"N"_s, u"300"_s);
-    const QCommandLineOption output({u"o"_s, u"output"_s},
-                                    t(u"書き出すファイル。拡張子 .pdf・.png・.csv で形式が決まります"_s,
-                                      u"the file to write; its extension .pdf, .png or .csv chooses the format"_s),
-                                    u"OUT"_s);
+    const QCommandLineOption party(
+        {u"p"_s, u"party"_s},
+        t(u"スコア表の組 1〜12（既定は 1）"_s, u"party 1 to 12 of a score sheet (default 1)"_s), u"N"_s);
+    const QCommandLineOption page(
+        u"page"_s,
+        t(u"メンバー表・成績表のページ（既定は 1）"_s, u"page of the member or result table (default 1)"_s),
+        u"N"_s);
+    const QCommandLineOption all(
+        u"all"_s, t(u"全部を一つの PDF に: 全組のスコア表、全グループの組み合わせ表・得点入力表、全ページ"_s,
+                    u"everything in one PDF: every party's score sheet, every group's combination or "
+                    u"score-entry table, every page"_s));
+    const QCommandLineOption form(
+        u"form"_s,
+        t(u"メンバー表・成績表の形: tate（タテ形、既定）または yoko（ヨコ形）"_s,
+          u"form of the member and result tables: tate (portrait, default) or yoko (landscape)"_s),
+        u"FORM"_s);
+    const QCommandLineOption frame(
+        u"frame"_s, t(u"一組の最大人数: 6（既定）または 8"_s, u"players per party frame: 6 (default) or 8"_s),
+        u"6|8"_s);
+    const QCommandLineOption holes(
+        u"holes"_s, t(u"ホール数 1〜12（既定は 10）"_s, u"number of holes, 1 to 12 (default 10)"_s), u"N"_s);
+    const QCommandLineOption startHole(
+        u"start-hole"_s,
+        t(u"スタートのホール（既定は組の番号）"_s, u"the starting hole (default: the party's number)"_s),
+        u"N"_s);
+    const QCommandLineOption noRankOne(
+        u"no-rank-one"_s, t(u"一打を順位判定に含めない"_s, u"leave one-stroke holes out of the ranking"_s));
+    const QCommandLineOption noRankTwo(
+        u"no-rank-two"_s, t(u"二打を順位判定に含めない"_s, u"leave two-stroke holes out of the ranking"_s));
+    const QCommandLineOption dpi(
+        u"dpi"_s,
+        t(u"PNG の解像度 72〜600（既定は 300）"_s, u"resolution of a PNG, 72 to 600 (default 300)"_s), u"N"_s,
+        u"300"_s);
+    const QCommandLineOption output(
+        {u"o"_s, u"output"_s},
+        t(u"書き出すファイル。拡張子 .pdf・.png・.csv で形式が決まります"_s,
+          u"the file to write; its extension .pdf, .png or .csv chooses the format"_s),
+        u"OUT"_s);
     const QCommandLineOption help({u"h"_s, u"help"_s}, t(u"この説明を表示します"_s, u"shows this help"_s));
     const QCommandLineOption version({u"v"_s, u"version"_s}, t(u"版を表示します"_s, u"shows the version"_s));
-    parser.addOptions({table, group, party, page, all, form, frame, holes, startHole, noRankOne, noRankTwo, dpi,
-                       output, help, version});
+    parser.addOptions({table, group, party, page, all, form, frame, holes, startHole, noRankOne, noRankTwo,
+                       dpi, output, help, version});
 
     // The program is named as the user types it, whatever folder it was started from.
     QStringList args = arguments;
@@ -104,27 +110,37 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
         const QString text = parser.helpText();
         return ShowText{usage(japanese) + u'\n' + text.mid(text.indexOf(u'\n') + 1)};
     }
-    if (parser.isSet(version)) return ShowText{u"kmtx-export "_s + QCoreApplication::applicationVersion() + u'\n'};
+    if (parser.isSet(version))
+        return ShowText{u"kmtx-export "_s + QCoreApplication::applicationVersion() + u'\n'};
 
     ExportRequest r;
     const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty()) return UsageError{t(u"大会ファイルを指定して下さい"_s, u"No meeting file given"_s)};
+    if (positional.isEmpty())
+        return UsageError{t(u"大会ファイルを指定して下さい"_s, u"No meeting file given"_s)};
     if (positional.size() > 1)
-        return UsageError{t(u"大会ファイルは一つだけ指定して下さい: "_s, u"Only one meeting file may be given: "_s) +
-                          positional.join(u' ')};
+        return UsageError{
+            t(u"大会ファイルは一つだけ指定して下さい: "_s, u"Only one meeting file may be given: "_s) +
+            positional.join(u' ')};
     r.meetingPath = positional.first();
 
     if (!parser.isSet(table)) return UsageError{t(u"--table を指定して下さい"_s, u"--table is missing"_s)};
     const QString tableName = parser.value(table);
-    if (tableName == u"member"_s) r.table = Table::Member;
-    else if (tableName == u"combination"_s) r.table = Table::Combination;
-    else if (tableName == u"score-sheet"_s) r.table = Table::ScoreSheet;
-    else if (tableName == u"score-entry"_s) r.table = Table::ScoreEntry;
-    else if (tableName == u"result"_s) r.table = Table::Result;
-    else return UsageError{t(u"表の名前が正しくありません: "_s, u"Unknown table: "_s) + tableName};
+    if (tableName == u"member"_s)
+        r.table = Table::Member;
+    else if (tableName == u"combination"_s)
+        r.table = Table::Combination;
+    else if (tableName == u"score-sheet"_s)
+        r.table = Table::ScoreSheet;
+    else if (tableName == u"score-entry"_s)
+        r.table = Table::ScoreEntry;
+    else if (tableName == u"result"_s)
+        r.table = Table::Result;
+    else
+        return UsageError{t(u"表の名前が正しくありません: "_s, u"Unknown table: "_s) + tableName};
 
     const auto wrong = [&](const QString &option, const QString &value) {
-        return UsageError{t(u"--%1 の値が正しくありません: %2"_s, u"Bad value for --%1: %2"_s).arg(option, value)};
+        return UsageError{
+            t(u"--%1 の値が正しくありません: %2"_s, u"Bad value for --%1: %2"_s).arg(option, value)};
     };
     const auto ranged = [&](const QCommandLineOption &o, int low, int high) -> std::optional<int> {
         const auto v = number(parser.value(o));
@@ -143,9 +159,12 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
     }
     if (parser.isSet(form)) {
         const QString f = parser.value(form);
-        if (f == u"tate"_s) r.landscape = false;
-        else if (f == u"yoko"_s) r.landscape = true;
-        else return wrong(u"form"_s, f);
+        if (f == u"tate"_s)
+            r.landscape = false;
+        else if (f == u"yoko"_s)
+            r.landscape = true;
+        else
+            return wrong(u"form"_s, f);
     }
     if (parser.isSet(page)) {
         // The page field's check: 1 to 4 in the landscape form, 1 to 10 in the portrait one.
@@ -155,9 +174,12 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
     r.all = parser.isSet(all);
     if (parser.isSet(frame)) {
         const QString f = parser.value(frame);
-        if (f == u"6"_s) r.eightFrame = false;
-        else if (f == u"8"_s) r.eightFrame = true;
-        else return wrong(u"frame"_s, f);
+        if (f == u"6"_s)
+            r.eightFrame = false;
+        else if (f == u"8"_s)
+            r.eightFrame = true;
+        else
+            return wrong(u"frame"_s, f);
     }
     if (parser.isSet(holes)) {
         const auto h = ranged(holes, 1, 12);
@@ -174,12 +196,16 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
     if (!d) return wrong(u"dpi"_s, parser.value(dpi));
     r.dpi = *d;
 
-    if (!parser.isSet(output)) return UsageError{t(u"-o で書き出すファイルを指定して下さい"_s, u"-o OUT is missing"_s)};
+    if (!parser.isSet(output))
+        return UsageError{t(u"-o で書き出すファイルを指定して下さい"_s, u"-o OUT is missing"_s)};
     r.outputPath = parser.value(output);
     const QString suffix = QFileInfo(r.outputPath).suffix().toLower();
-    if (suffix == u"pdf"_s) r.format = Format::Pdf;
-    else if (suffix == u"png"_s) r.format = Format::Png;
-    else if (suffix == u"csv"_s) r.format = Format::Csv;
+    if (suffix == u"pdf"_s)
+        r.format = Format::Pdf;
+    else if (suffix == u"png"_s)
+        r.format = Format::Png;
+    else if (suffix == u"csv"_s)
+        r.format = Format::Csv;
     else
         return UsageError{t(u"書き出すファイルの拡張子は .pdf・.png・.csv のどれかにして下さい: "_s,
                             u"The output must end in .pdf, .png or .csv: "_s) +

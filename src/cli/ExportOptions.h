@@ -14,12 +14,12 @@ enum class Format { Pdf, Png, Csv };
 struct ExportRequest {
     QString meetingPath;
     Table table = Table::Member;
-    std::optional<int> group;  // 0..3 (A..D) when given
-    std::optional<int> party;  // 1..12 when given
-    std::optional<int> page;   // from 1 when given
+    std::optional<int> group; // 0..3 (A..D) when given
+    std::optional<int> party; // 1..12 when given
+    std::optional<int> page;  // from 1 when given
     bool all = false;
-    bool landscape = false;    // --form yoko (else タテ形, as at start-up)
-    bool eightFrame = false;   // --frame 8 (else ６人枠, as at start-up)
+    bool landscape = false;  // --form yoko (else タテ形, as at start-up)
+    bool eightFrame = false; // --frame 8 (else ６人枠, as at start-up)
     int holes = 10;
     std::optional<int> startHole;
     bool rankOne = true;

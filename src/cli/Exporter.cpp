@@ -34,7 +34,10 @@ constexpr int kPdfResolution = 1200;
 
 struct Texts {
     bool ja;
-    QString operator()(const QString &japanese, const QString &english) const { return ja ? japanese : english; }
+    QString operator()(const QString &japanese, const QString &english) const
+    {
+        return ja ? japanese : english;
+    }
 };
 
 // One page to draw: the layout draws itself on a canvas at a scale.
@@ -174,8 +177,10 @@ QList<Page> memberPages(Context &c)
         in.page = number;
         in.pageText = QString::number(number);
         pages << Page{landscape, [in, landscape](Canvas &canvas, sheet::Scale s) {
-                          if (landscape) tables::drawLandscapeMemberTable(canvas, s, in);
-                          else tables::drawPortraitMemberTable(canvas, s, in);
+                          if (landscape)
+                              tables::drawLandscapeMemberTable(canvas, s, in);
+                          else
+                              tables::drawPortraitMemberTable(canvas, s, in);
                       }};
     }
     return pages;
@@ -205,8 +210,10 @@ std::optional<QList<Page>> resultPages(Context &c, QString *error)
         in.page = number;
         in.pageText = QString::number(number);
         pages << Page{landscape, [in, landscape](Canvas &canvas, sheet::Scale s) {
-                          if (landscape) tables::drawLandscapeResultTable(canvas, s, in);
-                          else tables::drawPortraitResultTable(canvas, s, in);
+                          if (landscape)
+                              tables::drawLandscapeResultTable(canvas, s, in);
+                          else
+                              tables::drawPortraitResultTable(canvas, s, in);
                       }};
     }
     return pages;
@@ -222,14 +229,16 @@ QPageLayout a4(bool landscape)
 ExportOutcome commit(QSaveFile &file, const Texts &t)
 {
     if (!file.commit())
-        return {1, t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s).arg(file.fileName(), file.errorString())};
+        return {1, t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s)
+                       .arg(file.fileName(), file.errorString())};
     return {};
 }
 
 ExportOutcome openOutput(QSaveFile &file, const Texts &t)
 {
     if (!file.open(QIODevice::WriteOnly))
-        return {1, t(u"ファイル「%1」を作れません: %2"_s, u"Cannot create %1: %2"_s).arg(file.fileName(), file.errorString())};
+        return {1, t(u"ファイル「%1」を作れません: %2"_s, u"Cannot create %1: %2"_s)
+                       .arg(file.fileName(), file.errorString())};
     return {};
 }
 
@@ -246,7 +255,8 @@ ExportOutcome writePdf(const QList<Page> &pages, const Context &c)
         QPainter painter;
         if (!painter.begin(&writer)) {
             file.cancelWriting();
-            return {1, c.t(u"PDF を作れません: %1"_s, u"Cannot make the PDF: %1"_s).arg(c.request.outputPath)};
+            return {1,
+                    c.t(u"PDF を作れません: %1"_s, u"Cannot make the PDF: %1"_s).arg(c.request.outputPath)};
         }
         const sheet::Scale scale = sheet::printerScale(kPdfResolution, kPdfResolution);
         for (qsizetype i = 0; i < pages.size(); ++i) {
@@ -297,7 +307,8 @@ ExportOutcome writeCsv(const QList<QStringList> &rows, const Context &c)
     const QByteArray bytes = tables::csvDocument(rows);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
-        return {1, c.t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s).arg(file.fileName(), file.errorString())};
+        return {1, c.t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s)
+                       .arg(file.fileName(), file.errorString())};
     }
     return commit(file, c.t);
 }
@@ -305,8 +316,10 @@ ExportOutcome writeCsv(const QList<QStringList> &rows, const Context &c)
 QList<tables::GroupParties> csvGroups(const Context &c)
 {
     QList<int> groups;
-    if (c.request.group) groups << *c.request.group;
-    else groups = {0, 1, 2, 3};
+    if (c.request.group)
+        groups << *c.request.group;
+    else
+        groups = {0, 1, 2, 3};
     QList<tables::GroupParties> result;
     for (int g : groups) result << tables::GroupParties{kLetters[g], c.parties(g)};
     return result;
@@ -319,8 +332,8 @@ std::optional<QList<QStringList>> csvRows(Context &c, QString *error)
     case Table::Combination: return tables::combinationRows(csvGroups(c));
     case Table::ScoreEntry: return tables::scoreEntryRows(csvGroups(c), c.scores.records);
     case Table::Result: {
-        const scoring::Ranking ranking =
-            scoring::rankPlayers(c.scores.records, c.scores.slotTexts, {c.request.rankOne, c.request.rankTwo});
+        const scoring::Ranking ranking = scoring::rankPlayers(c.scores.records, c.scores.slotTexts,
+                                                              {c.request.rankOne, c.request.rankTwo});
         if (ranking.error) {
             *error = ranking.error->message();
             return std::nullopt;
@@ -341,7 +354,8 @@ ExportOutcome runExport(const ExportRequest &request, bool japanese)
     const Texts t{japanese};
     QFile in(request.meetingPath);
     if (!in.open(QIODevice::ReadOnly))
-        return {1, t(u"ファイル「%1」を開けません: %2"_s, u"Cannot open %1: %2"_s).arg(request.meetingPath, in.errorString())};
+        return {1, t(u"ファイル「%1」を開けません: %2"_s, u"Cannot open %1: %2"_s)
+                       .arg(request.meetingPath, in.errorString())};
     const datafile::ReadResult read = datafile::read(in.readAll());
     if (const auto *e = std::get_if<datafile::ReadError>(&read)) return {1, e->message()};
 

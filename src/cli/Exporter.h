@@ -9,8 +9,8 @@
 namespace cli {
 
 struct ExportOutcome {
-    int exitCode = 0;   // 0 written, 1 refused or not written
-    QString notice;     // what to tell on standard error (also on success, e.g. a frame switched)
+    int exitCode = 0; // 0 written, 1 refused or not written
+    QString notice;   // what to tell on standard error (also on success, e.g. a frame switched)
 };
 
 ExportOutcome runExport(const ExportRequest &request, bool japanese);

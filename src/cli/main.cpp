@@ -30,7 +30,8 @@ void print(FILE *stream, const QString &text)
 class ParserTranslator : public QTranslator
 {
 public:
-    QString translate(const char *context, const char *source, const char * = nullptr, int = -1) const override
+    QString translate(const char *context, const char *source, const char * = nullptr,
+                      int = -1) const override
     {
         if (qstrcmp(context, "QCommandLineParser") != 0) return {};
         static const QHash<QByteArray, QString> texts{
@@ -59,10 +60,7 @@ void filterMessages(QtMsgType type, const QMessageLogContext &context, const QSt
 }
 
 // Japanese for a Japanese locale, English otherwise.
-bool japaneseLocale()
-{
-    return QLocale::system().language() == QLocale::Japanese;
-}
+bool japaneseLocale() { return QLocale::system().language() == QLocale::Japanese; }
 
 } // namespace
 

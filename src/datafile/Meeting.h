@@ -16,12 +16,12 @@ inline constexpr int MaxMemberLines = 300;
 inline constexpr int MaxScoreLines = 12;
 
 struct Meeting {
-    QStringList memberLines;               // SavedMemberLines
-    std::array<QStringList, Groups> kumiLines;   // KumiLines A to D
-    std::array<QStringList, Groups> groupLists;  // GroupList A to D
-    std::array<QStringList, Groups> scoreLines;  // ScoreLines A to D
-    int origin = 0;                        // 100 when the combination was made automatically, else 0
-    QString tournamentName;                // as written (an open replaces it by the file's base name)
+    QStringList memberLines;                    // SavedMemberLines
+    std::array<QStringList, Groups> kumiLines;  // KumiLines A to D
+    std::array<QStringList, Groups> groupLists; // GroupList A to D
+    std::array<QStringList, Groups> scoreLines; // ScoreLines A to D
+    int origin = 0;                             // 100 when the combination was made automatically, else 0
+    QString tournamentName;                     // as written (an open replaces it by the file's base name)
     QString courseName;
 
     bool autoMade() const { return origin > 99; }

@@ -33,7 +33,8 @@ bool isWholeNumber(const QString &text)
 QString memberLineFault(const QString &line)
 {
     const QStringList fields = text::commatext::split(line);
-    if (fields.size() < 11) return u"メンバーの行の項目が足りません（11項目必要ですが%1項目です）"_s.arg(fields.size());
+    if (fields.size() < 11)
+        return u"メンバーの行の項目が足りません（11項目必要ですが%1項目です）"_s.arg(fields.size());
     static const QString names[3] = {u"生まれ年"_s, u"生まれ月"_s, u"生まれ日"_s};
     for (int i = 0; i < 3; ++i) {
         if (!isWholeNumber(fields.at(4 + i)))
@@ -63,8 +64,9 @@ ReadError damaged(int line, const QString &what) { return ReadError{ReadError::K
 
 QStringList markers()
 {
-    return {u"$,KumiA"_s,  u"$,KumiB"_s,  u"$,KumiC"_s,  u"$,KumiD"_s, u"$,GroupA"_s, u"$,GroupB"_s, u"$,GroupC"_s,
-            u"$,DroupD"_s, u"$,TenA"_s,   u"$,TenB"_s,   u"$,TenC"_s,  u"$,TenD"_s,   u"$,Hyou"_s};
+    return {u"$,KumiA"_s,  u"$,KumiB"_s,  u"$,KumiC"_s,  u"$,KumiD"_s, u"$,GroupA"_s,
+            u"$,GroupB"_s, u"$,GroupC"_s, u"$,DroupD"_s, u"$,TenA"_s,  u"$,TenB"_s,
+            u"$,TenC"_s,   u"$,TenD"_s,   u"$,Hyou"_s};
 }
 
 QString ReadError::message() const
@@ -98,7 +100,8 @@ ReadResult read(const QByteArray &bytes)
 {
     const QList<QByteArray> raw = splitLines(bytes);
     const QByteArray tag = cp932::encode(Tag).bytes;
-    if (raw.isEmpty() || !raw.first().startsWith(tag)) return ReadError{ReadError::Kind::NotMeetingFile, 1, {}};
+    if (raw.isEmpty() || !raw.first().startsWith(tag))
+        return ReadError{ReadError::Kind::NotMeetingFile, 1, {}};
 
     // Every line after the tag must be code page 932; the tag line's remainder is not read.
     QStringList lines{Tag};
@@ -120,14 +123,16 @@ ReadResult read(const QByteArray &bytes)
     std::array<qsizetype, 12> firstLine{};
     for (int s = 0; s <= 12; ++s) {
         if (pos >= n)
-            return damaged(int(n), u"区切りの行（「$」で始まる行）が%1行しかありません。13行必要です"_s.arg(s));
+            return damaged(int(n),
+                           u"区切りの行（「$」で始まる行）が%1行しかありません。13行必要です"_s.arg(s));
         ++pos; // the marker
         if (s == 12) break;
         firstLine[s] = pos;
         while (pos < n && !isMarker(lines.at(pos))) sections[s] << lines.at(pos++);
     }
     const qsizetype hyou = pos - 1;
-    if (n - 4 <= hyou) return damaged(int(n), u"最後の4行（組み合わせの種類・大会名・種目・コース名）がありません"_s);
+    if (n - 4 <= hyou)
+        return damaged(int(n), u"最後の4行（組み合わせの種類・大会名・種目・コース名）がありません"_s);
 
     for (int g = 0; g < Groups; ++g) {
         m.kumiLines[g] = sections[g];
@@ -158,8 +163,9 @@ ReadResult read(const QByteArray &bytes)
     const int origin = lines.at(n - 4).toInt(&ok);
     m.origin = origin > 99 ? 100 : 0; // only "more than 99" carries a meaning
     if (!ok)
-        return damaged(int(n - 3), u"組み合わせの種類を表す数字（100 または 0）の代わりに「%1」があります"_s.arg(
-                                       lines.at(n - 4)));
+        return damaged(
+            int(n - 3),
+            u"組み合わせの種類を表す数字（100 または 0）の代わりに「%1」があります"_s.arg(lines.at(n - 4)));
     m.tournamentName = lines.at(n - 3);
     m.courseName = lines.at(n - 1);
     return m;

@@ -29,13 +29,13 @@ QStringList markers();
 
 struct ReadError {
     enum class Kind {
-        NotMeetingFile,  // the first line does not begin with the tag
-        TooManyMembers,  // more than 300 roster lines
-        Damaged,         // a line that cannot be what its place in the file says
+        NotMeetingFile, // the first line does not begin with the tag
+        TooManyMembers, // more than 300 roster lines
+        Damaged,        // a line that cannot be what its place in the file says
     };
     Kind kind = Kind::Damaged;
-    int line = 0;       // 1-based line of the file (0 when no single line is at fault)
-    QString what;       // what is wrong, in Japanese
+    int line = 0; // 1-based line of the file (0 when no single line is at fault)
+    QString what; // what is wrong, in Japanese
     // The whole message for the user.
     QString message() const;
 };
@@ -49,7 +49,7 @@ ReadResult read(const QByteArray &bytes);
 
 struct WriteResult {
     QByteArray bytes;
-    QString error;   // empty on success; otherwise names the line and the character
+    QString error; // empty on success; otherwise names the line and the character
 };
 
 WriteResult write(const Meeting &meeting);

@@ -34,7 +34,8 @@ std::array<QStringList, GroupsMax> buildScoreLines(const ScoreSlotArray &records
                     continue;
                 }
                 const ScoreSlot &r = records[g][k][s];
-                line += u',' + r.Entries + u',' + r.OneStrokes + u',' + r.TwoStrokes + u',' + r.Total + u',' + text;
+                line += u',' + r.Entries + u',' + r.OneStrokes + u',' + r.TwoStrokes + u',' + r.Total + u',' +
+                        text;
             }
             lines[g] << line;
         }
@@ -50,21 +51,25 @@ std::optional<ScoreLineError> applyScoreLines(const std::array<QStringList, Grou
     for (int g = 0; g < GroupsMax; ++g) {
         const QStringList &group = lines[g];
         if (group.size() > PartiesMax)
-            return ScoreLineError{g, PartiesMax, u"%1グループの得点の行が12行を超えています"_s.arg(kLetters[g])};
+            return ScoreLineError{g, PartiesMax,
+                                  u"%1グループの得点の行が12行を超えています"_s.arg(kLetters[g])};
         for (int k = 0; k < group.size(); ++k) {
             const QStringList f = text::commatext::split(group.at(k));
             qsizetype pos = 1; // the group letter is not read
             for (int s = 0; s < SlotsMax; ++s) {
                 if (pos >= f.size())
-                    return ScoreLineError{g, k, u"得点の行の項目が足りません（%1番目の枠がありません）"_s.arg(s + 1)};
+                    return ScoreLineError{
+                        g, k, u"得点の行の項目が足りません（%1番目の枠がありません）"_s.arg(s + 1)};
                 const QString &entries = f.at(pos);
                 if (entries == u"#"_s) break;
                 if (pos + 5 >= f.size())
-                    return ScoreLineError{g, k, u"得点の行の項目が足りません（%1番目の枠が途中で終わっています）"_s.arg(s + 1)};
+                    return ScoreLineError{
+                        g, k, u"得点の行の項目が足りません（%1番目の枠が途中で終わっています）"_s.arg(s + 1)};
                 const QString &one = f.at(pos + 1), &two = f.at(pos + 2), &total = f.at(pos + 3);
                 for (const QString *figure : {&entries, &one, &two, &total}) {
                     if (!isFigure(*figure))
-                        return ScoreLineError{g, k, u"%1番目の枠の得点「%2」が整数ではありません"_s.arg(s + 1).arg(*figure)};
+                        return ScoreLineError{
+                            g, k, u"%1番目の枠の得点「%2」が整数ではありません"_s.arg(s + 1).arg(*figure)};
                 }
                 ScoreSlot &r = newRecords[g][k][s];
                 r.Entries = entries;

@@ -16,8 +16,8 @@ namespace datafile {
 std::array<QStringList, GroupsMax> buildScoreLines(const ScoreSlotArray &records, const SlotTextArray &texts);
 
 struct ScoreLineError {
-    int group = 0;   // 0..3
-    int index = 0;   // 0-based line within the group's section
+    int group = 0; // 0..3
+    int index = 0; // 0-based line within the group's section
     QString what;
 };
 

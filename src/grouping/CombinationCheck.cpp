@@ -48,8 +48,8 @@ PartyCheck checkParty(int number, const QStringList &indexes, const QStringList 
 } // namespace
 
 QList<GroupCheck> checkCombination(const std::array<QStringList, Groups> &kumiLines,
-                                   const std::array<QStringList, Groups> &groupLists, const QStringList &savedRoster,
-                                   bool handMade)
+                                   const std::array<QStringList, Groups> &groupLists,
+                                   const QStringList &savedRoster, bool handMade)
 {
     QList<GroupCheck> groups;
     for (int g = 0; g < Groups; ++g) {

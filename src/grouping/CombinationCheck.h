@@ -35,7 +35,7 @@ struct PartyCheck {
 };
 
 struct GroupCheck {
-    int group = 0; // 1..4
+    int group = 0;             // 1..4
     QList<PartyCheck> parties; // parties holding at least one player
     int players = 0;
     int leaders = 0;
@@ -49,7 +49,7 @@ struct GroupCheck {
 // roster when it was made by hand. Groups without a player are left out; an index that
 // points past its list is skipped.
 QList<GroupCheck> checkCombination(const std::array<QStringList, Groups> &kumiLines,
-                                   const std::array<QStringList, Groups> &groupLists, const QStringList &savedRoster,
-                                   bool handMade);
+                                   const std::array<QStringList, Groups> &groupLists,
+                                   const QStringList &savedRoster, bool handMade);
 
 } // namespace grouping

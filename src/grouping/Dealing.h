@@ -16,14 +16,14 @@ using DrawPosition = std::function<int(int range)>;
 // `wrap` back to 1.
 class Cursor
 {
-  public:
+public:
     explicit Cursor(int wrap, int start = 1) : m_wrap(wrap), m_value(start) {}
     int value() const { return m_value; }
     int wrap() const { return m_wrap; }
     void setWrap(int wrap) { m_wrap = wrap; }
     void advance() { m_value = m_value >= m_wrap ? 1 : m_value + 1; }
 
-  private:
+private:
     int m_wrap;
     int m_value;
 };

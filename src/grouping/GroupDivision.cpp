@@ -34,8 +34,7 @@ FixedLeaderProblem checkFixedLeaders(int groupCount, const std::array<int, Group
 {
     const bool any = fixed[0] + fixed[1] + fixed[2] + fixed[3] > 0;
     switch (groupCount) {
-    case 1:
-        return any ? FixedLeaderProblem::OneGroup : FixedLeaderProblem::None;
+    case 1: return any ? FixedLeaderProblem::OneGroup : FixedLeaderProblem::None;
     case 2:
         if (fixed[2] + fixed[3] > 0) return FixedLeaderProblem::TwoGroupsWithCOrD;
         return fixed[0] != fixed[1] ? FixedLeaderProblem::TwoGroupsUnequal : FixedLeaderProblem::None;
@@ -43,8 +42,7 @@ FixedLeaderProblem checkFixedLeaders(int groupCount, const std::array<int, Group
         return (fixed[0] == fixed[1] && fixed[1] == fixed[2] && fixed[2] == fixed[3])
                    ? FixedLeaderProblem::None
                    : FixedLeaderProblem::FourGroupsUnequal;
-    default:
-        return FixedLeaderProblem::None;
+    default: return FixedLeaderProblem::None;
     }
 }
 

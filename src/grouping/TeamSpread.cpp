@@ -130,7 +130,8 @@ int sameTeamPairs(const kumiline::PartyLists &parties, int kumiCount, const QLis
     return Board(copy, kumiCount, players).pairs();
 }
 
-int fewestPairsPossible(const kumiline::PartyLists &parties, int kumiCount, const QList<SpreadPlayer> &players)
+int fewestPairsPossible(const kumiline::PartyLists &parties, int kumiCount,
+                        const QList<SpreadPlayer> &players)
 {
     const int k = std::clamp(kumiCount, 0, kumiline::Parties);
     if (k == 0) return 0;

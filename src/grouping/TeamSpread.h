@@ -14,8 +14,8 @@ class Random;
 namespace grouping {
 
 struct SpreadPlayer {
-    QString team;       // an empty team is nobody's team-mate
-    int sex = 0;        // players are exchanged only with players of the same value
+    QString team; // an empty team is nobody's team-mate
+    int sex = 0;  // players are exchanged only with players of the same value
     bool leader = false;
 };
 
@@ -25,11 +25,13 @@ int sameTeamPairs(const kumiline::PartyLists &parties, int kumiCount, const QLis
 
 // The fewest pairs the team sizes could give if every team were spread evenly over
 // kumiCount parties (sex, sizes and leaders not considered): a lower bound.
-int fewestPairsPossible(const kumiline::PartyLists &parties, int kumiCount, const QList<SpreadPlayer> &players);
+int fewestPairsPossible(const kumiline::PartyLists &parties, int kumiCount,
+                        const QList<SpreadPlayer> &players);
 
 // Exchanges players until no exchange lowers the number of pairs, trying exchanges in an
 // order drawn by the generator, with a few rounds of sideways exchanges to leave a
 // plateau. Returns the pairs left.
-int spreadTeams(kumiline::PartyLists &parties, int kumiCount, const QList<SpreadPlayer> &players, Random &rng);
+int spreadTeams(kumiline::PartyLists &parties, int kumiCount, const QList<SpreadPlayer> &players,
+                Random &rng);
 
 } // namespace grouping

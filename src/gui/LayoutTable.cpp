@@ -118,8 +118,8 @@ void partyBoard(Table &t)
     const QString area = u"Panel9"_s;
     t.add(Look::Area, area, {}, 523, 185, 475, 468);
     const QString captions[grouping::Parties] = {u"Label11"_s, u"Label12"_s, u"Label13"_s, u"Label14"_s,
-                                  u"Label15"_s, u"Label16"_s, u"Label17"_s, u"Label18"_s,
-                                  u"Label19"_s, u"Label24"_s, u"Label27"_s, u"Label28"_s};
+                                                 u"Label15"_s, u"Label16"_s, u"Label17"_s, u"Label18"_s,
+                                                 u"Label19"_s, u"Label24"_s, u"Label27"_s, u"Label28"_s};
     for (int k = 0; k < grouping::Parties; ++k) {
         const int x = 1 + (k % 4) * 118;
         const int y = 2 + (k / 4) * 156;
@@ -191,7 +191,8 @@ void tabs(Table &t)
     const QString groups = u"Panel8"_s;
     t.add(Look::Area, groups, {}, 550, 21, 417, 19);
     const QString groupTabs[grouping::Groups] = {u"Label44"_s, u"Label45"_s, u"Label46"_s, u"Label47"_s};
-    for (int i = 0; i < grouping::Groups; ++i) t.add(Look::Tab, groupTabs[i], groups, 1 + 104 * i, 1, 103, 17);
+    for (int i = 0; i < grouping::Groups; ++i)
+        t.add(Look::Tab, groupTabs[i], groups, 1 + 104 * i, 1, 103, 17);
 }
 
 void topBand(Table &t)

@@ -9,33 +9,33 @@
 #include <vector>
 
 enum class Look {
-    Area,        // a coloured panel that holds other widgets
-    Tab,         // a screen tab or group tab: a label that acts as a button
-    Command,     // a label that acts as a button
-    Heading,     // the title of an area or box
-    Text,        // a label that shows a text of the form
-    Hint,        // a line of guidance shown while a mode is on
-    Caption,     // a fixed caption that is not a control of the form
+    Area,    // a coloured panel that holds other widgets
+    Tab,     // a screen tab or group tab: a label that acts as a button
+    Command, // a label that acts as a button
+    Heading, // the title of an area or box
+    Text,    // a label that shows a text of the form
+    Hint,    // a line of guidance shown while a mode is on
+    Caption, // a fixed caption that is not a control of the form
     Button,
     TextField,   // free text: names, teams, titles
     NumberField, // a number typed in half-width digits
     Choice,      // a selection list
     Check,
     Picture,
-    ScrollBox,   // a scroll box holding a picture
-    Spin,        // the arrows of a spin button
+    ScrollBox, // a scroll box holding a picture
+    Spin,      // the arrows of a spin button
 };
 
 struct Place {
-    QString name;            // the control's name, or the name of a container or caption
+    QString name; // the control's name, or the name of a container or caption
     Look look = Look::Text;
-    QString parent;          // empty: the window's client area
+    QString parent; // empty: the window's client area
     QRect geometry;
-    QString caption;         // the text of a fixed caption
-    int fontPixels = 0;      // 0: the look's usual size
-    QColor fontColour;       // used when the form gives the control no font colour
-    QColor background;       // used when the form gives the control no colour
-    int wheelStep = 0;       // scroll boxes: pixels per wheel step
+    QString caption;    // the text of a fixed caption
+    int fontPixels = 0; // 0: the look's usual size
+    QColor fontColour;  // used when the form gives the control no font colour
+    QColor background;  // used when the form gives the control no colour
+    int wheelStep = 0;  // scroll boxes: pixels per wheel step
 };
 
 // Every place, parents before their children and in stacking order, lowest first.

@@ -10,11 +10,11 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -106,7 +106,8 @@ void MainWindow::run(const std::function<void()> &command)
         QMessageBox::critical(this, QCoreApplication::applicationName(),
                               QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        QMessageBox::critical(this, QCoreApplication::applicationName(), u"予期しないエラーが発生しました。"_s);
+        QMessageBox::critical(this, QCoreApplication::applicationName(),
+                              u"予期しないエラーが発生しました。"_s);
     }
     refresh();
 }
@@ -128,8 +129,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     bool mayClose = false;
     run([this, &mayClose] { mayClose = m_form.confirmClose(); });
-    if (mayClose) event->accept();
-    else event->ignore();
+    if (mayClose)
+        event->accept();
+    else
+        event->ignore();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -151,7 +154,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             run([this] { m_form.entryFieldKey(u"Edit3"_s, 46); });
             return true;
         }
-        if (key != Qt::Key_Return && key != Qt::Key_Enter) run([this, key] { m_form.entryFieldKey(u"Edit3"_s, key); });
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            run([this, key] { m_form.entryFieldKey(u"Edit3"_s, key); });
     }
     // A click into a text field (some fields empty themselves to take a fresh number).
     if (event->type() == QEvent::MouseButtonPress) {
@@ -350,7 +354,8 @@ void MainWindow::connectField(QLineEdit *field, const QString &name)
     connect(field, &QLineEdit::textEdited, this, [this, name](const QString &text) {
         run([this, &name, &text] { m_form.typeInto(name, text); });
     });
-    connect(field, &QLineEdit::returnPressed, this, [this, name] { run([this, &name] { m_form.pressEnter(name); }); });
+    connect(field, &QLineEdit::returnPressed, this,
+            [this, name] { run([this, &name] { m_form.pressEnter(name); }); });
     field->installEventFilter(this);
 }
 
@@ -360,5 +365,6 @@ void MainWindow::setTabOrder()
     const char *const order[] = {"Edit2",     "Edit1",     "ComboBox1", "ComboBox2",
                                  "ComboBox3", "ComboBox4", "ComboBox5", "Button6"};
     for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(widget(QString::fromLatin1(order[i - 1])), widget(QString::fromLatin1(order[i])));
+        QWidget::setTabOrder(widget(QString::fromLatin1(order[i - 1])),
+                             widget(QString::fromLatin1(order[i])));
 }

@@ -20,9 +20,8 @@ void MainWindow::buildMenus()
         menu->setObjectName(node.title);
         addMenuNodes(menu, node.children);
         if (node.remindsWhileCombining) {
-            connect(menu, &QMenu::aboutToShow, this, [this, title = node.title] {
-                run([this, &title] { m_form.menuOpened(title); });
-            });
+            connect(menu, &QMenu::aboutToShow, this,
+                    [this, title = node.title] { run([this, &title] { m_form.menuOpened(title); }); });
         }
     }
 }

@@ -36,8 +36,9 @@ void setColours(QWidget *w, QPalette::ColorRole backgroundRole, const QColor &ba
     auto wanted = [&](QPalette::ColorGroup group, QPalette::ColorRole role, const QColor &colour) {
         return shown.color(group, role) == (colour.isValid() ? colour : usual.color(group, role));
     };
-    if (wanted(QPalette::Active, backgroundRole, background) && wanted(QPalette::Inactive, backgroundRole, background) &&
-        wanted(QPalette::Active, textRole, text) && wanted(QPalette::Inactive, textRole, text))
+    if (wanted(QPalette::Active, backgroundRole, background) &&
+        wanted(QPalette::Inactive, backgroundRole, background) && wanted(QPalette::Active, textRole, text) &&
+        wanted(QPalette::Inactive, textRole, text))
         return;
     QPalette palette = usual;
     if (background.isValid()) palette.setColor(backgroundRole, background);
@@ -61,7 +62,8 @@ void fitTabFont(QLabel *tab, int usualPixels)
     const int room = tab->contentsRect().width() - 2;
     int pixels = usualPixels;
     font.setPixelSize(pixels);
-    while (pixels > 7 && QFontMetrics(font).horizontalAdvance(tab->text()) > room) font.setPixelSize(--pixels);
+    while (pixels > 7 && QFontMetrics(font).horizontalAdvance(tab->text()) > room)
+        font.setPixelSize(--pixels);
     if (font != tab->font()) tab->setFont(font);
 }
 
@@ -92,17 +94,18 @@ void applyChoice(const Control &c, QComboBox *box)
 
 bool sameControl(const Control &a, const Control &b)
 {
-    return a.text == b.text && a.colour == b.colour && a.fontColour == b.fontColour && a.visible == b.visible &&
-           a.enabled == b.enabled && a.readOnly == b.readOnly && a.checked == b.checked && a.items == b.items &&
-           a.itemIndex == b.itemIndex && a.maxBytes == b.maxBytes && a.maxChars == b.maxChars;
+    return a.text == b.text && a.colour == b.colour && a.fontColour == b.fontColour &&
+           a.visible == b.visible && a.enabled == b.enabled && a.readOnly == b.readOnly &&
+           a.checked == b.checked && a.items == b.items && a.itemIndex == b.itemIndex &&
+           a.maxBytes == b.maxBytes && a.maxChars == b.maxChars;
 }
 
 // Widgets the user changes directly (fields, lists, check boxes) and pictures, whose items
 // change without their control: always compared with the form.
 bool alwaysCompared(Look look)
 {
-    return look == Look::TextField || look == Look::NumberField || look == Look::Choice || look == Look::Check ||
-           look == Look::Picture;
+    return look == Look::TextField || look == Look::NumberField || look == Look::Choice ||
+           look == Look::Check || look == Look::Picture;
 }
 
 } // namespace
@@ -159,9 +162,7 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
     if (w->testAttribute(Qt::WA_ForceDisabled) == enabled) w->setEnabled(enabled);
 
     switch (look) {
-    case Look::Area:
-        setColours(w, QPalette::Window, background, QPalette::WindowText, font);
-        break;
+    case Look::Area: setColours(w, QPalette::Window, background, QPalette::WindowText, font); break;
     case Look::Tab:
     case Look::Command:
     case Look::Hint:
@@ -214,8 +215,7 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
         }
         break;
     case Look::ScrollBox:
-    case Look::Spin:
-        break;
+    case Look::Spin: break;
     }
 }
 

@@ -28,9 +28,8 @@ std::vector<MenuNode> build()
     return {
         menu(u"ファイル"_s,
              {entry(u"N3"_s), entry(u"N7"_s), entry(u"PrintPreview"_s, true), entry(u"SavePdf"_s),
-              entry(u"PrintAll"_s), entry(u"CsvExport"_s),
-              entry(u"Recent1"_s, true), entry(u"Recent2"_s), entry(u"Recent3"_s), entry(u"Recent4"_s),
-              entry(u"N11"_s, true), entry(u"N39"_s, true)},
+              entry(u"PrintAll"_s), entry(u"CsvExport"_s), entry(u"Recent1"_s, true), entry(u"Recent2"_s),
+              entry(u"Recent3"_s), entry(u"Recent4"_s), entry(u"N11"_s, true), entry(u"N39"_s, true)},
              true),
         menu(u"一括出場設定"_s, {entry(u"N9"_s), entry(u"N10"_s)}, true),
         menu(u"クリア"_s,
@@ -52,8 +51,8 @@ std::vector<MenuNode> build()
               entry(u"CheckCombination"_s, true)}),
         menu(u"オプション"_s,
              {menu(u"一覧表に年齢を表示"_s, {entry(u"N37"_s), entry(u"N38"_s)}),
-              menu(u"グループ名変更"_s, {entry(u"N24"_s), entry(u"A2"_s, true), entry(u"B2"_s), entry(u"C2"_s),
-                                        entry(u"D2"_s), entry(u"N2"_s, true)}),
+              menu(u"グループ名変更"_s, {entry(u"N24"_s), entry(u"A2"_s, true), entry(u"B2"_s),
+                                         entry(u"C2"_s), entry(u"D2"_s), entry(u"N2"_s, true)}),
               menu(u"テスト用擬似データ読み出し"_s, {entry(u"N27"_s), entry(u"N28"_s)})},
              true),
         entry(u"N21"_s),
@@ -71,8 +70,8 @@ const std::vector<MenuNode> &menuBarTable()
 
 bool isOptionEntry(const QString &name)
 {
-    static const QStringList options{u"N20"_s, u"N29"_s, u"N31"_s, u"N32"_s, u"N35"_s, u"N36"_s,
-                                     u"N47"_s, u"N48"_s, u"N43"_s, u"N44"_s, u"N37"_s, u"N38"_s,
-                                     u"SpreadTeamsOn"_s, u"SpreadTeamsOff"_s};
+    static const QStringList options{u"N20"_s, u"N29"_s, u"N31"_s,           u"N32"_s,           u"N35"_s,
+                                     u"N36"_s, u"N47"_s, u"N48"_s,           u"N43"_s,           u"N44"_s,
+                                     u"N37"_s, u"N38"_s, u"SpreadTeamsOn"_s, u"SpreadTeamsOff"_s};
     return options.contains(name);
 }

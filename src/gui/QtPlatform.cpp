@@ -22,8 +22,7 @@ using namespace Qt::StringLiterals;
 
 QtSettingsStore::QtSettingsStore()
     : m_settings(QSettings::NativeFormat, QSettings::UserScope, u"Tobra"_s, u"Kmtx"_s)
-{
-}
+{}
 
 std::optional<QString> QtSettingsStore::read(const QString &key)
 {
@@ -55,7 +54,8 @@ QStringList QtSettingsStore::readList(const QString &section)
     m_settings.sync();
     QStringList values;
     m_settings.beginGroup(section);
-    for (int i = 1; m_settings.contains(u"File%1"_s.arg(i)); ++i) values << m_settings.value(u"File%1"_s.arg(i)).toString();
+    for (int i = 1; m_settings.contains(u"File%1"_s.arg(i)); ++i)
+        values << m_settings.value(u"File%1"_s.arg(i)).toString();
     m_settings.endGroup();
     return values;
 }
@@ -145,7 +145,8 @@ void QtPlatform::closeMainWindow()
 }
 
 namespace {
-std::optional<QString> runFileDialog(QtPlatform &platform, const FileDialogSpec &spec, QFileDialog::AcceptMode mode)
+std::optional<QString> runFileDialog(QtPlatform &platform, const FileDialogSpec &spec,
+                                     QFileDialog::AcceptMode mode)
 {
     if (platform.beforeBox) platform.beforeBox();
     QFileDialog dialog(platform.window, spec.title, spec.startFolder, spec.filter);
@@ -157,7 +158,8 @@ std::optional<QString> runFileDialog(QtPlatform &platform, const FileDialogSpec 
     if (platform.answerFileDialog) options |= QFileDialog::DontUseNativeDialog;
     if (!spec.confirmOverwrite) options |= QFileDialog::DontConfirmOverwrite;
     dialog.setOptions(options);
-    const bool accepted = platform.answerFileDialog ? platform.answerFileDialog(dialog) : dialog.exec() == QDialog::Accepted;
+    const bool accepted =
+        platform.answerFileDialog ? platform.answerFileDialog(dialog) : dialog.exec() == QDialog::Accepted;
     const QStringList chosen = dialog.selectedFiles();
     if (!accepted || chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
     return chosen.first();
@@ -225,9 +227,9 @@ class PreviewJob : public PrintJob
 {
 public:
     explicit PreviewJob(QPrinter &printer)
-        : m_printer(printer), m_painter(&printer), m_canvas(m_painter, QSize(printer.width(), printer.height()))
-    {
-    }
+        : m_printer(printer), m_painter(&printer),
+          m_canvas(m_painter, QSize(printer.width(), printer.height()))
+    {}
     Canvas &page() override { return m_canvas; }
     int dpiX() const override { return m_printer.logicalDpiX(); }
     int dpiY() const override { return m_printer.logicalDpiY(); }
@@ -301,13 +303,15 @@ std::optional<QString> QtPlatform::pdfFileName()
     return dialog.selectedFiles().constFirst();
 }
 
-std::unique_ptr<PrintJob> QtPlatform::beginPdf(const QString &path, PageOrientation orientation, QString *errorText)
+std::unique_ptr<PrintJob> QtPlatform::beginPdf(const QString &path, PageOrientation orientation,
+                                               QString *errorText)
 {
     auto writer = std::make_unique<QPdfWriter>(path);
     writer->setResolution(1200);
     writer->setCreator(QCoreApplication::applicationName());
     writer->setTitle(QFileInfo(path).completeBaseName());
-    writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), pageOrientation(orientation), QMarginsF(0, 0, 0, 0)));
+    writer->setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), pageOrientation(orientation), QMarginsF(0, 0, 0, 0)));
     auto job = std::make_unique<PainterJob<QPdfWriter>>(std::move(writer));
     if (!job->opened()) {
         if (errorText) *errorText = u"ファイル「%1」を作成できません。"_s.arg(QDir::toNativeSeparators(path));
@@ -358,7 +362,8 @@ void QtPlatform::showCombinationCheck(const QStringList &lines, const std::funct
         checkWindow.exec();
 }
 
-std::optional<int> QtPlatform::chooseFromList(const QString &title, const QString &heading, const QStringList &items)
+std::optional<int> QtPlatform::chooseFromList(const QString &title, const QString &heading,
+                                              const QStringList &items)
 {
     if (beforeBox) beforeBox();
     ListChoiceWindow list(title, heading, items, window);

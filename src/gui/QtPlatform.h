@@ -46,11 +46,13 @@ public:
     std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) override;
     void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
     std::optional<QString> pdfFileName() override;
-    std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation, QString *errorText) override;
+    std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation,
+                                       QString *errorText) override;
     void printPreviewPages(PageOrientation orientation, const JobDrawing &draw) override;
     std::optional<BatchPrintChoice> chooseBatchPrint(const BatchPrintOffer &offer) override;
     void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
-    std::optional<int> chooseFromList(const QString &title, const QString &heading, const QStringList &items) override;
+    std::optional<int> chooseFromList(const QString &title, const QString &heading,
+                                      const QStringList &items) override;
 
     // The picture of that name, or null before the form first asks for it.
     RetainedPicture *findPicture(const QString &name) const;

@@ -13,10 +13,10 @@ namespace roster {
 // Kinds of mark text, as drawn in the member list.
 enum MarkKind {
     NoMark = 0,
-    PlayingMark = 1,   // "出場"
-    PasteArrow = 2,    // "⇒"
-    LeaderMarkOn = 3,  // "リーダー"
-    LeaderMarkA = 4,   // "A リーダ" … LeaderMarkA + 3 "D リーダ"
+    PlayingMark = 1,  // "出場"
+    PasteArrow = 2,   // "⇒"
+    LeaderMarkOn = 3, // "リーダー"
+    LeaderMarkA = 4,  // "A リーダ" … LeaderMarkA + 3 "D リーダ"
 };
 
 // The mark column 5 shows for a member: a leader's mark, else 出場 for a player, else none.
@@ -32,9 +32,9 @@ struct MarkCounts {
     int playCount = 0;
     int leaderCount = 0;
     int pasteCount = 0;
-    QList<int> menList;     // 1-based member numbers of playing men, in list order
-    QList<int> womenList;   // the same for women
-    QList<int> pasteList;   // 1-based member numbers of placed members
+    QList<int> menList;   // 1-based member numbers of playing men, in list order
+    QList<int> womenList; // the same for women
+    QList<int> pasteList; // 1-based member numbers of placed members
 };
 
 MarkCounts countMarks(std::span<const Member> members);

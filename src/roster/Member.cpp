@@ -82,8 +82,18 @@ QString rebuildLine(const Member &record)
 QString registeredLine(const QString &name, const QString &team, const QString &sex, const QString &era,
                        int year, int month, int day)
 {
-    const QStringList fields{name, team, sex, era, QString::number(year), QString::number(month),
-                             QString::number(day), u"0"_s, u"off"_s, u"off"_s, u"off"_s, QString()};
+    const QStringList fields{name,
+                             team,
+                             sex,
+                             era,
+                             QString::number(year),
+                             QString::number(month),
+                             QString::number(day),
+                             u"0"_s,
+                             u"off"_s,
+                             u"off"_s,
+                             u"off"_s,
+                             QString()};
     return commatext::join(fields) + u',';
 }
 

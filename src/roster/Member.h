@@ -5,10 +5,10 @@
 #include <QStringList>
 
 struct Member {
-    QString Name;       // 氏名
-    QString Team;       // 所属チーム名
-    QString Sex;        // "男性"/"女性" in the table ("男"/"女" in a registered line)
-    QString Era;        // "非表示", "大正", "昭和", "平成" or "西暦"
+    QString Name; // 氏名
+    QString Team; // 所属チーム名
+    QString Sex;  // "男性"/"女性" in the table ("男"/"女" in a registered line)
+    QString Era;  // "非表示", "大正", "昭和", "平成" or "西暦"
     QString EraYear;
     QString Month;
     QString Day;
@@ -23,14 +23,14 @@ struct Member {
     // The start-up value: eight full-width spaces, three "off", an empty spare.
     static Member startValue();
 
-    QString field(int index) const;          // 0-based, 0..11
+    QString field(int index) const; // 0-based, 0..11
     void setField(int index, const QString &value);
 
     bool plays() const { return PlayMark == QLatin1String("on"); }
     bool isLeader() const { return LeaderMark != QLatin1String("off"); }
     bool placed() const { return PasteMark == QLatin1String("on"); }
-    bool isMan() const;    // "男性" or "男"
-    bool isWoman() const;  // "女性" or "女"
+    bool isMan() const;   // "男性" or "男"
+    bool isWoman() const; // "女性" or "女"
 
     friend bool operator==(const Member &, const Member &) = default;
 };

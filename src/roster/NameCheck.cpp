@@ -16,7 +16,8 @@ std::optional<QString> forbiddenCharacter(const QString &text)
     while (i < text.size()) {
         const qsizetype width = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
         const QString character = text.mid(i, width);
-        const char32_t code = width == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+        const char32_t code =
+            width == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
         if (code == u',' || code == u' ' || isControl(code)) return character;
         if (i == 0 && (code == u'"' || code == u'$')) return character;
         if (text::cp932::firstUnencodable(character)) return character;

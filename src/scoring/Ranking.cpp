@@ -42,16 +42,18 @@ std::optional<QString> RankKey(const ScoreSlot &slot, RankOptions options)
 
 QString RankingError::message() const
 {
-    return u"%1グループ %2組 %3番の得点が数字ではありません。得点を入力し直して下さい"_s.arg(groupLetter(group))
+    return u"%1グループ %2組 %3番の得点が数字ではありません。得点を入力し直して下さい"_s
+        .arg(groupLetter(group))
         .arg(party + 1)
         .arg(slot + 1);
 }
 
 void insertSorted(QStringList &list, const QString &record)
 {
-    const auto at = std::upper_bound(list.begin(), list.end(), record, [](const QString &a, const QString &b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
+    const auto at =
+        std::upper_bound(list.begin(), list.end(), record, [](const QString &a, const QString &b) {
+            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+        });
     list.insert(at, record);
 }
 
@@ -72,8 +74,8 @@ Ranking rankPlayers(const ScoreSlotArray &records, const SlotTextArray &slotText
                 const QStringList nameAndTeam = commatext::split(slotTexts[g][p][s]);
                 const QString name = nameAndTeam.value(0);
                 const QString team = nameAndTeam.value(1);
-                insertSorted(ranking.RankList, commatext::join({*key, slot.OneStrokes, slot.TwoStrokes, slot.Total,
-                                                                name, team}));
+                insertSorted(ranking.RankList, commatext::join({*key, slot.OneStrokes, slot.TwoStrokes,
+                                                                slot.Total, name, team}));
             }
         }
     }

@@ -8,7 +8,7 @@
 #include <array>
 
 struct ScoreSlot {
-    QString Summary;     // "OneStrokes,TwoStrokes,Total", "#" when cleared
+    QString Summary; // "OneStrokes,TwoStrokes,Total", "#" when cleared
     QString OneStrokes;
     QString TwoStrokes;
     QString Total;

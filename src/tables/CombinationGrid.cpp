@@ -5,13 +5,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace tables
-{
+namespace tables {
 
-QString teamCut(const QString &team)
-{
-    return text::cp932::cutToBytes(team, 14);
-}
+QString teamCut(const QString &team) { return text::cp932::cutToBytes(team, 14); }
 
 GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOptions &options,
                                const GridInput &in)
@@ -38,15 +34,12 @@ GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOption
     canvas.line(E, H, K, H);
     canvas.line(E, H + w, K, H + w);
     canvas.setPen(Ink, s.pen(1));
-    for (int k = 2; k <= 12; ++k)
-        canvas.line(E, H + k * w, K, H + k * w);
+    for (int k = 2; k <= 12; ++k) canvas.line(E, H + k * w, K, H + k * w);
     canvas.setPen(Ink, s.pen(2));
     canvas.line(E, bottom, K, bottom);
-    for (int x : {E, G, K})
-        canvas.line(x, H, x, bottom);
+    for (int x : {E, G, K}) canvas.line(x, H, x, bottom);
     canvas.setPen(Ink, s.pen(1));
-    for (int k = 1; k <= columns; ++k)
-        canvas.line(G + k * I, H, G + k * I, bottom);
+    for (int k = 1; k <= columns; ++k) canvas.line(G + k * I, H, G + k * I, bottom);
 
     // Date
     const int f18 = s.font(18);

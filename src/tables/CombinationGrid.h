@@ -13,17 +13,16 @@
 
 class Canvas;
 
-namespace tables
-{
+namespace tables {
 
 enum class GridKind { Combination, ScoreEntry };
 
 struct GridInput {
     GridKind kind = GridKind::Combination;
     Particulars particulars;
-    QString groupName;                     // the group's display name (empty when none is chosen)
+    QString groupName; // the group's display name (empty when none is chosen)
     std::array<QList<Player>, grouping::Parties> parties; // parties 1..12, players in slot order
-    bool writeNames = true;                // false while no group is chosen: no names, nothing recorded
+    bool writeNames = true; // false while no group is chosen: no names, nothing recorded
 };
 
 struct GridResult {

@@ -5,8 +5,7 @@
 
 #include <QStringList>
 
-namespace tables
-{
+namespace tables {
 
 inline const QColor Ink{0, 0, 0};
 inline const QColor Paper{255, 255, 255};

@@ -7,15 +7,15 @@
 using namespace Qt::StringLiterals;
 namespace kumiline = grouping::kumiline;
 
-namespace tables
-{
+namespace tables {
 
 PartyPlayers partiesOfGroup(const datafile::Meeting &meeting, int g)
 {
     PartyPlayers parties;
     if (g < 0 || g >= datafile::Groups) return parties;
-    const QStringList &lines =
-        meeting.dividedAutomatically() && !meeting.groupLists[g].isEmpty() ? meeting.groupLists[g] : meeting.memberLines;
+    const QStringList &lines = meeting.dividedAutomatically() && !meeting.groupLists[g].isEmpty()
+                                   ? meeting.groupLists[g]
+                                   : meeting.memberLines;
     const kumiline::PartyLists lists = kumiline::load(meeting.kumiLines[g]);
     for (int k = 0; k < kumiline::Parties; ++k) {
         for (const QString &item : lists[k]) {
@@ -46,8 +46,7 @@ std::optional<MeetingScores> scoresOf(const datafile::Meeting &meeting)
     return scores;
 }
 
-namespace
-{
+namespace {
 QString csvField(const QString &field)
 {
     if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n'))
@@ -104,19 +103,21 @@ QList<QStringList> resultRows(const scoring::Ranking &ranking)
 
 QList<QStringList> scoreEntryRows(const QList<GroupParties> &groups, const ScoreSlotArray &records)
 {
-    QList<QStringList> rows{
-        {u"グループ"_s, u"組"_s, u"番"_s, u"氏名"_s, u"チーム"_s, u"確定"_s, u"一打"_s, u"二打"_s, u"合計"_s}};
+    QList<QStringList> rows{{u"グループ"_s, u"組"_s, u"番"_s, u"氏名"_s, u"チーム"_s, u"確定"_s, u"一打"_s,
+                             u"二打"_s, u"合計"_s}};
     static const QString letters = u"ABCD"_s;
     for (const GroupParties &g : groups) {
         const qsizetype gi = letters.indexOf(g.letter);
         for (int k = 0; k < 12; ++k) {
             for (qsizetype s = 0; s < g.parties[k].size(); ++s) {
-                QStringList row{g.letter, QString::number(k + 1), QString::number(s + 1), g.parties[k].at(s).name,
-                                g.parties[k].at(s).team};
+                QStringList row{g.letter, QString::number(k + 1), QString::number(s + 1),
+                                g.parties[k].at(s).name, g.parties[k].at(s).team};
                 const ScoreSlot *r = gi >= 0 && s < SlotsMax ? &records[gi][k][s] : nullptr;
                 const bool entered = r && !r->Entries.isEmpty() && r->Entries != u"0"_s;
-                if (entered) row << r->Entries << r->OneStrokes << r->TwoStrokes << r->Total;
-                else row << u"0"_s << QString() << QString() << QString();
+                if (entered)
+                    row << r->Entries << r->OneStrokes << r->TwoStrokes << r->Total;
+                else
+                    row << u"0"_s << QString() << QString() << QString();
                 rows << row;
             }
         }

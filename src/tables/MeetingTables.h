@@ -9,14 +9,13 @@
 #include "tables/TableOptions.h"
 
 #include <QByteArray>
-#include <algorithm>
 #include <QList>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <optional>
 
-namespace tables
-{
+namespace tables {
 
 using PartyPlayers = std::array<QList<Player>, 12>;
 

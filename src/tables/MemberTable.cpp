@@ -7,11 +7,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace tables
-{
+namespace tables {
 
-namespace
-{
+namespace {
 QString fieldOf(const QStringList &fields, int index)
 {
     return index < fields.size() ? fields.at(index) : QString();

@@ -9,8 +9,7 @@
 
 class Canvas;
 
-namespace tables
-{
+namespace tables {
 
 struct MemberTableInput {
     Particulars particulars;

@@ -6,11 +6,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace tables
-{
+namespace tables {
 
-namespace
-{
+namespace {
 PageRange pageOf(int page, int entries, int rows)
 {
     PageRange r;
@@ -20,14 +18,8 @@ PageRange pageOf(int page, int entries, int rows)
 }
 } // namespace
 
-PageRange landscapePage(int page, int entries)
-{
-    return pageOf(page, entries, LandscapePageRows);
-}
-PageRange portraitPage(int page, int entries)
-{
-    return pageOf(page, entries, PortraitPageRows);
-}
+PageRange landscapePage(int page, int entries) { return pageOf(page, entries, LandscapePageRows); }
+PageRange portraitPage(int page, int entries) { return pageOf(page, entries, PortraitPageRows); }
 
 void drawLandscapeFrame(Canvas &canvas, sheet::Scale s, FrameKind kind)
 {
@@ -37,17 +29,13 @@ void drawLandscapeFrame(Canvas &canvas, sheet::Scale s, FrameKind kind)
     canvas.setPen(Ink, s.pen(1));
     for (int k = 0; k < LandscapeBlocks; ++k) {
         const int W = landscapeBlockLeft(k);
-        for (int i = 0; i <= 26; ++i)
-            canvas.line(s.X(W), s.Y(V + i * S), s.X(W + 275), s.Y(V + i * S));
-        for (int x : {W, W + 275})
-            canvas.line(s.X(x), s.Y(V), s.X(x), s.Y(bottom));
+        for (int i = 0; i <= 26; ++i) canvas.line(s.X(W), s.Y(V + i * S), s.X(W + 275), s.Y(V + i * S));
+        for (int x : {W, W + 275}) canvas.line(s.X(x), s.Y(V), s.X(x), s.Y(bottom));
         canvas.line(s.X(W + 35), s.Y(V), s.X(W + 35), s.Y(V + S));
         canvas.line(s.X(W + 28), s.Y(V + S), s.X(W + 28), s.Y(bottom));
         if (kind == FrameKind::Result) {
-            for (int x : {W + 123, W + 202})
-                canvas.line(s.X(x), s.Y(V), s.X(x), s.Y(bottom));
-            for (int x : {W + 224, W + 246})
-                canvas.line(s.X(x), s.Y(V + S), s.X(x), s.Y(bottom));
+            for (int x : {W + 123, W + 202}) canvas.line(s.X(x), s.Y(V), s.X(x), s.Y(bottom));
+            for (int x : {W + 224, W + 246}) canvas.line(s.X(x), s.Y(V + S), s.X(x), s.Y(bottom));
         } else {
             canvas.line(s.X(W + 145), s.Y(V), s.X(W + 145), s.Y(bottom));
         }
@@ -75,13 +63,10 @@ void drawPortraitFrame(Canvas &canvas, sheet::Scale s, FrameKind kind)
     constexpr int S = 26;
     constexpr int bottom = y0 + 41 * S;
     canvas.setPen(Ink, s.pen(1));
-    for (int i = 0; i <= 41; ++i)
-        canvas.line(s.X(x0), s.Y(y0 + i * S), s.X(765), s.Y(y0 + i * S));
-    for (int x : {110, 190, 370, 525, 765})
-        canvas.line(s.X(x), s.Y(y0), s.X(x), s.Y(bottom));
+    for (int i = 0; i <= 41; ++i) canvas.line(s.X(x0), s.Y(y0 + i * S), s.X(765), s.Y(y0 + i * S));
+    for (int x : {110, 190, 370, 525, 765}) canvas.line(s.X(x), s.Y(y0), s.X(x), s.Y(bottom));
     if (kind == FrameKind::Result)
-        for (int x : {605, 685})
-            canvas.line(s.X(x), s.Y(y0), s.X(x), s.Y(bottom));
+        for (int x : {605, 685}) canvas.line(s.X(x), s.Y(y0), s.X(x), s.Y(bottom));
 }
 
 void drawPortraitDateAndPage(Canvas &canvas, sheet::Scale s, const Particulars &p, const QString &pageText)

@@ -8,8 +8,7 @@
 
 class Canvas;
 
-namespace tables
-{
+namespace tables {
 
 // The entries a page shows: indexes first .. end − 1; its rows are numbered from first + 1.
 struct PageRange {
@@ -30,10 +29,7 @@ PageRange portraitPage(int page, int entries);
 enum class FrameKind { Result, Member };
 
 // Landscape: block k has its left edge at 55 + 281 × k units.
-inline int landscapeBlockLeft(int k)
-{
-    return 55 + 281 * k;
-}
+inline int landscapeBlockLeft(int k) { return 55 + 281 * k; }
 
 // The landscape grid: 27 lines 27 units apart from y = 70 in each of the four blocks.
 void drawLandscapeFrame(Canvas &canvas, sheet::Scale s, FrameKind kind);

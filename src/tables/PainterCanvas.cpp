@@ -58,8 +58,9 @@ void PainterCanvas::line(int x1, int y1, int x2, int y2)
 {
     if (m_raster && m_pen.width() == 0 && (x1 == x2 || y1 == y2)) {
         // A straight one-pixel rule is exactly the row or column of pixels it runs along.
-        m_painter.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))),
-                           m_pen.color());
+        m_painter.fillRect(
+            QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))),
+            m_pen.color());
         return;
     }
     if (m_painter.pen() != m_pen) m_painter.setPen(m_pen);

@@ -7,25 +7,17 @@
 
 using namespace Qt::StringLiterals;
 
-namespace tables
-{
+namespace tables {
 
-namespace
-{
-constexpr int LandscapeTop = 70;   // V
-constexpr int LandscapeRow = 27;   // S
-constexpr int PortraitTop = 75;    // y0
-constexpr int PortraitRow = 26;    // S
+namespace {
+constexpr int LandscapeTop = 70; // V
+constexpr int LandscapeRow = 27; // S
+constexpr int PortraitTop = 75;  // y0
+constexpr int PortraitRow = 26;  // S
 
 // The text y of entry row j of a landscape block, in units.
-int landscapeTextY(int j)
-{
-    return LandscapeTop + LandscapeRow + 6 + j * LandscapeRow;
-}
-int portraitTextY(int j)
-{
-    return PortraitTop + PortraitRow + 6 + j * PortraitRow;
-}
+int landscapeTextY(int j) { return LandscapeTop + LandscapeRow + 6 + j * LandscapeRow; }
+int portraitTextY(int j) { return PortraitTop + PortraitRow + 6 + j * PortraitRow; }
 } // namespace
 
 void drawLandscapeResultBody(Canvas &canvas, sheet::Scale s, const QStringList &rankList, int page)

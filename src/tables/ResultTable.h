@@ -10,8 +10,7 @@
 
 class Canvas;
 
-namespace tables
-{
+namespace tables {
 
 struct ResultTableInput {
     Particulars particulars;

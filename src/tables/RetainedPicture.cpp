@@ -33,8 +33,7 @@ QRect lineBounds(QLine l, int width)
 
 RetainedPicture::RetainedPicture(QSize size)
     : m_size(size), m_bands(static_cast<size_t>(std::max(1, size.height()) / kBand + 1))
-{
-}
+{}
 
 std::pair<int, int> RetainedPicture::bandsOf(QRect r) const
 {
@@ -88,7 +87,8 @@ void RetainedPicture::line(int x1, int y1, int x2, int y2)
     const QRect bounds = lineBounds(l, m_penWidth);
     for (int i : itemsNear(bounds)) {
         const PictureItem &old = m_items[static_cast<size_t>(i)];
-        if (old.kind == PictureItem::Kind::Line && old.line == l && old.penWidth == m_penWidth && old.colour == m_pen) {
+        if (old.kind == PictureItem::Kind::Line && old.line == l && old.penWidth == m_penWidth &&
+            old.colour == m_pen) {
             remove(i);
             break;
         }
@@ -159,8 +159,10 @@ bool RetainedPicture::coverWith(QRect r)
     for (int i : itemsNear(r)) {
         const PictureItem &item = m_items[static_cast<size_t>(i)];
         const QRect &own = item.kind == PictureItem::Kind::Text ? item.area : item.bounds;
-        if (r.contains(own)) remove(i);
-        else if (!partly && r.intersects(own)) partly = true;
+        if (r.contains(own))
+            remove(i);
+        else if (!partly && r.intersects(own))
+            partly = true;
     }
     compact();
     return partly;
@@ -197,7 +199,8 @@ void RetainedPicture::compact()
             if (static_cast<size_t>(i) >= f) break;
             const PictureItem &under = m_items[static_cast<size_t>(i)];
             const QRect &own = under.kind == PictureItem::Kind::Text ? under.area : under.bounds;
-            if (cover.area.intersects(own) && !(under.kind == PictureItem::Kind::Fill && isWhite(under.colour))) {
+            if (cover.area.intersects(own) &&
+                !(under.kind == PictureItem::Kind::Fill && isWhite(under.colour))) {
                 needed = true;
                 break;
             }
@@ -272,9 +275,7 @@ void RetainedPicture::replay(Canvas &target, QRect area) const
                 target.line(item.line.x1(), item.line.y1(), item.line.x2(), item.line.y2());
             }
             break;
-        case PictureItem::Kind::Fill:
-            target.fillRect(item.area, item.colour);
-            break;
+        case PictureItem::Kind::Fill: target.fillRect(item.area, item.colour); break;
         case PictureItem::Kind::Text:
             if (item.face != face) {
                 face = item.face;

@@ -26,7 +26,7 @@ struct PictureItem {
     QRect area;         // a fill's rectangle; a text's cell
     QString text;
     QString face;
-    QRect bounds;       // every pixel the item may touch
+    QRect bounds; // every pixel the item may touch
     bool alive = true;
 };
 

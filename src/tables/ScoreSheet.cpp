@@ -5,8 +5,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace tables
-{
+namespace tables {
 
 QList<int> holeNumbers(int holeCount, int startHole)
 {
@@ -48,17 +47,13 @@ ScoreSheetResult drawScoreSheet(Canvas &canvas, sheet::Scale s, const TableOptio
     canvas.line(E, H, R, H);
     canvas.line(E, H + w, R, H + w);
     canvas.setPen(Ink, s.pen(1));
-    for (int k = 2; k <= players; ++k)
-        canvas.line(E, H + k * w, R, H + k * w);
+    for (int k = 2; k <= players; ++k) canvas.line(E, H + k * w, R, H + k * w);
     canvas.setPen(Ink, s.pen(2));
     canvas.line(E, bottom, R, bottom);
-    for (int x : {E, G, K, R})
-        canvas.line(x, H, x, bottom);
+    for (int x : {E, G, K, R}) canvas.line(x, H, x, bottom);
     canvas.setPen(Ink, s.pen(1));
-    for (int k = 1; k <= columns; ++k)
-        canvas.line(G + k * I, H, G + k * I, bottom);
-    for (int k = 1; k <= 3; ++k)
-        canvas.line(K + k * X, H, K + k * X, bottom);
+    for (int k = 1; k <= columns; ++k) canvas.line(G + k * I, H, G + k * I, bottom);
+    for (int k = 1; k <= 3; ++k) canvas.line(K + k * X, H, K + k * X, bottom);
 
     // Diagonals: the name heading, and every hole cell from its upper right to its lower left,
     // drawn as lines through the corners of consecutive cells.
@@ -71,18 +66,15 @@ ScoreSheetResult drawScoreSheet(Canvas &canvas, sheet::Scale s, const TableOptio
 
     // Particulars box
     canvas.setPen(Ink, s.pen(2));
-    for (int u : {24, 48, 72, 96})
-        canvas.line(s.offX(E, 2), s.offY(F, u), s.offX(E, 329), s.offY(F, u));
-    for (int u : {2, 329})
-        canvas.line(s.offX(E, u), s.offY(F, 24), s.offX(E, u), s.offY(F, 96));
+    for (int u : {24, 48, 72, 96}) canvas.line(s.offX(E, 2), s.offY(F, u), s.offX(E, 329), s.offY(F, u));
+    for (int u : {2, 329}) canvas.line(s.offX(E, u), s.offY(F, 24), s.offX(E, u), s.offY(F, 96));
     canvas.setPen(Ink, s.pen(1));
     canvas.line(s.offX(E, 80), s.offY(F, 24), s.offX(E, 80), s.offY(F, 96));
 
     // Signature box: eight cells, the last one narrower
     canvas.line(s.offX(E, 748), s.offY(F, 41), s.offX(E, 1120), s.offY(F, 41));
     canvas.line(s.offX(E, 748), s.offY(F, 96), s.offX(E, 1120), s.offY(F, 96));
-    for (int u : {748, 1119})
-        canvas.line(s.offX(E, u), s.offY(F, 41), s.offX(E, u), s.offY(F, 41 + 55));
+    for (int u : {748, 1119}) canvas.line(s.offX(E, u), s.offY(F, 41), s.offX(E, u), s.offY(F, 41 + 55));
     for (int k = 0; k <= 7; ++k)
         canvas.line(s.offX(E, 748 + 47 * k), s.offY(F, 41), s.offX(E, 748 + 47 * k), s.offY(F, 41 + 56));
 
@@ -93,8 +85,7 @@ ScoreSheetResult drawScoreSheet(Canvas &canvas, sheet::Scale s, const TableOptio
 
     // Player row numbers
     const int firstNumberY = s.offY(F, options.eightFrame ? 177 : 189);
-    for (int k = 0; k < players; ++k)
-        put(canvas, s.X(58), firstNumberY + k * w, QString::number(k + 1), f14);
+    for (int k = 0; k < players; ++k) put(canvas, s.X(58), firstNumberY + k * w, QString::number(k + 1), f14);
 
     // Hole numbers and "－" marks
     if (options.holeNumbers) {

@@ -10,8 +10,7 @@
 
 class Canvas;
 
-namespace tables
-{
+namespace tables {
 
 struct ScoreSheetInput {
     Particulars particulars;

@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace tables::sheet
-{
+namespace tables::sheet {
 
 struct Scale {
     double x = 1.0;
@@ -35,10 +34,7 @@ inline constexpr Scale PortraitScreen{1.0, 1.0};    // タテ形 result and memb
 // On paper one unit is 0.00925 inch across and 0.0097 inch down.
 inline constexpr double InchesPerUnitX = 0.00925;
 inline constexpr double InchesPerUnitY = 0.0097;
-inline Scale printerScale(int dpiX, int dpiY)
-{
-    return Scale{dpiX * InchesPerUnitX, dpiY * InchesPerUnitY};
-}
+inline Scale printerScale(int dpiX, int dpiY) { return Scale{dpiX * InchesPerUnitX, dpiY * InchesPerUnitY}; }
 
 // The layouts' sizes in units.
 inline constexpr int LandscapeWidth = 1215;

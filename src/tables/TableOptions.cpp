@@ -2,12 +2,8 @@
 
 #include "text/Cp932.h"
 
-namespace tables
-{
+namespace tables {
 
-int titleShiftOf(const QString &tournamentName)
-{
-    return 6 * text::cp932::byteLength(tournamentName);
-}
+int titleShiftOf(const QString &tournamentName) { return 6 * text::cp932::byteLength(tournamentName); }
 
 } // namespace tables

@@ -4,8 +4,7 @@
 
 #include <QString>
 
-namespace tables
-{
+namespace tables {
 
 struct TableOptions {
     bool eightFrame = false; // ８人枠 (else ６人枠)

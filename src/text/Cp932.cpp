@@ -41,7 +41,8 @@ QString cutToBytes(const QString &text, int maxBytes)
     int used = 0;
     qsizetype i = 0;
     while (i < text.size()) {
-        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
         const char32_t cp = pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
         const int n = charBytes(cp);
         if (used + n > maxBytes) break;
@@ -55,7 +56,8 @@ std::optional<QString> firstUnencodable(const QString &text)
 {
     qsizetype i = 0;
     while (i < text.size()) {
-        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
         const QString one = text.mid(i, pair ? 2 : 1);
         if (one.at(0).unicode() >= 0x80 && !encodable(one)) return one;
         i += pair ? 2 : 1;

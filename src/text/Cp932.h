@@ -20,13 +20,13 @@ std::optional<QString> firstUnencodable(const QString &text);
 
 struct Encoded {
     QByteArray bytes;
-    QString error;   // empty when the text was encoded without loss
+    QString error; // empty when the text was encoded without loss
 };
 Encoded encode(const QString &text);
 
 struct Decoded {
     QString text;
-    QString error;   // empty when every byte sequence was valid
+    QString error; // empty when every byte sequence was valid
 };
 Decoded decode(const QByteArray &bytes);
 

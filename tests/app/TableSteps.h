@@ -6,8 +6,7 @@
 #include "support/RosterSteps.h"
 #include "tables/SheetUnits.h"
 
-namespace tablesteps
-{
+namespace tablesteps {
 
 using namespace Qt::StringLiterals;
 
@@ -31,8 +30,7 @@ inline void storeCombination(Scenario &s, int groups, int parties, int size)
         QStringList lines(12, u"1"_s);
         for (int p = 0; p < parties; ++p) {
             QStringList items{QString::number(size + 1)};
-            for (int k = 0; k < size; ++k)
-                items << QString::number(p * size + k);
+            for (int k = 0; k < size; ++k) items << QString::number(p * size + k);
             lines[p] = items.join(u',');
         }
         s.form.KumiLines[g - 1] = lines;
@@ -70,8 +68,7 @@ inline QPoint scoreSheetNameAt(int k)
 inline QStringList textsOf(RecordingCanvas &c)
 {
     QStringList texts;
-    for (const DrawnText &t : c.visibleTexts())
-        texts << t.text;
+    for (const DrawnText &t : c.visibleTexts()) texts << t.text;
     return texts;
 }
 

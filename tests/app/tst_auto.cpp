@@ -30,7 +30,7 @@ QStringList boxTexts(const FakePlatform &p)
 class AutoDivision : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void twelvePlayersInTwoGroupsOfThreeParties_data();
     void twelvePlayersInTwoGroupsOfThreeParties();
     void leadersStandInSlotOne_data();

@@ -40,10 +40,25 @@ struct Stores {
 Stores storesOf(Scenario &s)
 {
     TMainForm &f = s.form;
-    return Stores{f.MemberLines, f.SavedMemberLines, f.KumiLines, f.GroupList, f.ScoreLines, f.KumiList,
-                  f.ScoreSlots, f.KumiSlotText, f.Members, f.AutoMade, f.HandMade, f.CurGroup, f.Screen,
-                  f.Combining, f.control("Edit7").text, f.control("Edit8").text, f.DataFileName,
-                  s.platform.caption, f.RecentFiles};
+    return Stores{f.MemberLines,
+                  f.SavedMemberLines,
+                  f.KumiLines,
+                  f.GroupList,
+                  f.ScoreLines,
+                  f.KumiList,
+                  f.ScoreSlots,
+                  f.KumiSlotText,
+                  f.Members,
+                  f.AutoMade,
+                  f.HandMade,
+                  f.CurGroup,
+                  f.Screen,
+                  f.Combining,
+                  f.control("Edit7").text,
+                  f.control("Edit8").text,
+                  f.DataFileName,
+                  s.platform.caption,
+                  f.RecentFiles};
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -199,7 +214,8 @@ void DataFileTest::emptyMeetingWritesEighteenLines()
     QCOMPARE(lines.size(), 18);
     QCOMPARE(lines.at(0), u"楓鈴"_s);
     QCOMPARE(lines.mid(1, 13), datafile::markers());
-    QCOMPARE(lines.mid(14), (QStringList{u"0"_s, u"なかよし会親睦大会"_s, u"グラウンドゴルフ"_s, u"市民グラウンド"_s}));
+    QCOMPARE(lines.mid(14),
+             (QStringList{u"0"_s, u"なかよし会親睦大会"_s, u"グラウンドゴルフ"_s, u"市民グラウンド"_s}));
     QVERIFY(fileBytes(path).endsWith("\r\n"));
     QCOMPARE(fileBytes(path).count("\r\n"), 18);
 }
@@ -216,7 +232,8 @@ void DataFileTest::openSetsTheParticularsAndModes_data()
         << u"sample-120.txt"_s << u"春の大会.txt"_s << false << u"春の大会"_s << 1 << 1;
     QTest::newRow("line 17 0, registration screen")
         << u"write-hand-made.txt"_s << u"秋.2026.txt"_s << true << u"秋"_s << 0 << 0;
-    QTest::newRow("a name without a dot") << u"write-empty.txt"_s << u"meeting"_s << false << QString() << 0 << 1;
+    QTest::newRow("a name without a dot")
+        << u"write-empty.txt"_s << u"meeting"_s << false << QString() << 0 << 1;
 }
 
 void DataFileTest::openSetsTheParticularsAndModes()
@@ -231,7 +248,8 @@ void DataFileTest::openSetsTheParticularsAndModes()
     Scenario s;
     if (onRegistrationScreen) s.form.Label40Click();
     const QString path = openCopy(s, dir, golden, fileName);
-    const datafile::Meeting m = meetingFromJson(fileBytes(dataPath(QString(golden).replace(u".txt"_s, u".json"_s))));
+    const datafile::Meeting m =
+        meetingFromJson(fileBytes(dataPath(QString(golden).replace(u".txt"_s, u".json"_s))));
     QCOMPARE(s.form.control("Edit7").text, tournament);
     QCOMPARE(s.form.control("Edit8").text, m.courseName);
     QCOMPARE(s.form.AutoMade, autoMade);
@@ -247,7 +265,8 @@ void DataFileTest::openSetsTheParticularsAndModes()
         QCOMPARE(s.form.Members[i].PlayMark, expected.PlayMark);
         QCOMPARE(s.form.Members[i].Name, expected.Name);
     }
-    for (int i = s.form.MemberCount(); i < roster::MaxMembers; ++i) QCOMPARE(s.form.Members[i].PlayMark, u"off"_s);
+    for (int i = s.form.MemberCount(); i < roster::MaxMembers; ++i)
+        QCOMPARE(s.form.Members[i].PlayMark, u"off"_s);
     for (const char *tab : {"Label44", "Label45", "Label46", "Label47"})
         QCOMPARE(s.form.control(tab).colour, colours::Cream);
 }
@@ -271,7 +290,8 @@ void DataFileTest::refusedFilesChangeNothing_data()
     QTest::newRow("an empty file") << QByteArray() << u"この形式のファイルは開けません"_s;
     {
         datafile::Meeting m;
-        for (int i = 0; i < 301; ++i) m.memberLines << u"会員%1,緑会,男,昭和,10,10,10,0,off,off,off,,"_s.arg(i);
+        for (int i = 0; i < 301; ++i)
+            m.memberLines << u"会員%1,緑会,男,昭和,10,10,10,0,off,off,off,,"_s.arg(i);
         QTest::newRow("301 members") << datafile::write(m).bytes
                                      << u"このファイルはメンバー数が３００名を超過しています"_s;
     }
@@ -350,8 +370,8 @@ void DataFileTest::openRefusedOnOtherScreensAndWhileCombining()
     s.platform.chooseFile(u"/nowhere/x.txt"_s);
     s.form.N3Click();
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.back(), u"メンバー登録・組み合わせ以外は開けません"_s, u"警告"_s, MsgIcon::Warning,
-                 MsgButtons::Ok);
+    QCOMPARE_BOX(s.platform.boxes.back(), u"メンバー登録・組み合わせ以外は開けません"_s, u"警告"_s,
+                 MsgIcon::Warning, MsgButtons::Ok);
     QCOMPARE(s.platform.dialogs.size(), size_t(0));
     QVERIFY(storesOf(s) == before);
 
@@ -361,8 +381,8 @@ void DataFileTest::openRefusedOnOtherScreensAndWhileCombining()
     c.platform.takeBoxes();
     c.form.N3Click();
     QCOMPARE(c.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(c.platform.boxes.back(), u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
-                 MsgButtons::Ok);
+    QCOMPARE_BOX(c.platform.boxes.back(), u"完了を押して下さい"_s, u"組み合わせ中です"_s,
+                 MsgIcon::Information, MsgButtons::Ok);
     QCOMPARE(c.platform.dialogs.size(), size_t(0));
 }
 
@@ -373,8 +393,8 @@ void DataFileTest::saveRefusedWhileCombining()
     s.platform.takeBoxes();
     s.form.N7Click();
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.back(), u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
-                 MsgButtons::Ok);
+    QCOMPARE_BOX(s.platform.boxes.back(), u"完了を押して下さい"_s, u"組み合わせ中です"_s,
+                 MsgIcon::Information, MsgButtons::Ok);
     QCOMPARE(s.platform.dialogs.size(), size_t(0));
 }
 
@@ -432,8 +452,10 @@ void DataFileTest::textsCodePage932CannotHoldAreRefused_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("大会名") << u"Edit7"_s << u"大会😀"_s << u"大会名に保存できない文字「😀」があります。別の文字に直して下さい"_s;
-    QTest::newRow("コース") << u"Edit8"_s << u"한국코스"_s << u"コースに保存できない文字「한」があります。別の文字に直して下さい"_s;
+    QTest::newRow("大会名") << u"Edit7"_s << u"大会😀"_s
+                            << u"大会名に保存できない文字「😀」があります。別の文字に直して下さい"_s;
+    QTest::newRow("コース") << u"Edit8"_s << u"한국코스"_s
+                            << u"コースに保存できない文字「한」があります。別の文字に直して下さい"_s;
 }
 
 void DataFileTest::textsCodePage932CannotHoldAreRefused()
@@ -464,7 +486,8 @@ void DataFileTest::failedSaveKeepsTheOldFile()
     s.platform.takeBoxes();
 
     // The disk fills up after 512 bytes of the new file.
-    struct rlimit saved {};
+    struct rlimit saved {
+    };
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = saved;
@@ -525,10 +548,12 @@ void DataFileTest::closingWithChangesOffersToSave()
         s.loadRoster(groupsteps::players(2));
         s.platform.answer(answer);
         if (answer == IdYes) s.platform.chooseFile(saveChosen ? std::optional<QString>(path) : std::nullopt);
-        const bool mayClose = closeBox ? s.form.confirmClose() : (s.form.N11Click(), s.platform.closeRequests == 1);
+        const bool mayClose =
+            closeBox ? s.form.confirmClose() : (s.form.N11Click(), s.platform.closeRequests == 1);
         QCOMPARE(mayClose, closes);
         QCOMPARE(s.platform.boxes.size(), size_t(1));
-        QCOMPARE_BOX(s.platform.boxes.front(), u"メンバー・組み合わせ・得点の変更が保存されていません。保存しますか"_s,
+        QCOMPARE_BOX(s.platform.boxes.front(),
+                     u"メンバー・組み合わせ・得点の変更が保存されていません。保存しますか"_s,
                      u"データー保存"_s, MsgIcon::Warning, MsgButtons::YesNoCancel);
         QCOMPARE(QFile::exists(path), written);
         QCOMPARE(s.platform.unexpectedQuestions, 0);
@@ -616,7 +641,8 @@ void DataFileTest::recentFiles()
 
     // None yet: the entries are hidden.
     Scenario fresh;
-    for (const char *entry : {"Recent1", "Recent2", "Recent3", "Recent4"}) QVERIFY(!fresh.form.control(entry).visible);
+    for (const char *entry : {"Recent1", "Recent2", "Recent3", "Recent4"})
+        QVERIFY(!fresh.form.control(entry).visible);
 }
 
 void DataFileTest::aRecentFileThatIsGoneLeavesTheList()
@@ -640,8 +666,8 @@ void DataFileTest::sampleMembersRefusedOffTheCombinationScreen()
     s.platform.takeBoxes();
     s.form.N27Click();
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.back(), u"「組み合わせ」以外は読み出し出来ません"_s, u"警告"_s, MsgIcon::Warning,
-                 MsgButtons::Ok);
+    QCOMPARE_BOX(s.platform.boxes.back(), u"「組み合わせ」以外は読み出し出来ません"_s, u"警告"_s,
+                 MsgIcon::Warning, MsgButtons::Ok);
     QVERIFY(storesOf(s) == before);
 }
 
@@ -654,7 +680,8 @@ void DataFileTest::sampleMembersAskBeforeReplacingARoster()
     s.platform.answer(IdNo);
     s.form.N27Click();
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.back(), u"登録されている5名のメンバーを消去して、擬似メンバーを読み出しますか"_s,
+    QCOMPARE_BOX(s.platform.boxes.back(),
+                 u"登録されている5名のメンバーを消去して、擬似メンバーを読み出しますか"_s,
                  u"擬似メンバー読み出し"_s, MsgIcon::Question, MsgButtons::YesNo);
     QVERIFY(storesOf(s) == before);
 
@@ -691,7 +718,8 @@ void DataFileTest::sampleMembersReplaceTheRoster()
     QCOMPARE(s.form.control("Edit8").text, u"桜が丘グラウンド"_s);
     for (int g = 0; g < 4; ++g)
         for (int k = 0; k < 12; ++k)
-            for (int slot = 0; slot < 8; ++slot) QCOMPARE(s.form.ScoreSlots[g][k][slot], ScoreSlot::cleared());
+            for (int slot = 0; slot < 8; ++slot)
+                QCOMPARE(s.form.ScoreSlots[g][k][slot], ScoreSlot::cleared());
     QCOMPARE(s.form.KumiLines, kumiLines);
     QCOMPARE(s.form.GroupList, groupList);
     QVERIFY(s.form.KumiSlotText == slotTexts);
@@ -719,8 +747,10 @@ void DataFileTest::sampleScores()
     expected.seed(static_cast<std::uint32_t>(s.platform.clock.toSecsSinceEpoch()));
     s.form.N28Click();
     QCOMPARE(s.platform.boxes.size(), size_t(0));
-    for (int slot = 0; slot < 5; ++slot) QCOMPARE(s.form.ScoreSlots[0][0][slot], testdata::sampleScore(expected.next()));
-    for (int slot = 0; slot < 3; ++slot) QCOMPARE(s.form.ScoreSlots[0][3][slot], testdata::sampleScore(expected.next()));
+    for (int slot = 0; slot < 5; ++slot)
+        QCOMPARE(s.form.ScoreSlots[0][0][slot], testdata::sampleScore(expected.next()));
+    for (int slot = 0; slot < 3; ++slot)
+        QCOMPARE(s.form.ScoreSlots[0][3][slot], testdata::sampleScore(expected.next()));
     QCOMPARE(s.form.ScoreSlots[0][0][5], ScoreSlot::cleared());
     QCOMPARE(s.form.ScoreSlots[0][3][3], ScoreSlot::cleared());
     QCOMPARE(s.form.ScoreSlots[1][0][0], ScoreSlot::cleared());
@@ -741,7 +771,8 @@ void DataFileTest::sampleScoresRefusedOffTheScoreEntryTable()
     const auto records = s.form.ScoreSlots;
     s.form.N28Click();
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.back(), u"「得点入力」以外は使えません"_s, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
+    QCOMPARE_BOX(s.platform.boxes.back(), u"「得点入力」以外は使えません"_s, u"警告"_s, MsgIcon::Warning,
+                 MsgButtons::Ok);
     QVERIFY(s.form.ScoreSlots == records);
 }
 

@@ -7,7 +7,7 @@ using namespace groupsteps;
 class Grouping : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void panelsShowNamesLineByLine();
     void groupFieldWritesBackUpToFour_data();
     void groupFieldWritesBackUpToFour();

@@ -25,7 +25,7 @@ void storeGroups(Scenario &s)
 class GroupTabs : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void tabs_data();
     void tabs();
     void clearingTheCombinationData();

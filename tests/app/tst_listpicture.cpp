@@ -24,30 +24,31 @@ void redraw(Scenario &s, int k)
 {
     TMainForm &f = s.form;
     switch (k % 6) {
-    case 0: f.Label42Click(); break;          // the 組み合わせ tab: blanked and drawn anew
-    case 1:                                   // 出場設定 then 設定取消 on member 1 (unmarked)
+    case 0: f.Label42Click(); break; // the 組み合わせ tab: blanked and drawn anew
+    case 1:                          // 出場設定 then 設定取消 on member 1 (unmarked)
         f.EditMode = 4;
         f.Image1MouseDown(40, 10);
         f.EditMode = 8;
         f.Image1MouseDown(40, 10);
         break;
-    case 2:                                   // the marks drawn again: by rows, or blanked
+    case 2:                                    // the marks drawn again: by rows, or blanked
         if (k % 12 == 8) f.ListRowsDrawn = -1; // and drawn over the whole list
         f.HalMark(2);
         break;
-    case 3:                                   // every row drawn over what stands
+    case 3: // every row drawn over what stands
         f.ListRowsDrawn = -1;
         f.DspItiran();
         break;
-    case 4: f.DspKumi(); break;               // the party panels drawn over themselves
-    case 5: f.Hyou(); break;                  // the rules, row numbers and headings
+    case 4: f.DspKumi(); break; // the party panels drawn over themselves
+    case 5: f.Hyou(); break;    // the rules, row numbers and headings
     }
 }
 
 int items(Scenario &s)
 {
     int n = 0;
-    for (const char *name : {"Image1", "Image2", "Image11", "Image12"}) n += s.platform.canvas(name).itemCount();
+    for (const char *name : {"Image1", "Image2", "Image11", "Image12"})
+        n += s.platform.canvas(name).itemCount();
     return n;
 }
 } // namespace
@@ -72,7 +73,8 @@ void ListPictureTest::tenThousandRedrawsHoldNoMoreItems()
     QVERIFY(once > 40 * 3 + 300);
     for (int k = 6; k < 10'000; ++k) redraw(s, k);
     for (int k = 0; k < 6; ++k) redraw(s, k); // the same end as after one round
-    QVERIFY2(items(s) <= once, qPrintable(u"%1 items after one round, %2 after 10,000 redraws"_s.arg(once).arg(items(s))));
+    QVERIFY2(items(s) <= once,
+             qPrintable(u"%1 items after one round, %2 after 10,000 redraws"_s.arg(once).arg(items(s))));
     QCOMPARE(s.platform.canvas("Image1").visibleTexts().size(), visible);
 }
 
@@ -105,8 +107,8 @@ void ListPictureTest::onlyChangedRowsAreDrawn()
     list.takeChangedArea();
     s.form.typeInto("Edit1", u"山田花子"_s);
     s.form.typeInto("Edit2", u"緑会"_s);
-    for (auto [box, entry] : {std::pair{"ComboBox1", 1}, {"ComboBox2", 2}, {"ComboBox3", 29}, {"ComboBox4", 4},
-                              {"ComboBox5", 0}})
+    for (auto [box, entry] :
+         {std::pair{"ComboBox1", 1}, {"ComboBox2", 2}, {"ComboBox3", 29}, {"ComboBox4", 4}, {"ComboBox5", 0}})
         s.form.chooseItem(box, entry);
     s.form.Button6Click(); // 「実行」
     QCOMPARE(s.form.MemberCount(), 300);

@@ -35,7 +35,7 @@ void startByHand(Scenario &s, int count)
 class ManualDivision : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void startPressesPasteWithGroupACurrent();
     void startRefusals();
     void startMarksWhoStandsInTheStoredParties_data();
@@ -104,7 +104,7 @@ void ManualDivision::startRefusals()
 void ManualDivision::startMarksWhoStandsInTheStoredParties_data()
 {
     QTest::addColumn<int>("between"); // what is done between two combinations by hand
-    QTest::addColumn<bool>("placed");  // whether 男1 stands in a stored party at the second 開始
+    QTest::addColumn<bool>("placed"); // whether 男1 stands in a stored party at the second 開始
     QTest::newRow("全員を出場に設定") << 0 << true;
     QTest::newRow("設定取消, then 出場設定") << 1 << true;
     QTest::newRow("組み合わせデータをクリア") << 2 << false;

@@ -37,11 +37,12 @@ private slots:
 namespace {
 int rowY(int row) { return row * 28 + 7; }
 
-const QStringList kMarked{rosterLine(u"甲"_s).team(u"A会"_s).plays(),                        // player
-                          rosterLine(u"乙"_s).team(u"B会"_s).woman().plays().leader(),         // leader
-                          u"丙,C会,男性,昭和,10,10,10,0,on,b,on,"_s, // B leader, placed; as rebuilt, no twelfth field
-                          rosterLine(u"丁"_s).team(u"D会"_s).woman(),                        // nothing
-                          rosterLine(u"戊"_s).team(u"E会"_s).plays().placed()};              // player, placed
+const QStringList kMarked{
+    rosterLine(u"甲"_s).team(u"A会"_s).plays(),                  // player
+    rosterLine(u"乙"_s).team(u"B会"_s).woman().plays().leader(), // leader
+    u"丙,C会,男性,昭和,10,10,10,0,on,b,on,"_s,            // B leader, placed; as rebuilt, no twelfth field
+    rosterLine(u"丁"_s).team(u"D会"_s).woman(),           // nothing
+    rosterLine(u"戊"_s).team(u"E会"_s).plays().placed()}; // player, placed
 
 QString countLine(Scenario &s)
 {
@@ -52,8 +53,8 @@ QString countLine(Scenario &s)
 void refusedWithCompleteFirst(Scenario &s)
 {
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(s.platform.boxes.back(), u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
-                 MsgButtons::Ok);
+    QCOMPARE_BOX(s.platform.boxes.back(), u"完了を押して下さい"_s, u"組み合わせ中です"_s,
+                 MsgIcon::Information, MsgButtons::Ok);
 }
 } // namespace
 
@@ -79,9 +80,11 @@ void MemberList::gridAndHeader()
         for (int x : {66, 217, 323, 374, 452}) h << header.textAt(x, 7);
         return h;
     };
-    QCOMPARE(headings(), QStringList({u"所属チーム名"_s, u"氏     名"_s, u"性別"_s, u"出場種別"_s, u"貼付"_s}));
+    QCOMPARE(headings(),
+             QStringList({u"所属チーム名"_s, u"氏     名"_s, u"性別"_s, u"出場種別"_s, u"貼付"_s}));
     s.form.Label40Click();
-    QCOMPARE(headings(), QStringList({u"所属チーム名"_s, u"氏     名"_s, u"性別"_s, u"生年月日"_s, u"年齢"_s}));
+    QCOMPARE(headings(),
+             QStringList({u"所属チーム名"_s, u"氏     名"_s, u"性別"_s, u"生年月日"_s, u"年齢"_s}));
     QCOMPARE(header.textsIn(QRect(363, 0, 124, 28)).size(), size_t(2)); // the old headings are gone
 }
 
@@ -95,7 +98,8 @@ void MemberList::blankingKeepsRulesAndRowNumbers()
     for (int x : {39, 192, 323, 376, 459}) QCOMPARE(list.textAt(x, rowY(2)), QString());
     QCOMPARE(list.textAt(17, rowY(2)), u"3"_s);
     // The blanking reaches across the row rules of columns 2 to 6, so each is drawn again.
-    const std::vector<QLine> drawn(list.lines().begin() + static_cast<qsizetype>(linesBefore), list.lines().end());
+    const std::vector<QLine> drawn(list.lines().begin() + static_cast<qsizetype>(linesBefore),
+                                   list.lines().end());
     for (int r = 1; r < 300; ++r)
         QVERIFY(std::find(drawn.begin(), drawn.end(), QLine(35, 28 * r, 487, 28 * r)) != drawn.end());
 }
@@ -117,8 +121,8 @@ void MemberList::eachScreenShowsItsColumns()
         QCOMPARE(list.drawnAt(459, rowY(2))->colour, colours::Red);
         QCOMPARE(list.drawnAt(459, rowY(4))->colour, colours::Red);
     };
-    check();                  // drawn with the list
-    s.form.Label42Click();    // and again by the tab's redraw of the marks
+    check();               // drawn with the list
+    s.form.Label42Click(); // and again by the tab's redraw of the marks
     check();
     QCOMPARE(list.textAt(39, rowY(2)), u"C会"_s);
     QCOMPARE(list.textAt(323, rowY(2)), u"男性"_s);
@@ -145,16 +149,19 @@ void MemberList::markClicks_data()
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("counts"); // players, leaders, placed after the click
-    QTest::newRow("play: not playing") << 75 << u"off,off,off"_s << u"on,off,off"_s << u"出場"_s << u"2 1 0"_s;
+    QTest::newRow("play: not playing")
+        << 75 << u"off,off,off"_s << u"on,off,off"_s << u"出場"_s << u"2 1 0"_s;
     QTest::newRow("play: player stays") << 75 << u"on,off,on"_s << u"on,off,on"_s << u"出場"_s << u"2 1 1"_s;
-    QTest::newRow("play: leader becomes a player") << 75 << u"on,on,off"_s << u"on,off,off"_s << u"出場"_s
-                                                   << u"2 1 0"_s;
-    QTest::newRow("play: C leader becomes a player") << 75 << u"on,c,off"_s << u"on,off,off"_s << u"出場"_s
-                                                     << u"2 1 0"_s;
-    QTest::newRow("leader: not playing") << 76 << u"off,off,off"_s << u"on,on,off"_s << u"リーダー"_s
-                                         << u"2 2 0"_s;
-    QTest::newRow("leader: A leader again") << 76 << u"on,a,on"_s << u"on,on,on"_s << u"リーダー"_s << u"2 2 1"_s;
-    QTest::newRow("cancel: placed leader") << 77 << u"on,b,on"_s << u"off,off,off"_s << QString() << u"1 1 0"_s;
+    QTest::newRow("play: leader becomes a player")
+        << 75 << u"on,on,off"_s << u"on,off,off"_s << u"出場"_s << u"2 1 0"_s;
+    QTest::newRow("play: C leader becomes a player")
+        << 75 << u"on,c,off"_s << u"on,off,off"_s << u"出場"_s << u"2 1 0"_s;
+    QTest::newRow("leader: not playing")
+        << 76 << u"off,off,off"_s << u"on,on,off"_s << u"リーダー"_s << u"2 2 0"_s;
+    QTest::newRow("leader: A leader again")
+        << 76 << u"on,a,on"_s << u"on,on,on"_s << u"リーダー"_s << u"2 2 1"_s;
+    QTest::newRow("cancel: placed leader")
+        << 77 << u"on,b,on"_s << u"off,off,off"_s << QString() << u"1 1 0"_s;
     QTest::newRow("cancel: nothing") << 77 << u"off,off,off"_s << u"off,off,off"_s << QString() << u"1 1 0"_s;
 }
 
@@ -206,11 +213,16 @@ void MemberList::leaderDesignation()
     s.loadRoster(rosterLines(3));
     QCOMPARE(s.form.control("Label76").text, u" リーダ設定"_s);
     entry == u"A3"_s ? s.form.B3Click() : s.form.A3Click(); // every choice replaces the one before
-    if (entry == u"A3"_s) s.form.A3Click();
-    else if (entry == u"B3"_s) s.form.B3Click();
-    else if (entry == u"C3"_s) s.form.C3Click();
-    else if (entry == u"D3"_s) s.form.D3Click();
-    else s.form.N33Click();
+    if (entry == u"A3"_s)
+        s.form.A3Click();
+    else if (entry == u"B3"_s)
+        s.form.B3Click();
+    else if (entry == u"C3"_s)
+        s.form.C3Click();
+    else if (entry == u"D3"_s)
+        s.form.D3Click();
+    else
+        s.form.N33Click();
     QCOMPARE(s.form.control("Label76").text, caption);
     for (const QString &e : {u"A3"_s, u"B3"_s, u"C3"_s, u"D3"_s, u"N33"_s})
         QCOMPARE(s.form.control(e).checked, e == entry);
@@ -437,9 +449,12 @@ void MemberList::marksAreNotSetOnAGroupList()
     const QStringList groupLines = s.form.MemberLines;
     s.platform.takeBoxes();
 
-    if (command == 9) s.form.N9Click();
-    else if (command == 10) s.form.N10Click();
-    else s.form.clickMemberList(0);
+    if (command == 9)
+        s.form.N9Click();
+    else if (command == 10)
+        s.form.N10Click();
+    else
+        s.form.clickMemberList(0);
 
     QCOMPARE(s.platform.boxes.size(), size_t(1));
     QCOMPARE_BOX(s.platform.boxes.back(), u"「組み合わせ」を押してメンバー一覧表に戻してから設定して下さい"_s,

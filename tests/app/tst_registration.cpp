@@ -51,7 +51,8 @@ void boxIs(Scenario &s, const QString &text, const QString &caption, MsgIcon ico
 void Registration::registeringAppendsTheLine()
 {
     // The tests' roster lines are the lines registration writes.
-    QCOMPARE(rosterLine(kHanako.name).team(kHanako.team).woman().born(u"昭和"_s, 30, 5, 1).text(), kHanakoLine);
+    QCOMPARE(rosterLine(kHanako.name).team(kHanako.team).woman().born(u"昭和"_s, 30, 5, 1).text(),
+             kHanakoLine);
 
     Scenario s;
     s.form.Label40Click();
@@ -82,8 +83,8 @@ void Registration::listShowsBirthDateAndAge_data()
     QTest::addColumn<QString>("shown"); // era, year, month, day and age as drawn
     const QDate d(2026, 12, 7);
     QTest::newRow("showa 30-5-1") << d << true << int(Showa) << u"昭和 30 5 1 71"_s;
-    QTest::newRow("the day before the birthday") << QDate(2026, 5, 1).addDays(-1) << true << int(Showa)
-                                                 << u"昭和 30 5 1 70"_s;
+    QTest::newRow("the day before the birthday")
+        << QDate(2026, 5, 1).addDays(-1) << true << int(Showa) << u"昭和 30 5 1 70"_s;
     QTest::newRow("the birthday") << QDate(2026, 5, 1) << true << int(Showa) << u"昭和 30 5 1 71"_s;
     QTest::newRow("taisho") << d << true << int(Taisho) << u"大正 30 5 1 85"_s;
     QTest::newRow("heisei") << d << true << int(Heisei) << u"平成 30 5 1 8"_s;
@@ -171,8 +172,8 @@ void Registration::refusedForms_data()
     QTest::newRow("no team") << n << QString() << 1 << 1 << u"チーム名を入力して下さい"_s;
     QTest::newRow("no year") << n << t << 1 << 0 << u"生年月日を設定して下さい"_s;
     QTest::newRow("comma") << u"山田,花子"_s << t << 0 << 1 << u"氏名に使えない文字「,」が含まれています"_s;
-    QTest::newRow("name checked first") << u"山,田"_s << u"緑 会"_s << 0 << 1
-                                        << u"氏名に使えない文字「,」が含まれています"_s;
+    QTest::newRow("name checked first")
+        << u"山,田"_s << u"緑 会"_s << 0 << 1 << u"氏名に使えない文字「,」が含まれています"_s;
     QTest::newRow("blank") << n << u"緑 会"_s << 0 << 1
                            << u"チーム名に半角スペースは使えません（全角スペースは使えます）"_s;
     QTest::newRow("tab") << u"山田\t"_s << t << 0 << 1 << u"氏名に制御文字（U+0009）は使えません"_s;
@@ -458,8 +459,8 @@ void Registration::newRegistrationAsksFirst()
     if (listed == 0) {
         QVERIFY(s.platform.boxes.empty());
     } else {
-        boxIs(s, u"一覧表の%1名のメンバーを破棄して、新しくメンバー登録を始めますか"_s.arg(listed), u"新規登録"_s,
-              MsgIcon::Question, MsgButtons::YesNo);
+        boxIs(s, u"一覧表の%1名のメンバーを破棄して、新しくメンバー登録を始めますか"_s.arg(listed),
+              u"新規登録"_s, MsgIcon::Question, MsgButtons::YesNo);
     }
     QCOMPARE(s.platform.unexpectedQuestions, 0);
     if (listed == 0 || answer == IdYes) {

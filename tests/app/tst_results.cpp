@@ -9,8 +9,7 @@ using namespace tablesteps;
 
 namespace sheet = tables::sheet;
 
-namespace
-{
+namespace {
 ScoreSlot played(int one, int two, int total)
 {
     return ScoreSlot{u"%1,%2,%3"_s.arg(one).arg(two).arg(total), QString::number(one), QString::number(two),
@@ -56,7 +55,7 @@ QPoint landscapeRank(int k, int j)
 class ResultsTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void portraitTable();
     void landscapeTable();
     void ranking_data();
@@ -85,8 +84,8 @@ void ResultsTest::portraitTable()
     QCOMPARE(f.Screen, 4);
     QCOMPARE(f.ScaleX, 1.0);
     QCOMPARE(f.PageMax, 8);
-    for (const char *shown : {"Label7", "Edit19", "UpDown1", "Button7", "CheckBox1", "CheckBox3", "ScrollBox2",
-                              "Image4"})
+    for (const char *shown :
+         {"Label7", "Edit19", "UpDown1", "Button7", "CheckBox1", "CheckBox3", "ScrollBox2", "Image4"})
         QVERIFY2(f.control(shown).visible, shown);
     QVERIFY(!f.control("Image29").visible);
     QVERIFY(f.control("CheckBox1").checked);
@@ -242,7 +241,8 @@ void ResultsTest::pageCheckReachesTheResultTable()
 {
     Meeting m;
     for (int p = 0; p < 12; ++p)
-        for (int slot = 0; slot < 8; ++slot) m.put(p % 4, p, slot, played(0, 0, 10 + p * 8 + slot), u"選手"_s);
+        for (int slot = 0; slot < 8; ++slot)
+            m.put(p % 4, p, slot, played(0, 0, 10 + p * 8 + slot), u"選手"_s);
     m.show();
     QCOMPARE(m.s.form.RankList.size(), 96);
     m.s.form.typeInto("Edit19", u"3"_s);
@@ -256,8 +256,8 @@ void ResultsTest::pageCheckReachesTheResultTable()
     QCOMPARE(c.textAt(700, 53), u"P. 3"_s);
     m.s.form.typeInto("Edit19", u"11"_s);
     m.s.form.Button7Click();
-    QCOMPARE_BOX(m.s.platform.boxes.back(), u"１から１０迄を設定して下さい"_s, u"ページ指定"_s, MsgIcon::Warning,
-                 MsgButtons::Ok);
+    QCOMPARE_BOX(m.s.platform.boxes.back(), u"１から１０迄を設定して下さい"_s, u"ページ指定"_s,
+                 MsgIcon::Warning, MsgButtons::Ok);
     QCOMPARE(m.s.form.control("Edit19").text, QString());
     QCOMPARE(c.textAt(142, 108), u"81"_s); // the previous drawing stays
 }
@@ -268,7 +268,8 @@ void ResultsTest::secondLandscapePage()
     m.landscape();
     for (int g = 0; g < 2; ++g)
         for (int p = 0; p < 12; ++p)
-            for (int slot = 0; slot < 6; ++slot) m.put(g, p, slot, played(0, 0, 10 + g * 100 + p * 6 + slot), u"選手"_s);
+            for (int slot = 0; slot < 6; ++slot)
+                m.put(g, p, slot, played(0, 0, 10 + g * 100 + p * 6 + slot), u"選手"_s);
     m.show();
     m.s.form.typeInto("Edit19", u"2"_s);
     m.s.form.Button7Click();
@@ -281,8 +282,8 @@ void ResultsTest::secondLandscapePage()
     QCOMPARE(c.textAt(s.X(55 + 281 + 249), s.Y(103 + 27 * 19)), QString());
     m.s.form.typeInto("Edit19", u"5"_s);
     m.s.form.Button7Click();
-    QCOMPARE_BOX(m.s.platform.boxes.back(), u"１から４迄を設定して下さい"_s, u"ページ指定"_s, MsgIcon::Warning,
-                 MsgButtons::Ok);
+    QCOMPARE_BOX(m.s.platform.boxes.back(), u"１から４迄を設定して下さい"_s, u"ページ指定"_s,
+                 MsgIcon::Warning, MsgButtons::Ok);
 }
 
 void ResultsTest::aFigureThatIsNotANumber()
@@ -291,7 +292,8 @@ void ResultsTest::aFigureThatIsNotANumber()
     m.put(1, 2, 0, ScoreSlot{u"x"_s, u"x"_s, u"1"_s, u"30"_s, u"1"_s}, u"甲"_s);
     m.show();
     QCOMPARE(m.s.platform.boxes.size(), std::size_t(1));
-    QCOMPARE(m.s.platform.boxes.back().text, u"Bグループ 3組 1番の得点が数字ではありません。得点を入力し直して下さい"_s);
+    QCOMPARE(m.s.platform.boxes.back().text,
+             u"Bグループ 3組 1番の得点が数字ではありません。得点を入力し直して下さい"_s);
     QCOMPARE(m.s.platform.boxes.back().icon, MsgIcon::Error);
 }
 

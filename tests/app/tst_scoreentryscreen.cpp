@@ -13,8 +13,7 @@ using namespace tablesteps;
 
 namespace sheet = tables::sheet;
 
-namespace
-{
+namespace {
 const QString kWarning = u"出場者が無い枠は入力できません。組が一杯の時は行を変えて下さい"_s;
 const sheet::Scale kScale = sheet::GridScreen;
 
@@ -81,7 +80,7 @@ const ScoreSlot kCleared{u"#"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s};
 class ScoreEntryScreenTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void tabShowsTheScreen();
     void tabRefusedWhileCombining();
     void cellsOfAGroup();
@@ -123,16 +122,17 @@ void ScoreEntryScreenTest::tabShowsTheScreen()
     QCOMPARE(s.form.ScaleX, 0.82);
     QCOMPARE(s.form.ScaleY, 0.79);
     QCOMPARE(s.form.control("Label54").colour, colours::Yellow);
-    for (const char *tab : {"Label40", "Label42", "Label64"}) QCOMPARE(s.form.control(tab).colour, colours::ButtonFace);
+    for (const char *tab : {"Label40", "Label42", "Label64"})
+        QCOMPARE(s.form.control(tab).colour, colours::ButtonFace);
     for (const char *tab : {"Label44", "Label45", "Label46", "Label47"})
         QCOMPARE(s.form.control(tab).colour, colours::Cream);
     for (const char *shown : {"Panel8", "Edit3", "Edit4", "Edit5", "Label2", "Label55", "Label57", "Label58",
                               "Label59", "Label74", "Image28"})
         QVERIFY2(s.form.control(shown).visible, shown);
-    for (const char *hidden : {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel9", "Panel10", "GroupBox1",
-                               "Label75", "Label76", "Label77", "Edit19", "Label7", "Button2", "Button7",
-                               "Button9", "Label1", "ScrollBox2", "UpDown1", "CheckBox1", "CheckBox3", "Image29",
-                               "Image11", "Label11"})
+    for (const char *hidden :
+         {"Panel1",  "Panel2",     "Panel3",  "Panel4",    "Panel5",    "Panel9",  "Panel10", "GroupBox1",
+          "Label75", "Label76",    "Label77", "Edit19",    "Label7",    "Button2", "Button7", "Button9",
+          "Label1",  "ScrollBox2", "UpDown1", "CheckBox1", "CheckBox3", "Image29", "Image11", "Label11"})
         QVERIFY2(!s.form.control(hidden).visible, hidden);
     QCOMPARE(s.form.control("Label2").text, u"１組１番の選手から始めて下さい。"_s);
     QVERIFY(textsOf(s.platform.canvas("Image28")).contains(u"なかよし会親睦大会 得点入力表"_s));
@@ -333,8 +333,8 @@ void ScoreEntryScreenTest::fullRow()
     clickCell(s, 0, 6);
     enter(s, u"2"_s, u"2"_s, u"31"_s);
     QCOMPARE(s.platform.boxes.size(), std::size_t(2));
-    QCOMPARE(s.form.ScoreSlots[group - 1][0][6].Summary, firstSlot <= 6 && lastSlot >= 6 ? u"3,3,61"_s
-                                                                                            : u"2,2,31"_s);
+    QCOMPARE(s.form.ScoreSlots[group - 1][0][6].Summary,
+             firstSlot <= 6 && lastSlot >= 6 ? u"3,3,61"_s : u"2,2,31"_s);
     QCOMPARE(cellOf(s, 0, 6, true), u"(%1)%2"_s.arg(s.form.ScoreSlots[group - 1][0][6].Entries,
                                                     s.form.ScoreSlots[group - 1][0][6].Summary));
 }
@@ -531,7 +531,8 @@ void ScoreEntryScreenTest::scoreEntrySheetOnPaper()
     const int rowTop = p.offY(p.Y(24), 50) + p.Y(53); // H + w
     QCOMPARE(page.textAt(p.offX(p.X(52), 83), p.offY(rowTop, 28)), storedName(1, 1, 0, 4));
     for (const DrawnText &t : page.visibleTexts()) QVERIFY2(!t.text.startsWith(u'('), qPrintable(t.text));
-    QVERIFY(std::any_of(page.penLines.begin(), page.penLines.end(), [](const PenLine &l) { return l.width == 11; }));
+    QVERIFY(std::any_of(page.penLines.begin(), page.penLines.end(),
+                        [](const PenLine &l) { return l.width == 11; }));
     // Printing from the screen itself prints nothing and leaves the screen as it was.
     s.form.redrawCurrentTable();
     QCOMPARE(s.form.ScaleX, 0.82);

@@ -38,7 +38,7 @@ bool textsAre(const TMainForm &form, const QString &value)
 class Scores : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void clearingByKind_data();
     void clearingByKind();
     void clearCommandsAsk_data();

@@ -97,8 +97,8 @@ void Screens::menusRemindWhileCombining()
     s.form.menuOpened(menu);
     QCOMPARE(s.platform.boxes.size(), size_t(reminds ? 1 : 0));
     if (reminds)
-        QCOMPARE_BOX(s.platform.boxes.front(), u"「完了」又は「やり直し」を押して下さい"_s, u"組み合わせ中です"_s,
-                     MsgIcon::Information, MsgButtons::Ok);
+        QCOMPARE_BOX(s.platform.boxes.front(), u"「完了」又は「やり直し」を押して下さい"_s,
+                     u"組み合わせ中です"_s, MsgIcon::Information, MsgButtons::Ok);
 }
 
 void Screens::registrationScreenKeepsRosterAndMarksButDropsTheCombination()
@@ -158,10 +158,11 @@ void Screens::registrationScreenShowsItsAreas()
     s.form.Label40Click();
     QCOMPARE(s.form.control("Label40").colour, colours::Yellow);
     QCOMPARE(s.form.control("Label42").colour, colours::ButtonFace);
-    for (const char *shown : {"Panel1", "Panel2", "Label5", "Label6", "Panel5", "Label9", "Panel6", "Button6"})
+    for (const char *shown :
+         {"Panel1", "Panel2", "Label5", "Label6", "Panel5", "Label9", "Panel6", "Button6"})
         QVERIFY2(s.form.control(shown).visible, shown);
-    for (const char *hidden : {"Panel3", "Panel4", "Panel8", "Panel9", "Panel10", "GroupBox1", "Label75", "Label76",
-                               "Label77", "Button2", "Button9"})
+    for (const char *hidden : {"Panel3", "Panel4", "Panel8", "Panel9", "Panel10", "GroupBox1", "Label75",
+                               "Label76", "Label77", "Button2", "Button9"})
         QVERIFY2(!s.form.control(hidden).visible, hidden);
     QVERIFY(s.form.control("Edit1").text.isEmpty());
     QVERIFY(s.form.control("Edit2").text.isEmpty());
@@ -255,25 +256,25 @@ struct ScreenLook {
 };
 
 const std::vector<const char *> kTableAndScoreControls{
-    "Panel10", "Label7",  "Edit19",  "UpDown1", "Button7", "Image4",  "Image23", "Image28", "Image29",
-    "ScrollBox2", "Label1", "Button3", "Button5", "Edit3", "Edit4", "Edit5", "Label55", "Label57",
-    "Label58", "Label59", "Label74", "Label2", "CheckBox1", "CheckBox3"};
+    "Panel10", "Label7",     "Edit19",  "UpDown1", "Button7", "Image4", "Image23",   "Image28",
+    "Image29", "ScrollBox2", "Label1",  "Button3", "Button5", "Edit3",  "Edit4",     "Edit5",
+    "Label55", "Label57",    "Label58", "Label59", "Label74", "Label2", "CheckBox1", "CheckBox3"};
 
 ScreenLook lookOf(const QString &tab)
 {
     ScreenLook look;
     if (tab == u"Label40"_s) {
         look = {{"Panel1", "Panel2", "Label5", "Label6", "Panel5", "Label9", "Panel6", "Button6"},
-                {"Panel3", "Panel4", "Panel8", "Panel9", "GroupBox1", "Label75", "Label76", "Label77", "Button2",
-                 "Button9", "Button10"}};
+                {"Panel3", "Panel4", "Panel8", "Panel9", "GroupBox1", "Label75", "Label76", "Label77",
+                 "Button2", "Button9", "Button10"}};
     } else if (tab == u"Label42"_s) {
         look = {{"Panel3", "Panel4", "Panel1", "Label75", "Label76", "Label77", "Image1", "Panel5", "Button2",
                  "Panel6", "Panel8", "Panel9", "Button9", "Button10"},
                 {"Panel2", "GroupBox1", "Label5", "Label6", "Label22", "Button6"}};
     } else {
         look = {{"GroupBox1", "Panel6"},
-                {"Panel2", "Button6", "Panel3", "Panel4", "Button9", "Button10", "Panel5", "Button2", "Label5",
-                 "Label6", "Label22", "Label75", "Label76", "Label77"}};
+                {"Panel2", "Button6", "Panel3", "Panel4", "Button9", "Button10", "Panel5", "Button2",
+                 "Label5", "Label6", "Label22", "Label75", "Label76", "Label77"}};
     }
     look.hidden.insert(look.hidden.end(), kTableAndScoreControls.begin(), kTableAndScoreControls.end());
     return look;
@@ -281,15 +282,16 @@ ScreenLook lookOf(const QString &tab)
 
 Tab tabOf(const QString &name)
 {
-    return name == u"Label40"_s ? &TMainForm::Label40Click
-         : name == u"Label42"_s ? &TMainForm::Label42Click
-                                : &TMainForm::Label64Click;
+    return name == u"Label40"_s   ? &TMainForm::Label40Click
+           : name == u"Label42"_s ? &TMainForm::Label42Click
+                                  : &TMainForm::Label64Click;
 }
 
 std::map<QString, bool> screenVisibility(Scenario &s)
 {
     std::map<QString, bool> shown;
-    for (const char *name : screenareas::names()) shown[QString::fromLatin1(name)] = s.form.control(name).visible;
+    for (const char *name : screenareas::names())
+        shown[QString::fromLatin1(name)] = s.form.control(name).visible;
     return shown;
 }
 } // namespace
@@ -320,7 +322,7 @@ void Screens::everyScreenLooksTheSameWhateverCameBefore()
     Scenario s;
     s.loadRoster(kRoster);
     (s.form.*tabOf(before))();
-    if (before == u"Label40"_s) s.form.Label5Click(); // 表示移動 with its hint line
+    if (before == u"Label40"_s) s.form.Label5Click();  // 表示移動 with its hint line
     if (before == u"Label42"_s) s.form.Label75Click(); // 出場設定
     (s.form.*tabOf(tab))();
 
@@ -335,10 +337,12 @@ void Screens::whatAScreenShowsAnotherCanHide()
 {
     const auto &all = screenareas::names();
     Scenario s;
-    for (const ScreenAreas *view : {&screenareas::Registration, &screenareas::Combination, &screenareas::Tables}) {
+    for (const ScreenAreas *view :
+         {&screenareas::Registration, &screenareas::Combination, &screenareas::Tables}) {
         for (const char *name : view->shown) {
-            QVERIFY2(std::any_of(all.begin(), all.end(), [name](const char *n) { return qstrcmp(n, name) == 0; }),
-                     name);
+            QVERIFY2(
+                std::any_of(all.begin(), all.end(), [name](const char *n) { return qstrcmp(n, name) == 0; }),
+                name);
             QVERIFY2(s.form.hasControl(QString::fromLatin1(name)), name);
         }
     }

@@ -49,8 +49,8 @@ void Settings::optionPairsTickOneEntry_data()
     QTest::newRow("男女平均 する") << Handler(&TMainForm::N43Click) << u"N43"_s << u"N44"_s;
     QTest::newRow("チーム分散 する") << Handler(&TMainForm::SpreadTeamsOnClick) << u"SpreadTeamsOn"_s
                                      << u"SpreadTeamsOff"_s;
-    QTest::newRow("チーム分散 しない") << Handler(&TMainForm::SpreadTeamsOffClick) << u"SpreadTeamsOff"_s
-                                       << u"SpreadTeamsOn"_s;
+    QTest::newRow("チーム分散 しない")
+        << Handler(&TMainForm::SpreadTeamsOffClick) << u"SpreadTeamsOff"_s << u"SpreadTeamsOn"_s;
     QTest::newRow("年齢 表示する") << Handler(&TMainForm::N37Click) << u"N37"_s << u"N38"_s;
     QTest::newRow("年齢 表示しない") << Handler(&TMainForm::N38Click) << u"N38"_s << u"N37"_s;
 }
@@ -160,10 +160,10 @@ void Settings::deletingTheSettingsGivesDefaultsAtTheNextStart()
     QCOMPARE(s.platform.boxes[0].caption, u"警告"_s);
     QCOMPARE(s.platform.boxes[0].icon, MsgIcon::Error);
     QCOMPARE(s.platform.boxes[0].buttons, MsgButtons::YesNo);
-    QCOMPARE_BOX(s.platform.boxes[1], u"設定ファイルは削除しました。再起動して下さい。"_s, u"設定ファイル削除"_s,
-                 MsgIcon::None, MsgButtons::YesNo);
-    QCOMPARE_BOX(s.platform.boxes[2], u"設定ファイルは削除しました。再起動して下さい。"_s, QString(), MsgIcon::None,
-                 MsgButtons::Ok);
+    QCOMPARE_BOX(s.platform.boxes[1], u"設定ファイルは削除しました。再起動して下さい。"_s,
+                 u"設定ファイル削除"_s, MsgIcon::None, MsgButtons::YesNo);
+    QCOMPARE_BOX(s.platform.boxes[2], u"設定ファイルは削除しました。再起動して下さい。"_s, QString(),
+                 MsgIcon::None, MsgButtons::Ok);
     QVERIFY(s.platform.store.values.empty());
     QCOMPARE(s.form.GroupDisplayName[0], u"赤"_s); // in use until the next start
     QVERIFY(!s.form.DeleteRequested);
@@ -198,7 +198,8 @@ void Settings::aRefusedDeletionShowsThePlatformsReason()
     s.platform.answer(IdNo);
     s.form.N39Click();
     QCOMPARE(s.platform.boxes.size(), size_t(3));
-    QCOMPARE_BOX(s.platform.boxes[1], u"アクセスが拒否されました。"_s, QString(), MsgIcon::None, MsgButtons::Ok);
+    QCOMPARE_BOX(s.platform.boxes[1], u"アクセスが拒否されました。"_s, QString(), MsgIcon::None,
+                 MsgButtons::Ok);
     QCOMPARE(s.platform.store.values.at(u"GrpA"_s), u"赤"_s);
     QVERIFY(!s.form.DeleteRequested); // used once, whether it succeeded or not
     s.form.RegFSettei();

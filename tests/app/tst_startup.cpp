@@ -27,8 +27,10 @@ void StartUp::opensOnTheCombinationScreen()
     QCOMPARE(s.form.CurGroup, 0);
     QCOMPARE(s.form.EditMode, 0);
     QCOMPARE(s.form.control("Label42").colour, colours::Yellow);
-    for (const char *tab : {"Label40", "Label64", "Label54"}) QCOMPARE(s.form.control(tab).colour, colours::ButtonFace);
-    for (const char *label : {"Label3", "Label4", "Label84"}) QCOMPARE(s.form.control(label).colour, colours::White);
+    for (const char *tab : {"Label40", "Label64", "Label54"})
+        QCOMPARE(s.form.control(tab).colour, colours::ButtonFace);
+    for (const char *label : {"Label3", "Label4", "Label84"})
+        QCOMPARE(s.form.control(label).colour, colours::White);
     for (const char *tab : {"Label44", "Label45", "Label46", "Label47"})
         QCOMPARE(s.form.control(tab).colour, colours::Cream);
     // The combination screen's areas.
@@ -55,8 +57,12 @@ void StartUp::opensOnTheCombinationScreen()
 void StartUp::ticksTheSixDefaultOptionsOnly()
 {
     Scenario s;
-    const std::pair<const char *, const char *> pairs[] = {{"N20", "N29"}, {"N31", "N32"}, {"N35", "N36"},
-                                                           {"N48", "N47"}, {"N43", "N44"}, {"N38", "N37"},
+    const std::pair<const char *, const char *> pairs[] = {{"N20", "N29"},
+                                                           {"N31", "N32"},
+                                                           {"N35", "N36"},
+                                                           {"N48", "N47"},
+                                                           {"N43", "N44"},
+                                                           {"N38", "N37"},
                                                            {"SpreadTeamsOff", "SpreadTeamsOn"}};
     for (const auto &[on, off] : pairs) {
         QVERIFY2(s.form.control(on).checked, on);
@@ -122,7 +128,8 @@ void StartUp::agesFollowTheBirthday()
 
 void StartUp::readsTheGroupNamesFromTheSettings()
 {
-    Scenario s(QDateTime(QDate(2026, 12, 7), QTime(10, 0)), {{u"GrpA"_s, u"ひまわり"_s}, {u"GrpC"_s, QString()}});
+    Scenario s(QDateTime(QDate(2026, 12, 7), QTime(10, 0)),
+               {{u"GrpA"_s, u"ひまわり"_s}, {u"GrpC"_s, QString()}});
     QCOMPARE(s.form.GroupDisplayName[0], u"ひまわり"_s);
     QCOMPARE(s.form.GroupDisplayName[1], u"B"_s);
     QCOMPARE(s.form.GroupDisplayName[2], QString());

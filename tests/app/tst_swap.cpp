@@ -5,8 +5,7 @@
 using namespace Qt::StringLiterals;
 using namespace tablesteps;
 
-namespace
-{
+namespace {
 const tables::sheet::Scale kScale = tables::sheet::GridScreen;
 
 // The combination table of group A (parties of `size`) with the swap buttons offered.
@@ -46,7 +45,7 @@ QString nameOnTable(Scenario &s, int party, int slot)
 class SwapTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void offeringAndHidingTheButtons();
     void offeringRefusedElsewhere_data();
     void offeringRefusedElsewhere();

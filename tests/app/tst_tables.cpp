@@ -10,7 +10,7 @@ namespace sheet = tables::sheet;
 class TablesTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void combinationTableShowsTheChosenGroup();
     void scoreSheetOfAParty();
     void partyFieldSetsTheStartingHole();
@@ -217,8 +217,7 @@ void TablesTest::aPartyOfSevenUnderTheSixFrame()
     QVERIFY(!textsOf(s.platform.canvas("Image23")).contains(u"1-1"_s));
     s.form.Label44Click(); // the group again: all seven under ８人枠
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    for (int k = 1; k <= 7; ++k)
-        QVERIFY(textsOf(s.platform.canvas("Image23")).contains(u"1-%1"_s.arg(k)));
+    for (int k = 1; k <= 7; ++k) QVERIFY(textsOf(s.platform.canvas("Image23")).contains(u"1-%1"_s.arg(k)));
 
     // The combination table warns once and draws the other parties.
     Scenario t;
@@ -407,13 +406,11 @@ void TablesTest::spinButtonStepsWithinItsMaximum()
     QCOMPARE(s.form.PageMax, 8);
     s.form.N32Click();
     s.form.Label56Click();
-    for (int k = 0; k < 5; ++k)
-        s.form.UpDown1Click();
+    for (int k = 0; k < 5; ++k) s.form.UpDown1Click();
     QCOMPARE(s.form.control("Edit19").text, u"3"_s);
     s.form.UpDown1Step(-1);
     QCOMPARE(s.form.control("Edit19").text, u"2"_s);
-    for (int k = 0; k < 5; ++k)
-        s.form.UpDown1Step(-1);
+    for (int k = 0; k < 5; ++k) s.form.UpDown1Step(-1);
     QCOMPARE(s.form.control("Edit19").text, u"1"_s);
     QCOMPARE(s.form.PageNo, 1); // stepping alone draws nothing; 設定 does
 }

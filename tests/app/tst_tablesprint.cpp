@@ -5,22 +5,15 @@
 using namespace Qt::StringLiterals;
 using namespace tablesteps;
 
-namespace
-{
+namespace {
 enum Command { Print, Preview, Pdf };
 
 void run(Scenario &s, Command c)
 {
     switch (c) {
-    case Print:
-        s.form.N21Click();
-        break;
-    case Preview:
-        s.form.PrintPreviewClick();
-        break;
-    case Pdf:
-        s.form.SavePdfClick();
-        break;
+    case Print: s.form.N21Click(); break;
+    case Preview: s.form.PrintPreviewClick(); break;
+    case Pdf: s.form.SavePdfClick(); break;
     }
 }
 
@@ -40,7 +33,7 @@ Q_DECLARE_METATYPE(Command)
 class TablesPrintTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void screensThatPrintNothing_data();
     void screensThatPrintNothing();
     void printingWhileCombiningOnlyAddsANotice_data();
@@ -145,8 +138,7 @@ void TablesPrintTest::printedScoreSheetAtThePrintersScale()
              u"なかよし会親睦大会 スコア表"_s);
     // The paper shows what the screen shows.
     QStringList printed;
-    for (const DrawnText &t : paper.visibleTexts())
-        printed << t.text;
+    for (const DrawnText &t : paper.visibleTexts()) printed << t.text;
     QCOMPARE(printed, screen);
     // The screen's scale and drawing are back.
     QCOMPARE(s.form.ScaleX, 0.82);

@@ -44,10 +44,7 @@ Run runExport(const QStringList &arguments, const QString &locale = u"C"_s)
     return run;
 }
 
-QString dataPath(const QString &name)
-{
-    return QFINDTESTDATA(u"../data/"_s + name);
-}
+QString dataPath(const QString &name) { return QFINDTESTDATA(u"../data/"_s + name); }
 
 QByteArray fileBytes(const QString &path)
 {
@@ -70,17 +67,15 @@ QList<QStringList> csvRows(const QByteArray &bytes)
 }
 
 // A tool of poppler-utils, or an empty text when it is not installed.
-QString poppler(const QString &tool)
-{
-    return QStandardPaths::findExecutable(tool);
-}
+QString poppler(const QString &tool) { return QStandardPaths::findExecutable(tool); }
 
 int pdfPages(const QString &pdf)
 {
     QProcess p;
     p.start(poppler(u"pdfinfo"_s), {pdf});
     p.waitForFinished();
-    const auto m = QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(QString::fromUtf8(p.readAllStandardOutput()));
+    const auto m =
+        QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(QString::fromUtf8(p.readAllStandardOutput()));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
@@ -119,14 +114,8 @@ QSizeF pdfPageSize(const QString &pdf)
 }
 
 // Where a unit lands on the PDF page, in points: the writer draws at 1200 dots per inch.
-double unitsToPointsX(double u)
-{
-    return std::trunc(u * 1200 * 0.00925) / 1200.0 * 72.0;
-}
-double unitsToPointsY(double u)
-{
-    return std::trunc(u * 1200 * 0.0097) / 1200.0 * 72.0;
-}
+double unitsToPointsX(double u) { return std::trunc(u * 1200 * 0.00925) / 1200.0 * 72.0; }
+double unitsToPointsY(double u) { return std::trunc(u * 1200 * 0.0097) / 1200.0 * 72.0; }
 
 } // namespace
 
@@ -220,10 +209,12 @@ void ExportTest::allPagesInOnePdf_data()
     QTest::newRow("every combination table") << QStringList{u"--table"_s, u"combination"_s} << 4;
     QTest::newRow("every score-entry table") << QStringList{u"--table"_s, u"score-entry"_s} << 4;
     QTest::newRow("member table, portrait") << QStringList{u"--table"_s, u"member"_s} << 8;
-    QTest::newRow("member table, landscape") << QStringList{u"--table"_s, u"member"_s, u"--form"_s, u"yoko"_s} << 3;
+    QTest::newRow("member table, landscape")
+        << QStringList{u"--table"_s, u"member"_s, u"--form"_s, u"yoko"_s} << 3;
     // 384 ranked places: 40 a portrait page, 100 a landscape one
     QTest::newRow("result table, portrait") << QStringList{u"--table"_s, u"result"_s} << 10;
-    QTest::newRow("result table, landscape") << QStringList{u"--table"_s, u"result"_s, u"--form"_s, u"yoko"_s} << 4;
+    QTest::newRow("result table, landscape")
+        << QStringList{u"--table"_s, u"result"_s, u"--form"_s, u"yoko"_s} << 4;
 }
 
 void ExportTest::allPagesInOnePdf()
@@ -232,7 +223,8 @@ void ExportTest::allPagesInOnePdf()
     QFETCH(QStringList, options);
     QFETCH(int, pages);
     const QString target = out(u"all.pdf"_s);
-    const Run run = runExport(QStringList{dataPath(u"write-full-300.txt"_s), u"--all"_s, u"-o"_s, target} + options);
+    const Run run =
+        runExport(QStringList{dataPath(u"write-full-300.txt"_s), u"--all"_s, u"-o"_s, target} + options);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(pdfPages(target), pages);
 }
@@ -246,20 +238,26 @@ void ExportTest::pdfTextsStandWhereTheUnitsPutThem_data()
     QTest::addColumn<double>("yUnits");
     // The tournament name is the file's base name, "write-full-300" (14 bytes, shift 84).
     const QStringList member{u"--table"_s, u"member"_s};
-    QTest::newRow("portrait member table: title") << member << false << u"write-full-300"_s << 460.0 - 84 << 50.0;
+    QTest::newRow("portrait member table: title")
+        << member << false << u"write-full-300"_s << 460.0 - 84 << 50.0;
     QTest::newRow("portrait member table: first name") << member << false << u"山田太郎"_s << 393.0 << 107.0;
     QTest::newRow("portrait member table: first team") << member << false << u"緑会"_s << 210.0 << 107.0;
     const QStringList yoko{u"--table"_s, u"member"_s, u"--form"_s, u"yoko"_s};
-    QTest::newRow("landscape member table: title") << yoko << true << u"write-full-300"_s << 580.0 - 84 << 38.0;
-    QTest::newRow("landscape member table: first name") << yoko << true << u"山田太郎"_s << 55.0 + 32 << 103.0;
+    QTest::newRow("landscape member table: title")
+        << yoko << true << u"write-full-300"_s << 580.0 - 84 << 38.0;
+    QTest::newRow("landscape member table: first name")
+        << yoko << true << u"山田太郎"_s << 55.0 + 32 << 103.0;
     // The best total of the full meeting: 山田幸子210 of 緑会, 5, 4, 20.
     const QStringList result{u"--table"_s, u"result"_s};
-    QTest::newRow("portrait result table: title") << result << false << u"write-full-300"_s << 460.0 - 84 << 50.0;
-    QTest::newRow("portrait result table: first name") << result << false << u"山田幸子210"_s << 393.0 << 107.0;
+    QTest::newRow("portrait result table: title")
+        << result << false << u"write-full-300"_s << 460.0 - 84 << 50.0;
+    QTest::newRow("portrait result table: first name")
+        << result << false << u"山田幸子210"_s << 393.0 << 107.0;
     const QStringList resultYoko{u"--table"_s, u"result"_s, u"--form"_s, u"yoko"_s};
-    QTest::newRow("landscape result table: title") << resultYoko << true << u"write-full-300"_s << 580.0 - 84
-                                                   << 38.0;
-    QTest::newRow("landscape result table: first total") << resultYoko << true << u"20"_s << 55.0 + 249 << 103.0;
+    QTest::newRow("landscape result table: title")
+        << resultYoko << true << u"write-full-300"_s << 580.0 - 84 << 38.0;
+    QTest::newRow("landscape result table: first total")
+        << resultYoko << true << u"20"_s << 55.0 + 249 << 103.0;
 }
 
 void ExportTest::pdfTextsStandWhereTheUnitsPutThem()
@@ -345,21 +343,22 @@ void ExportTest::csvRowsOfTheTables()
     QCOMPARE(run.exitCode, 0);
     rows = csvRows(fileBytes(out(u"s.csv"_s)));
     QCOMPARE(rows.size(), 12);
-    QCOMPARE(rows.at(0), (QStringList{u"グループ"_s, u"組"_s, u"番"_s, u"氏名"_s, u"チーム"_s, u"確定"_s, u"一打"_s,
-                                      u"二打"_s, u"合計"_s}));
-    QCOMPARE(rows.at(2), (QStringList{u"A"_s, u"1"_s, u"2"_s, u"鈴木太郎"_s, u"ひまわり会"_s, u"1"_s, u"1"_s, u"2"_s,
-                                      u"41"_s}));
+    QCOMPARE(rows.at(0), (QStringList{u"グループ"_s, u"組"_s, u"番"_s, u"氏名"_s, u"チーム"_s, u"確定"_s,
+                                      u"一打"_s, u"二打"_s, u"合計"_s}));
+    QCOMPARE(rows.at(2), (QStringList{u"A"_s, u"1"_s, u"2"_s, u"鈴木太郎"_s, u"ひまわり会"_s, u"1"_s, u"1"_s,
+                                      u"2"_s, u"41"_s}));
     QCOMPARE(rows.at(10), (QStringList{u"C"_s, u"1"_s, u"1"_s, u"中村太郎"_s, u"ひまわり会"_s, u"2"_s, u"3"_s,
                                        u"5"_s, u"88"_s}));
-    QCOMPARE(rows.at(11), (QStringList{u"C"_s, u"1"_s, u"2"_s, u"加藤太郎"_s, u"みどり会"_s, u"0"_s, QString(),
-                                       QString(), QString()}));
+    QCOMPARE(rows.at(11), (QStringList{u"C"_s, u"1"_s, u"2"_s, u"加藤太郎"_s, u"みどり会"_s, u"0"_s,
+                                       QString(), QString(), QString()}));
 }
 
 void ExportTest::resultCsvIsTheRanking()
 {
     // By total, then more one-stroke holes, then more two-stroke holes; equal records in
     // text order of the name. 加藤太郎 has no entry and is not ranked.
-    Run run = runExport({dataPath(u"write-hand-made.txt"_s), u"--table"_s, u"result"_s, u"-o"_s, out(u"r.csv"_s)});
+    Run run =
+        runExport({dataPath(u"write-hand-made.txt"_s), u"--table"_s, u"result"_s, u"-o"_s, out(u"r.csv"_s)});
     QCOMPARE(run.exitCode, 0);
     QList<QStringList> rows = csvRows(fileBytes(out(u"r.csv"_s)));
     QCOMPARE(rows.at(0), (QStringList{u"順位"_s, u"氏名"_s, u"チーム"_s, u"一打"_s, u"二打"_s, u"合計"_s}));
@@ -385,8 +384,8 @@ void ExportTest::resultCsvIsTheRanking()
     QCOMPARE(rows.size(), 385);
     for (qsizetype k = 0; k < ranking.RankList.size(); ++k) {
         const scoring::RankedPlayer p = scoring::splitRecord(ranking.RankList.at(k));
-        QCOMPARE(rows.at(k + 1), (QStringList{QString::number(k + 1), p.name, p.team, p.oneStrokes, p.twoStrokes,
-                                              p.total}));
+        QCOMPARE(rows.at(k + 1),
+                 (QStringList{QString::number(k + 1), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total}));
         if (k > 0) QVERIFY(rows.at(k).at(5).toInt() <= rows.at(k + 1).at(5).toInt());
     }
 }
@@ -397,8 +396,10 @@ void ExportTest::resultCsvFollowsTheRankingOptions_data()
     QTest::addColumn<QStringList>("names");
     // 一山 40 strokes with 2 one-stroke and 0 two-stroke holes; 二川 40 with 1 and 5.
     QTest::newRow("both counts") << QStringList{} << QStringList{u"一山"_s, u"二川"_s};
-    QTest::newRow("without one-stroke") << QStringList{u"--no-rank-one"_s} << QStringList{u"二川"_s, u"一山"_s};
-    QTest::newRow("without two-stroke") << QStringList{u"--no-rank-two"_s} << QStringList{u"一山"_s, u"二川"_s};
+    QTest::newRow("without one-stroke")
+        << QStringList{u"--no-rank-one"_s} << QStringList{u"二川"_s, u"一山"_s};
+    QTest::newRow("without two-stroke")
+        << QStringList{u"--no-rank-two"_s} << QStringList{u"一山"_s, u"二川"_s};
     // Without either, equal keys: the text of the records decides ("1" before "2").
     QTest::newRow("without both") << QStringList{u"--no-rank-one"_s, u"--no-rank-two"_s}
                                   << QStringList{u"二川"_s, u"一山"_s};
@@ -409,11 +410,14 @@ void ExportTest::resultCsvFollowsTheRankingOptions()
     QFETCH(QStringList, options);
     QFETCH(QStringList, names);
     datafile::Meeting m;
-    m.memberLines << u"一山,緑会,男,昭和,10,10,10,0,on,off,off,,"_s << u"二川,緑会,女,昭和,10,10,10,0,on,off,off,,"_s;
-    m.scoreLines[0] << u"A,1,2,0,40,一山,緑会,1,1,5,40,二川,緑会,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,"_s;
+    m.memberLines << u"一山,緑会,男,昭和,10,10,10,0,on,off,off,,"_s
+                  << u"二川,緑会,女,昭和,10,10,10,0,on,off,off,,"_s;
+    m.scoreLines[0]
+        << u"A,1,2,0,40,一山,緑会,1,1,5,40,二川,緑会,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,"_s;
     const QString path = out(u"two.txt"_s);
     QVERIFY(writeBytes(path, datafile::write(m).bytes));
-    const Run run = runExport(QStringList{path, u"--table"_s, u"result"_s, u"-o"_s, out(u"two.csv"_s)} + options);
+    const Run run =
+        runExport(QStringList{path, u"--table"_s, u"result"_s, u"-o"_s, out(u"two.csv"_s)} + options);
     QCOMPARE(run.exitCode, 0);
     const QList<QStringList> rows = csvRows(fileBytes(out(u"two.csv"_s)));
     QCOMPARE(rows.size(), 3);
@@ -428,7 +432,8 @@ void ExportTest::refusedFiles_data()
     QTest::newRow("no tag") << QByteArray("hello\r\n") << u"この形式のファイルは開けません"_s;
     QTest::newRow("empty file") << QByteArray() << u"この形式のファイルは開けません"_s;
     QByteArray many = cp932::encode(u"楓鈴"_s).bytes + "\r\n";
-    for (int i = 0; i < 301; ++i) many += cp932::encode(u"会員%1,緑会,男,昭和,10,10,10,0,off,off,off,,"_s.arg(i)).bytes + "\r\n";
+    for (int i = 0; i < 301; ++i)
+        many += cp932::encode(u"会員%1,緑会,男,昭和,10,10,10,0,off,off,off,,"_s.arg(i)).bytes + "\r\n";
     QTest::newRow("301 members") << many << u"このファイルはメンバー数が３００名を超過しています"_s;
     QByteArray badScore = golden;
     badScore.replace("A,1,0,1,40,", "A,1,0,x,40,");
@@ -495,16 +500,19 @@ void ExportTest::badCommandLines_data()
     QTest::newRow("group E") << L{f, u"--table"_s, u"combination"_s, u"--group"_s, u"E"_s, u"-o"_s, o};
     QTest::newRow("party 13") << L{f, u"--table"_s, u"score-sheet"_s, u"--party"_s, u"13"_s, u"-o"_s, o};
     QTest::newRow("party 0") << L{f, u"--table"_s, u"score-sheet"_s, u"--party"_s, u"0"_s, u"-o"_s, o};
-    QTest::newRow("page 5 landscape") << L{f, u"--table"_s, u"member"_s, u"--form"_s, u"yoko"_s, u"--page"_s,
-                                           u"5"_s, u"-o"_s, o};
+    QTest::newRow("page 5 landscape")
+        << L{f, u"--table"_s, u"member"_s, u"--form"_s, u"yoko"_s, u"--page"_s, u"5"_s, u"-o"_s, o};
     QTest::newRow("page 11 portrait") << L{f, u"--table"_s, u"member"_s, u"--page"_s, u"11"_s, u"-o"_s, o};
     QTest::newRow("page not a number") << L{f, u"--table"_s, u"member"_s, u"--page"_s, u"一"_s, u"-o"_s, o};
     QTest::newRow("form") << L{f, u"--table"_s, u"member"_s, u"--form"_s, u"square"_s, u"-o"_s, o};
     QTest::newRow("frame 7") << L{f, u"--table"_s, u"combination"_s, u"--frame"_s, u"7"_s, u"-o"_s, o};
     QTest::newRow("holes 13") << L{f, u"--table"_s, u"score-sheet"_s, u"--holes"_s, u"13"_s, u"-o"_s, o};
-    QTest::newRow("start hole x") << L{f, u"--table"_s, u"score-sheet"_s, u"--start-hole"_s, u"x"_s, u"-o"_s, o};
-    QTest::newRow("dpi 10") << L{f, u"--table"_s, u"member"_s, u"--dpi"_s, u"10"_s, u"-o"_s, out(u"bad.png"_s)};
-    QTest::newRow("dpi 601") << L{f, u"--table"_s, u"member"_s, u"--dpi"_s, u"601"_s, u"-o"_s, out(u"bad.png"_s)};
+    QTest::newRow("start hole x") << L{f, u"--table"_s, u"score-sheet"_s, u"--start-hole"_s, u"x"_s, u"-o"_s,
+                                       o};
+    QTest::newRow("dpi 10") << L{f,       u"--table"_s, u"member"_s,      u"--dpi"_s,
+                                 u"10"_s, u"-o"_s,      out(u"bad.png"_s)};
+    QTest::newRow("dpi 601") << L{f,        u"--table"_s, u"member"_s,      u"--dpi"_s,
+                                  u"601"_s, u"-o"_s,      out(u"bad.png"_s)};
     QTest::newRow("all to png") << L{f, u"--table"_s, u"member"_s, u"--all"_s, u"-o"_s, out(u"bad.png"_s)};
     QTest::newRow("score sheet to csv") << L{f, u"--table"_s, u"score-sheet"_s, u"-o"_s, out(u"bad.csv"_s)};
     QTest::newRow("value missing") << L{f, u"--table"_s};
@@ -524,8 +532,8 @@ void ExportTest::badCommandLines()
 void ExportTest::outputThatCannotBeWritten()
 {
     const QString meeting = dataPath(u"write-hand-made.txt"_s);
-    for (const QString &target : {out(u"no-such-folder/x.pdf"_s), out(u"no-such-folder/x.csv"_s),
-                                  out(u"no-such-folder/x.png"_s)}) {
+    for (const QString &target :
+         {out(u"no-such-folder/x.pdf"_s), out(u"no-such-folder/x.csv"_s), out(u"no-such-folder/x.png"_s)}) {
         const Run run = runExport({meeting, u"--table"_s, u"member"_s, u"-o"_s, target});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(u"x."_s), qPrintable(run.err));
@@ -563,11 +571,12 @@ void ExportTest::aPartyOfEightUnderTheFrameOfSix()
     // The full meeting has parties of eight: under ６人枠 the tables are drawn as under
     // ８人枠, every player written, and the user is told.
     const QString meeting = dataPath(u"write-full-300.txt"_s);
-    const Run six = runExport({meeting, u"--table"_s, u"combination"_s, u"--frame"_s, u"6"_s, u"-o"_s, out(u"six.pdf"_s)});
+    const Run six = runExport(
+        {meeting, u"--table"_s, u"combination"_s, u"--frame"_s, u"6"_s, u"-o"_s, out(u"six.pdf"_s)});
     QCOMPARE(six.exitCode, 0);
     QVERIFY2(six.err.contains(u"more than six"_s), qPrintable(six.err));
-    const Run eight = runExport({meeting, u"--table"_s, u"combination"_s, u"--frame"_s, u"8"_s, u"-o"_s,
-                                 out(u"eight.pdf"_s)});
+    const Run eight = runExport(
+        {meeting, u"--table"_s, u"combination"_s, u"--frame"_s, u"8"_s, u"-o"_s, out(u"eight.pdf"_s)});
     QCOMPARE(eight.exitCode, 0);
     QVERIFY(eight.err.isEmpty());
     if (poppler(u"pdftotext"_s).isEmpty()) return;
@@ -589,9 +598,11 @@ void ExportTest::scoreSheetStartsAtThePartysHole()
     // The heading row of hole numbers, left to right.
     const auto holes = [&](const QStringList &options) {
         const QString target = out(u"sheet.pdf"_s);
-        const Run run = runExport(QStringList{meeting, u"--table"_s, u"score-sheet"_s, u"-o"_s, target} + options);
+        const Run run =
+            runExport(QStringList{meeting, u"--table"_s, u"score-sheet"_s, u"-o"_s, target} + options);
         QList<Word> words = pdfWords(target);
-        const auto heading = std::find_if(words.cbegin(), words.cend(), [](const Word &w) { return w.text == u"ホール番号"_s; });
+        const auto heading = std::find_if(words.cbegin(), words.cend(),
+                                          [](const Word &w) { return w.text == u"ホール番号"_s; });
         QStringList numbers;
         if (run.exitCode != 0 || heading == words.cend()) return numbers;
         QList<Word> row;
@@ -604,7 +615,8 @@ void ExportTest::scoreSheetStartsAtThePartysHole()
     QCOMPARE(holes({}).join(u' '), u"1 2 3 4 5 6 7 8 9 10"_s);
     QCOMPARE(holes({u"--party"_s, u"3"_s}).join(u' '), u"3 4 5 6 7 8 9 10 1 2"_s);
     QCOMPARE(holes({u"--party"_s, u"3"_s, u"--start-hole"_s, u"1"_s}).join(u' '), u"1 2 3 4 5 6 7 8 9 10"_s);
-    QCOMPARE(holes({u"--holes"_s, u"12"_s, u"--start-hole"_s, u"11"_s}).join(u' '), u"11 12 1 2 3 4 5 6 7 8 9 10"_s);
+    QCOMPARE(holes({u"--holes"_s, u"12"_s, u"--start-hole"_s, u"11"_s}).join(u' '),
+             u"11 12 1 2 3 4 5 6 7 8 9 10"_s);
 }
 
 QTEST_APPLESS_MAIN(ExportTest)

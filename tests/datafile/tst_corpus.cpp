@@ -85,7 +85,8 @@ void CorpusTest::corpusIsThere()
     // The replay must not pass by finding nothing.
     const QStringList files = corpusFiles();
     QVERIFY(files.size() >= 5);
-    QVERIFY(std::any_of(files.cbegin(), files.cend(), [](const QString &f) { return f.endsWith(u"write-full-300.txt"_s); }));
+    QVERIFY(std::any_of(files.cbegin(), files.cend(),
+                        [](const QString &f) { return f.endsWith(u"write-full-300.txt"_s); }));
 }
 
 QTEST_APPLESS_MAIN(CorpusTest)

@@ -188,7 +188,8 @@ void MeetingFileTest::memberLimit()
     QFETCH(int, members);
     QFETCH(bool, opens);
     datafile::Meeting m;
-    for (int i = 0; i < members; ++i) m.memberLines << u"会員%1,緑会,男,昭和,10,10,10,0,off,off,off,,"_s.arg(i);
+    for (int i = 0; i < members; ++i)
+        m.memberLines << u"会員%1,緑会,男,昭和,10,10,10,0,off,off,off,,"_s.arg(i);
     const datafile::ReadResult result = datafile::read(datafile::write(m).bytes);
     QCOMPARE(std::holds_alternative<datafile::Meeting>(result), opens);
     if (opens) {
@@ -272,12 +273,14 @@ void MeetingFileTest::damageIsNamedWithItsLine_data()
         cut[4] = cut[4] + "\x82";
         QTest::newRow("a lead byte at the end of a line") << cut.join("\r\n") << 5 << u"シフトJIS"_s;
     }
-    QTest::newRow("member line without enough fields") << changed(2, u"山田,緑会,男,昭和"_s) << 3 << u"項目が足りません"_s;
+    QTest::newRow("member line without enough fields")
+        << changed(2, u"山田,緑会,男,昭和"_s) << 3 << u"項目が足りません"_s;
     QTest::newRow("member's year not a number")
         << changed(1, u"山田,緑会,男,昭和,十,10,10,0,off,off,off,,"_s) << 2 << u"生まれ年「十」"_s;
     QTest::newRow("member's day not a number")
         << changed(1, u"山田,緑会,男,昭和,10,10,x,0,off,off,off,,"_s) << 2 << u"生まれ日「x」"_s;
-    QTest::newRow("party line without its count") << changed(kumiA + 2, u",1,3"_s) << kumiA + 3 << u"組の行"_s;
+    QTest::newRow("party line without its count")
+        << changed(kumiA + 2, u",1,3"_s) << kumiA + 3 << u"組の行"_s;
     QTest::newRow("party member index out of range")
         << changed(kumiA + 1, u"3,0,300"_s) << kumiA + 2 << u"メンバー番号「300」"_s;
     QTest::newRow("score line too short")
@@ -285,8 +288,8 @@ void MeetingFileTest::damageIsNamedWithItsLine_data()
     QTest::newRow("score line ends before slot 8")
         << changed(tenA + 1, good.at(tenA + 1).section(u',', 0, 36)) << tenA + 2 << u"7番目の枠"_s;
     QTest::newRow("score figure not whole")
-        << changed(tenA + 2, QString(good.at(tenA + 2)).replace(u"A,1,0,1,40"_s, u"A,1,0,1.5,40"_s)) << tenA + 3
-        << u"整数ではありません"_s;
+        << changed(tenA + 2, QString(good.at(tenA + 2)).replace(u"A,1,0,1,40"_s, u"A,1,0,1.5,40"_s))
+        << tenA + 3 << u"整数ではありません"_s;
     QTest::newRow("entries not whole")
         << changed(tenA + 1, u"A,x"_s + good.at(tenA + 1).mid(3)) << tenA + 2 << u"「x」"_s;
     {
@@ -300,7 +303,8 @@ void MeetingFileTest::damageIsNamedWithItsLine_data()
         QStringList lines = good.mid(0, lineIndexOf(good, u"$,GroupA"_s));
         QTest::newRow("file cut after the party sections")
             << encodeLines(lines) << int(lines.size()) << u"区切りの行"_s;
-        QTest::newRow("closing lines missing") << encodeLines(good.mid(0, hyou + 3)) << hyou + 3 << u"最後の4行"_s;
+        QTest::newRow("closing lines missing")
+            << encodeLines(good.mid(0, hyou + 3)) << hyou + 3 << u"最後の4行"_s;
     }
 }
 

@@ -10,7 +10,7 @@ namespace kumiline = grouping::kumiline;
 class KumiLines : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void reading_data();
     void reading();
     void roundTrips_data();

@@ -83,8 +83,8 @@ private slots:
 
 void TeamSpread_::pairsAreCounted()
 {
-    const QList<SpreadPlayer> players{{u"緑"_s, 0, false}, {u"緑"_s, 0, false}, {u"緑"_s, 1, false},
-                                      {u"空"_s, 1, false}};
+    const QList<SpreadPlayer> players{
+        {u"緑"_s, 0, false}, {u"緑"_s, 0, false}, {u"緑"_s, 1, false}, {u"空"_s, 1, false}};
     kumiline::PartyLists parties;
     parties[0] = QStringList{u"0"_s, u"1"_s, u"2"_s};
     parties[1] = QStringList{u"3"_s};
@@ -128,7 +128,8 @@ void TeamSpread_::spreadingKeepsTheShapeAndReachesTheFewestPairs()
             QVERIFY(shapeOf(division.parties, g) == dealt);
             QCOMPARE(left, sameTeamPairs(division.parties, 6, g.players));
             const int floor = fewestPairsPossible(division.parties, 6, g.players);
-            QVERIFY2(left <= floor + 1, qPrintable(u"clock %1: %2 pairs, at best %3"_s.arg(clock).arg(left).arg(floor)));
+            QVERIFY2(left <= floor + 1,
+                     qPrintable(u"clock %1: %2 pairs, at best %3"_s.arg(clock).arg(left).arg(floor)));
             after += left;
             // every pair a party can hold: C(size, 2) summed over parties
             for (int p = 0; p < 6; ++p) {
@@ -137,7 +138,8 @@ void TeamSpread_::spreadingKeepsTheShapeAndReachesTheFewestPairs()
             }
         }
     }
-    qInfo("same-team pairs: %d%% dealt, %d%% spread", before * 100 / possiblePairs, after * 100 / possiblePairs);
+    qInfo("same-team pairs: %d%% dealt, %d%% spread", before * 100 / possiblePairs,
+          after * 100 / possiblePairs);
     // dealt at random about one pair in six is of the same team; spread, far fewer
     QVERIFY(before * 100 / possiblePairs >= 10);
     QVERIFY(after * 100 / possiblePairs <= 3);
@@ -147,8 +149,8 @@ void TeamSpread_::playersOfDifferentSexAreNeverExchanged()
 {
     // two men of one team in party 1, two women of another in party 2: no exchange of
     // the same sex can part them
-    const QList<SpreadPlayer> players{{u"緑"_s, 0, false}, {u"緑"_s, 0, false}, {u"空"_s, 1, false},
-                                      {u"空"_s, 1, false}};
+    const QList<SpreadPlayer> players{
+        {u"緑"_s, 0, false}, {u"緑"_s, 0, false}, {u"空"_s, 1, false}, {u"空"_s, 1, false}};
     kumiline::PartyLists parties;
     parties[0] = QStringList{u"0"_s, u"1"_s};
     parties[1] = QStringList{u"2"_s, u"3"_s};
@@ -169,7 +171,8 @@ void TeamSpread_::theSameSeedGivesTheSameParties()
     for (kumiline::PartyLists *parties : {&first, &second}) {
         Random rng;
         rng.seed(1234);
-        *parties = divideParties(g.candidates, 5, true, rng, [&rng](int range) { return rng.below(range); }).parties;
+        *parties =
+            divideParties(g.candidates, 5, true, rng, [&rng](int range) { return rng.below(range); }).parties;
         spreadTeams(*parties, 5, g.players, rng);
     }
     QCOMPARE(first, second);

@@ -50,7 +50,8 @@ void DataFileDialogTest::saveAndOpenThroughTheDialogs()
     QCOMPARE(datafile::splitLines([&] {
                  QFile f(saved);
                  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-             }()).size(),
+             }())
+                 .size(),
              18);
     QAction *recent = w.window->menuEntry(u"Recent1"_s);
     QVERIFY(recent && recent->isVisible() && recent->isEnabled());
@@ -86,7 +87,8 @@ void DataFileDialogTest::closeBoxOffersToSaveChangedWork()
 {
     StartedWindow w;
     QVERIFY(w.exposed());
-    w.form().MemberLines = w.form().SavedMemberLines = QStringList{u"山田,緑会,男,昭和,10,10,10,0,off,off,off,,"_s};
+    w.form().MemberLines = w.form().SavedMemberLines =
+        QStringList{u"山田,緑会,男,昭和,10,10,10,0,off,off,off,,"_s};
     w.answers.push_back(IdCancel);
     w.window->close();
     QVERIFY(w.window->isVisible());

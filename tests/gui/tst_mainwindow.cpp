@@ -123,7 +123,7 @@ void MainWindowTest::visibleAreasDoNotOverlap()
     StartedWindow w;
     QVERIFY(w.exposed());
     QTest::mouseClick(w.window->widget(tab), Qt::LeftButton);
-    const QStringList areas{u"Panel1"_s, u"Panel2"_s, u"Panel3"_s, u"Panel4"_s, u"Panel5"_s,   u"Panel6"_s,
+    const QStringList areas{u"Panel1"_s, u"Panel2"_s, u"Panel3"_s,  u"Panel4"_s,    u"Panel5"_s, u"Panel6"_s,
                             u"Panel8"_s, u"Panel9"_s, u"Panel10"_s, u"GroupBox1"_s, u"Edit18"_s};
     QStringList visible;
     for (const QString &a : areas)
@@ -235,13 +235,15 @@ void MainWindowTest::typingIsCutAtTheFieldLimit_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("throughInputMethod");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("氏名, full-width keys") << u"Edit1"_s << u"山田花子太郎次郎"_s << false << u"山田花子太郎次"_s;
+    QTest::newRow("氏名, full-width keys")
+        << u"Edit1"_s << u"山田花子太郎次郎"_s << false << u"山田花子太郎次"_s;
     QTest::newRow("氏名, half-width keys")
         << u"Edit1"_s << u"abcdefghijklmnop"_s << false << u"abcdefghijklmn"_s;
-    QTest::newRow("氏名, converted name") << u"Edit1"_s << u"長谷川由美子さん"_s << true << u"長谷川由美子さ"_s;
+    QTest::newRow("氏名, converted name")
+        << u"Edit1"_s << u"長谷川由美子さん"_s << true << u"長谷川由美子さ"_s;
     // 17 bytes fit; the next full-width character would make 19 of the 18 allowed.
-    QTest::newRow("チーム名, mixed keys") << u"Edit2"_s << u"緑会Aチーム第二班です"_s << false
-                                         << u"緑会Aチーム第二班"_s;
+    QTest::newRow("チーム名, mixed keys")
+        << u"Edit2"_s << u"緑会Aチーム第二班です"_s << false << u"緑会Aチーム第二班"_s;
 }
 
 void MainWindowTest::typingIsCutAtTheFieldLimit()
@@ -256,8 +258,10 @@ void MainWindowTest::typingIsCutAtTheFieldLimit()
     auto *edit = qobject_cast<QLineEdit *>(w.window->widget(field));
     QVERIFY(edit && edit->isVisible());
     QTest::mouseClick(edit, Qt::LeftButton);
-    if (throughInputMethod) commitInput(edit, typed);
-    else typeKeys(edit, typed);
+    if (throughInputMethod)
+        commitInput(edit, typed);
+    else
+        typeKeys(edit, typed);
     QCOMPARE(edit->text(), kept);
     QCOMPARE(w.form().control(field).text, kept);
     QCOMPARE(edit->cursorPosition(), kept.size());

@@ -16,9 +16,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryFile>
-#include <optional>
 #include <QTimer>
 #include <QUrl>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -29,8 +29,10 @@ void listEntries(const QMenu *menu, const QString &path, QStringList &out)
 {
     for (QAction *action : menu->actions()) {
         if (action->isSeparator()) continue;
-        if (const QMenu *sub = action->menu()) listEntries(sub, path + u'/' + sub->title(), out);
-        else out << path + u'/' + action->objectName();
+        if (const QMenu *sub = action->menu())
+            listEntries(sub, path + u'/' + sub->title(), out);
+        else
+            out << path + u'/' + action->objectName();
     }
 }
 
@@ -69,8 +71,8 @@ void MenuTest::menuBarHoldsTheMenusInOrder()
     StartedWindow w;
     QStringList titles;
     for (QAction *action : w.window->menuBar()->actions()) titles << action->text();
-    QCOMPARE(titles, (QStringList{u"ファイル"_s, u"一括出場設定"_s, u"クリア"_s, u"作表設定"_s, u"組み合せ設定"_s,
-                                  u"オプション"_s, u"印 刷"_s, u"ヘルプ"_s}));
+    QCOMPARE(titles, (QStringList{u"ファイル"_s, u"一括出場設定"_s, u"クリア"_s, u"作表設定"_s,
+                                  u"組み合せ設定"_s, u"オプション"_s, u"印 刷"_s, u"ヘルプ"_s}));
     // 印 刷 is a command on the bar itself.
     QAction *print = w.window->menuEntry(u"N21"_s);
     QVERIFY(print);

@@ -74,7 +74,7 @@ void OrganiserTest::screensShowOnlyTheirAreas()
     }
 
     // No two visible areas overlap, except where one is laid over the other by design.
-    const QStringList areas{u"Panel1"_s, u"Panel2"_s, u"Panel3"_s, u"Panel4"_s,  u"Panel5"_s,   u"Panel6"_s,
+    const QStringList areas{u"Panel1"_s, u"Panel2"_s, u"Panel3"_s,  u"Panel4"_s,    u"Panel5"_s, u"Panel6"_s,
                             u"Panel8"_s, u"Panel9"_s, u"Panel10"_s, u"GroupBox1"_s, u"Edit18"_s};
     const QList<QStringList> byDesign{{u"Panel2"_s, u"Panel5"_s}, {u"Panel8"_s, u"GroupBox1"_s}};
     QStringList visible;

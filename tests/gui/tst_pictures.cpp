@@ -86,10 +86,12 @@ void PicturesTest::drawingAgainLooksLikeDrawingOnce_data()
     }) << true;
     QTest::newRow("list row") << u"Image1"_s << QRect(0, 0, 488, 300)
                               << Step([](TMainForm &f) { f.drawListRow(3); }) << true;
-    QTest::newRow("list rows over the list") << u"Image1"_s << QRect(0, 0, 488, 300) << Step([](TMainForm &f) {
-        f.ListRowsDrawn = -1; // as after a drawing the list does not know
-        f.DspItiran();
-    }) << true;
+    QTest::newRow("list rows over the list")
+        << u"Image1"_s << QRect(0, 0, 488, 300) << Step([](TMainForm &f) {
+               f.ListRowsDrawn = -1; // as after a drawing the list does not know
+               f.DspItiran();
+           })
+        << true;
     // Blanking column 5 and drawing its marks again leaves the same look (the row rules
     // crossing it are drawn again as pieces, so the items differ).
     QTest::newRow("marks") << u"Image1"_s << QRect(0, 0, 488, 300) << Step([](TMainForm &f) { f.HalMark(3); })
@@ -98,11 +100,12 @@ void PicturesTest::drawingAgainLooksLikeDrawingOnce_data()
         f.ListRowsDrawn = -1;
         f.HalMark(2);
     }) << false;
-    QTest::newRow("row numbers and rules") << u"Image1"_s << QRect(0, 0, 488, 8401)
-                                           << Step([](TMainForm &f) { f.Hyou(); }) << true;
-    QTest::newRow("heading") << u"Image2"_s << QRect(0, 0, 488, 28) << Step([](TMainForm &f) { f.drawListHeader(); }) << true;
-    QTest::newRow("heading by the ruling") << u"Image2"_s << QRect(0, 0, 488, 28)
-                                           << Step([](TMainForm &f) { f.Hyou(); }) << true;
+    QTest::newRow("row numbers and rules")
+        << u"Image1"_s << QRect(0, 0, 488, 8401) << Step([](TMainForm &f) { f.Hyou(); }) << true;
+    QTest::newRow("heading") << u"Image2"_s << QRect(0, 0, 488, 28)
+                             << Step([](TMainForm &f) { f.drawListHeader(); }) << true;
+    QTest::newRow("heading by the ruling")
+        << u"Image2"_s << QRect(0, 0, 488, 28) << Step([](TMainForm &f) { f.Hyou(); }) << true;
 }
 
 void PicturesTest::drawingAgainLooksLikeDrawingOnce()
@@ -121,8 +124,9 @@ void PicturesTest::drawingAgainLooksLikeDrawingOnce()
     QVERIFY(ink(a) > 100); // something is drawn there
     QCOMPARE(b, a);
     if (noMoreItems)
-        QVERIFY2(two.itemCount() <= one.itemCount(),
-                 qPrintable(u"%1 items drawn once, %2 drawn again"_s.arg(one.itemCount()).arg(two.itemCount())));
+        QVERIFY2(
+            two.itemCount() <= one.itemCount(),
+            qPrintable(u"%1 items drawn once, %2 drawn again"_s.arg(one.itemCount()).arg(two.itemCount())));
     // Drawn a third time, nothing more is kept.
     const int afterTwo = two.itemCount();
     again(twice.s.form);
@@ -155,8 +159,8 @@ void PicturesTest::anAreaPaintsAsTheWholePicture()
     Drawn d;
     const RecordingCanvas &list = d.s.platform.canvas("Image1");
     const QImage whole = renderPicture(list, QRect(0, 0, 488, 8401));
-    for (const QRect area : {QRect(0, 0, 488, 300), QRect(0, 130, 488, 200), QRect(30, 8300, 200, 101),
-                             QRect(180, 50, 20, 20)})
+    for (const QRect area :
+         {QRect(0, 0, 488, 300), QRect(0, 130, 488, 200), QRect(30, 8300, 200, 101), QRect(180, 50, 20, 20)})
         QCOMPARE(renderPicture(list, area), whole.copy(area));
 }
 
@@ -210,8 +214,8 @@ void PicturesTest::rowsRedrawnLookLikeAFreshList()
 
 void PicturesTest::linesPaintAsThePainterDrawsThem()
 {
-    const QList<QLine> lines{QLine(0, 0, 199, 0),   QLine(0, 28, 199, 28), QLine(35, 0, 35, 149),
-                             QLine(199, 140, 0, 140), QLine(60, 149, 60, 3), QLine(7, 7, 7, 7),
+    const QList<QLine> lines{QLine(0, 0, 199, 0),     QLine(0, 28, 199, 28),  QLine(35, 0, 35, 149),
+                             QLine(199, 140, 0, 140), QLine(60, 149, 60, 3),  QLine(7, 7, 7, 7),
                              QLine(10, 10, 100, 60),  QLine(150, 20, 120, 90)};
     for (int width : {1, 2, 3}) {
         QImage byCanvas(200, 150, QImage::Format_RGB32);
@@ -302,12 +306,13 @@ void PicturesTest::combinationShowsGroupAAsItsTabDoes()
     auto shown = [&] {
         QList<QImage> images{renderPicture(s.platform.canvas("Image1"), QRect(0, 0, 488, 8401))};
         for (int k = 11; k <= 22; ++k)
-            images << renderPicture(s.platform.canvas(u"Image"_s + QString::number(k)), QRect(0, 0, 117, 133));
+            images << renderPicture(s.platform.canvas(u"Image"_s + QString::number(k)),
+                                    QRect(0, 0, 117, 133));
         return images;
     };
     const QList<QImage> afterStart = shown();
     QVERIFY(ink(afterStart.at(1)) > 100); // party 1 shows its names
-    s.form.Label45Click(); // group B
+    s.form.Label45Click();                // group B
     QVERIFY(shown() != afterStart);
     s.form.Label44Click(); // group A again: the same list and parties as after the start
     QCOMPARE(shown(), afterStart);
@@ -323,9 +328,9 @@ void PicturesTest::windowPaintsTheItems()
     form.KumiList[0] = QStringList{u"0"_s, u"1"_s, u"2"_s};
     form.DspKumi();
     w.window->refresh();
-    for (const auto &[name, area] : {std::pair{u"Image1"_s, QRect(0, 0, 488, 400)},
-                                     std::pair{u"Image2"_s, QRect(0, 0, 488, 28)},
-                                     std::pair{u"Image11"_s, QRect(0, 0, 117, 133)}}) {
+    for (const auto &[name, area] :
+         {std::pair{u"Image1"_s, QRect(0, 0, 488, 400)}, std::pair{u"Image2"_s, QRect(0, 0, 488, 28)},
+          std::pair{u"Image11"_s, QRect(0, 0, 117, 133)}}) {
         QWidget *view = w.window->widget(name);
         const RetainedPicture *picture = w.window->platform().findPicture(name);
         QVERIFY(view && picture);

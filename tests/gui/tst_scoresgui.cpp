@@ -13,8 +13,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
+namespace {
 // Group A: two parties of six.
 void storeGroupA(StartedWindow &w)
 {
@@ -32,16 +31,13 @@ void storeGroupA(StartedWindow &w)
     w.window->refresh();
 }
 
-QWidget *focused()
-{
-    return QApplication::focusWidget();
-}
+QWidget *focused() { return QApplication::focusWidget(); }
 } // namespace
 
 class ScoresGuiTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase() { prepareTestApplication(); }
     void threeResultsWithTheKeyboardAlone();
     void deleteInTheFirstFieldClearsThePlace();
@@ -59,7 +55,8 @@ void ScoresGuiTest::threeResultsWithTheKeyboardAlone()
     w.click("Label44");
     QVERIFY(w.widget("Edit3")->isVisible());
     QTRY_COMPARE(focused(), w.widget("Edit3"));
-    const QStringList results[3] = {{u"2"_s, u"3"_s, u"40"_s}, {u"1"_s, u"0"_s, u"38"_s}, {u"0"_s, u"4"_s, u"45"_s}};
+    const QStringList results[3] = {
+        {u"2"_s, u"3"_s, u"40"_s}, {u"1"_s, u"0"_s, u"38"_s}, {u"0"_s, u"4"_s, u"45"_s}};
     for (const QStringList &r : results)
         for (const QString &figure : r) {
             typeKeys(focused(), figure);

@@ -16,13 +16,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
+namespace {
 void loadRoster(StartedWindow &w, int n)
 {
     QStringList lines;
-    for (int k = 1; k <= n; ++k)
-        lines << u"会員%1,緑会,男,昭和,10,10,10,0,on,off,off,,"_s.arg(k);
+    for (int k = 1; k <= n; ++k) lines << u"会員%1,緑会,男,昭和,10,10,10,0,on,off,off,,"_s.arg(k);
     w.form().MemberLines = lines;
     w.form().SavedMemberLines = lines;
     w.form().Bunkatu();
@@ -62,7 +60,7 @@ QByteArray fileHead(const QString &path)
 class TablesGuiTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase() { prepareTestApplication(); }
     void portraitMemberTableInItsScrollBox();
     void pageArrowsStepThePageField();

@@ -14,8 +14,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
+namespace {
 
 constexpr int kRowHeight = 28; // a row of the member list
 constexpr int kPanelLine = 16; // a line of a party panel
@@ -47,20 +46,11 @@ int redIn(QWidget *widget, const QRect &region)
 }
 
 // The name column of a member list row (inside the rules), where the name is written.
-QRect nameCell(int row)
-{
-    return QRect(189, row * kRowHeight + 7, 314 - 189, 15);
-}
+QRect nameCell(int row) { return QRect(189, row * kRowHeight + 7, 314 - 189, 15); }
 // The 貼付 column of a member list row, where a placed member gets its arrow.
-QRect pasteCell(int row)
-{
-    return QRect(448, row * kRowHeight + 2, 487 - 448, kRowHeight - 3);
-}
+QRect pasteCell(int row) { return QRect(448, row * kRowHeight + 2, 487 - 448, kRowHeight - 3); }
 // Line `line` of a party panel, inside the frame.
-QRect panelLine(int line)
-{
-    return QRect(2, kPanelTop + kPanelLine * line, 113, kPanelTextHeight);
-}
+QRect panelLine(int line) { return QRect(2, kPanelTop + kPanelLine * line, 113, kPanelTextHeight); }
 
 // A click into a text field, then the text typed key by key. QTest::keyClicks hands each
 // character over as Latin-1, which no Japanese character survives, so the fixture's
@@ -80,8 +70,7 @@ bool chooseByKeys(StartedWindow &w, const char *list, int index)
     auto *box = w.widgetAs<QComboBox>(list);
     if (!box || !box->isVisible()) return false;
     QTest::keyClick(box, Qt::Key_Home);
-    for (int i = 0; i < index; ++i)
-        QTest::keyClick(box, Qt::Key_Down);
+    for (int i = 0; i < index; ++i) QTest::keyClick(box, Qt::Key_Down);
     return box->currentIndex() == index;
 }
 
@@ -103,8 +92,7 @@ bool registerMembers(StartedWindow &w, const QStringList &names)
 QStringList numberedNames(int count)
 {
     QStringList names;
-    for (int i = 1; i <= count; ++i)
-        names << u"選手"_s + QString::number(i);
+    for (int i = 1; i <= count; ++i) names << u"選手"_s + QString::number(i);
     return names;
 }
 
@@ -122,8 +110,7 @@ bool everybodyPlays(StartedWindow &w)
 QString shownBoxes(const StartedWindow &w)
 {
     QStringList texts;
-    for (const ShownBox &box : w.boxes)
-        texts << box.text;
+    for (const ShownBox &box : w.boxes) texts << box.text;
     return texts.join(u" / "_s);
 }
 
@@ -132,7 +119,7 @@ QString shownBoxes(const StartedWindow &w)
 class WorkflowTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase() { prepareTestApplication(); }
     void registeringAMemberStoresAndDrawsIt();
     void automaticCombinationFillsThePanels();
@@ -210,8 +197,7 @@ void WorkflowTest::automaticCombinationFillsThePanels()
             QVERIFY2(named ? ink > 10 : ink == 0,
                      qPrintable(u"party %1 line %2: %3 pixels"_s.arg(k + 1).arg(line).arg(ink)));
         }
-        for (const QString &index : party)
-            all << index.toInt();
+        for (const QString &index : party) all << index.toInt();
     }
     std::sort(all.begin(), all.end());
     QList<int> everybody(12);

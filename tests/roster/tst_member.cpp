@@ -20,7 +20,8 @@ private slots:
 
 void MemberRecord::registeredAndRebuiltLinesSplitAlike()
 {
-    const QString registered = roster::registeredLine(u"山田一郎"_s, u"緑会"_s, u"男"_s, u"昭和"_s, 10, 10, 10);
+    const QString registered =
+        roster::registeredLine(u"山田一郎"_s, u"緑会"_s, u"男"_s, u"昭和"_s, 10, 10, 10);
     Member a = Member::startValue();
     roster::splitInto(registered, a);
     const QString rebuilt = roster::rebuildLine(a);
@@ -82,21 +83,21 @@ void MemberRecord::damagedLinesNeverLeaveARecordHalfSplit_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("fields");
-    QTest::newRow("three fields")
-        << u"山田,緑会,男"_s
-        << QStringList{u"山田"_s, u"緑会"_s, u"男性"_s, QString(), QString(), QString(), QString(), QString(),
-                       QString(), QString(), QString()};
+    QTest::newRow("three fields") << u"山田,緑会,男"_s
+                                  << QStringList{u"山田"_s, u"緑会"_s, u"男性"_s, QString(),
+                                                 QString(), QString(), QString(), QString(),
+                                                 QString(), QString(), QString()};
     QTest::newRow("non-decimal year keeps the age")
         << u"山田,緑会,女,昭和,xx,10,10,77,on,off,off,"_s
-        << QStringList{u"山田"_s, u"緑会"_s, u"女性"_s, u"昭和"_s, u"xx"_s, u"10"_s, u"10"_s, u"77"_s,
-                       u"on"_s, u"off"_s, u"off"_s};
+        << QStringList{u"山田"_s, u"緑会"_s, u"女性"_s, u"昭和"_s, u"xx"_s, u"10"_s,
+                       u"10"_s,   u"77"_s,   u"on"_s,   u"off"_s,  u"off"_s};
     QTest::newRow("non-decimal day keeps the age")
         << u"山田,緑会,女,昭和,10,10,?,77,on,off,off,"_s
-        << QStringList{u"山田"_s, u"緑会"_s, u"女性"_s, u"昭和"_s, u"10"_s, u"10"_s, u"?"_s, u"77"_s,
-                       u"on"_s, u"off"_s, u"off"_s};
-    QTest::newRow("empty line")
-        << QString() << QStringList{QString(), QString(), QString(), QString(), QString(), QString(),
-                                    QString(), QString(), QString(), QString(), QString()};
+        << QStringList{u"山田"_s, u"緑会"_s, u"女性"_s, u"昭和"_s, u"10"_s, u"10"_s,
+                       u"?"_s,    u"77"_s,   u"on"_s,   u"off"_s,  u"off"_s};
+    QTest::newRow("empty line") << QString() << QStringList{QString(), QString(), QString(), QString(),
+                                                            QString(), QString(), QString(), QString(),
+                                                            QString(), QString(), QString()};
 }
 
 void MemberRecord::damagedLinesNeverLeaveARecordHalfSplit()

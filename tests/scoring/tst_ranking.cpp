@@ -130,7 +130,8 @@ void Ranking_::equalFiguresFollowNameThenTeam()
     m.put(0, 0, 1, played(1, 1, 30), u"b,T1"_s);
     m.put(0, 0, 2, played(1, 1, 30), u"a,T9"_s);
     const QStringList list = rankPlayers(m.records, m.names, {}).RankList;
-    QCOMPARE(list, (QStringList{u"1309898,1,1,30,a,T9"_s, u"1309898,1,1,30,b,T1"_s, u"1309898,1,1,30,b,T2"_s}));
+    QCOMPARE(list,
+             (QStringList{u"1309898,1,1,30,a,T9"_s, u"1309898,1,1,30,b,T1"_s, u"1309898,1,1,30,b,T2"_s}));
 }
 
 void Ranking_::anUnusedPlaceEndsItsParty_data()

@@ -78,9 +78,10 @@ void ScoreEntry_::cellText_data()
     QTest::newRow("cleared") << ScoreSlot::cleared() << false << u"(0)#"_s;
     QTest::newRow("cleared, group C") << ScoreSlot::cleared() << true << u"(0) #"_s;
     QTest::newRow("start-up") << ScoreSlot{} << false << u"()"_s;
-    QTest::newRow("entered") << ScoreSlot{u"1,2,30"_s, u"1"_s, u"2"_s, u"30"_s, u"1"_s} << true << u"(1) 1,2,30"_s;
-    QTest::newRow("read with no entries") << ScoreSlot{u"5,5,5"_s, u"5"_s, u"5"_s, u"5"_s, u"0"_s} << false
-                                          << u"(0)#"_s;
+    QTest::newRow("entered") << ScoreSlot{u"1,2,30"_s, u"1"_s, u"2"_s, u"30"_s, u"1"_s} << true
+                             << u"(1) 1,2,30"_s;
+    QTest::newRow("read with no entries")
+        << ScoreSlot{u"5,5,5"_s, u"5"_s, u"5"_s, u"5"_s, u"0"_s} << false << u"(0)#"_s;
 }
 
 void ScoreEntry_::cellText()

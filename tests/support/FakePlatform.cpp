@@ -78,9 +78,15 @@ std::optional<QString> nextFileName(FakePlatform &p, const FileDialogSpec &spec)
 }
 } // namespace
 
-std::optional<QString> FakePlatform::openFileName(const FileDialogSpec &spec) { return nextFileName(*this, spec); }
+std::optional<QString> FakePlatform::openFileName(const FileDialogSpec &spec)
+{
+    return nextFileName(*this, spec);
+}
 
-std::optional<QString> FakePlatform::saveFileName(const FileDialogSpec &spec) { return nextFileName(*this, spec); }
+std::optional<QString> FakePlatform::saveFileName(const FileDialogSpec &spec)
+{
+    return nextFileName(*this, spec);
+}
 namespace {
 
 // A4 in the device's pixels.
@@ -110,8 +116,7 @@ class FakePrintJob : public PrintJob
 public:
     FakePrintJob(std::vector<std::unique_ptr<PrintedPage>> &printed, PrintedPage &first)
         : m_printed(printed), m_pages{&first}
-    {
-    }
+    {}
     Canvas &page() override { return *m_pages.back()->canvas; }
     int dpiX() const override { return m_pages.back()->dpiX; }
     int dpiY() const override { return m_pages.back()->dpiY; }

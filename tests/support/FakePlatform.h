@@ -25,8 +25,8 @@ struct PrintedPage {
     PageOrientation orientation = PageOrientation::Landscape;
     int dpiX = 0;
     int dpiY = 0;
-    QString path;            // the PDF's file
-    bool ended = false;      // the job was ended
+    QString path;       // the PDF's file
+    bool ended = false; // the job was ended
     std::unique_ptr<PageCanvas> canvas;
 };
 
@@ -40,8 +40,8 @@ public:
     void writeList(const QString &section, const QStringList &values) override;
 
     std::map<QString, QString> values;
-    std::map<QString, QStringList> lists;   // sections of their own (the recent files)
-    bool refuseRemoval = false;     // removeAll fails with refusalText
+    std::map<QString, QStringList> lists; // sections of their own (the recent files)
+    bool refuseRemoval = false;           // removeAll fails with refusalText
     QString refusalText;
     int removals = 0;
 };
@@ -68,11 +68,13 @@ public:
     std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) override;
     void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
     std::optional<QString> pdfFileName() override;
-    std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation, QString *errorText) override;
+    std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation,
+                                       QString *errorText) override;
     void printPreviewPages(PageOrientation orientation, const JobDrawing &draw) override;
     std::optional<BatchPrintChoice> chooseBatchPrint(const BatchPrintOffer &offer) override;
     void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
-    std::optional<int> chooseFromList(const QString &title, const QString &heading, const QStringList &items) override;
+    std::optional<int> chooseFromList(const QString &title, const QString &heading,
+                                      const QStringList &items) override;
 
     // Queue the answer (IdYes, IdNo) of the next Yes/No box. A Yes/No box with no
     // queued answer answers IdNo and counts as unexpected.
@@ -89,13 +91,13 @@ public:
     std::deque<int> answers;
     int unexpectedQuestions = 0;
     std::deque<std::optional<QString>> fileNames;
-    std::vector<FileDialogSpec> dialogs;    // every file dialog shown, in order
+    std::vector<FileDialogSpec> dialogs; // every file dialog shown, in order
     int unexpectedDialogs = 0;
     QString caption;
     FakeSettings store;
     QDateTime clock;
     QStringList openedDocuments;
-    bool documentOpens = true;   // false: the desktop cannot show the document
+    bool documentOpens = true; // false: the desktop cannot show the document
     int aboutShown = 0;
     int closeRequests = 0;
     std::map<QString, std::unique_ptr<RecordingCanvas>> pictures;
@@ -109,7 +111,7 @@ public:
     int printDialogs = 0;
     int pdfDialogs = 0;
     std::optional<QString> pdfAnswer;
-    QString pdfRefusal;         // when not empty, the PDF cannot be created: this is the reason
+    QString pdfRefusal; // when not empty, the PDF cannot be created: this is the reason
     std::vector<std::unique_ptr<PrintedPage>> printed;
     int previewsOfPages = 0;
 

@@ -14,7 +14,7 @@ struct PenLine {
 
 class PageCanvas : public RecordingCanvas
 {
-  public:
+public:
     explicit PageCanvas(QSize size) : RecordingCanvas(size) {}
 
     void setPen(QColor colour, int width) override
@@ -47,7 +47,7 @@ class PageCanvas : public RecordingCanvas
     std::vector<PenLine> penLines;
     std::vector<QRect> fills;
 
-  private:
+private:
     QColor m_colour{0, 0, 0};
     int m_width = 1;
 };

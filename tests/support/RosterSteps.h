@@ -70,7 +70,10 @@ inline void onRegistrationScreen(Scenario &s, const QStringList &lines)
 }
 
 // What the member list shows in row r: the text at a column's x.
-inline QString listText(Scenario &s, int x, int row) { return s.platform.canvas("Image1").textAt(x, row * 28 + 7); }
+inline QString listText(Scenario &s, int x, int row)
+{
+    return s.platform.canvas("Image1").textAt(x, row * 28 + 7);
+}
 inline QString teamIn(Scenario &s, int row) { return listText(s, 39, row); }
 inline QString nameIn(Scenario &s, int row) { return listText(s, 192, row); }
 inline QString markIn(Scenario &s, int row) { return listText(s, TMainForm::MarkX, row); }

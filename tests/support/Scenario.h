@@ -36,10 +36,10 @@ struct Scenario {
 };
 
 // Compares a recorded box with the expected text, caption, icon and buttons.
-#define QCOMPARE_BOX(box, expText, expCaption, expIcon, expButtons)                                        \
-    do {                                                                                                   \
-        QCOMPARE((box).text, (expText));                                                                   \
-        QCOMPARE((box).caption, (expCaption));                                                             \
-        QCOMPARE((box).icon, (expIcon));                                                                   \
-        QCOMPARE((box).buttons, (expButtons));                                                             \
+#define QCOMPARE_BOX(box, expText, expCaption, expIcon, expButtons)                                          \
+    do {                                                                                                     \
+        QCOMPARE((box).text, (expText));                                                                     \
+        QCOMPARE((box).caption, (expCaption));                                                               \
+        QCOMPARE((box).icon, (expIcon));                                                                     \
+        QCOMPARE((box).buttons, (expButtons));                                                               \
     } while (false)

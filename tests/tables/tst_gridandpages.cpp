@@ -10,8 +10,7 @@
 using namespace Qt::StringLiterals;
 using namespace tables;
 
-namespace
-{
+namespace {
 constexpr sheet::Scale Units{1.0, 1.0};
 const QString TwentyByteTeam = u"あいうえおかきくけこ"_s;
 
@@ -37,16 +36,14 @@ QList<Player> party(int party, int size, const QString &team = QString())
 QStringList roster(int n, const QString &team = u"緑会"_s)
 {
     QStringList lines;
-    for (int k = 1; k <= n; ++k)
-        lines << u"会員%1,%2,男,昭和,10,10,10,0,on,off,off,"_s.arg(k).arg(team);
+    for (int k = 1; k <= n; ++k) lines << u"会員%1,%2,男,昭和,10,10,10,0,on,off,off,"_s.arg(k).arg(team);
     return lines;
 }
 
 int textsAtX(const PageCanvas &c, int x)
 {
     int n = 0;
-    for (const DrawnText &t : c.visibleTexts())
-        n += t.x == x;
+    for (const DrawnText &t : c.visibleTexts()) n += t.x == x;
     return n;
 }
 } // namespace
@@ -54,7 +51,7 @@ int textsAtX(const PageCanvas &c, int x)
 class GridAndPagesTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void combinationTableRows();
     void scoreEntrySheetHeadingsAndNames();
     void gridGeometryIsLeftBehind_data();
@@ -100,8 +97,7 @@ void GridAndPagesTest::combinationTableRows()
     QCOMPARE(c.textAt(52 + 930, 44), u"12"_s);
     QCOMPARE(c.textAt(52 + 980, 44), u"7"_s);
     QCOMPARE(c.textAt(955, 44), u"年"_s);
-    for (int k = 1; k <= 6; ++k)
-        QCOMPARE(c.textAt(127 + 175 * (k - 1) + 76, 74 + 15), QString::number(k));
+    for (int k = 1; k <= 6; ++k) QCOMPARE(c.textAt(127 + 175 * (k - 1) + 76, 74 + 15), QString::number(k));
     for (int n = 1; n <= 12; ++n) {
         QCOMPARE(c.textAt(64, 74 + 53 + 13 + (n - 1) * 53), QString::number(n));
         QCOMPARE(c.textAt(88, 74 + 53 + 13 + (n - 1) * 53), u"組"_s);
@@ -265,8 +261,7 @@ void GridAndPagesTest::portraitMemberTablePageEight()
     in.pageText = u"8"_s;
     PageCanvas c(QSize(874, 1220));
     drawPortraitMemberTable(c, Units, in);
-    for (int j = 0; j < 40; ++j)
-        QCOMPARE(c.textAt(142, 107 + 26 * j + 1), QString::number(281 + j));
+    for (int j = 0; j < 40; ++j) QCOMPARE(c.textAt(142, 107 + 26 * j + 1), QString::number(281 + j));
     QCOMPARE(textsAtX(c, 393), 20);
     QCOMPARE(c.textAt(393, 107), u"会員281"_s);
     QCOMPARE(c.textAt(393, 107 + 19 * 26), u"会員300"_s);
@@ -328,8 +323,7 @@ void GridAndPagesTest::framesOfTheTwoTables()
     QVERIFY(portrait.hasLine(QPoint(525, 75), QPoint(525, 1141)));
     QVERIFY(!portrait.hasLine(QPoint(605, 75), QPoint(605, 1141)));
     int horizontal = 0;
-    for (const PenLine &l : portrait.penLines)
-        horizontal += l.line.y1() == l.line.y2();
+    for (const PenLine &l : portrait.penLines) horizontal += l.line.y1() == l.line.y2();
     QCOMPARE(horizontal, 42);
 }
 

@@ -99,14 +99,17 @@ void MeetingTablesTest::scoreEntryRowsShowTheRecordOfEachPlace()
     datafile::Meeting m;
     m.memberLines = {member(u"甲"_s, u"緑会"_s), member(u"乙"_s, u"緑会"_s)};
     m.kumiLines[1] = {u"3,0,1"_s};
-    m.scoreLines[1] = {u"B,2,3,4,80,甲,緑会,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,"_s};
+    m.scoreLines[1] = {
+        u"B,2,3,4,80,甲,緑会,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,,#,0,0,0,"_s};
     const auto scores = tables::scoresOf(m);
     QVERIFY(scores);
     const QList<QStringList> rows =
         tables::scoreEntryRows({{u"B"_s, tables::partiesOfGroup(m, 1)}}, scores->records);
     QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows.at(1), (QStringList{u"B"_s, u"1"_s, u"1"_s, u"甲"_s, u"緑会"_s, u"2"_s, u"3"_s, u"4"_s, u"80"_s}));
-    QCOMPARE(rows.at(2), (QStringList{u"B"_s, u"1"_s, u"2"_s, u"乙"_s, u"緑会"_s, u"0"_s, QString(), QString(), QString()}));
+    QCOMPARE(rows.at(1),
+             (QStringList{u"B"_s, u"1"_s, u"1"_s, u"甲"_s, u"緑会"_s, u"2"_s, u"3"_s, u"4"_s, u"80"_s}));
+    QCOMPARE(rows.at(2), (QStringList{u"B"_s, u"1"_s, u"2"_s, u"乙"_s, u"緑会"_s, u"0"_s, QString(),
+                                      QString(), QString()}));
 }
 
 void MeetingTablesTest::scoresOfADamagedLineAreRefused()

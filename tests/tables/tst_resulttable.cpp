@@ -10,14 +10,17 @@ using namespace Qt::StringLiterals;
 
 namespace sheet = tables::sheet;
 
-namespace
-{
+namespace {
 // n records, best first; record k has the total 20 + k.
 QStringList ranking(int n, const QString &name = u"選手"_s, const QString &team = u"緑会"_s)
 {
     QStringList list;
     for (int k = 0; k < n; ++k)
-        list << u"%1,1,2,%2,%3%4,%5"_s.arg(1000000 + (20 + k) * 10000 + 9897).arg(20 + k).arg(name).arg(k + 1).arg(team);
+        list << u"%1,1,2,%2,%3%4,%5"_s.arg(1000000 + (20 + k) * 10000 + 9897)
+                    .arg(20 + k)
+                    .arg(name)
+                    .arg(k + 1)
+                    .arg(team);
     return list;
 }
 } // namespace
@@ -25,7 +28,7 @@ QStringList ranking(int n, const QString &name = u"選手"_s, const QString &tea
 class ResultTableTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void landscapeBody_data();
     void landscapeBody();
     void landscapeCutsNamesAndTeams();

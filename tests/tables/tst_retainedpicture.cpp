@@ -53,7 +53,7 @@ void RetainedPictureTest::textCell_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("height");
     QTest::addColumn<QRect>("cell");
-    QTest::newRow("digits") << u"300"_s << 15 << QRect(7, 9, 23, 15);   // 3 half widths of 7.5
+    QTest::newRow("digits") << u"300"_s << 15 << QRect(7, 9, 23, 15); // 3 half widths of 7.5
     QTest::newRow("kanji") << u"出場"_s << 15 << QRect(7, 9, 30, 15);
     QTest::newRow("mixed") << u"A リーダ"_s << 14 << QRect(7, 9, 56, 14);
     QTest::newRow("half-width kana") << u"ｱｲ"_s << 12 << QRect(7, 9, 12, 12);
@@ -186,8 +186,7 @@ void RetainedPictureTest::repeatedDrawingStaysBounded()
     auto drawList = [&] {
         p.setPen(kBlack, 1);
         for (int r = 0; r < 300; ++r) p.line(0, r * 28, 487, r * 28);
-        for (int c : {36, 189, 315})
-            p.fillRect(QRect(c, 1, 120, 8399), kWhite);
+        for (int c : {36, 189, 315}) p.fillRect(QRect(c, 1, 120, 8399), kWhite);
         for (int r = 1; r < 300; ++r) p.line(35, r * 28, 487, r * 28);
         for (int r = 0; r < 300; ++r) {
             p.text(7, r * 28 + 7, QString::number(r + 1), 15, kBlack);
@@ -249,7 +248,10 @@ class Log : public Canvas
 {
 public:
     void setPen(QColor c, int w) override { calls << u"pen %1 %2"_s.arg(c.name()).arg(w); }
-    void line(int x1, int y1, int x2, int y2) override { calls << u"line %1 %2 %3 %4"_s.arg(x1).arg(y1).arg(x2).arg(y2); }
+    void line(int x1, int y1, int x2, int y2) override
+    {
+        calls << u"line %1 %2 %3 %4"_s.arg(x1).arg(y1).arg(x2).arg(y2);
+    }
     void fillRect(QRect r, QColor c) override
     {
         calls << u"fill %1 %2 %3 %4 %5"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).arg(c.name());
@@ -292,7 +294,8 @@ void RetainedPictureTest::replayKeepsOrderAndArea()
     QCOMPARE(part.calls, QStringList({u"pen #000000 1"_s, u"line 10 97 10 152"_s}));
     Log bottom;
     list.replay(bottom, QRect(0, 8390, 20, 11));
-    QCOMPARE(bottom.calls, QStringList({u"pen #000000 1"_s, u"line 10 8387 10 8400"_s, u"line 22 8400 0 8400"_s}));
+    QCOMPARE(bottom.calls,
+             QStringList({u"pen #000000 1"_s, u"line 10 8387 10 8400"_s, u"line 22 8400 0 8400"_s}));
     Log top;
     list.replay(top, QRect(0, 0, 5, 5));
     QCOMPARE(top.calls, QStringList({u"pen #000000 1"_s, u"line 0 0 30 30"_s}));

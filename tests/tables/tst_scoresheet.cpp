@@ -8,8 +8,7 @@
 using namespace Qt::StringLiterals;
 using namespace tables;
 
-namespace
-{
+namespace {
 constexpr sheet::Scale Units{1.0, 1.0};
 
 ScoreSheetInput sheetInput(int holes = 10, int startHole = 1)
@@ -42,10 +41,8 @@ QStringList headingNumbers(const PageCanvas &c, int columns)
     const int G = 222;
     const int I = columns == 10 ? 71 : 61;
     QStringList numbers;
-    for (int col = 0; col < columns; ++col)
-        numbers << c.textAt(G + 23 + I * col, 194 + 27);
-    while (!numbers.isEmpty() && numbers.last().isEmpty())
-        numbers.removeLast();
+    for (int col = 0; col < columns; ++col) numbers << c.textAt(G + 23 + I * col, 194 + 27);
+    while (!numbers.isEmpty() && numbers.last().isEmpty()) numbers.removeLast();
     return numbers;
 }
 
@@ -61,7 +58,7 @@ int verticalLinesAcrossTheGrid(const PageCanvas &c, int top, int bottom)
 class ScoreSheetTest : public QObject
 {
     Q_OBJECT
-  private slots:
+private slots:
     void titleShiftCentresTheTitle();
     void holeNumbering_data();
     void holeNumbering();
@@ -152,8 +149,7 @@ void ScoreSheetTest::dashesFillTheHoleCellsOfEveryRow()
     PageCanvas c(QSize(1215, 770));
     drawScoreSheet(c, Units, o, sheetInput(8));
     int dashes = 0;
-    for (const DrawnText &t : c.visibleTexts())
-        dashes += t.text == u"－"_s;
+    for (const DrawnText &t : c.visibleTexts()) dashes += t.text == u"－"_s;
     QCOMPARE(dashes, 6 * 8);
     QCOMPARE(c.textAt(222 + 6, 90 + 183), u"－"_s);                   // row 1, hole 1
     QCOMPARE(c.textAt(222 + 6 + 71 * 7, 90 + 183 + 5 * 78), u"－"_s); // row 6, hole 8
@@ -277,8 +273,7 @@ void ScoreSheetTest::particularsAndHeadings()
     // The particulars box: pen 2 outline, pen 1 divider.
     QCOMPARE(c.linesFrom(QPoint(E + 2, F + 24), QPoint(E + 329, F + 24)).front().width, 2);
     QCOMPARE(c.linesFrom(QPoint(E + 80, F + 24), QPoint(E + 80, F + 96)).front().width, 1);
-    for (const DrawnText &t : c.visibleTexts())
-        QCOMPARE(t.face, u"ＭＳ ゴシック"_s);
+    for (const DrawnText &t : c.visibleTexts()) QCOMPARE(t.face, u"ＭＳ ゴシック"_s);
 }
 
 void ScoreSheetTest::printerPensAndFonts()

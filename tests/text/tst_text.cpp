@@ -95,12 +95,13 @@ void TextRules::commaSplitting_data()
     QTest::addColumn<QStringList>("fields");
     QTest::newRow("plain") << u"a,b,c"_s << QStringList{u"a"_s, u"b"_s, u"c"_s};
     QTest::newRow("empty middle") << u"a,,c"_s << QStringList{u"a"_s, QString(), u"c"_s};
-    QTest::newRow("trailing comma adds an empty field") << u"a,b,"_s << QStringList{u"a"_s, u"b"_s, QString()};
-    QTest::newRow("two trailing commas")
-        << u"a,,"_s << QStringList{u"a"_s, QString(), QString()};
+    QTest::newRow("trailing comma adds an empty field")
+        << u"a,b,"_s << QStringList{u"a"_s, u"b"_s, QString()};
+    QTest::newRow("two trailing commas") << u"a,,"_s << QStringList{u"a"_s, QString(), QString()};
     QTest::newRow("blanks after the last comma add no field") << u"a,b, "_s << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("blanks before the last comma") << u"a,b ,"_s << QStringList{u"a"_s, u"b"_s, QString()};
-    QTest::newRow("half-width blank ends a field") << u"山田 太郎,b"_s << QStringList{u"山田"_s, u"太郎"_s, u"b"_s};
+    QTest::newRow("half-width blank ends a field")
+        << u"山田 太郎,b"_s << QStringList{u"山田"_s, u"太郎"_s, u"b"_s};
     QTest::newRow("full-width blank is content") << u"山田　太郎,b"_s << QStringList{u"山田　太郎"_s, u"b"_s};
     QTest::newRow("leading blanks skipped") << u"  a, b"_s << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("quoted") << u"\"a,b\",c"_s << QStringList{u"a,b"_s, u"c"_s};
