@@ -96,7 +96,9 @@ int QtPlatform::messageBox(const QString &text, const QString &caption, MsgIcon 
     }
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        // A question (the icon of the boxes that would discard the listed members) waits
+        // for はい to be chosen: Enter alone answers いいえ and throws nothing away.
+        box.setDefaultButton(icon == MsgIcon::Question ? QMessageBox::No : QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? IdYes : IdNo;
     }
     box.setStandardButtons(QMessageBox::Ok);

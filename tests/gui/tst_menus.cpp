@@ -64,6 +64,7 @@ private slots:
     void boxesShowWhatWasDrawnBeforeThem();
     void standardButtonsReadJapanese();
     void boxesShowTheWholeMessageAndJapaneseButtons();
+    void enterOnTheDiscardQuestionKeepsTheRoster();
 };
 
 void MenuTest::menuBarHoldsTheMenusInOrder()
@@ -415,6 +416,31 @@ void MenuTest::boxesShowTheWholeMessageAndJapaneseButtons()
     QVERIFY2(no.contains(u"いいえ"_s), qPrintable(no));
     QVERIFY(oneLine);
     QVERIFY(!QApplication::activeModalWidget()); // いいえ ends the command: no second box
+}
+
+void MenuTest::enterOnTheDiscardQuestionKeepsTheRoster()
+{
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    w.window->platform().answerBox = nullptr; // the real box
+    const QStringList roster{u"山田太郎,緑会,男,昭和,10,10,10,0,off,off,off,,"_s};
+    w.form().MemberLines = roster;
+    w.form().SavedMemberLines = roster;
+    w.form().Bunkatu();
+    w.form().Label40Click(); // tab 「メンバー登録」
+    bool defaultIsNo = false;
+    QTimer::singleShot(0, w.window.get(), [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) return;
+        defaultIsNo = box->defaultButton() == box->button(QMessageBox::No);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTimer::singleShot(5000, w.window.get(), [] {
+        if (QWidget *box = QApplication::activeModalWidget()) box->close();
+    });
+    w.form().Label3Click(); // 「新規登録」 asks before discarding one member
+    QVERIFY(defaultIsNo);
+    QCOMPARE(w.form().MemberLines, roster);
 }
 
 QTEST_MAIN(MenuTest)
