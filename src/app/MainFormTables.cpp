@@ -314,27 +314,40 @@ void TMainForm::Label53Click() // 「組合せ表作成」
     computeGridGeometry();
 }
 
+namespace {
+// The result table and the member table: page by page in the form the menu ticks, タテ形
+// in the scroll box, ヨコ形 on its own picture, with the page field; the result table
+// adds its two ranking options.
+struct PagedTable {
+    int portraitKind, portraitMode, landscapeKind, landscapeMode;
+    bool rankingOptions;
+};
+
+void showPagedTable(TMainForm &form, const PagedTable &table)
+{
+    const bool portrait = form.ticked("N31");
+    if (!portrait && !form.ticked("N32")) return;
+    form.TableKind = portrait ? table.portraitKind : table.landscapeKind;
+    form.TableMode = portrait ? table.portraitMode : table.landscapeMode;
+    form.Screen = screen::PagedTable;
+    const sheet::Scale scale = portrait ? sheet::PortraitScreen : sheet::LandscapeScreen;
+    form.ScaleX = scale.x;
+    form.ScaleY = scale.y;
+    const char *picture = portrait ? "Image4" : "Image29";
+    arrangeTableScreen(form, {"Label7", "Edit19", "UpDown1", "Button7", picture});
+    form.setVisible({"CheckBox1", "CheckBox3"}, table.rankingOptions);
+    if (portrait) {
+        form.control("ScrollBox2").visible = true;
+        ++form.TableScrollSerial; // the scroll box starts at its top
+    }
+    form.Draw(tablePicture(form, picture));
+}
+} // namespace
+
 void TMainForm::Label60Click() // 「成 績 表作成」
 {
-    const bool portrait = ticked("N31");
-    const bool landscape = ticked("N32");
-    if (!portrait && !landscape) return;
-    TableKind = portrait ? tablekind::ResultPortrait : tablekind::ResultLandscape;
-    TableMode = portrait ? tablemode::ResultPortrait : tablemode::ResultLandscape;
-    Screen = screen::PagedTable;
-    const sheet::Scale scale = portrait ? sheet::PortraitScreen : sheet::LandscapeScreen;
-    ScaleX = scale.x;
-    ScaleY = scale.y;
-    if (portrait) {
-        arrangeTableScreen(*this, {"Label7", "Edit19", "UpDown1", "Button7", "CheckBox1", "CheckBox3",
-                                   "ScrollBox2", "Image4"});
-        ++TableScrollSerial; // the scroll box starts at its top
-        Draw(tablePicture(*this, "Image4"));
-    } else {
-        arrangeTableScreen(*this,
-                           {"Label7", "Edit19", "UpDown1", "Button7", "CheckBox1", "CheckBox3", "Image29"});
-        Draw(tablePicture(*this, "Image29"));
-    }
+    showPagedTable(*this, {tablekind::ResultPortrait, tablemode::ResultPortrait, tablekind::ResultLandscape,
+                           tablemode::ResultLandscape, true});
 }
 
 void TMainForm::CheckBox1Click() // 一打を順位判定に含める
@@ -349,23 +362,8 @@ void TMainForm::CheckBox3Click() // 二打を順位判定に含める
 
 void TMainForm::Label56Click() // 「メンバー表作成」
 {
-    const bool portrait = ticked("N31");
-    const bool landscape = ticked("N32");
-    if (!portrait && !landscape) return;
-    TableKind = portrait ? tablekind::MemberPortrait : tablekind::MemberLandscape;
-    TableMode = portrait ? tablemode::MemberPortrait : tablemode::MemberLandscape;
-    Screen = screen::PagedTable;
-    const sheet::Scale scale = portrait ? sheet::PortraitScreen : sheet::LandscapeScreen;
-    ScaleX = scale.x;
-    ScaleY = scale.y;
-    if (portrait) {
-        arrangeTableScreen(*this, {"Label7", "Edit19", "UpDown1", "Button7", "ScrollBox2", "Image4"});
-        ++TableScrollSerial; // the scroll box starts at its top
-        Draw(tablePicture(*this, "Image4"));
-    } else {
-        arrangeTableScreen(*this, {"Label7", "Edit19", "UpDown1", "Button7", "Image29"});
-        Draw(tablePicture(*this, "Image29"));
-    }
+    showPagedTable(*this, {tablekind::MemberPortrait, tablemode::MemberPortrait, tablekind::MemberLandscape,
+                           tablemode::MemberLandscape, false});
 }
 
 void TMainForm::GroupBox1Click() { control("GroupBox1").visible = false; } // the table command box
