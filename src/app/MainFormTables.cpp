@@ -150,6 +150,17 @@ void TMainForm::Draw(Canvas &canvas)
         }
     };
 
+    // The result and member tables: their picture, the page field's limit, and a
+    // landscape page beyond the fourth brought back to the first.
+    const auto pagedTableFrame = [&](bool landscape) {
+        showOnly(landscape ? std::initializer_list<const char *>{"Image29"}
+                           : std::initializer_list<const char *>{"ScrollBox2", "Image4"});
+        PageMax = landscape ? 3 : 8;
+        if (landscape && PageNo > 4) {
+            PageNo = 1;
+            control("Edit19").text = u"1"_s;
+        }
+    };
     if (TableKind == tablekind::ScoreSheet) {
         showOnly({"Image23"});
         tables::ScoreSheetInput in;
@@ -214,13 +225,7 @@ void TMainForm::Draw(Canvas &canvas)
         }
     } else if (TableKind == tablekind::ResultLandscape || TableKind == tablekind::ResultPortrait) {
         const bool landscape = TableKind == tablekind::ResultLandscape;
-        showOnly(landscape ? std::initializer_list<const char *>{"Image29"}
-                           : std::initializer_list<const char *>{"ScrollBox2", "Image4"});
-        PageMax = landscape ? 3 : 8;
-        if (landscape && PageNo > 4) {
-            PageNo = 1;
-            control("Edit19").text = u"1"_s;
-        }
+        pagedTableFrame(landscape);
         if (!buildRankList()) return;
         tables::ResultTableInput in;
         in.particulars = particulars();
@@ -233,13 +238,7 @@ void TMainForm::Draw(Canvas &canvas)
             tables::drawPortraitResultTable(canvas, scale, in);
     } else if (TableKind == tablekind::MemberLandscape || TableKind == tablekind::MemberPortrait) {
         const bool landscape = TableKind == tablekind::MemberLandscape;
-        showOnly(landscape ? std::initializer_list<const char *>{"Image29"}
-                           : std::initializer_list<const char *>{"ScrollBox2", "Image4"});
-        PageMax = landscape ? 3 : 8;
-        if (landscape && PageNo > 4) {
-            PageNo = 1;
-            control("Edit19").text = u"1"_s;
-        }
+        pagedTableFrame(landscape);
         MemberLines = SavedMemberLines;
         tables::MemberTableInput in;
         in.particulars = particulars();
