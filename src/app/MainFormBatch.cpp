@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 
 #include "grouping/CombinationCheck.h"
+#include "grouping/Counts.h"
 #include "grouping/KumiLine.h"
 #include "tables/Canvas.h"
 #include "tables/CombinationReport.h"
@@ -16,8 +17,6 @@ namespace kumiline = grouping::kumiline;
 namespace sheet = tables::sheet;
 
 namespace {
-
-const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 
 bool partyHasMembers(const TMainForm &form, int g, int party)
 {
@@ -89,8 +88,8 @@ struct TableState {
 void TMainForm::selectGroupForTable(int g)
 {
     CurGroup = g;
-    CurGroupText = kLetters[g - 1];
-    control("Label10").text = kLetters[g - 1] + u"グループ"_s;
+    CurGroupText = grouping::groupLetter(g - 1);
+    control("Label10").text = grouping::groupLetter(g - 1) + u"グループ"_s;
     const QStringList &lines =
         HandMade == 1 || GroupList[g - 1].isEmpty() ? SavedMemberLines : GroupList[g - 1];
     if (MemberLines == lines) return;

@@ -3,6 +3,7 @@
 // by the same code as kmtx-export.
 #include "app/MainForm.h"
 
+#include "grouping/Counts.h"
 #include "scoring/Ranking.h"
 #include "tables/MeetingTables.h"
 
@@ -12,7 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 const QString kCaption = u"CSVに書き出し"_s;
 } // namespace
 
@@ -46,7 +46,7 @@ void TMainForm::CsvExportClick() // ファイル › CSVに書き出し
         bool anyPlayer = false;
         for (int g = 0; g < 4; ++g) {
             if (oneGroup && g != CurGroup - 1) continue;
-            groups << tables::GroupParties{kLetters[g], tables::partiesOfGroup(meeting, g)};
+            groups << tables::GroupParties{grouping::groupLetter(g), tables::partiesOfGroup(meeting, g)};
             anyPlayer = anyPlayer || tables::hasPlayers(groups.back().parties);
         }
         if (!anyPlayer) nothing = u"書き出す組み合わせがありません。先に組み合わせを作って下さい"_s;

@@ -1,16 +1,17 @@
 // The group tabs A to D and the clearing of the combination data.
 #include "app/MainForm.h"
 
+#include "grouping/Counts.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
 const char *const kGroupTabs[grouping::Groups] = {"Label44", "Label45", "Label46", "Label47"};
-const QString kLetters[grouping::Groups] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 
 // The member list shows the members of group g.
 void showGroupInList(TMainForm &form, int g)
 {
-    form.control("Label10").text = kLetters[g - 1] + u"グループ"_s;
+    form.control("Label10").text = grouping::groupLetter(g - 1) + u"グループ"_s;
     form.MemberLines = form.GroupList[g - 1];
     form.Bunkatu();
 }
@@ -24,7 +25,7 @@ void TMainForm::Label47Click() { groupTab(4); } // group tab D
 void TMainForm::groupTab(int g)
 {
     if (g < 1 || g > grouping::Groups || CurGroup == 0 || Screen == screen::Registration) return;
-    const QString &letter = kLetters[g - 1];
+    const QString letter = grouping::groupLetter(g - 1);
 
     scrollListTo(0);
     for (int t = 0; t < 4; ++t) control(kGroupTabs[t]).colour = t == g - 1 ? colours::Yellow : colours::Cream;

@@ -1,11 +1,12 @@
 // Menu options, the group names kept in the user's settings, closing, help and the about box.
 #include "app/MainForm.h"
 
+#include "grouping/Counts.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
 const QString kGroupKeys[grouping::Groups] = {u"GrpA"_s, u"GrpB"_s, u"GrpC"_s, u"GrpD"_s};
-const QString kGroupLetters[grouping::Groups] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 } // namespace
 
 void TMainForm::tickOption(const char *chosen, const char *partner)
@@ -68,7 +69,7 @@ void TMainForm::RegFSettei()
         }
     }
     for (int g = 0; g < grouping::Groups; ++g)
-        GroupDisplayName[g] = store.read(kGroupKeys[g]).value_or(kGroupLetters[g]);
+        GroupDisplayName[g] = store.read(kGroupKeys[g]).value_or(grouping::groupLetter(g));
     if (DeleteRequested) {
         DeleteRequested = false; // used once, whether the deletion succeeded or not
         QString error;

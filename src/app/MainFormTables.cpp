@@ -2,6 +2,8 @@
 // particulars, the page field, printing, the print preview and PDF files.
 #include "app/MainForm.h"
 
+#include "grouping/Counts.h"
+#include "grouping/WholeNumber.h"
 #include "scoring/Ranking.h"
 #include "tables/Canvas.h"
 #include "tables/CombinationGrid.h"
@@ -15,8 +17,6 @@ using namespace Qt::StringLiterals;
 namespace sheet = tables::sheet;
 
 namespace {
-
-const QString kLetters[grouping::Groups] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 
 // The table pictures in the order the drawing clears them, with their screen sizes.
 struct TablePicture {
@@ -41,23 +41,10 @@ const std::initializer_list<const char *> kTableScreenAreas{
 std::optional<int> wholeNumber(const QString &text)
 {
     QString t = text.trimmed();
-    bool negative = false;
-    if (t.startsWith(u'-') || t.startsWith(u'－')) {
-        negative = true;
-        t = t.mid(1);
-    }
-    if (t.isEmpty() || t.size() > 9) return std::nullopt;
-    int value = 0;
-    for (const QChar c : t) {
-        int digit = -1;
-        if (c >= u'0' && c <= u'9')
-            digit = c.unicode() - u'0';
-        else if (c >= u'０' && c <= u'９')
-            digit = c.unicode() - u'０';
-        if (digit < 0) return std::nullopt;
-        value = value * 10 + digit;
-    }
-    return negative ? -value : value;
+    const bool negative = t.startsWith(u'-') || t.startsWith(u'－');
+    const std::optional<int> value = grouping::wholeNumber(negative ? t.mid(1) : t);
+    if (!value) return std::nullopt;
+    return negative ? -*value : *value;
 }
 
 PageOrientation orientationOf(int tableKind)
@@ -129,7 +116,7 @@ void TMainForm::Draw(Canvas &canvas)
     // The headings show the group's display name in place of its letter.
     QString groupName = CurGroupText;
     for (int g = 0; g < grouping::Groups; ++g)
-        if (CurGroupText == kLetters[g]) groupName = GroupDisplayName[g];
+        if (CurGroupText == grouping::groupLetter(g)) groupName = GroupDisplayName[g];
 
     for (const TablePicture &p : kTablePictures) canvas.fillRect(QRect(QPoint(0, 0), p.size), colours::White);
     canvas.setPen(colours::Black, 1);
@@ -145,7 +132,7 @@ void TMainForm::Draw(Canvas &canvas)
         if (CurGroup == 5) {
             KumiLineBuf.clear();
         } else if (CurGroup >= 1 && CurGroup <= grouping::Groups) {
-            CurGroupText = kLetters[CurGroup - 1];
+            CurGroupText = grouping::groupLetter(CurGroup - 1);
             KumiWake(CurGroup);
         }
     };

@@ -1,6 +1,7 @@
 #include "cli/Exporter.h"
 
 #include "datafile/MeetingFile.h"
+#include "grouping/Counts.h"
 #include "scoring/Ranking.h"
 #include "tables/CombinationGrid.h"
 #include "tables/MeetingTables.h"
@@ -29,7 +30,6 @@ namespace cli {
 
 namespace {
 
-const QString kLetters[4] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 constexpr int kPdfResolution = 1200;
 
 struct Texts {
@@ -119,7 +119,7 @@ QList<Page> scoreSheetPages(Context &c)
         in.holeCount = c.request.holes;
         in.startHole = c.request.startHole.value_or(sheet.party);
         in.sheetKumiText = QString::number(sheet.party);
-        in.groupName = kLetters[sheet.group];
+        in.groupName = grouping::groupLetter(sheet.group);
         in.party = c.parties(sheet.group)[sheet.party - 1];
         const tables::TableOptions options = c.options;
         pages << Page{true, [in, options](Canvas &canvas, sheet::Scale s) {
@@ -142,7 +142,7 @@ QList<Page> gridPages(Context &c, tables::GridKind kind)
         tables::GridInput in;
         in.kind = kind;
         in.particulars = c.particulars;
-        in.groupName = kLetters[g];
+        in.groupName = grouping::groupLetter(g);
         in.parties = c.parties(g);
         in.writeNames = true;
         const tables::TableOptions options = c.options;
@@ -321,7 +321,7 @@ QList<tables::GroupParties> csvGroups(const Context &c)
     else
         groups = {0, 1, 2, 3};
     QList<tables::GroupParties> result;
-    for (int g : groups) result << tables::GroupParties{kLetters[g], c.parties(g)};
+    for (int g : groups) result << tables::GroupParties{grouping::groupLetter(g), c.parties(g)};
     return result;
 }
 

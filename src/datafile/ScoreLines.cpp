@@ -1,5 +1,6 @@
 #include "datafile/ScoreLines.h"
 
+#include "grouping/Counts.h"
 #include "text/CommaText.h"
 
 using namespace Qt::StringLiterals;
@@ -7,7 +8,6 @@ using namespace Qt::StringLiterals;
 namespace datafile {
 
 namespace {
-const QString kLetters[GroupsMax] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
 
 // A figure of a score record: a whole number, or empty as a record that was never
 // cleared holds it.
@@ -26,7 +26,7 @@ std::array<QStringList, GroupsMax> buildScoreLines(const ScoreSlotArray &records
     for (int g = 0; g < GroupsMax; ++g) {
         for (int k = 0; k < PartiesMax; ++k) {
             if (texts[g][k][0].isEmpty()) break;
-            QString line = kLetters[g];
+            QString line = grouping::groupLetter(g);
             for (int s = 0; s < SlotsMax; ++s) {
                 const QString &text = texts[g][k][s];
                 if (text.isEmpty()) {
@@ -51,8 +51,8 @@ std::optional<ScoreLineError> applyScoreLines(const std::array<QStringList, Grou
     for (int g = 0; g < GroupsMax; ++g) {
         const QStringList &group = lines[g];
         if (group.size() > PartiesMax)
-            return ScoreLineError{g, PartiesMax,
-                                  u"%1グループの得点の行が12行を超えています"_s.arg(kLetters[g])};
+            return ScoreLineError{
+                g, PartiesMax, u"%1グループの得点の行が12行を超えています"_s.arg(grouping::groupLetter(g))};
         for (int k = 0; k < group.size(); ++k) {
             const QStringList f = text::commatext::split(group.at(k));
             qsizetype pos = 1; // the group letter is not read

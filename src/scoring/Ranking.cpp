@@ -20,12 +20,6 @@ std::optional<int> figure(const QString &text)
     return value;
 }
 
-const QString &groupLetter(int g)
-{
-    static const QString letters[GroupsMax] = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
-    return letters[g];
-}
-
 } // namespace
 
 std::optional<QString> RankKey(const ScoreSlot &slot, RankOptions options)
@@ -43,7 +37,7 @@ std::optional<QString> RankKey(const ScoreSlot &slot, RankOptions options)
 QString RankingError::message() const
 {
     return u"%1グループ %2組 %3番の得点が数字ではありません。得点を入力し直して下さい"_s
-        .arg(groupLetter(group))
+        .arg(grouping::groupLetter(group))
         .arg(party + 1)
         .arg(slot + 1);
 }
