@@ -104,12 +104,14 @@ ReadResult read(const QByteArray &bytes)
         return ReadError{ReadError::Kind::NotMeetingFile, 1, {}};
 
     // Every line after the tag must be code page 932; the tag line's remainder is not read.
+    cp932::LineConverter converter;
+    if (!converter.isValid()) return damaged(0, cp932::unavailableMessage());
     QStringList lines{Tag};
+    lines.reserve(raw.size());
     for (qsizetype i = 1; i < raw.size(); ++i) {
-        const cp932::Decoded d = cp932::decode(raw.at(i));
-        if (!d.error.isEmpty())
-            return damaged(int(i + 1), u"シフトJIS（コードページ932）として読めない文字があります"_s);
-        lines << d.text;
+        std::optional<QString> text = converter.decode(raw.at(i));
+        if (!text) return damaged(int(i + 1), u"シフトJIS（コードページ932）として読めない文字があります"_s);
+        lines << std::move(*text);
     }
     const qsizetype n = lines.size();
 
@@ -183,6 +185,11 @@ WriteResult write(const Meeting &meeting)
           << meeting.courseName;
 
     WriteResult result;
+    cp932::LineConverter converter;
+    if (!converter.isValid()) {
+        result.error = cp932::unavailableMessage();
+        return result;
+    }
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
         if (line.contains(u'\r') || line.contains(u'\n')) {
@@ -190,14 +197,14 @@ WriteResult write(const Meeting &meeting)
             result.error = u"%1行目に改行が含まれています"_s.arg(i + 1);
             return result;
         }
-        const cp932::Encoded e = cp932::encode(line);
-        if (!e.error.isEmpty()) {
+        const std::optional<QByteArray> bytes = converter.encode(line);
+        if (!bytes) {
             result.bytes.clear();
             result.error = u"%1行目「%2」の「%3」はシフトJISで保存できません"_s.arg(i + 1).arg(
                 line, cp932::firstUnencodable(line).value_or(QString()));
             return result;
         }
-        result.bytes += e.bytes;
+        result.bytes += *bytes;
         result.bytes += "\r\n";
     }
     return result;

@@ -2,7 +2,6 @@
 
 #include "tables/RetainedPicture.h"
 
-#include <QFontMetrics>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QStaticText>
@@ -40,7 +39,12 @@ PainterCanvas::PainterCanvas(QPainter &painter, QSize size)
       m_raster(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster)
 {
     if (!m_raster) m_pen.setCapStyle(Qt::FlatCap);
-    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    // At 600 dpi and finer a pixel is no bigger than a printer's dot: text on an image is
+    // drawn in whole pixels, as the printer prints it. Grey edges would add nothing on paper,
+    // and the large letters would cost several times as much.
+    const QPaintDevice *device = painter.device();
+    const bool printResolution = device && std::min(device->logicalDpiX(), device->logicalDpiY()) >= 600;
+    m_painter.setRenderHint(QPainter::TextAntialiasing, !(m_raster && printResolution));
     m_painter.setPen(m_pen);
 }
 
@@ -81,37 +85,57 @@ const PainterCanvas::FontOfHeight &PainterCanvas::useFont(int fontHeight)
     auto it = fonts.find(key);
     if (it == fonts.end()) {
         FontOfHeight f;
-        f.font = QFont(m_face);
-        f.font.setPixelSize(h);
-        const QFontMetrics metrics(f.font, m_painter.device());
-        f.ascent = metrics.ascent();
-        f.height = metrics.height();
+        f.merging = QFont(m_face);
+        f.merging.setPixelSize(h);
+        // The face alone is found without asking the system for fallback fonts, which a
+        // fresh program would otherwise do at its first text.
+        f.font = f.merging;
+        f.font.setStyleStrategy(QFont::NoFontMerging);
+        f.metrics = QFontMetrics(f.font, m_painter.device());
+        f.ascent = f.metrics.ascent();
+        f.height = f.metrics.height();
         it = fonts.insert(key, f);
     }
     m_current = *it;
     m_currentFace = m_face;
     m_currentHeight = h;
     m_laidOut = m_raster ? &laidOutTexts(m_face, h) : nullptr;
-    m_painter.setFont(m_current.font);
     return m_current;
+}
+
+const QFont &PainterCanvas::FontOfHeight::fontFor(const QString &text) const
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text.at(i).unicode();
+        if (c < 0x20) continue;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
+        }
+        if (!metrics.inFontUcs4(c)) return merging;
+    }
+    return font;
 }
 
 void PainterCanvas::text(int x, int y, const QString &s, int fontHeight, QColor colour)
 {
     const FontOfHeight &f = useFont(fontHeight);
+    const QFont &font = f.fontFor(s);
     if (colour == QColor(Qt::white)) {
         // Writing in white erases: the text's whole cell turns white.
-        const QFontMetrics metrics(f.font, m_painter.device());
-        m_painter.fillRect(QRect(x, y, metrics.horizontalAdvance(s), f.height), Qt::white);
+        const int width = &font == &f.font ? f.metrics.horizontalAdvance(s)
+                                           : QFontMetrics(font, m_painter.device()).horizontalAdvance(s);
+        m_painter.fillRect(QRect(x, y, width, f.height), Qt::white);
         return;
     }
-    m_painter.setPen(colour);
+    // Text takes only the pen's colour; a rule drawn next sets its own pen again.
+    if (m_painter.pen().color() != colour) m_painter.setPen(colour);
+    if (m_painter.font() != font) m_painter.setFont(font);
     // On screen the laid-out text gives the same pixels as drawing the string, quicker.
     if (m_laidOut && !m_painter.transform().isScaling() && !m_painter.transform().isRotating())
-        m_painter.drawStaticText(x, y, laidOut(*m_laidOut, f.font, s));
+        m_painter.drawStaticText(x, y, laidOut(*m_laidOut, font, s));
     else
         m_painter.drawText(x, y + f.ascent, s);
-    m_painter.setPen(m_pen);
 }
 
 QImage renderPicture(const RetainedPicture &picture, QRect area)

@@ -8,6 +8,7 @@
 #include "tables/Canvas.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QHash>
 #include <QImage>
 #include <QPen>
@@ -31,11 +32,14 @@ public:
 
 private:
     struct FontOfHeight {
-        QFont font;
+        QFont font;    // the face alone, when it holds every character of a text
+        QFont merging; // the face helped out by other fonts for characters it lacks
+        QFontMetrics metrics{font};
         int ascent = 0;
         int height = 0;
+        const QFont &fontFor(const QString &text) const;
     };
-    // The font of the face in use at that height, made the painter's font.
+    // The font of the face in use at that height.
     const FontOfHeight &useFont(int fontHeight);
 
     QPainter &m_painter;

@@ -4,6 +4,14 @@ namespace text::commatext {
 
 namespace {
 bool isBlank(QChar c) { return c.unicode() <= 0x20; }
+
+// Where the run of characters from i up to a comma or a blank ends.
+qsizetype wordEnd(const QString &line, qsizetype i)
+{
+    const qsizetype n = line.size();
+    while (i < n && line.at(i) != u',' && !isBlank(line.at(i))) ++i;
+    return i;
+}
 } // namespace
 
 QStringList split(const QString &line)
@@ -29,11 +37,15 @@ QStringList split(const QString &line)
                 }
                 field += line.at(i++);
             }
-            while (i < n && line.at(i) != u',' && !isBlank(line.at(i))) field += line.at(i++);
-        } else {
-            while (i < n && line.at(i) != u',' && !isBlank(line.at(i))) field += line.at(i++);
         }
-        fields << field;
+        // An unquoted field, or what follows a quoted one up to the next comma or blank.
+        const qsizetype end = wordEnd(line, i);
+        if (field.isEmpty())
+            field = line.mid(i, end - i);
+        else
+            field += QStringView(line).sliced(i, end - i);
+        i = end;
+        fields << std::move(field);
         while (i < n && isBlank(line.at(i))) ++i;
         if (i >= n) break;
         if (line.at(i) == u',') {

@@ -29,6 +29,8 @@ bool encodable(const QString &oneChar)
 
 } // namespace
 
+QString unavailableMessage() { return u"この環境ではShift-JISの変換が使えません"_s; }
+
 int byteLength(const QString &text)
 {
     int total = 0;
@@ -70,7 +72,7 @@ Encoded encode(const QString &text)
     Encoded result;
     QStringEncoder encoder(kCodecName);
     if (!encoder.isValid()) {
-        result.error = u"この環境ではShift-JISの変換が使えません"_s;
+        result.error = unavailableMessage();
         return result;
     }
     result.bytes = encoder.encode(text);
@@ -86,12 +88,44 @@ Decoded decode(const QByteArray &bytes)
     Decoded result;
     QStringDecoder decoder(kCodecName, QStringConverter::Flag::Stateless);
     if (!decoder.isValid()) {
-        result.error = u"この環境ではShift-JISの変換が使えません"_s;
+        result.error = unavailableMessage();
         return result;
     }
     result.text = decoder.decode(bytes);
     if (decoder.hasError()) result.error = u"Shift-JISとして読めないバイトがあります"_s;
     return result;
+}
+
+struct LineConverter::Converters {
+    QStringDecoder decoder{kCodecName, QStringConverter::Flag::Stateless};
+    QStringEncoder encoder{kCodecName, QStringConverter::Flag::Stateless};
+};
+
+LineConverter::LineConverter() : m_converters(std::make_unique<Converters>()) {}
+LineConverter::~LineConverter() = default;
+
+bool LineConverter::isValid() const { return m_converters->decoder.isValid() && m_converters->encoder.isValid(); }
+
+std::optional<QString> LineConverter::decode(const QByteArray &line)
+{
+    QStringDecoder &decoder = m_converters->decoder;
+    QString text = decoder.decode(line);
+    if (decoder.hasError()) {
+        decoder.resetState();
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::optional<QByteArray> LineConverter::encode(const QString &line)
+{
+    QStringEncoder &encoder = m_converters->encoder;
+    QByteArray bytes = encoder.encode(line);
+    if (encoder.hasError()) {
+        encoder.resetState();
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 } // namespace text::cp932

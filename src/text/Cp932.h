@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace text::cp932 {
@@ -29,5 +30,29 @@ struct Decoded {
     QString error; // empty when every byte sequence was valid
 };
 Decoded decode(const QByteArray &bytes);
+
+// What a conversion says when the system has no code page 932 converter.
+QString unavailableMessage();
+
+// One converter for many lines: opening the system's converter costs more than converting
+// a line, so a file's lines share one.
+class LineConverter
+{
+public:
+    LineConverter();
+    LineConverter(const LineConverter &) = delete;
+    LineConverter &operator=(const LineConverter &) = delete;
+    ~LineConverter();
+
+    bool isValid() const;
+    // The line's text, or nothing when a byte sequence is not code page 932.
+    std::optional<QString> decode(const QByteArray &line);
+    // The line's bytes, or nothing when a character cannot be held.
+    std::optional<QByteArray> encode(const QString &line);
+
+private:
+    struct Converters;
+    std::unique_ptr<Converters> m_converters;
+};
 
 } // namespace text::cp932
