@@ -19,9 +19,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 
+#include <filesystem>
 #include <functional>
+#include <system_error>
 
 using namespace Qt::StringLiterals;
 namespace sheet = tables::sheet;
@@ -225,36 +228,70 @@ QPageLayout a4(bool landscape)
                        QMarginsF(0, 0, 0, 0));
 }
 
-// Writes through a save file: the output appears whole or not at all.
-ExportOutcome commit(QSaveFile &file, const Texts &t)
+// The output is written beside its place under a passing name and then renamed into it, so
+// it appears whole or not at all, and a file that was there stays until the new one is
+// complete. An export can always be made again from the meeting file: the command does not
+// wait for the disk to confirm the write, as the data file's saving does.
+class OutputFile
 {
-    if (!file.commit())
-        return {1, t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s)
-                       .arg(file.fileName(), file.errorString())};
-    return {};
-}
+public:
+    explicit OutputFile(const QString &path)
+        : m_path(path),
+          m_file(QFileInfo(path).absolutePath() + u"/."_s + QFileInfo(path).fileName() + u".XXXXXX"_s)
+    {}
+    QIODevice &device() { return m_file; }
 
-ExportOutcome openOutput(QSaveFile &file, const Texts &t)
-{
-    if (!file.open(QIODevice::WriteOnly))
-        return {1, t(u"ファイル「%1」を作れません: %2"_s, u"Cannot create %1: %2"_s)
-                       .arg(file.fileName(), file.errorString())};
-    return {};
-}
+    ExportOutcome open(const Texts &t)
+    {
+        if (QFileInfo(m_path).isDir() || !m_file.open())
+            return {1, t(u"ファイル「%1」を作れません: %2"_s, u"Cannot create %1: %2"_s)
+                           .arg(m_path, QFileInfo(m_path).isDir() ? t(u"同じ名前のフォルダーがあります"_s,
+                                                                      u"a folder has that name"_s)
+                                                                    : m_file.errorString())};
+        return {};
+    }
+
+    ExportOutcome commit(const Texts &t)
+    {
+        const bool written = m_file.flush() && m_file.error() == QFileDevice::NoError;
+        m_file.close();
+        if (written) {
+            // The permissions a file made here would have had, or those of the file replaced.
+            m_file.setPermissions(QFileInfo::exists(m_path)
+                                      ? QFile::permissions(m_path)
+                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                            QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
+            std::error_code error;
+            std::filesystem::rename(std::filesystem::path(m_file.fileName().toStdU16String()),
+                                    std::filesystem::path(m_path.toStdU16String()), error);
+            if (!error) {
+                m_file.setAutoRemove(false);
+                return {};
+            }
+            return {1, t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s)
+                           .arg(m_path, QString::fromLocal8Bit(error.message()))};
+        }
+        return {1, t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s)
+                       .arg(m_path, m_file.errorString())};
+    }
+
+private:
+    QString m_path;
+    QTemporaryFile m_file; // removed again unless it took the output's place
+};
 
 ExportOutcome writePdf(const QList<Page> &pages, const Context &c)
 {
-    QSaveFile file(c.request.outputPath);
-    if (ExportOutcome o = openOutput(file, c.t); o.exitCode) return o;
+    OutputFile file(c.request.outputPath);
+    if (ExportOutcome o = file.open(c.t); o.exitCode) return o;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&file.device());
         writer.setResolution(kPdfResolution);
         writer.setCreator(u"kmtx-export"_s);
         writer.setTitle(c.particulars.tournamentName);
         writer.setPageLayout(a4(pages.first().landscape));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            file.cancelWriting();
             return {1,
                     c.t(u"PDF を作れません: %1"_s, u"Cannot make the PDF: %1"_s).arg(c.request.outputPath)};
         }
@@ -270,7 +307,7 @@ ExportOutcome writePdf(const QList<Page> &pages, const Context &c)
         }
         painter.end();
     }
-    return commit(file, c.t);
+    return file.commit(c.t);
 }
 
 ExportOutcome writePng(const Page &page, const Context &c)
@@ -291,26 +328,21 @@ ExportOutcome writePng(const Page &page, const Context &c)
         PainterCanvas canvas(painter, size);
         page.draw(canvas, sheet::printerScale(dpi, dpi));
     }
-    QSaveFile file(c.request.outputPath);
-    if (ExportOutcome o = openOutput(file, c.t); o.exitCode) return o;
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
+    OutputFile file(c.request.outputPath);
+    if (ExportOutcome o = file.open(c.t); o.exitCode) return o;
+    if (!image.save(&file.device(), "PNG")) {
         return {1, c.t(u"PNG を書けません: %1"_s, u"Cannot write the PNG: %1"_s).arg(c.request.outputPath)};
     }
-    return commit(file, c.t);
+    return file.commit(c.t);
 }
 
 ExportOutcome writeCsv(const QList<QStringList> &rows, const Context &c)
 {
-    QSaveFile file(c.request.outputPath);
-    if (ExportOutcome o = openOutput(file, c.t); o.exitCode) return o;
+    OutputFile file(c.request.outputPath);
+    if (ExportOutcome o = file.open(c.t); o.exitCode) return o;
     const QByteArray bytes = tables::csvDocument(rows);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return {1, c.t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s)
-                       .arg(file.fileName(), file.errorString())};
-    }
-    return commit(file, c.t);
+    file.device().write(bytes);
+    return file.commit(c.t);
 }
 
 QList<tables::GroupParties> csvGroups(const Context &c)

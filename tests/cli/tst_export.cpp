@@ -141,6 +141,7 @@ private slots:
     void badCommandLines_data();
     void badCommandLines();
     void outputThatCannotBeWritten();
+    void anExistingOutputIsReplacedWhole();
     void helpInJapaneseAndEnglish();
     void aPartyOfEightUnderTheFrameOfSix();
     void scoreSheetStartsAtThePartysHole();
@@ -544,6 +545,40 @@ void ExportTest::outputThatCannotBeWritten()
     const Run run = runExport({meeting, u"--table"_s, u"member"_s, u"-o"_s, out(u"a-folder.csv"_s)});
     QCOMPARE(run.exitCode, 1);
     QVERIFY(QFileInfo(out(u"a-folder.csv"_s)).isDir());
+    // Nothing half-written is left beside it.
+    const QStringList left = QDir(m_dir.path()).entryList({u".a-folder.csv*"_s}, QDir::Hidden | QDir::Files);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
+}
+
+void ExportTest::anExistingOutputIsReplacedWhole()
+{
+    const QString meeting = dataPath(u"write-hand-made.txt"_s);
+    const QString target = out(u"replaced.csv"_s);
+    {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(100000, 'x')); // longer than the table: nothing of it may remain
+    }
+    const QFile::Permissions kept = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                                    QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(target, kept));
+    const Run run = runExport({meeting, u"--table"_s, u"member"_s, u"-o"_s, target});
+    QCOMPARE(run.exitCode, 0);
+    QFile replaced(target);
+    QVERIFY(replaced.open(QIODevice::ReadOnly));
+    const QByteArray bytes = replaced.readAll();
+    QVERIFY(!bytes.contains('x'));
+    QVERIFY(bytes.size() < 100000);
+#ifndef Q_OS_WIN
+    QCOMPARE(QFile::permissions(target), kept);
+#endif
+    // A new output is readable by others, as a file made by hand would be.
+    const QString fresh = out(u"fresh.csv"_s);
+    QCOMPARE(runExport({meeting, u"--table"_s, u"member"_s, u"-o"_s, fresh}).exitCode, 0);
+    QVERIFY(QFile::permissions(fresh) & QFile::ReadOther);
+    const QStringList left = QDir(m_dir.path()).entryList({u".replaced.csv*"_s, u".fresh.csv*"_s},
+                                                          QDir::Hidden | QDir::Files);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
 }
 
 void ExportTest::helpInJapaneseAndEnglish()
