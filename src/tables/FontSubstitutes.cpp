@@ -3,6 +3,8 @@
 #include "tables/Canvas.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +20,24 @@ void registerSubstitutes()
                                {u"IPAPGothic"_s, u"IPAexGothic"_s, u"VL PGothic"_s, u"Noto Sans CJK JP"_s});
     QFont::insertSubstitutions(gothic(), {u"IPAGothic"_s, u"VL Gothic"_s, u"Noto Sans Mono CJK JP"_s});
 #endif
+}
+
+QString installedFamily(const QString &face)
+{
+    static QHash<QString, QString> found;
+    auto it = found.constFind(face);
+    if (it != found.constEnd()) return *it;
+    QString family = face;
+    if (!QFontDatabase::hasFamily(face)) {
+        for (const QString &substitute : QFont::substitutes(face)) {
+            if (QFontDatabase::hasFamily(substitute)) {
+                family = substitute;
+                break;
+            }
+        }
+    }
+    found.insert(face, family);
+    return family;
 }
 
 } // namespace tables::fonts

@@ -1,12 +1,16 @@
 #include "tables/PainterCanvas.h"
 
+#include "tables/FontSubstitutes.h"
 #include "tables/RetainedPicture.h"
 
 #include <QPaintEngine>
 #include <QPainter>
 #include <QStaticText>
+#include <QtMath>
 
 #include <unordered_map>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 // Texts laid out once for the screen, by face and height: a window paints the same names
@@ -36,15 +40,16 @@ const QStaticText &laidOut(LaidOutTexts &texts, const QFont &font, const QString
 
 PainterCanvas::PainterCanvas(QPainter &painter, QSize size)
     : m_painter(painter), m_size(size), m_pen(Qt::black, 1), m_face(tables::fonts::gothic()),
-      m_raster(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster)
+      m_raster(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster),
+      m_pdf(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf)
 {
     if (!m_raster) m_pen.setCapStyle(Qt::FlatCap);
     // At 600 dpi and finer a pixel is no bigger than a printer's dot: text on an image is
     // drawn in whole pixels, as the printer prints it. Grey edges would add nothing on paper,
     // and the large letters would cost several times as much.
     const QPaintDevice *device = painter.device();
-    const bool printResolution = device && std::min(device->logicalDpiX(), device->logicalDpiY()) >= 600;
-    m_painter.setRenderHint(QPainter::TextAntialiasing, !(m_raster && printResolution));
+    m_wholePixels = m_raster && device && std::min(device->logicalDpiX(), device->logicalDpiY()) >= 600;
+    m_painter.setRenderHint(QPainter::TextAntialiasing, !m_wholePixels);
     m_painter.setPen(m_pen);
 }
 
@@ -77,7 +82,9 @@ const PainterCanvas::FontOfHeight &PainterCanvas::useFont(int fontHeight)
 {
     const int h = std::max(1, fontHeight);
     if (h == m_currentHeight && m_face == m_currentFace) return m_current;
-    const QString key = m_face + QChar(u'\x1f') + QString::number(h);
+    // Fonts drawn in whole pixels are other fonts than the screen's.
+    const QString face = m_wholePixels ? m_face + u"\x1fwhole"_s : m_face;
+    const QString key = face + QChar(u'\x1f') + QString::number(h);
     // Fonts for the screen and images are kept for the program's run; a printer's page
     // keeps its own.
     static QHash<QString, FontOfHeight> screenFonts;
@@ -85,21 +92,33 @@ const PainterCanvas::FontOfHeight &PainterCanvas::useFont(int fontHeight)
     auto it = fonts.find(key);
     if (it == fonts.end()) {
         FontOfHeight f;
-        f.merging = QFont(m_face);
+        f.merging = QFont(tables::fonts::installedFamily(m_face));
         f.merging.setPixelSize(h);
         // The face alone is found without asking the system for fallback fonts, which a
         // fresh program would otherwise do at its first text.
+        if (m_wholePixels) f.merging.setStyleStrategy(QFont::NoAntialias);
         f.font = f.merging;
-        f.font.setStyleStrategy(QFont::NoFontMerging);
-        f.metrics = QFontMetrics(f.font, m_painter.device());
-        f.ascent = f.metrics.ascent();
-        f.height = f.metrics.height();
+        f.font.setStyleStrategy(QFont::StyleStrategy(f.merging.styleStrategy() | QFont::NoFontMerging));
+        if (!m_pdf) {
+            f.metrics = QFontMetrics(f.font, m_painter.device());
+            f.ascent = f.metrics.ascent();
+            f.height = f.metrics.height();
+        } else {
+            // In a PDF every height of a face shares the face's glyphs: one font is looked
+            // up, the others are the same glyphs at another size.
+            QRawFont &face = m_rawFaces[m_face];
+            if (!face.isValid()) face = QRawFont::fromFont(f.font);
+            f.raw = face;
+            f.raw.setPixelSize(h);
+            f.ascent = qRound(f.raw.ascent());
+            f.height = f.ascent + qRound(f.raw.descent());
+        }
         it = fonts.insert(key, f);
     }
     m_current = *it;
     m_currentFace = m_face;
     m_currentHeight = h;
-    m_laidOut = m_raster ? &laidOutTexts(m_face, h) : nullptr;
+    m_laidOut = m_raster ? &laidOutTexts(face, h) : nullptr;
     return m_current;
 }
 
@@ -112,24 +131,54 @@ const QFont &PainterCanvas::FontOfHeight::fontFor(const QString &text) const
             c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
             ++i;
         }
-        if (!metrics.inFontUcs4(c)) return merging;
+        if (raw.isValid() ? !raw.supportsCharacter(c) : !metrics.inFontUcs4(c)) return merging;
     }
     return font;
+}
+
+QGlyphRun PainterCanvas::glyphRun(const FontOfHeight &f, const QString &text) const
+{
+    QGlyphRun run;
+    if (!f.raw.isValid()) return run;
+    const QList<quint32> glyphs = f.raw.glyphIndexesForString(text);
+    const QList<QPointF> advances = f.raw.advancesForGlyphIndexes(glyphs);
+    QList<QPointF> positions;
+    positions.reserve(glyphs.size());
+    QPointF at;
+    for (const QPointF &advance : advances) {
+        positions << at;
+        at += advance;
+    }
+    run.setRawFont(f.raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    run.setBoundingRect(QRectF(0, -f.ascent, at.x(), f.height));
+    return run;
 }
 
 void PainterCanvas::text(int x, int y, const QString &s, int fontHeight, QColor colour)
 {
     const FontOfHeight &f = useFont(fontHeight);
     const QFont &font = f.fontFor(s);
+    // In a PDF a text of the face alone is placed glyph by glyph from the face's advances:
+    // the places the text layout gives these faces, without laying out every text again.
+    // (A preview records texts as strings, so it keeps them.)
+    const QGlyphRun run = m_pdf && &font == &f.font ? glyphRun(f, s) : QGlyphRun();
     if (colour == QColor(Qt::white)) {
         // Writing in white erases: the text's whole cell turns white.
-        const int width = &font == &f.font ? f.metrics.horizontalAdvance(s)
-                                           : QFontMetrics(font, m_painter.device()).horizontalAdvance(s);
-        m_painter.fillRect(QRect(x, y, width, f.height), Qt::white);
+        const qreal width = !run.isEmpty() ? run.boundingRect().width()
+                            : &font == &f.font && !m_pdf
+                                ? f.metrics.horizontalAdvance(s)
+                                : QFontMetrics(font, m_painter.device()).horizontalAdvance(s);
+        m_painter.fillRect(QRect(x, y, qCeil(width), f.height), Qt::white);
         return;
     }
     // Text takes only the pen's colour; a rule drawn next sets its own pen again.
     if (m_painter.pen().color() != colour) m_painter.setPen(colour);
+    if (!run.isEmpty()) {
+        m_painter.drawGlyphRun(QPointF(x, y + f.ascent), run);
+        return;
+    }
     if (m_painter.font() != font) m_painter.setFont(font);
     // On screen the laid-out text gives the same pixels as drawing the string, quicker.
     if (m_laidOut && !m_painter.transform().isScaling() && !m_painter.transform().isRotating())

@@ -9,6 +9,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QHash>
 #include <QImage>
 #include <QPen>
@@ -35,10 +37,13 @@ private:
         QFont font;    // the face alone, when it holds every character of a text
         QFont merging; // the face helped out by other fonts for characters it lacks
         QFontMetrics metrics{font};
+        QRawFont raw; // the face's glyphs, for placing a text on paper glyph by glyph
         int ascent = 0;
         int height = 0;
         const QFont &fontFor(const QString &text) const;
     };
+    // A text of the face alone as glyphs at their places, from x along the baseline.
+    QGlyphRun glyphRun(const FontOfHeight &f, const QString &text) const;
     // The font of the face in use at that height.
     const FontOfHeight &useFont(int fontHeight);
 
@@ -47,10 +52,13 @@ private:
     QPen m_pen;
     QString m_face;
     QHash<QString, FontOfHeight> m_fonts;
+    QHash<QString, QRawFont> m_rawFaces; // in a PDF: each face's glyphs, sized for each height
     FontOfHeight m_current;
     QString m_currentFace;
     int m_currentHeight = 0;
     bool m_raster = false; // painting pixels (a window or an image), not a printer or PDF
+    bool m_pdf = false;    // writing a PDF (a PDF file, or a printer fed with PDF)
+    bool m_wholePixels = false; // an image at a printer's resolution: text without grey edges
     QHash<QString, QStaticText> *m_laidOut = nullptr; // texts laid out in the current font
 };
 

@@ -6,6 +6,10 @@
 #include "tables/PainterCanvas.h"
 
 #include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -68,6 +72,9 @@ private Q_SLOTS:
     void textsPaintAsThePainterDrawsThem_data();
     void textsPaintAsThePainterDrawsThem();
     void whiteTextClearsItsCell();
+    void textsInAPdfAreThePaintersTexts_data();
+    void textsInAPdfAreThePaintersTexts();
+    void textAt600DpiIsInWholePixels();
     void combinationShowsGroupAAsItsTabDoes();
     void windowPaintsTheItems();
 };
@@ -291,6 +298,97 @@ void PicturesTest::whiteTextClearsItsCell()
     p.end();
     QCOMPARE(ink(image.copy(0, 0, 140, 40)), 0);
     QVERIFY(ink(image.copy(140, 0, 60, 40)) > 10);
+}
+
+namespace {
+// The words of a one-page PDF drawn by the function, with their boxes, as pdftotext reads
+// them: what a reader of the PDF finds where.
+QString pdfWordsOf(const std::function<void(QPainter &)> &draw)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"page.pdf"_s);
+    {
+        QPdfWriter writer(pdf);
+        writer.setResolution(1200);
+        QPainter painter(&writer);
+        draw(painter);
+    }
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
+    if (!pdftotext.waitForFinished(30000)) return {};
+    QStringList words = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n');
+    words.removeIf([](const QString &line) { return !line.contains(u"<word"_s); });
+    return words.join(u'\n');
+}
+} // namespace
+
+void PicturesTest::textsInAPdfAreThePaintersTexts_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("names") << fonts::gothic() << u"会員１２ チーム3 長谷川左衛門"_s;
+    QTest::newRow("figures") << fonts::gothic() << u"昭和 30 5 1 / 123"_s;
+    QTest::newRow("proportional") << fonts::proportionalGothic() << u"Aグループ Wij"_s;
+    // A character the face lacks is drawn from another font, as the painter draws it.
+    QTest::newRow("fallback") << fonts::gothic() << u"雪☺だるま"_s;
+}
+
+// In a PDF the canvas places a text glyph by glyph; a reader finds the same words at the
+// same places as in the PDF the painter writes for the same text.
+void PicturesTest::textsInAPdfAreThePaintersTexts()
+{
+    QFETCH(QString, face);
+    QFETCH(QString, text);
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) QSKIP("pdftotext (poppler-utils) is missing");
+    const QList<int> heights{200, 150, 100}; // three sizes of one face
+    const QString byCanvas = pdfWordsOf([&](QPainter &p) {
+        PainterCanvas canvas(p, QSize(9000, 9000));
+        canvas.setFontFace(face);
+        for (int i = 0; i < heights.size(); ++i) canvas.text(300, 300 + 400 * i, text, heights.at(i), Qt::black);
+    });
+    const QString byPainter = pdfWordsOf([&](QPainter &p) {
+        p.setPen(Qt::black);
+        for (int i = 0; i < heights.size(); ++i) {
+            QFont font(face);
+            font.setPixelSize(heights.at(i));
+            p.setFont(font);
+            p.drawText(300, 300 + 400 * i + QFontMetrics(font, p.device()).ascent(), text);
+        }
+    });
+    QCOMPARE(byPainter.count(u"<word"_s), 3 * (text.count(u' ') + 1));
+    QCOMPARE(byCanvas, byPainter);
+}
+
+// At 600 dpi a pixel is no bigger than a printer's dot: text is drawn in whole pixels.
+// On the screen it keeps its grey edges.
+void PicturesTest::textAt600DpiIsInWholePixels()
+{
+    const auto greys = [](int dpi) {
+        QImage image(600, 200, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        image.setDotsPerMeterX(qRound(dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi / 0.0254));
+        {
+            QPainter p(&image);
+            PainterCanvas canvas(p, image.size());
+            canvas.text(10, 10, u"会員 Aグループ"_s, 100, Qt::black); // drawn as outlines
+            canvas.text(10, 150, u"会員 Aグループ"_s, 20, Qt::black);
+        }
+        int grey = 0;
+        int black = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb px = image.pixel(x, y) & 0xffffffu;
+                if (px == 0) ++black;
+                else if (px != 0xffffffu) ++grey;
+            }
+        return std::pair{black, grey};
+    };
+    const auto [black600, grey600] = greys(600);
+    QVERIFY(black600 > 1000);
+    QCOMPARE(grey600, 0);
+    const auto [black96, grey96] = greys(96);
+    QVERIFY(grey96 > 100);
 }
 
 void PicturesTest::combinationShowsGroupAAsItsTabDoes()
