@@ -45,7 +45,9 @@ void MainWindow::prepareApplication(QApplication &app)
     app.setDesktopFileName(u"kmtx"_s);
     if (QStyle *style = QStyleFactory::create(u"Fusion"_s)) app.setStyle(style);
     fonts::registerSubstitutes();
-    QFont font(fonts::proportionalGothic());
+    // The installed face is asked for by its own name: looking up a missing name would
+    // make Qt ask the system for fallback fonts at the window's first text.
+    QFont font(fonts::installedFamily(fonts::proportionalGothic()));
     font.setPixelSize(13);
     app.setFont(font);
     // Menus and questions a little larger, for reading at arm's length.
