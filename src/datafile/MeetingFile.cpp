@@ -19,20 +19,20 @@ namespace {
 // began with "$" has the fields of a member and is no marker.
 bool isMarker(const QString &line)
 {
-    return line.startsWith(u'$') && text::commatext::split(line).size() < 11;
+    return line.startsWith(u'$') && text::commatext::Fields(line).size() < 11;
 }
 
-bool isWholeNumber(const QString &text)
+bool isWholeNumber(QStringView text)
 {
     bool ok = false;
-    text.toInt(&ok);
+    (void)text.toInt(&ok);
     return ok;
 }
 
 // What is wrong with a member line, or an empty text.
 QString memberLineFault(const QString &line)
 {
-    const QStringList fields = text::commatext::split(line);
+    const text::commatext::Fields fields(line);
     if (fields.size() < 11)
         return u"メンバーの行の項目が足りません（11項目必要ですが%1項目です）"_s.arg(fields.size());
     static const QString names[3] = {u"生まれ年"_s, u"生まれ月"_s, u"生まれ日"_s};
@@ -156,9 +156,7 @@ ReadResult read(const QByteArray &bytes)
             if (!fault.isEmpty()) return damaged(int(firstLine[4 + g] + i + 1), fault);
         }
     }
-    ScoreSlotArray records;
-    SlotTextArray texts;
-    if (const auto fault = applyScoreLines(m.scoreLines, records, texts))
+    if (const auto fault = checkScoreLines(m.scoreLines))
         return damaged(int(firstLine[8 + fault->group] + fault->index + 1), fault->what);
 
     bool ok = false;

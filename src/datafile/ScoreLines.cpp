@@ -11,11 +11,11 @@ namespace {
 
 // A figure of a score record: a whole number, or empty as a record that was never
 // cleared holds it.
-bool isFigure(const QString &text)
+bool isFigure(QStringView text)
 {
     if (text.isEmpty()) return true;
     bool ok = false;
-    text.toInt(&ok);
+    (void)text.toInt(&ok);
     return ok;
 }
 } // namespace
@@ -43,45 +43,63 @@ std::array<QStringList, GroupsMax> buildScoreLines(const ScoreSlotArray &records
     return lines;
 }
 
-std::optional<ScoreLineError> applyScoreLines(const std::array<QStringList, GroupsMax> &lines,
-                                              ScoreSlotArray &records, SlotTextArray &texts)
+namespace {
+// Reads every slot of every score line, handing each slot that holds a player to store
+// with the line's fields and the position of the slot's first field.
+template <typename Store>
+std::optional<ScoreLineError> readScoreLines(const std::array<QStringList, GroupsMax> &lines, Store store)
 {
-    ScoreSlotArray newRecords = records;
-    SlotTextArray newTexts = texts;
     for (int g = 0; g < GroupsMax; ++g) {
         const QStringList &group = lines[g];
         if (group.size() > PartiesMax)
             return ScoreLineError{
                 g, PartiesMax, u"%1グループの得点の行が12行を超えています"_s.arg(grouping::groupLetter(g))};
         for (int k = 0; k < group.size(); ++k) {
-            const QStringList f = text::commatext::split(group.at(k));
+            const text::commatext::Fields f(group.at(k));
             qsizetype pos = 1; // the group letter is not read
             for (int s = 0; s < SlotsMax; ++s) {
                 if (pos >= f.size())
                     return ScoreLineError{
                         g, k, u"得点の行の項目が足りません（%1番目の枠がありません）"_s.arg(s + 1)};
-                const QString &entries = f.at(pos);
-                if (entries == u"#"_s) break;
+                if (f.at(pos) == u"#"_s) break;
                 if (pos + 5 >= f.size())
                     return ScoreLineError{
                         g, k, u"得点の行の項目が足りません（%1番目の枠が途中で終わっています）"_s.arg(s + 1)};
-                const QString &one = f.at(pos + 1), &two = f.at(pos + 2), &total = f.at(pos + 3);
-                for (const QString *figure : {&entries, &one, &two, &total}) {
-                    if (!isFigure(*figure))
+                for (qsizetype i = pos; i < pos + 4; ++i) {
+                    if (!isFigure(f.at(i)))
                         return ScoreLineError{
-                            g, k, u"%1番目の枠の得点「%2」が整数ではありません"_s.arg(s + 1).arg(*figure)};
+                            g, k, u"%1番目の枠の得点「%2」が整数ではありません"_s.arg(s + 1).arg(f.at(i))};
                 }
-                ScoreSlot &r = newRecords[g][k][s];
-                r.Entries = entries;
-                r.OneStrokes = one;
-                r.TwoStrokes = two;
-                r.Total = total;
-                r.Summary = one + u',' + two + u',' + total;
-                newTexts[g][k][s] = f.at(pos + 4) + u',' + f.at(pos + 5);
+                store(g, k, s, f, pos);
                 pos += 6;
             }
         }
     }
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<ScoreLineError> checkScoreLines(const std::array<QStringList, GroupsMax> &lines)
+{
+    return readScoreLines(lines, [](int, int, int, const text::commatext::Fields &, qsizetype) {});
+}
+
+std::optional<ScoreLineError> applyScoreLines(const std::array<QStringList, GroupsMax> &lines,
+                                              ScoreSlotArray &records, SlotTextArray &texts)
+{
+    ScoreSlotArray newRecords = records;
+    SlotTextArray newTexts = texts;
+    const auto fault =
+        readScoreLines(lines, [&](int g, int k, int s, const text::commatext::Fields &f, qsizetype pos) {
+            ScoreSlot &r = newRecords[g][k][s];
+            r.Entries = f.at(pos).toString();
+            r.OneStrokes = f.at(pos + 1).toString();
+            r.TwoStrokes = f.at(pos + 2).toString();
+            r.Total = f.at(pos + 3).toString();
+            r.Summary = r.OneStrokes + u',' + r.TwoStrokes + u',' + r.Total;
+            newTexts[g][k][s] = f.at(pos + 4) + u',' + f.at(pos + 5);
+        });
+    if (fault) return fault;
     records = newRecords;
     texts = newTexts;
     return std::nullopt;

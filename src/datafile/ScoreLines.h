@@ -21,6 +21,9 @@ struct ScoreLineError {
     QString what;
 };
 
+// What is wrong with the first damaged score line, if any; nothing is read into records.
+std::optional<ScoreLineError> checkScoreLines(const std::array<QStringList, GroupsMax> &lines);
+
 // Fills the records and slot texts of every group from its score lines. Records not
 // named by a line keep what they hold. Nothing is changed when a line is damaged.
 std::optional<ScoreLineError> applyScoreLines(const std::array<QStringList, GroupsMax> &lines,

@@ -6,24 +6,25 @@ namespace {
 bool isBlank(QChar c) { return c.unicode() <= 0x20; }
 
 // Where the run of characters from i up to a comma or a blank ends.
-qsizetype wordEnd(const QString &line, qsizetype i)
+qsizetype wordEnd(QStringView line, qsizetype i)
 {
     const qsizetype n = line.size();
     while (i < n && line.at(i) != u',' && !isBlank(line.at(i))) ++i;
     return i;
 }
-} // namespace
 
-QStringList split(const QString &line)
+// Hands every field of the line to take: as a view into the line when the field is there
+// as it stands, or as the text built from a quoted field.
+template <typename Take>
+void walk(QStringView line, Take take)
 {
-    QStringList fields;
     const qsizetype n = line.size();
     qsizetype i = 0;
     while (i < n && isBlank(line.at(i))) ++i;
-    if (i >= n) return fields;
+    if (i >= n) return;
     for (;;) {
-        QString field;
-        if (i < n && line.at(i) == u'"') {
+        if (line.at(i) == u'"') {
+            QString field;
             ++i;
             while (i < n) {
                 if (line.at(i) == u'"') {
@@ -37,28 +38,49 @@ QStringList split(const QString &line)
                 }
                 field += line.at(i++);
             }
+            // What follows the closing quote up to the next comma or blank belongs to it.
+            const qsizetype end = wordEnd(line, i);
+            field += line.sliced(i, end - i);
+            i = end;
+            take(QStringView(), &field);
+        } else {
+            const qsizetype end = wordEnd(line, i);
+            take(line.sliced(i, end - i), nullptr);
+            i = end;
         }
-        // An unquoted field, or what follows a quoted one up to the next comma or blank.
-        const qsizetype end = wordEnd(line, i);
-        if (field.isEmpty())
-            field = line.mid(i, end - i);
-        else
-            field += QStringView(line).sliced(i, end - i);
-        i = end;
-        fields << std::move(field);
         while (i < n && isBlank(line.at(i))) ++i;
         if (i >= n) break;
         if (line.at(i) == u',') {
             ++i;
             if (i >= n) {
-                fields << QString(); // a comma as the line's last character yields one more empty field
+                take(QStringView(), nullptr); // a comma as the line's last character yields one more empty field
                 break;
             }
             while (i < n && isBlank(line.at(i))) ++i;
             if (i >= n) break;
         }
     }
+}
+} // namespace
+
+QStringList split(const QString &line)
+{
+    QStringList fields;
+    walk(line, [&](QStringView view, QString *built) {
+        fields << (built ? std::move(*built) : view.toString());
+    });
     return fields;
+}
+
+Fields::Fields(const QString &line)
+{
+    walk(line, [&](QStringView view, QString *built) {
+        if (built) {
+            m_built << std::move(*built);
+            view = m_built.constLast(); // the text stays where it is when the list grows
+        }
+        m_views.append(view);
+    });
 }
 
 QString join(const QStringList &fields) { return fields.join(u','); }

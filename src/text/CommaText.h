@@ -10,10 +10,26 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <QVarLengthArray>
 
 namespace text::commatext {
 
 QStringList split(const QString &line);
+
+// The fields of a line as views: into the line itself where a field stands there as it is,
+// so that a line can be looked at without copying its fields. Lives no longer than the line.
+class Fields
+{
+public:
+    explicit Fields(const QString &line);
+    qsizetype size() const { return m_views.size(); }
+    QStringView at(qsizetype i) const { return m_views.at(i); }
+
+private:
+    QStringList m_built; // the quoted fields, unquoted
+    QVarLengthArray<QStringView, 64> m_views;
+};
 
 // Fields joined by "," with no quoting (the program's own line shape).
 QString join(const QStringList &fields);

@@ -105,6 +105,10 @@ void TextRules::commaSplitting_data()
     QTest::newRow("full-width blank is content") << u"山田　太郎,b"_s << QStringList{u"山田　太郎"_s, u"b"_s};
     QTest::newRow("leading blanks skipped") << u"  a, b"_s << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("quoted") << u"\"a,b\",c"_s << QStringList{u"a,b"_s, u"c"_s};
+    QTest::newRow("quotes inside a quoted field")
+        << u"x,\"say \"\"hi\"\"\"tail,\"\""_s << QStringList{u"x"_s, u"say \"hi\"tail"_s, QString()};
+    QTest::newRow("many fields") << u"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20"_s
+                                 << QString(u"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20"_s).split(u',');
     QTest::newRow("empty line") << QString() << QStringList{};
 }
 
@@ -113,6 +117,11 @@ void TextRules::commaSplitting()
     QFETCH(QString, line);
     QFETCH(QStringList, fields);
     QCOMPARE(text::commatext::split(line), fields);
+    // The fields looked at in place are the same fields.
+    const text::commatext::Fields inPlace(line);
+    QStringList viewed;
+    for (qsizetype i = 0; i < inPlace.size(); ++i) viewed << inPlace.at(i).toString();
+    QCOMPARE(viewed, fields);
 }
 
 void TextRules::generatorSequence()
