@@ -12,31 +12,12 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-// Texts laid out once for the screen, by face and height: a window paints the same names
-// again at every scroll. Kept for the program's run; a table that grows large is emptied.
-using LaidOutTexts = QHash<QString, QStaticText>;
-
-LaidOutTexts &laidOutTexts(const QString &face, int height)
+// Kept for the program's run; a table that grows large is emptied.
+PainterCanvas::LaidOutTexts &PainterCanvas::laidOutTexts(const QString &face, int height)
 {
     static std::unordered_map<QString, std::unordered_map<int, LaidOutTexts>> tables;
     return tables[face][height];
 }
-
-const QStaticText &laidOut(LaidOutTexts &texts, const QFont &font, const QString &text)
-{
-    auto it = texts.find(text);
-    if (it == texts.end()) {
-        if (texts.size() > 5000) texts.clear();
-        QStaticText laid(text);
-        laid.setTextFormat(Qt::PlainText);
-        laid.setPerformanceHint(QStaticText::AggressiveCaching);
-        laid.prepare(QTransform(), font);
-        it = texts.insert(text, laid);
-    }
-    return *it;
-}
-} // namespace
 
 PainterCanvas::PainterCanvas(QPainter &painter, QSize size)
     : m_painter(painter), m_size(size), m_pen(Qt::black, 1), m_face(tables::fonts::gothic()),
@@ -159,6 +140,26 @@ QGlyphRun PainterCanvas::glyphRun(const FontOfHeight &f, const QString &text) co
 void PainterCanvas::text(int x, int y, const QString &s, int fontHeight, QColor colour)
 {
     const FontOfHeight &f = useFont(fontHeight);
+    if (colour != QColor(Qt::white) && m_laidOut && !m_painter.transform().isScaling() &&
+        !m_painter.transform().isRotating()) {
+        // On screen the laid-out text gives the same pixels as drawing the string, quicker;
+        // its font is chosen once, when the text is first laid out.
+        auto it = m_laidOut->find(s);
+        if (it == m_laidOut->end()) {
+            if (m_laidOut->size() > 5000) m_laidOut->clear();
+            const QFont &font = f.fontFor(s);
+            LaidOut laid{QStaticText(s), &font == &f.merging};
+            laid.text.setTextFormat(Qt::PlainText);
+            laid.text.setPerformanceHint(QStaticText::AggressiveCaching);
+            laid.text.prepare(QTransform(), font);
+            it = m_laidOut->insert(s, laid);
+        }
+        const QFont &font = it->merging ? f.merging : f.font;
+        if (m_painter.font() != font) m_painter.setFont(font);
+        if (m_painter.pen().color() != colour) m_painter.setPen(colour);
+        m_painter.drawStaticText(x, y, it->text);
+        return;
+    }
     const QFont &font = f.fontFor(s);
     // In a PDF a text of the face alone is placed glyph by glyph from the face's advances:
     // the places the text layout gives these faces, without laying out every text again.
@@ -180,11 +181,7 @@ void PainterCanvas::text(int x, int y, const QString &s, int fontHeight, QColor 
         return;
     }
     if (m_painter.font() != font) m_painter.setFont(font);
-    // On screen the laid-out text gives the same pixels as drawing the string, quicker.
-    if (m_laidOut && !m_painter.transform().isScaling() && !m_painter.transform().isRotating())
-        m_painter.drawStaticText(x, y, laidOut(*m_laidOut, font, s));
-    else
-        m_painter.drawText(x, y + f.ascent, s);
+    m_painter.drawText(x, y + f.ascent, s);
 }
 
 QImage renderPicture(const RetainedPicture &picture, QRect area)

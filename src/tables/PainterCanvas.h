@@ -11,12 +11,12 @@
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QRawFont>
+#include <QStaticText>
 #include <QHash>
 #include <QImage>
 #include <QPen>
 
 class QPainter;
-class QStaticText;
 class RetainedPicture;
 
 class PainterCanvas : public Canvas
@@ -59,7 +59,15 @@ private:
     bool m_raster = false; // painting pixels (a window or an image), not a printer or PDF
     bool m_pdf = false;    // writing a PDF (a PDF file, or a printer fed with PDF)
     bool m_wholePixels = false; // an image at a printer's resolution: text without grey edges
-    QHash<QString, QStaticText> *m_laidOut = nullptr; // texts laid out in the current font
+    // Texts laid out once for the screen, by face and height: a window paints the same names
+    // again at every scroll.
+    struct LaidOut {
+        QStaticText text;
+        bool merging = false; // laid out in the font that takes other faces' help
+    };
+    using LaidOutTexts = QHash<QString, LaidOut>;
+    static LaidOutTexts &laidOutTexts(const QString &face, int height);
+    LaidOutTexts *m_laidOut = nullptr; // the texts of the current face and height
 };
 
 // The area of a picture as an image of the area's size on white: what a view shows there.
