@@ -31,11 +31,11 @@ struct Decoded {
 };
 Decoded decode(const QByteArray &bytes);
 
-// What a conversion says when the system has no code page 932 converter.
+// What a conversion said when the system had no code page 932 converter; only shown where
+// LineConverter::isValid() fails, which it no longer does.
 QString unavailableMessage();
 
-// One converter for many lines: opening the system's converter costs more than converting
-// a line, so a file's lines share one.
+// Converts a file's lines one by one.
 class LineConverter
 {
 public:
@@ -44,15 +44,12 @@ public:
     LineConverter &operator=(const LineConverter &) = delete;
     ~LineConverter();
 
+    // Always true: the converter is built in.
     bool isValid() const;
     // The line's text, or nothing when a byte sequence is not code page 932.
     std::optional<QString> decode(const QByteArray &line);
     // The line's bytes, or nothing when a character cannot be held.
     std::optional<QByteArray> encode(const QString &line);
-
-private:
-    struct Converters;
-    std::unique_ptr<Converters> m_converters;
 };
 
 } // namespace text::cp932
