@@ -105,7 +105,6 @@ ReadResult read(const QByteArray &bytes)
 
     // Every line after the tag must be code page 932; the tag line's remainder is not read.
     cp932::LineConverter converter;
-    if (!converter.isValid()) return damaged(0, cp932::unavailableMessage());
     QStringList lines{Tag};
     lines.reserve(raw.size());
     for (qsizetype i = 1; i < raw.size(); ++i) {
@@ -184,10 +183,6 @@ WriteResult write(const Meeting &meeting)
 
     WriteResult result;
     cp932::LineConverter converter;
-    if (!converter.isValid()) {
-        result.error = cp932::unavailableMessage();
-        return result;
-    }
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
         if (line.contains(u'\r') || line.contains(u'\n')) {

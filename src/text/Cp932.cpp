@@ -140,7 +140,6 @@ bool encodeInto(const QString &text, QByteArray &out)
 
 } // namespace
 
-QString unavailableMessage() { return u"この環境ではShift-JISの変換が使えません"_s; }
 
 int byteLength(const QString &text)
 {
@@ -198,8 +197,6 @@ Decoded decode(const QByteArray &bytes)
 
 LineConverter::LineConverter() = default;
 LineConverter::~LineConverter() = default;
-
-bool LineConverter::isValid() const { return true; }
 
 std::optional<QString> LineConverter::decode(const QByteArray &line)
 {

@@ -31,10 +31,6 @@ struct Decoded {
 };
 Decoded decode(const QByteArray &bytes);
 
-// What a conversion said when the system had no code page 932 converter; only shown where
-// LineConverter::isValid() fails, which it no longer does.
-QString unavailableMessage();
-
 // Converts a file's lines one by one.
 class LineConverter
 {
@@ -44,8 +40,6 @@ public:
     LineConverter &operator=(const LineConverter &) = delete;
     ~LineConverter();
 
-    // Always true: the converter is built in.
-    bool isValid() const;
     // The line's text, or nothing when a byte sequence is not code page 932.
     std::optional<QString> decode(const QByteArray &line);
     // The line's bytes, or nothing when a character cannot be held.

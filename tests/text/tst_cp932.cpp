@@ -45,7 +45,6 @@ private slots:
     void refusesCharacters_data();
     void refusesCharacters();
     void surrogatePairIsOneCharacter();
-    void lineConverterIsAlwaysAvailable();
     void sameAsIcuForEveryByteSequence();
     void sameAsIcuForEveryCharacter();
     void sameAsIcuForMixedLines();
@@ -187,12 +186,6 @@ void Cp932Converter::surrogatePairIsOneCharacter()
     const QString tag = QString::fromUcs4(U"x\U000E0001y");
     QCOMPARE(cp932::encode(tag).bytes, QByteArray("xy"));
     QCOMPARE(cp932::firstUnencodable(tag), std::optional<QString>(tag.mid(1, 2)));
-}
-
-void Cp932Converter::lineConverterIsAlwaysAvailable()
-{
-    cp932::LineConverter converter;
-    QVERIFY(converter.isValid());
 }
 
 void Cp932Converter::sameAsIcuForEveryByteSequence()
