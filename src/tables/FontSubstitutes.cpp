@@ -27,10 +27,13 @@ QString installedFamily(const QString &face)
     static QHash<QString, QString> found;
     auto it = found.constFind(face);
     if (it != found.constEnd()) return *it;
+    // The installed families as listed, without resolving the name through the system's
+    // aliases (which costs a font match for a name that is not installed).
+    const QStringList installed = QFontDatabase::families();
     QString family = face;
-    if (!QFontDatabase::hasFamily(face)) {
+    if (!installed.contains(face, Qt::CaseInsensitive)) {
         for (const QString &substitute : QFont::substitutes(face)) {
-            if (QFontDatabase::hasFamily(substitute)) {
+            if (installed.contains(substitute, Qt::CaseInsensitive)) {
                 family = substitute;
                 break;
             }

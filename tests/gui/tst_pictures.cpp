@@ -3,6 +3,7 @@
 #include "WindowFixture.h"
 
 #include "support/Scenario.h"
+#include "tables/FontSubstitutes.h"
 #include "tables/PainterCanvas.h"
 
 #include <QPainter>
@@ -75,6 +76,8 @@ private Q_SLOTS:
     void textsInAPdfAreThePaintersTexts_data();
     void textsInAPdfAreThePaintersTexts();
     void textAt600DpiIsInWholePixels();
+    void theInstalledFamilyIsTheFaceQtWouldUse_data();
+    void theInstalledFamilyIsTheFaceQtWouldUse();
     void combinationShowsGroupAAsItsTabDoes();
     void windowPaintsTheItems();
 };
@@ -389,6 +392,33 @@ void PicturesTest::textAt600DpiIsInWholePixels()
     QCOMPARE(grey600, 0);
     const auto [black96, grey96] = greys(96);
     QVERIFY(grey96 > 100);
+}
+
+void PicturesTest::theInstalledFamilyIsTheFaceQtWouldUse_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::newRow("tables") << fonts::gothic();
+    QTest::newRow("window") << fonts::proportionalGothic();
+    QTest::newRow("a face of no name known") << u"存在しない書体"_s;
+}
+
+// Asking for the installed family by its name draws exactly what asking for the face does.
+void PicturesTest::theInstalledFamilyIsTheFaceQtWouldUse()
+{
+    QFETCH(QString, face);
+    const auto drawn = [](const QString &family) {
+        QImage image(300, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        QFont font(family);
+        font.setPixelSize(20);
+        p.setFont(font);
+        p.drawText(4, 30, u"会員 Aグループ 123"_s);
+        return image;
+    };
+    const QImage asked = drawn(face);
+    QVERIFY(ink(asked) > 100);
+    QCOMPARE(drawn(fonts::installedFamily(face)), asked);
 }
 
 void PicturesTest::combinationShowsGroupAAsItsTabDoes()
