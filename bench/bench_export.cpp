@@ -4,6 +4,8 @@
 //     both measured in the same run; the counter "x_start" is the ratio of the two;
 //   - reading plus writing the whole meeting file in memory.
 #include "datafile/MeetingFile.h"
+#include "scoring/Ranking.h"
+#include "tables/MeetingTables.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -125,6 +127,28 @@ void BM_DataFile_ReadAndWriteFullMeeting(benchmark::State &state)
     }
 }
 
+// What an export of the result table does before drawing: the scores of the read meeting
+// and their ranking.
+void BM_ScoresAndRankingOfFullMeeting(benchmark::State &state)
+{
+    QFile file(QString::fromStdString(kMeeting));
+    if (!file.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("no meeting file");
+        return;
+    }
+    const datafile::ReadResult read = datafile::read(file.readAll());
+    const auto *meeting = std::get_if<datafile::Meeting>(&read);
+    if (!meeting) {
+        state.SkipWithError("the meeting file was refused");
+        return;
+    }
+    for (auto _ : state) {
+        const auto scores = tables::scoresOf(*meeting);
+        const scoring::Ranking ranking = scoring::rankPlayers(scores->records, scores->slotTexts, {true, true});
+        benchmark::DoNotOptimize(ranking.RankList.size());
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_Export_StartAndExit)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
@@ -134,3 +158,4 @@ BENCHMARK(BM_Export_MemberTablePdf)->UseManualTime()->Iterations(10)->Unit(bench
 BENCHMARK(BM_Export_AllMemberPagesPdf)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Export_48ScoreSheetsPdf)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DataFile_ReadAndWriteFullMeeting)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScoresAndRankingOfFullMeeting)->Unit(benchmark::kMillisecond);
