@@ -87,21 +87,17 @@ std::optional<ScoreLineError> checkScoreLines(const std::array<QStringList, Grou
 std::optional<ScoreLineError> applyScoreLines(const std::array<QStringList, GroupsMax> &lines,
                                               ScoreSlotArray &records, SlotTextArray &texts)
 {
-    ScoreSlotArray newRecords = records;
-    SlotTextArray newTexts = texts;
-    const auto fault =
-        readScoreLines(lines, [&](int g, int k, int s, const text::commatext::Fields &f, qsizetype pos) {
-            ScoreSlot &r = newRecords[g][k][s];
-            r.Entries = f.at(pos).toString();
-            r.OneStrokes = f.at(pos + 1).toString();
-            r.TwoStrokes = f.at(pos + 2).toString();
-            r.Total = f.at(pos + 3).toString();
-            r.Summary = r.OneStrokes + u',' + r.TwoStrokes + u',' + r.Total;
-            newTexts[g][k][s] = f.at(pos + 4) + u',' + f.at(pos + 5);
-        });
-    if (fault) return fault;
-    records = newRecords;
-    texts = newTexts;
+    // Every line is checked before anything is filled in, so a damaged line changes nothing.
+    if (const auto fault = checkScoreLines(lines)) return fault;
+    readScoreLines(lines, [&](int g, int k, int s, const text::commatext::Fields &f, qsizetype pos) {
+        ScoreSlot &r = records[g][k][s];
+        r.Entries = f.at(pos).toString();
+        r.OneStrokes = f.at(pos + 1).toString();
+        r.TwoStrokes = f.at(pos + 2).toString();
+        r.Total = f.at(pos + 3).toString();
+        r.Summary = r.OneStrokes + u',' + r.TwoStrokes + u',' + r.Total;
+        texts[g][k][s] = f.at(pos + 4) + u',' + f.at(pos + 5);
+    });
     return std::nullopt;
 }
 

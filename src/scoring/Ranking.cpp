@@ -65,11 +65,16 @@ Ranking rankPlayers(const ScoreSlotArray &records, const SlotTextArray &slotText
                     ranking.error = RankingError{g, p, s};
                     return ranking;
                 }
-                const QStringList nameAndTeam = commatext::split(slotTexts[g][p][s]);
-                const QString name = nameAndTeam.value(0);
-                const QString team = nameAndTeam.value(1);
-                insertSorted(ranking.RankList, commatext::join({*key, slot.OneStrokes, slot.TwoStrokes,
-                                                                slot.Total, name, team}));
+                const commatext::Fields nameAndTeam(slotTexts[g][p][s]);
+                const QStringView name = nameAndTeam.size() > 0 ? nameAndTeam.at(0) : QStringView();
+                const QStringView team = nameAndTeam.size() > 1 ? nameAndTeam.at(1) : QStringView();
+                QString record;
+                record.reserve(key->size() + slot.OneStrokes.size() + slot.TwoStrokes.size() +
+                               slot.Total.size() + name.size() + team.size() + 5);
+                record.append(*key).append(u',').append(slot.OneStrokes).append(u',');
+                record.append(slot.TwoStrokes).append(u',').append(slot.Total).append(u',');
+                record.append(name).append(u',').append(team);
+                insertSorted(ranking.RankList, record);
             }
         }
     }
