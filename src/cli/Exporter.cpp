@@ -228,7 +228,7 @@ QPageLayout a4(bool landscape)
                        QMarginsF(0, 0, 0, 0));
 }
 
-// The output is written beside its place under a passing name and then renamed into it, so
+// The output is written beside its place under a temporary name and then renamed into it, so
 // it appears whole or not at all, and a file that was there stays until the new one is
 // complete. An export can always be made again from the meeting file: the command does not
 // wait for the disk to confirm the write, as the data file's saving does.

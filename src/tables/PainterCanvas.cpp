@@ -75,9 +75,9 @@ const PainterCanvas::FontOfHeight &PainterCanvas::useFont(int fontHeight)
         FontOfHeight f;
         f.merging = QFont(tables::fonts::installedFamily(m_face));
         f.merging.setPixelSize(h);
+        if (m_wholePixels) f.merging.setStyleStrategy(QFont::NoAntialias);
         // The face alone is found without asking the system for fallback fonts, which a
         // fresh program would otherwise do at its first text.
-        if (m_wholePixels) f.merging.setStyleStrategy(QFont::NoAntialias);
         f.font = f.merging;
         f.font.setStyleStrategy(QFont::StyleStrategy(f.merging.styleStrategy() | QFont::NoFontMerging));
         if (!m_pdf) {
