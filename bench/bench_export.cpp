@@ -144,7 +144,8 @@ void BM_ScoresAndRankingOfFullMeeting(benchmark::State &state)
     }
     for (auto _ : state) {
         const auto scores = tables::scoresOf(*meeting);
-        const scoring::Ranking ranking = scoring::rankPlayers(scores->records, scores->slotTexts, {true, true});
+        const scoring::Ranking ranking =
+            scoring::rankPlayers(scores->records, scores->slotTexts, {true, true});
         benchmark::DoNotOptimize(ranking.RankList.size());
     }
 }

@@ -328,7 +328,10 @@ void BM_GroupTab_NoPaint(benchmark::State &state)
 
 BENCHMARK(BM_Start_EmptyWindow)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Start_Kmtx)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Start_EmptyWindowWithOneJapaneseLabel)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Start_EmptyWindowWithOneJapaneseLabel)
+    ->UseManualTime()
+    ->Iterations(15)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MarkClick)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AutoStartFourGroups)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RegisterThe300thMember)->Unit(benchmark::kMillisecond);

@@ -14,12 +14,12 @@
 
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QFileInfo>
 #include <QTemporaryFile>
 
 #include <filesystem>
@@ -247,7 +247,7 @@ public:
             return {1, t(u"ファイル「%1」を作れません: %2"_s, u"Cannot create %1: %2"_s)
                            .arg(m_path, QFileInfo(m_path).isDir() ? t(u"同じ名前のフォルダーがあります"_s,
                                                                       u"a folder has that name"_s)
-                                                                    : m_file.errorString())};
+                                                                  : m_file.errorString())};
         return {};
     }
 

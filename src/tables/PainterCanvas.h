@@ -10,11 +10,11 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGlyphRun>
-#include <QRawFont>
-#include <QStaticText>
 #include <QHash>
 #include <QImage>
 #include <QPen>
+#include <QRawFont>
+#include <QStaticText>
 
 class QPainter;
 class RetainedPicture;
@@ -56,8 +56,8 @@ private:
     FontOfHeight m_current;
     QString m_currentFace;
     int m_currentHeight = 0;
-    bool m_raster = false; // painting pixels (a window or an image), not a printer or PDF
-    bool m_pdf = false;    // writing a PDF (a PDF file, or a printer fed with PDF)
+    bool m_raster = false;      // painting pixels (a window or an image), not a printer or PDF
+    bool m_pdf = false;         // writing a PDF (a PDF file, or a printer fed with PDF)
     bool m_wholePixels = false; // an image at a printer's resolution: text without grey edges
     // Texts laid out once for the screen, by face and height: a window paints the same names
     // again at every scroll.

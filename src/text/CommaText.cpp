@@ -15,8 +15,7 @@ qsizetype wordEnd(QStringView line, qsizetype i)
 
 // Hands every field of the line to take: as a view into the line when the field is there
 // as it stands, or as the text built from a quoted field.
-template <typename Take>
-void walk(QStringView line, Take take)
+template <typename Take> void walk(QStringView line, Take take)
 {
     const qsizetype n = line.size();
     qsizetype i = 0;
@@ -53,7 +52,8 @@ void walk(QStringView line, Take take)
         if (line.at(i) == u',') {
             ++i;
             if (i >= n) {
-                take(QStringView(), nullptr); // a comma as the line's last character yields one more empty field
+                take(QStringView(),
+                     nullptr); // a comma as the line's last character yields one more empty field
                 break;
             }
             while (i < n && isBlank(line.at(i))) ++i;
@@ -66,9 +66,8 @@ void walk(QStringView line, Take take)
 QStringList split(const QString &line)
 {
     QStringList fields;
-    walk(line, [&](QStringView view, QString *built) {
-        fields << (built ? std::move(*built) : view.toString());
-    });
+    walk(line,
+         [&](QStringView view, QString *built) { fields << (built ? std::move(*built) : view.toString()); });
     return fields;
 }
 

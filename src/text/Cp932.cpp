@@ -140,7 +140,6 @@ bool encodeInto(const QString &text, QByteArray &out)
 
 } // namespace
 
-
 int byteLength(const QString &text)
 {
     int total = 0;

@@ -559,8 +559,8 @@ void ExportTest::anExistingOutputIsReplacedWhole()
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(100000, 'x')); // longer than the table: nothing of it may remain
     }
-    const QFile::Permissions kept = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
-                                    QFile::ReadGroup;
+    const QFile::Permissions kept =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
     QVERIFY(QFile::setPermissions(target, kept));
     const Run run = runExport({meeting, u"--table"_s, u"member"_s, u"-o"_s, target});
     QCOMPARE(run.exitCode, 0);
@@ -576,8 +576,8 @@ void ExportTest::anExistingOutputIsReplacedWhole()
     const QString fresh = out(u"fresh.csv"_s);
     QCOMPARE(runExport({meeting, u"--table"_s, u"member"_s, u"-o"_s, fresh}).exitCode, 0);
     QVERIFY(QFile::permissions(fresh) & QFile::ReadOther);
-    const QStringList left = QDir(m_dir.path()).entryList({u".replaced.csv*"_s, u".fresh.csv*"_s},
-                                                          QDir::Hidden | QDir::Files);
+    const QStringList left =
+        QDir(m_dir.path()).entryList({u".replaced.csv*"_s, u".fresh.csv*"_s}, QDir::Hidden | QDir::Files);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
 }
 

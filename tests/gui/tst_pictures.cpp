@@ -342,12 +342,14 @@ void PicturesTest::textsInAPdfAreThePaintersTexts()
 {
     QFETCH(QString, face);
     QFETCH(QString, text);
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) QSKIP("pdftotext (poppler-utils) is missing");
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is missing");
     const QList<int> heights{200, 150, 100}; // three sizes of one face
     const QString byCanvas = pdfWordsOf([&](QPainter &p) {
         PainterCanvas canvas(p, QSize(9000, 9000));
         canvas.setFontFace(face);
-        for (int i = 0; i < heights.size(); ++i) canvas.text(300, 300 + 400 * i, text, heights.at(i), Qt::black);
+        for (int i = 0; i < heights.size(); ++i)
+            canvas.text(300, 300 + 400 * i, text, heights.at(i), Qt::black);
     });
     const QString byPainter = pdfWordsOf([&](QPainter &p) {
         p.setPen(Qt::black);
@@ -382,8 +384,10 @@ void PicturesTest::textAt600DpiIsInWholePixels()
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
                 const QRgb px = image.pixel(x, y) & 0xffffffu;
-                if (px == 0) ++black;
-                else if (px != 0xffffffu) ++grey;
+                if (px == 0)
+                    ++black;
+                else if (px != 0xffffffu)
+                    ++grey;
             }
         return std::pair{black, grey};
     };

@@ -107,8 +107,9 @@ void TextRules::commaSplitting_data()
     QTest::newRow("quoted") << u"\"a,b\",c"_s << QStringList{u"a,b"_s, u"c"_s};
     QTest::newRow("quotes inside a quoted field")
         << u"x,\"say \"\"hi\"\"\"tail,\"\""_s << QStringList{u"x"_s, u"say \"hi\"tail"_s, QString()};
-    QTest::newRow("many fields") << u"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20"_s
-                                 << QString(u"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20"_s).split(u',');
+    QTest::newRow("many fields")
+        << u"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20"_s
+        << QString(u"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20"_s).split(u',');
     QTest::newRow("empty line") << QString() << QStringList{};
 }
 
