@@ -19,6 +19,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -61,27 +62,19 @@ int runChild(int argc, char **argv, const char *what)
 {
     QStandardPaths::setTestModeEnabled(true); // the user's own settings are never touched
     QApplication app(argc, argv);
+    std::unique_ptr<QWidget> window;
     if (std::strcmp(what, "kmtx") == 0) {
         MainWindow::prepareApplication(app);
-        MainWindow window;
-        waitUntilShown(window);
-        const long long shown = monotonicNs();
-        std::printf("%lld %ld\n", shown, peakKb());
-    } else if (std::strcmp(what, "label") == 0) {
-        // The least a Japanese window needs: the empty window with one line of Japanese.
-        QWidget window;
-        window.setFixedSize(1020, 714);
-        QLabel label(u"くみっとEX"_s, &window);
-        waitUntilShown(window);
-        const long long shown = monotonicNs();
-        std::printf("%lld %ld\n", shown, peakKb());
+        window = std::make_unique<MainWindow>();
     } else {
-        QWidget window;
-        window.setFixedSize(1020, 714);
-        waitUntilShown(window);
-        const long long shown = monotonicNs();
-        std::printf("%lld %ld\n", shown, peakKb());
+        window = std::make_unique<QWidget>();
+        window->setFixedSize(1020, 714);
+        // The least a Japanese window needs: the empty window with one line of Japanese.
+        if (std::strcmp(what, "label") == 0) new QLabel(u"くみっとEX"_s, window.get());
     }
+    waitUntilShown(*window);
+    const long long shown = monotonicNs();
+    std::printf("%lld %ld\n", shown, peakKb());
     std::fflush(stdout);
     return 0;
 }

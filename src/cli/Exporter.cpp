@@ -243,36 +243,36 @@ public:
 
     ExportOutcome open(const Texts &t)
     {
-        if (QFileInfo(m_path).isDir() || !m_file.open())
+        const bool folder = QFileInfo(m_path).isDir();
+        if (folder || !m_file.open())
             return {1, t(u"ファイル「%1」を作れません: %2"_s, u"Cannot create %1: %2"_s)
-                           .arg(m_path, QFileInfo(m_path).isDir() ? t(u"同じ名前のフォルダーがあります"_s,
-                                                                      u"a folder has that name"_s)
-                                                                  : m_file.errorString())};
+                           .arg(m_path,
+                                folder ? t(u"同じ名前のフォルダーがあります"_s, u"a folder has that name"_s)
+                                       : m_file.errorString())};
         return {};
     }
 
     ExportOutcome commit(const Texts &t)
     {
-        const bool written = m_file.flush() && m_file.error() == QFileDevice::NoError;
+        QString error;
+        if (!m_file.flush() || m_file.error() != QFileDevice::NoError) error = m_file.errorString();
         m_file.close();
-        if (written) {
+        if (error.isEmpty()) {
             // The permissions a file made here would have had, or those of the file replaced.
             m_file.setPermissions(QFileInfo::exists(m_path)
                                       ? QFile::permissions(m_path)
                                       : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                             QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-            std::error_code error;
+            std::error_code renamed;
             std::filesystem::rename(std::filesystem::path(m_file.fileName().toStdU16String()),
-                                    std::filesystem::path(m_path.toStdU16String()), error);
-            if (!error) {
+                                    std::filesystem::path(m_path.toStdU16String()), renamed);
+            if (!renamed) {
                 m_file.setAutoRemove(false);
                 return {};
             }
-            return {1, t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s)
-                           .arg(m_path, QString::fromLocal8Bit(error.message()))};
+            error = QString::fromLocal8Bit(renamed.message());
         }
-        return {1, t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s)
-                       .arg(m_path, m_file.errorString())};
+        return {1, t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s).arg(m_path, error)};
     }
 
 private:

@@ -104,11 +104,10 @@ ReadResult read(const QByteArray &bytes)
         return ReadError{ReadError::Kind::NotMeetingFile, 1, {}};
 
     // Every line after the tag must be code page 932; the tag line's remainder is not read.
-    cp932::LineConverter converter;
     QStringList lines{Tag};
     lines.reserve(raw.size());
     for (qsizetype i = 1; i < raw.size(); ++i) {
-        std::optional<QString> text = converter.decode(raw.at(i));
+        std::optional<QString> text = cp932::decodeLine(raw.at(i));
         if (!text) return damaged(int(i + 1), u"シフトJIS（コードページ932）として読めない文字があります"_s);
         lines << std::move(*text);
     }
@@ -182,7 +181,6 @@ WriteResult write(const Meeting &meeting)
           << meeting.courseName;
 
     WriteResult result;
-    cp932::LineConverter converter;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
         if (line.contains(u'\r') || line.contains(u'\n')) {
@@ -190,7 +188,7 @@ WriteResult write(const Meeting &meeting)
             result.error = u"%1行目に改行が含まれています"_s.arg(i + 1);
             return result;
         }
-        const std::optional<QByteArray> bytes = converter.encode(line);
+        const std::optional<QByteArray> bytes = cp932::encodeLine(line);
         if (!bytes) {
             result.bytes.clear();
             result.error = u"%1行目「%2」の「%3」はシフトJISで保存できません"_s.arg(i + 1).arg(

@@ -167,10 +167,10 @@ void PainterCanvas::text(int x, int y, const QString &s, int fontHeight, QColor 
     const QGlyphRun run = m_pdf && &font == &f.font ? glyphRun(f, s) : QGlyphRun();
     if (colour == QColor(Qt::white)) {
         // Writing in white erases: the text's whole cell turns white.
-        const qreal width = !run.isEmpty() ? run.boundingRect().width()
-                            : &font == &f.font && !m_pdf
-                                ? f.metrics.horizontalAdvance(s)
-                                : QFontMetrics(font, m_painter.device()).horizontalAdvance(s);
+        qreal width = run.boundingRect().width();
+        if (run.isEmpty())
+            width = &font == &f.font && !m_pdf ? f.metrics.horizontalAdvance(s)
+                                               : QFontMetrics(font, m_painter.device()).horizontalAdvance(s);
         m_painter.fillRect(QRect(x, y, qCeil(width), f.height), Qt::white);
         return;
     }

@@ -194,17 +194,14 @@ Decoded decode(const QByteArray &bytes)
     return result;
 }
 
-LineConverter::LineConverter() = default;
-LineConverter::~LineConverter() = default;
-
-std::optional<QString> LineConverter::decode(const QByteArray &line)
+std::optional<QString> decodeLine(const QByteArray &line)
 {
     QString text;
     if (!decodeInto(line, text)) return std::nullopt;
     return text;
 }
 
-std::optional<QByteArray> LineConverter::encode(const QString &line)
+std::optional<QByteArray> encodeLine(const QString &line)
 {
     QByteArray bytes;
     if (!encodeInto(line, bytes)) return std::nullopt;

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <memory>
 #include <optional>
 
 namespace text::cp932 {
@@ -31,19 +30,9 @@ struct Decoded {
 };
 Decoded decode(const QByteArray &bytes);
 
-// Converts a file's lines one by one.
-class LineConverter
-{
-public:
-    LineConverter();
-    LineConverter(const LineConverter &) = delete;
-    LineConverter &operator=(const LineConverter &) = delete;
-    ~LineConverter();
-
-    // The line's text, or nothing when a byte sequence is not code page 932.
-    std::optional<QString> decode(const QByteArray &line);
-    // The line's bytes, or nothing when a character cannot be held.
-    std::optional<QByteArray> encode(const QString &line);
-};
+// One line of a file: its text, or nothing when a byte sequence is not code page 932.
+std::optional<QString> decodeLine(const QByteArray &line);
+// One line of a file: its bytes, or nothing when a character cannot be held.
+std::optional<QByteArray> encodeLine(const QString &line);
 
 } // namespace text::cp932

@@ -87,9 +87,8 @@ void Cp932Converter::bothWays()
     QCOMPARE(decoded.text, text);
     QCOMPARE(cp932::firstUnencodable(text), std::nullopt);
 
-    cp932::LineConverter converter;
-    QCOMPARE(converter.encode(text), std::optional<QByteArray>(bytes));
-    QCOMPARE(converter.decode(bytes), std::optional<QString>(text));
+    QCOMPARE(cp932::encodeLine(text), std::optional<QByteArray>(bytes));
+    QCOMPARE(cp932::decodeLine(bytes), std::optional<QString>(text));
 }
 
 void Cp932Converter::readsDuplicates_data()
@@ -112,9 +111,8 @@ void Cp932Converter::readsDuplicates()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QFETCH(QByteArray, written);
-    cp932::LineConverter converter;
-    QCOMPARE(converter.decode(bytes), std::optional<QString>(text));
-    QCOMPARE(converter.encode(text), std::optional<QByteArray>(written));
+    QCOMPARE(cp932::decodeLine(bytes), std::optional<QString>(text));
+    QCOMPARE(cp932::encodeLine(text), std::optional<QByteArray>(written));
 }
 
 void Cp932Converter::refusesBytes_data()
@@ -139,10 +137,9 @@ void Cp932Converter::refusesBytes()
 {
     QFETCH(QByteArray, bytes);
     QVERIFY(!cp932::decode(bytes).error.isEmpty());
-    cp932::LineConverter converter;
-    QCOMPARE(converter.decode(bytes), std::nullopt);
+    QCOMPARE(cp932::decodeLine(bytes), std::nullopt);
     // The converter reads the next line as if nothing had happened.
-    QCOMPARE(converter.decode(QByteArray("\x82\xa0")), std::optional<QString>(u"あ"_s));
+    QCOMPARE(cp932::decodeLine(QByteArray("\x82\xa0")), std::optional<QString>(u"あ"_s));
 }
 
 void Cp932Converter::refusesCharacters_data()
@@ -168,9 +165,8 @@ void Cp932Converter::refusesCharacters()
     QCOMPARE(cp932::firstUnencodable(text), std::optional<QString>(first));
     const auto encoded = cp932::encode(text);
     QCOMPARE(encoded.error, u"Shift-JISで保存できない文字があります: "_s + first);
-    cp932::LineConverter converter;
-    QCOMPARE(converter.encode(text), std::nullopt);
-    QCOMPARE(converter.encode(u"あ"_s), std::optional<QByteArray>(QByteArray("\x82\xa0")));
+    QCOMPARE(cp932::encodeLine(text), std::nullopt);
+    QCOMPARE(cp932::encodeLine(u"あ"_s), std::optional<QByteArray>(QByteArray("\x82\xa0")));
 }
 
 void Cp932Converter::surrogatePairIsOneCharacter()
@@ -191,13 +187,12 @@ void Cp932Converter::surrogatePairIsOneCharacter()
 void Cp932Converter::sameAsIcuForEveryByteSequence()
 {
     if (!QStringDecoder(kCodecName).isValid()) QSKIP("no ICU windows-31j converter on this system");
-    cp932::LineConverter converter;
     int checked = 0;
     auto check = [&](const QByteArray &bytes) -> bool {
         QStringDecoder icu(kCodecName, QStringConverter::Flag::Stateless);
         const QString expected = icu.decode(bytes);
         const auto own = cp932::decode(bytes);
-        const auto line = converter.decode(bytes);
+        const auto line = cp932::decodeLine(bytes);
         if (icu.hasError() != !own.error.isEmpty() || expected != own.text ||
             line.has_value() == icu.hasError() || (line && *line != expected)) {
             QTest::qFail(qPrintable(u"bytes %1: ICU reads %2%3, the converter %4%5"_s.arg(
@@ -221,13 +216,12 @@ void Cp932Converter::sameAsIcuForEveryByteSequence()
 void Cp932Converter::sameAsIcuForEveryCharacter()
 {
     if (!QStringEncoder(kCodecName).isValid()) QSKIP("no ICU windows-31j converter on this system");
-    cp932::LineConverter converter;
     int encodable = 0;
     auto check = [&](const QString &text) -> bool {
         QStringEncoder icu(kCodecName, QStringConverter::Flag::Stateless);
         const QByteArray expected = icu.encode(text);
         const auto own = cp932::encode(text);
-        const auto line = converter.encode(text);
+        const auto line = cp932::encodeLine(text);
         const auto first = cp932::firstUnencodable(text);
         if (icu.hasError() != !own.error.isEmpty() || expected != own.bytes ||
             line.has_value() == icu.hasError() || (line && *line != expected) ||
