@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QImage>
+#include <QImageReader>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -210,6 +211,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 4 && qstrcmp(argv[1], "compare") == 0) {
         QGuiApplication app(argc, argv);
+        QImageReader::setAllocationLimit(0); // pages at 600 dpi
         return compare(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     }
     if (argc != 3 || qstrcmp(argv[1], "shoot") != 0) {
