@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -294,22 +295,30 @@ void ExportTest::pngIsOnePageAtTheDpi_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("score sheet, 300 dpi") << QStringList{u"--table"_s, u"score-sheet"_s} << QSize(3508, 2480);
+    QTest::addColumn<int>("depth"); // grey edges of letters below 600 dpi; black and white from 600
+    QTest::newRow("score sheet, 300 dpi")
+        << QStringList{u"--table"_s, u"score-sheet"_s} << QSize(3508, 2480) << 8;
     QTest::newRow("member table, portrait, 100 dpi")
-        << QStringList{u"--table"_s, u"member"_s, u"--dpi"_s, u"100"_s} << QSize(827, 1169);
+        << QStringList{u"--table"_s, u"member"_s, u"--dpi"_s, u"100"_s} << QSize(827, 1169) << 8;
     QTest::newRow("combination table, 150 dpi")
-        << QStringList{u"--table"_s, u"combination"_s, u"--dpi"_s, u"150"_s} << QSize(1754, 1240);
+        << QStringList{u"--table"_s, u"combination"_s, u"--dpi"_s, u"150"_s} << QSize(1754, 1240) << 8;
+    QTest::newRow("result table, portrait, 600 dpi")
+        << QStringList{u"--table"_s, u"result"_s, u"--dpi"_s, u"600"_s} << QSize(4961, 7016) << 1;
 }
 
 void ExportTest::pngIsOnePageAtTheDpi()
 {
     QFETCH(QStringList, options);
     QFETCH(QSize, size);
+    QFETCH(int, depth);
     const QString target = out(u"page.png"_s);
     const Run run = runExport(QStringList{dataPath(u"write-full-300.txt"_s), u"-o"_s, target} + options);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QImageReader::setAllocationLimit(0); // Qt reads a page at 600 dpi as if of 32 bits a pixel
     const QImage image(target);
     QCOMPARE(image.size(), size);
+    QCOMPARE(image.depth(), depth);
+    QVERIFY(image.allGray());
 }
 
 void ExportTest::csvRowsOfTheTables()
