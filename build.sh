@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and then runs the program or its tests.
-#   ./build.sh run    install what is missing (as root), build optimised in build-release/, start くみっとEX
+#   ./build.sh run    install what is missing (as root), build optimised in build-release/ (くみっとEX and
+#                     kmtx-export), start くみっとEX
 #   ./build.sh test   install what is missing (as root), build for debugging in build/, run every test headless,
 #                     then build in build-asan/ with AddressSanitizer and UBSan and run every test again there
 #   ./build.sh bench  install what is missing (as root), build optimised in build-bench/, print the benchmarks
@@ -73,7 +74,8 @@ if [ "$mode" = bench ]; then
 fi
 
 if [ "$mode" = run ]; then
-    cmake --build "$dir" --parallel "$(nproc)" --target kmtx
+    # kmtx-export is built beside the program, as the README says.
+    cmake --build "$dir" --parallel "$(nproc)" --target kmtx kmtx-export
     exec "./$dir/kmtx"
 fi
 cmake --build "$dir" --parallel "$(nproc)"

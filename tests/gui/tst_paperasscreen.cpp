@@ -1,0 +1,296 @@
+// Paper as the screen: for every table in both forms, each text of the PDF — written by the
+// window (PDFに保存, まとめて印刷 for the score-entry sheet) or by kmtx-export — read back with
+// pdftotext -bbox stands in the same cell of the table, at the same place in it, as that text
+// in the window's picture of the table.
+#include "WindowFixture.h"
+
+#include "gui/BatchDialogs.h"
+#include "support/RecordingCanvas.h"
+#include "tables/SheetUnits.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+namespace sheet = tables::sheet;
+
+namespace {
+
+// A text (one word of it, as pdftotext splits words) and its box, in sheet units.
+struct Word {
+    QString text;
+    QRectF box;
+    bool matched = false;
+};
+
+// Rules in units; only the straight ones bound cells.
+using Rules = QList<QLineF>;
+
+// The cell of the grid around a point: the nearest rules on each side that pass it, or the
+// page's edge.
+QRectF cellAround(const Rules &rules, QPointF p, QSizeF page)
+{
+    double left = 0, right = page.width(), top = 0, bottom = page.height();
+    const auto spans = [](double v, double a, double b) { return std::min(a, b) <= v && v <= std::max(a, b); };
+    for (const QLineF &r : rules) {
+        if (r.x1() == r.x2() && spans(p.y(), r.y1(), r.y2())) {
+            if (r.x1() <= p.x())
+                left = std::max(left, r.x1());
+            else
+                right = std::min(right, r.x1());
+        }
+        if (r.y1() == r.y2() && spans(p.x(), r.x1(), r.x2())) {
+            if (r.y1() <= p.y())
+                top = std::max(top, r.y1());
+            else
+                bottom = std::min(bottom, r.y1());
+        }
+    }
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
+}
+
+// The picture's visible texts cut into words at blanks, and its rules, in units.
+void readPicture(const RetainedPicture &picture, sheet::Scale s, QList<Word> &words, Rules &rules)
+{
+    for (const PictureItem &item : picture.items()) {
+        if (!item.alive) continue;
+        if (item.kind == PictureItem::Kind::Line) {
+            rules << QLineF(item.line.x1() / s.x, item.line.y1() / s.y, item.line.x2() / s.x, item.line.y2() / s.y);
+            continue;
+        }
+        if (item.kind != PictureItem::Kind::Text || item.colour == QColor(Qt::white)) continue;
+        // The face is monospaced: a word starts after the cells of the characters before it.
+        qsizetype start = 0;
+        for (const QString &part : item.text.split(u' ')) {
+            const QRect before = RetainedPicture::textCell(0, 0, item.text.left(start), item.fontHeight);
+            const QRect cell =
+                RetainedPicture::textCell(item.area.x() + before.width(), item.area.y(), part, item.fontHeight);
+            if (!part.isEmpty())
+                words << Word{part, QRectF(cell.x() / s.x, cell.y() / s.y, cell.width() / s.x, cell.height() / s.y)};
+            start += part.size() + 1;
+        }
+    }
+}
+
+// The words of the first page of a PDF drawn at 1200 dots per inch, in units.
+QList<Word> pdfWords(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(u"pdftotext"_s), {u"-bbox"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, pdf, u"-"_s});
+    p.waitForFinished(60000);
+    static const QRegularExpression re(
+        uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
+    const auto unitsX = [](const QString &points) { return points.toDouble() / 72 / sheet::InchesPerUnitX; };
+    const auto unitsY = [](const QString &points) { return points.toDouble() / 72 / sheet::InchesPerUnitY; };
+    QList<Word> words;
+    for (auto it = re.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+        const auto m = it.next();
+        words << Word{m.captured(5), QRectF(QPointF(unitsX(m.captured(1)), unitsY(m.captured(2))),
+                                            QPointF(unitsX(m.captured(3)), unitsY(m.captured(4))))};
+    }
+    return words;
+}
+
+// A print job that records its page: the rules as paper has them.
+class RecordedJob : public PrintJob
+{
+public:
+    explicit RecordedJob(bool landscape) : m_page(landscape ? QSize(14032, 9920) : QSize(9920, 14032)) {}
+    Canvas &page() override { return m_page; }
+    int dpiX() const override { return 1200; }
+    int dpiY() const override { return 1200; }
+    bool nextPage() override { return false; }
+    bool end(QString *) override { return true; }
+    Rules rules() const
+    {
+        const sheet::Scale s = sheet::printerScale(1200, 1200);
+        Rules found;
+        for (const QLine &l : m_page.lines()) found << QLineF(l.x1() / s.x, l.y1() / s.y, l.x2() / s.x, l.y2() / s.y);
+        return found;
+    }
+
+private:
+    RecordingCanvas m_page;
+};
+
+sheet::Scale screenScaleOf(const QString &picture)
+{
+    if (picture == u"Image29"_s) return sheet::LandscapeScreen;
+    if (picture == u"Image4"_s) return sheet::PortraitScreen;
+    if (picture == u"Image28"_s) return sheet::GridScreen;
+    return sheet::ScoreSheetScreen;
+}
+
+} // namespace
+
+class PaperAsScreenTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { prepareTestApplication(); }
+    void textsStandInTheirCellsAsOnScreen_data();
+    void textsStandInTheirCellsAsOnScreen();
+};
+
+void PaperAsScreenTest::textsStandInTheirCellsAsOnScreen_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("window"); // ticked menu entries, then the controls clicked
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("exportOptions"); // empty: the window's own PDF
+    const QString full = u"write-full-300.txt"_s;
+    const QString small = u"sample-120.txt"_s; // parties of five
+    struct Table {
+        const char *name;
+        QString file;
+        QStringList window;
+        QString picture;
+        int page;
+        QStringList options;
+    };
+    const Table tables[] = {
+        {"member table タテ形", full, {u"N31"_s, u"Label64"_s, u"Label56"_s}, u"Image4"_s, 8, {u"member"_s}},
+        {"member table ヨコ形", full, {u"N32"_s, u"Label64"_s, u"Label56"_s}, u"Image29"_s, 2,
+         {u"member"_s, u"--form"_s, u"yoko"_s}},
+        {"result table タテ形", full, {u"N31"_s, u"Label64"_s, u"Label60"_s}, u"Image4"_s, 9, {u"result"_s}},
+        {"result table ヨコ形", full, {u"N32"_s, u"Label64"_s, u"Label60"_s}, u"Image29"_s, 3,
+         {u"result"_s, u"--form"_s, u"yoko"_s}},
+        {"combination table ６人枠", small, {u"Label64"_s, u"Label53"_s, u"Label44"_s}, u"Image28"_s, 0,
+         {u"combination"_s}},
+        {"combination table ８人枠", full, {u"N29"_s, u"Label64"_s, u"Label53"_s, u"Label44"_s}, u"Image28"_s, 0,
+         {u"combination"_s, u"--frame"_s, u"8"_s}},
+        {"score sheet ６人枠", small, {u"Label64"_s, u"Label43"_s, u"Label44"_s}, u"Image23"_s, 0,
+         {u"score-sheet"_s}},
+        {"score sheet ８人枠 with dashes", full, {u"N29"_s, u"N47"_s, u"Label64"_s, u"Label43"_s, u"Label44"_s},
+         u"Image23"_s, 0, {u"score-sheet"_s, u"--frame"_s, u"8"_s}},
+        {"score-entry sheet ６人枠", small, {u"Label54"_s, u"Label44"_s}, u"Image28"_s, 0, {u"score-entry"_s}},
+        {"score-entry sheet ８人枠", full, {u"N29"_s, u"Label54"_s, u"Label44"_s}, u"Image28"_s, 0,
+         {u"score-entry"_s, u"--frame"_s, u"8"_s}},
+    };
+    for (const Table &t : tables) {
+        QStringList options{u"--table"_s};
+        options << t.options << u"--group"_s << u"A"_s;
+        if (t.page) options << u"--page"_s << QString::number(t.page);
+        QTest::addRow("%s, PDF of the window", t.name) << t.file << t.window << t.picture << t.page << QStringList();
+        QTest::addRow("%s, kmtx-export", t.name) << t.file << t.window << t.picture << t.page << options;
+    }
+}
+
+void PaperAsScreenTest::textsStandInTheirCellsAsOnScreen()
+{
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QFETCH(QString, file);
+    QFETCH(QStringList, window);
+    QFETCH(QString, picture);
+    QFETCH(int, page);
+    QFETCH(QStringList, exportOptions);
+    const QString meeting = QFINDTESTDATA(u"../data/"_s + file);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"table.pdf"_s);
+
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    w.window->platform().answerFileDialog = [&meeting](QFileDialog &d) {
+        d.selectFile(meeting);
+        return true;
+    };
+    w.window->menuEntry(u"N3"_s)->trigger(); // ファイル › 開く
+    for (const QString &name : window) {
+        if (QAction *entry = w.window->menuEntry(name))
+            entry->trigger();
+        else
+            w.click(name.toLatin1().constData());
+        if (name == u"Label60"_s || name == u"Label56"_s) {
+            // The page field and 設定.
+            w.widgetAs<QLineEdit>("Edit19")->setText(QString::number(page));
+            w.click("Button7");
+        }
+    }
+    QVERIFY2(w.boxes.empty(), qPrintable(w.boxes.empty() ? QString() : w.boxes.front().text));
+
+    // The screen: its texts and rules.
+    const sheet::Scale screen = screenScaleOf(picture);
+    const RetainedPicture *shown = w.window->platform().findPicture(picture);
+    QVERIFY(shown);
+    QList<Word> onScreen;
+    Rules screenRules;
+    readPicture(*shown, screen, onScreen, screenRules);
+    const QSizeF screenPage(shown->size().width() / screen.x, shown->size().height() / screen.y);
+
+    // The paper: its rules as the window prints them, its texts from the PDF.
+    const bool landscape = picture != u"Image4"_s;
+    RecordedJob job(landscape);
+    w.form().printOn(job);
+    const Rules paperRules = job.rules();
+    if (!exportOptions.isEmpty()) {
+        QProcess exporter;
+        QStringList arguments{meeting, u"-o"_s, pdf, u"--group-names"_s};
+        arguments << QStringList(w.form().GroupDisplayName.begin(), w.form().GroupDisplayName.end()).join(u',');
+        exporter.start(QString::fromUtf8(KMTX_EXPORT_PROGRAM), arguments + exportOptions);
+        QVERIFY(exporter.waitForFinished(120000));
+        QVERIFY2(exporter.exitCode() == 0, exporter.readAllStandardError().constData());
+    } else if (picture == u"Image28"_s && window.contains(u"Label54"_s)) {
+        // The score-entry sheet is printed with まとめて印刷 (the first page: group A).
+        w.window->platform().answerDialog = [](QDialog &dialog) {
+            auto *batch = qobject_cast<BatchPrintDialog *>(&dialog);
+            QVERIFY(batch);
+            batch->selectTable(BatchTable::ScoreEntrySheets, 0);
+            batch->press(BatchOutput::Pdf);
+        };
+        w.window->platform().answerPdfDialog = [&pdf] { return std::optional<QString>(pdf); };
+        w.window->menuEntry(u"PrintAll"_s)->trigger();
+    } else {
+        w.window->platform().answerPdfDialog = [&pdf] { return std::optional<QString>(pdf); };
+        w.window->menuEntry(u"SavePdf"_s)->trigger();
+    }
+    QVERIFY(QFileInfo::exists(pdf));
+    QList<Word> onPaper = pdfWords(pdf);
+    const QSizeF paperPage = landscape ? QSizeF(297 / 25.4 / sheet::InchesPerUnitX, 210 / 25.4 / sheet::InchesPerUnitY)
+                                       : QSizeF(210 / 25.4 / sheet::InchesPerUnitX, 297 / 25.4 / sheet::InchesPerUnitY);
+    QVERIFY2(onPaper.size() >= 40, qPrintable(QString::number(onPaper.size())));
+
+    // Each text of the paper is a text of the screen, nearby; its distances to the rules of its
+    // cell are the screen's within a pixel and a half of the screen.
+    const double tolerance = 1.5;
+    for (const Word &p : onPaper) {
+        Word *twin = nullptr;
+        for (Word &s : onScreen)
+            if (!s.matched && s.text == p.text &&
+                (!twin || QLineF(s.box.topLeft(), p.box.topLeft()).length() <
+                              QLineF(twin->box.topLeft(), p.box.topLeft()).length()))
+                twin = &s;
+        const QString where = u"「%1」 at %2, %3 units"_s.arg(p.text).arg(p.box.x()).arg(p.box.y());
+        QVERIFY2(twin && QLineF(twin->box.topLeft(), p.box.topLeft()).length() < 8,
+                 qPrintable(u"not on the screen: "_s + where));
+        twin->matched = true;
+        const QRectF sc = cellAround(screenRules, twin->box.center(), screenPage);
+        const QRectF pc = cellAround(paperRules, p.box.center(), paperPage);
+        const double gaps[4][2] = {
+            {(twin->box.left() - sc.left()) * screen.x, (p.box.left() - pc.left()) * screen.x},
+            {(sc.right() - twin->box.right()) * screen.x, (pc.right() - p.box.right()) * screen.x},
+            {(twin->box.top() - sc.top()) * screen.y, (p.box.top() - pc.top()) * screen.y},
+            {(sc.bottom() - twin->box.bottom()) * screen.y, (pc.bottom() - p.box.bottom()) * screen.y},
+        };
+        static const char *sides[4] = {"left", "right", "top", "bottom"};
+        for (int k = 0; k < 4; ++k)
+            QVERIFY2(qAbs(gaps[k][0] - gaps[k][1]) <= tolerance,
+                     qPrintable(where + u": to the %1 rule %2 screen pixels on the screen, %3 on paper"_s
+                                            .arg(QString::fromLatin1(sides[k]))
+                                            .arg(gaps[k][0], 0, 'f', 1)
+                                            .arg(gaps[k][1], 0, 'f', 1)));
+    }
+    // And the paper leaves out no text of the table (the score-entry screen adds the scores).
+    if (!window.contains(u"Label54"_s))
+        for (const Word &s : onScreen)
+            QVERIFY2(s.matched, qPrintable(u"not on paper: 「%1」 at %2, %3 units"_s.arg(s.text).arg(s.box.x()).arg(s.box.y())));
+}
+
+QTEST_MAIN(PaperAsScreenTest)
+#include "tst_paperasscreen.moc"
