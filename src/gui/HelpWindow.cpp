@@ -22,8 +22,11 @@ HelpWindow::HelpWindow(const QString &path, QWidget *parent) : QWidget(parent, Q
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(u"HelpBrowser"_s);
     m_browser->setOpenExternalLinks(true);
-    QFont font = m_browser->font();
-    font.setPointSizeF(font.pointSizeF() * 1.25); // easy to read for older eyes
+    QFont font = m_browser->font(); // easy to read for older eyes: a quarter larger
+    if (font.pixelSize() > 0)
+        font.setPixelSize(font.pixelSize() * 5 / 4);
+    else
+        font.setPointSizeF(font.pointSizeF() * 1.25);
     m_browser->setFont(font);
     m_browser->setSource(QUrl::fromLocalFile(path));
     layout->addWidget(m_browser, 1);

@@ -87,7 +87,8 @@ QList<ReportPage> reportPages(const QList<ReportLine> &lines)
         int end = i + 1;
         for (; end < n; ++end) {
             const ReportLine::Kind k = lines.at(end).kind;
-            if (k == ReportLine::Blank || k == ReportLine::GroupTotals || (k == ReportLine::Party && inParty)) break;
+            if (k == ReportLine::Blank || k == ReportLine::GroupTotals || (k == ReportLine::Party && inParty))
+                break;
             inParty = inParty || k == ReportLine::Party;
         }
         return end;

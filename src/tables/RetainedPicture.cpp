@@ -73,7 +73,8 @@ QRect RetainedPicture::textCell(int x, int y, const QString &s, int fontHeight, 
         halfWidths += (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F)) ? 1 : 2;
     }
     const int h = std::max(1, fontHeight);
-    if (widthFactor != 1.0) return QRect(x, y, static_cast<int>(std::ceil(halfWidths * h * widthFactor / 2)), h);
+    if (widthFactor != 1.0)
+        return QRect(x, y, static_cast<int>(std::ceil(halfWidths * h * widthFactor / 2)), h);
     return QRect(x, y, (halfWidths * h + 1) / 2, h);
 }
 

@@ -20,11 +20,11 @@ struct PictureItem {
     enum class Kind : quint8 { Line, Fill, Text };
     Kind kind = Kind::Fill;
     QColor colour;
-    int penWidth = 1;   // a line's pen
-    int fontHeight = 0; // a text's height in pixels
+    int penWidth = 1;         // a line's pen
+    int fontHeight = 0;       // a text's height in pixels
     double widthFactor = 1.0; // a text's letters against the face's own width
-    QLine line;         // a line's end points
-    QRect area;         // a fill's rectangle; a text's cell
+    QLine line;               // a line's end points
+    QRect area;               // a fill's rectangle; a text's cell
     QString text;
     QString face;
     QRect bounds; // every pixel the item may touch

@@ -659,14 +659,15 @@ void ExportTest::groupNamesAsTheWindowKeepsThem()
         settings.setValue(u"Kmtx/GrpA"_s, kept);
     }
     const QString target = out(u"names.pdf"_s);
-    const Run run = runExport(QStringList{dataPath(u"write-full-300.txt"_s), u"--table"_s, u"combination"_s,
-                                          u"-o"_s, target} +
-                                  options,
-                              u"C"_s, config.path());
+    const Run run = runExport(
+        QStringList{dataPath(u"write-full-300.txt"_s), u"--table"_s, u"combination"_s, u"-o"_s, target} +
+            options,
+        u"C"_s, config.path());
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     // The heading "NAME グループ" of the combination table.
     const QList<Word> words = pdfWords(target);
-    const auto heading = std::find_if(words.cbegin(), words.cend(), [](const Word &w) { return w.text == u"グループ"_s; });
+    const auto heading =
+        std::find_if(words.cbegin(), words.cend(), [](const Word &w) { return w.text == u"グループ"_s; });
     QVERIFY(heading != words.cbegin() && heading != words.cend());
     QCOMPARE(std::prev(heading)->text, shown);
 }

@@ -106,7 +106,8 @@ void CombinationReportTest::pages()
             if (block == u"B"_s) report << ReportLine{ReportLine::Blank, {}};
             if (!block.startsWith(u'P')) continue;
             report << ReportLine{ReportLine::Party, {u"p"_s}};
-            for (int k = 1; k < block.mid(1).toInt(); ++k) report << ReportLine{ReportLine::Player, {u"1番"_s}};
+            for (int k = 1; k < block.mid(1).toInt(); ++k)
+                report << ReportLine{ReportLine::Player, {u"1番"_s}};
         }
     }
     QList<int> firsts;
