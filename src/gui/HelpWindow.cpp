@@ -14,7 +14,7 @@ HelpWindow::HelpWindow(const QString &path, QWidget *parent) : QWidget(parent, Q
     setObjectName(u"HelpWindow"_s);
     auto *layout = new QVBoxLayout(this);
     auto *note = new QLabel(u"ブラウザーが見つからないため、ヘルプをこの画面で表示しています。"
-                            u"文字の上のリンクを押すと、その説明へ移ります。"_s,
+                            u"下線の付いた文字を押すと、その説明へ移ります。"_s,
                             this);
     note->setWordWrap(true);
     layout->addWidget(note);
