@@ -173,7 +173,8 @@ void PaperAsScreenTest::textsStandInTheirCellsAsOnScreen_data()
         QTest::addRow("%s, PDF of the window", t[0])
             << file << window << QString::fromLatin1(t[3]) << page << QStringList();
         if (qstrlen(t[5]) == 0) continue;
-        QStringList options = (u"--table "_s + QString::fromLatin1(t[5]) + u" --group A"_s).split(u' ');
+        QStringList options =
+            QString(u"--table "_s + QString::fromLatin1(t[5]) + u" --group A"_s).split(u' ');
         if (page) options << u"--page"_s << QString::number(page);
         QTest::addRow("%s, kmtx-export", t[0])
             << file << window << QString::fromLatin1(t[3]) << page << options;
