@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and then runs the program or its tests.
-#   ./build.sh run    install what is missing (as root), build optimised in build-release/, start くみっとEX
+#   ./build.sh run    install what is missing (as root), build optimised in build-release/ (くみっとEX and
+#                     kmtx-export), start くみっとEX
 #   ./build.sh test   install what is missing (as root), build for debugging in build/, run every test headless,
 #                     then build optimised in build-asan/ with AddressSanitizer and UBSan and run every test
 #                     again there (so the tests also build and pass as a release build)
@@ -74,7 +75,8 @@ if [ "$mode" = bench ]; then
 fi
 
 if [ "$mode" = run ]; then
-    cmake --build "$dir" --parallel "$(nproc)" --target kmtx
+    # kmtx-export is built beside the program, as the README says.
+    cmake --build "$dir" --parallel "$(nproc)" --target kmtx kmtx-export
     exec "./$dir/kmtx"
 fi
 cmake --build "$dir" --parallel "$(nproc)"

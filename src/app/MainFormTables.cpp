@@ -18,7 +18,8 @@ namespace sheet = tables::sheet;
 
 namespace {
 
-// The table pictures in the order the drawing clears them, with their screen sizes.
+// The table pictures in the order the drawing clears them, with their screen sizes. The
+// ヨコ形 picture reaches one pixel below its grid's bottom rule (772 units, pixel row 617).
 struct TablePicture {
     const char *name;
     QSize size;
@@ -27,7 +28,7 @@ const TablePicture kTablePictures[4] = {
     {"Image4", QSize(874, 1220)},
     {"Image23", QSize(996, 654)},
     {"Image28", QSize(996, 612)},
-    {"Image29", QSize(996, 616)},
+    {"Image29", QSize(996, 618)},
 };
 
 // Everything a table screen may show; each table command shows its own part of it.
@@ -45,6 +46,19 @@ std::optional<int> wholeNumber(const QString &text)
     const std::optional<int> value = grouping::wholeNumber(negative ? t.mid(1) : t);
     if (!value) return std::nullopt;
     return negative ? -*value : *value;
+}
+
+// The scale of a table's picture on the screen, which its printed page reproduces.
+sheet::Scale screenScaleOf(int tableKind)
+{
+    switch (tableKind) {
+    case tablekind::ScoreSheet: return sheet::ScoreSheetScreen;
+    case tablekind::CombinationTable:
+    case tablekind::ScoreEntry: return sheet::GridScreen;
+    case tablekind::MemberLandscape:
+    case tablekind::ResultLandscape: return sheet::LandscapeScreen;
+    default: return sheet::PortraitScreen;
+    }
 }
 
 PageOrientation orientationOf(int tableKind)
@@ -121,7 +135,8 @@ void TMainForm::Draw(Canvas &canvas)
     for (const TablePicture &p : kTablePictures) canvas.fillRect(QRect(QPoint(0, 0), p.size), colours::White);
     canvas.setPen(colours::Black, 1);
 
-    const sheet::Scale scale{ScaleX, ScaleY};
+    // On paper the texts keep the sizes and places they have in the screen's picture.
+    const sheet::Scale scale = sheet::Scale{ScaleX, ScaleY}.showing(screenScaleOf(TableKind));
     const auto showOnly = [this](std::initializer_list<const char *> shown) {
         setVisible({"Image4", "Image23", "Image28", "Image29", "ScrollBox2"}, false);
         setVisible(shown, true);

@@ -1,5 +1,7 @@
 #include "cli/ExportOptions.h"
 
+#include "tables/GroupNames.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -35,7 +37,8 @@ QString usage(bool japanese)
            u": kmtx-export MEETING --table member|combination|score-sheet|score-entry|result\n"
            u"                   [--group A|B|C|D] [--party 1-12] [--page N] [--all]\n"
            u"                   [--form tate|yoko] [--frame 6|8] [--holes N] [--start-hole N]\n"
-           u"                   [--no-rank-one] [--no-rank-two] [--dpi N] -o OUT.pdf|OUT.png|OUT.csv\n"_s;
+           u"                   [--no-rank-one] [--no-rank-two] [--group-names NAME,NAME,NAME,NAME]\n"
+           u"                   [--dpi N] -o OUT.pdf|OUT.png|OUT.csv\n"_s;
 }
 
 ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
@@ -87,6 +90,13 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
         u"no-rank-one"_s, t(u"一打を順位判定に含めない"_s, u"leave one-stroke holes out of the ranking"_s));
     const QCommandLineOption noRankTwo(
         u"no-rank-two"_s, t(u"二打を順位判定に含めない"_s, u"leave two-stroke holes out of the ranking"_s));
+    const QCommandLineOption groupNames(
+        u"group-names"_s,
+        t(u"表に出す A〜D グループの名前（半角 10 文字・全角 5 文字まで、コンマで区切って四つ）。"
+          u"指定しなければ、くみっとEX の「グループ名変更」で決めた名前"_s,
+          u"the names of groups A to D on the tables, four separated by commas (at most 10 bytes "
+          u"each); without it, the names set in くみっとEX with グループ名変更"_s),
+        u"NAMES"_s);
     const QCommandLineOption dpi(
         u"dpi"_s,
         t(u"PNG の解像度 72〜600（既定は 300）"_s, u"resolution of a PNG, 72 to 600 (default 300)"_s), u"N"_s,
@@ -99,7 +109,7 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
     const QCommandLineOption help({u"h"_s, u"help"_s}, t(u"この説明を表示します"_s, u"shows this help"_s));
     const QCommandLineOption version({u"v"_s, u"version"_s}, t(u"版を表示します"_s, u"shows the version"_s));
     parser.addOptions({table, group, party, page, all, form, frame, holes, startHole, noRankOne, noRankTwo,
-                       dpi, output, help, version});
+                       groupNames, dpi, output, help, version});
 
     // The program is named as the user types it, whatever folder it was started from.
     QStringList args = arguments;
@@ -192,6 +202,10 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
     }
     r.rankOne = !parser.isSet(noRankOne);
     r.rankTwo = !parser.isSet(noRankTwo);
+    if (parser.isSet(groupNames)) {
+        r.groupNames = tables::groupnames::parseList(parser.value(groupNames));
+        if (!r.groupNames) return wrong(u"group-names"_s, parser.value(groupNames));
+    }
     const auto d = ranged(dpi, 72, 600);
     if (!d) return wrong(u"dpi"_s, parser.value(dpi));
     r.dpi = *d;

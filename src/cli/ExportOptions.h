@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 #include <variant>
 
@@ -25,6 +26,9 @@ struct ExportRequest {
     bool rankOne = true;
     bool rankTwo = true;
     int dpi = 300;
+    // The names of groups A to D; without --group-names those the window keeps in the
+    // user's settings.
+    std::optional<std::array<QString, 4>> groupNames;
     QString outputPath;
     Format format = Format::Pdf;
 };

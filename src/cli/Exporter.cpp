@@ -4,6 +4,7 @@
 #include "grouping/Counts.h"
 #include "scoring/Ranking.h"
 #include "tables/CombinationGrid.h"
+#include "tables/GroupNames.h"
 #include "tables/MeetingTables.h"
 #include "tables/MemberTable.h"
 #include "tables/PageFrames.h"
@@ -44,7 +45,8 @@ struct Texts {
     }
 };
 
-// One page to draw: the layout draws itself on a canvas at a scale.
+// One page to draw: the layout draws itself on a canvas at a scale, its texts as the
+// window's picture of the table shows them.
 struct Page {
     bool landscape = true;
     std::function<void(Canvas &, sheet::Scale)> draw;
@@ -57,6 +59,7 @@ struct Context {
     tables::MeetingScores scores;
     tables::Particulars particulars;
     tables::TableOptions options;
+    std::array<QString, 4> groupNames; // the headings' names of groups A to D
     QStringList notices;
 
     tables::PartyPlayers parties(int g) const { return tables::partiesOfGroup(meeting, g); }
@@ -123,11 +126,11 @@ QList<Page> scoreSheetPages(Context &c)
         in.holeCount = c.request.holes;
         in.startHole = c.request.startHole.value_or(sheet.party);
         in.sheetKumiText = QString::number(sheet.party);
-        in.groupName = grouping::groupLetter(sheet.group);
+        in.groupName = c.groupNames[sheet.group];
         in.party = c.parties(sheet.group)[sheet.party - 1];
         const tables::TableOptions options = c.options;
         pages << Page{true, [in, options](Canvas &canvas, sheet::Scale s) {
-                          tables::drawScoreSheet(canvas, s, options, in);
+                          tables::drawScoreSheet(canvas, s.showing(sheet::ScoreSheetScreen), options, in);
                       }};
     }
     return pages;
@@ -146,12 +149,12 @@ QList<Page> gridPages(Context &c, tables::GridKind kind)
         tables::GridInput in;
         in.kind = kind;
         in.particulars = c.particulars;
-        in.groupName = grouping::groupLetter(g);
+        in.groupName = c.groupNames[g];
         in.parties = c.parties(g);
         in.writeNames = true;
         const tables::TableOptions options = c.options;
         pages << Page{true, [in, options](Canvas &canvas, sheet::Scale s) {
-                          tables::drawCombinationGrid(canvas, s, options, in);
+                          tables::drawCombinationGrid(canvas, s.showing(sheet::GridScreen), options, in);
                       }};
     }
     return pages;
@@ -182,9 +185,9 @@ QList<Page> memberPages(Context &c)
         in.pageText = QString::number(number);
         pages << Page{landscape, [in, landscape](Canvas &canvas, sheet::Scale s) {
                           if (landscape)
-                              tables::drawLandscapeMemberTable(canvas, s, in);
+                              tables::drawLandscapeMemberTable(canvas, s.showing(sheet::LandscapeScreen), in);
                           else
-                              tables::drawPortraitMemberTable(canvas, s, in);
+                              tables::drawPortraitMemberTable(canvas, s.showing(sheet::PortraitScreen), in);
                       }};
     }
     return pages;
@@ -216,9 +219,9 @@ std::optional<QList<Page>> resultPages(Context &c, QString *error)
         in.pageText = QString::number(number);
         pages << Page{landscape, [in, landscape](Canvas &canvas, sheet::Scale s) {
                           if (landscape)
-                              tables::drawLandscapeResultTable(canvas, s, in);
+                              tables::drawLandscapeResultTable(canvas, s.showing(sheet::LandscapeScreen), in);
                           else
-                              tables::drawPortraitResultTable(canvas, s, in);
+                              tables::drawPortraitResultTable(canvas, s.showing(sheet::PortraitScreen), in);
                       }};
     }
     return pages;
@@ -395,7 +398,7 @@ ExportOutcome runExport(const ExportRequest &request, bool japanese)
     const datafile::ReadResult read = datafile::read(in.readAll());
     if (const auto *e = std::get_if<datafile::ReadError>(&read)) return {1, e->message()};
 
-    Context c{request, t, std::get<datafile::Meeting>(read), {}, {}, {}, {}};
+    Context c{request, t, std::get<datafile::Meeting>(read), {}, {}, {}, {}, {}};
     const auto scores = tables::scoresOf(c.meeting);
     if (!scores) return {1, t(u"得点の行が壊れています"_s, u"The score lines are damaged"_s)};
     c.scores = *scores;
@@ -408,6 +411,8 @@ ExportOutcome runExport(const ExportRequest &request, bool japanese)
     c.particulars.month = QString::number(today.month());
     c.particulars.day = QString::number(today.day());
     c.particulars.titleShift = tables::titleShiftOf(c.particulars.tournamentName);
+    // The group names the window shows, unless the command line gives others.
+    c.groupNames = request.groupNames.value_or(tables::groupnames::readFromSettings());
     c.options.eightFrame = request.eightFrame;
     c.options.landscape = request.landscape;
 

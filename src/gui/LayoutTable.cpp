@@ -144,7 +144,7 @@ void tablePictures(Table &t)
     // Each table layout shows its own picture; the sizes follow the drawing.
     t.add(Look::Picture, u"Image23"_s, {}, 5, 1, 996, 654);
     t.add(Look::Picture, u"Image28"_s, {}, 5, 42, 996, 612);
-    t.add(Look::Picture, u"Image29"_s, {}, 5, 40, 996, 616);
+    t.add(Look::Picture, u"Image29"_s, {}, 5, 40, 996, 618); // down to the grid's bottom rule
     t.add(Look::ScrollBox, u"ScrollBox2"_s, {}, 50, 50, 897, 600).wheelStep = 19;
     t.add(Look::Picture, u"Image4"_s, u"ScrollBox2"_s, 0, 0, 874, 1220);
 }

@@ -1,6 +1,8 @@
 #include "gui/QtPlatform.h"
 
 #include "gui/BatchDialogs.h"
+#include "gui/HelpWindow.h"
+#include "tables/GroupNames.h"
 #include "tables/PainterCanvas.h"
 
 #include <QCoreApplication>
@@ -15,32 +17,37 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
 
+namespace groupnames = tables::groupnames;
+
+// Where kmtx-export reads the group names too.
 QtSettingsStore::QtSettingsStore()
-    : m_settings(QSettings::NativeFormat, QSettings::UserScope, u"Tobra"_s, u"Kmtx"_s)
+    : m_settings(QSettings::NativeFormat, QSettings::UserScope, groupnames::organisation(),
+                 groupnames::application())
 {}
 
 std::optional<QString> QtSettingsStore::read(const QString &key)
 {
     m_settings.sync();
-    const QString path = u"Kmtx/"_s + key;
+    const QString path = groupnames::section() + u'/' + key;
     if (!m_settings.contains(path)) return std::nullopt;
     return m_settings.value(path).toString();
 }
 
 void QtSettingsStore::write(const QString &key, const QString &value)
 {
-    m_settings.setValue(u"Kmtx/"_s + key, value);
+    m_settings.setValue(groupnames::section() + u'/' + key, value);
     m_settings.sync();
 }
 
 bool QtSettingsStore::removeAll(QString *errorText)
 {
-    m_settings.remove(u"Kmtx"_s);
+    m_settings.remove(groupnames::section());
     m_settings.sync();
     if (m_settings.status() != QSettings::NoError) {
         if (errorText) *errorText = u"設定を削除できませんでした。"_s;
@@ -113,14 +120,57 @@ QString QtPlatform::documentPath(const QString &name)
     return QDir::current().absoluteFilePath(name);
 }
 
+namespace {
+// Whether the desktop has a browser for a page of HTML. Windows and macOS always have one.
+// Elsewhere xdg-open hands it to the desktop's program for HTML or to a browser it knows;
+// without either it fails after it has started, which the program would never learn.
+bool desktopShowsHtml()
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;
+#else
+    if (QStandardPaths::findExecutable(u"xdg-open"_s).isEmpty()) return false;
+    if (!qEnvironmentVariableIsEmpty("BROWSER")) return true;
+    if (!QStandardPaths::findExecutable(u"xdg-mime"_s).isEmpty()) {
+        QProcess query;
+        query.start(u"xdg-mime"_s, {u"query"_s, u"default"_s, u"text/html"_s});
+        if (query.waitForFinished(3000) && !query.readAllStandardOutput().trimmed().isEmpty()) return true;
+    }
+    for (const QString &browser :
+         {u"x-www-browser"_s, u"sensible-browser"_s, u"firefox"_s, u"firefox-esr"_s, u"chromium"_s,
+          u"chromium-browser"_s, u"google-chrome"_s, u"microsoft-edge"_s, u"epiphany"_s, u"konqueror"_s})
+        if (!QStandardPaths::findExecutable(browser).isEmpty()) return true;
+    return false;
+#endif
+}
+} // namespace
+
 bool QtPlatform::openDocument(const QString &name)
 {
     // The document lives beside the program.
     const QString path = documentPath(name);
     if (!QFileInfo::exists(path)) return false;
     const QUrl url = QUrl::fromLocalFile(path);
-    if (openUrl) return openUrl(url);
-    return QDesktopServices::openUrl(url);
+    if (openUrl ? openUrl(url) : desktopShowsHtml() && QDesktopServices::openUrl(url)) return true;
+    // No browser: the program shows the document itself.
+    if (!m_helpWindow || m_helpWindow->property("path").toString() != path) {
+        delete m_helpWindow;
+        m_helpWindow = new HelpWindow(path, window);
+        m_helpWindow->setProperty("path", path);
+    }
+    if (!m_helpWindow->hasDocument()) return false;
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
+    return true;
+}
+
+HelpWindow *QtPlatform::helpWindow() const { return m_helpWindow; }
+
+QtPlatform::~QtPlatform()
+{
+    // A help window without the main window as its parent is the platform's own.
+    if (m_helpWindow && !m_helpWindow->parent()) delete m_helpWindow;
 }
 
 Canvas &QtPlatform::picture(const QString &name, QSize size)

@@ -366,7 +366,9 @@ void ResultsTest::printedResultTable()
     QCOMPARE(m.s.platform.printed.size(), std::size_t(1));
     const PrintedPage &page = m.s.platform.lastPage();
     QCOMPARE(page.orientation, landscape ? PageOrientation::Landscape : PageOrientation::Portrait);
-    const sheet::Scale p = sheet::printerScale(page.dpiX, page.dpiY);
+    // The page keeps the screen's text sizes.
+    const sheet::Scale p = sheet::printerScale(page.dpiX, page.dpiY)
+                               .showing(landscape ? sheet::LandscapeScreen : sheet::PortraitScreen);
     const int x = landscape ? p.X(55 + 33) : p.X(393);
     const int y = landscape ? p.Y(103) : p.Y(107);
     QCOMPARE(page.canvas->textAt(x, y), u"山田"_s);

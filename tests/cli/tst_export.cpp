@@ -12,6 +12,7 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,10 +28,13 @@ struct Run {
     QString err;
 };
 
-Run runExport(const QStringList &arguments, const QString &locale = u"C"_s)
+// configHome: where the program finds the user's settings (the group names), else the
+// folder every test run is given instead of the user's own.
+Run runExport(const QStringList &arguments, const QString &locale = u"C"_s, const QString &configHome = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!configHome.isEmpty()) env.insert(u"XDG_CONFIG_HOME"_s, configHome);
     env.insert(u"LC_ALL"_s, locale);
     env.insert(u"LANG"_s, locale);
     env.remove(u"LANGUAGE"_s);
@@ -145,6 +149,8 @@ private slots:
     void anExistingOutputIsReplacedWhole();
     void helpInJapaneseAndEnglish();
     void aPartyOfEightUnderTheFrameOfSix();
+    void groupNamesAsTheWindowKeepsThem_data();
+    void groupNamesAsTheWindowKeepsThem();
     void scoreSheetStartsAtThePartysHole();
 
 private:
@@ -527,6 +533,9 @@ void ExportTest::badCommandLines_data()
     QTest::newRow("all to png") << L{f, u"--table"_s, u"member"_s, u"--all"_s, u"-o"_s, out(u"bad.png"_s)};
     QTest::newRow("score sheet to csv") << L{f, u"--table"_s, u"score-sheet"_s, u"-o"_s, out(u"bad.csv"_s)};
     QTest::newRow("value missing") << L{f, u"--table"_s};
+    const L combination{f, u"--table"_s, u"combination"_s, u"-o"_s, o, u"--group-names"_s};
+    QTest::newRow("three group names") << combination + L{u"赤,白,青"_s};
+    QTest::newRow("a group name of 12 bytes") << combination + L{u"赤組白組青組,B,C,D"_s};
 }
 
 void ExportTest::badCommandLines()
@@ -634,6 +643,43 @@ void ExportTest::aPartyOfEightUnderTheFrameOfSix()
     QCOMPARE(drawn, texts(pdfWords(out(u"eight.pdf"_s))));
     // Party 1 of group A holds eight players; its eighth is 中村太郎.
     QVERIFY(drawn.contains(u"中村太郎"_s));
+}
+
+void ExportTest::groupNamesAsTheWindowKeepsThem_data()
+{
+    QTest::addColumn<QString>("kept"); // the window's name of group A; empty: none kept
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("the name the window keeps") << u"東コース組"_s << QStringList() << u"東コース組"_s;
+    QTest::newRow("none kept: the letter") << QString() << QStringList() << u"A"_s;
+    QTest::newRow("--group-names before the settings")
+        << u"東コース組"_s << QStringList{u"--group-names"_s, u"赤,白,,黄"_s} << u"赤"_s;
+}
+
+void ExportTest::groupNamesAsTheWindowKeepsThem()
+{
+    if (poppler(u"pdftotext"_s).isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    QFETCH(QString, kept);
+    QFETCH(QStringList, options);
+    QFETCH(QString, shown);
+    // The user's settings as the window writes them, in a folder of the test's own.
+    QTemporaryDir config;
+    if (!kept.isEmpty()) {
+        QSettings settings(config.filePath(u"Tobra/Kmtx.conf"_s), QSettings::IniFormat);
+        settings.setValue(u"Kmtx/GrpA"_s, kept);
+    }
+    const QString target = out(u"names.pdf"_s);
+    const Run run = runExport(
+        QStringList{dataPath(u"write-full-300.txt"_s), u"--table"_s, u"combination"_s, u"-o"_s, target} +
+            options,
+        u"C"_s, config.path());
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    // The heading "NAME グループ" of the combination table.
+    const QList<Word> words = pdfWords(target);
+    const auto heading =
+        std::find_if(words.cbegin(), words.cend(), [](const Word &w) { return w.text == u"グループ"_s; });
+    QVERIFY(heading != words.cbegin() && heading != words.cend());
+    QCOMPARE(std::prev(heading)->text, shown);
 }
 
 void ExportTest::scoreSheetStartsAtThePartysHole()
