@@ -47,7 +47,7 @@ void drawLandscapeResultBody(Canvas &canvas, sheet::Scale s, const QStringList &
             put(canvas, x, y, u"jjj"_s, f14, Paper);
             const int i = range.first + LandscapeRowsPerBlock * k + j;
             if (unentered(rankList, i)) // three small letters fill the narrow rank column
-                put(canvas, s.X(landscapeBlockLeft(k) + 1), s.Y(rowTop + 9), u"未入力"_s, s.font(8));
+                put(canvas, s.X(landscapeBlockLeft(k) + 1), s.Y(rowTop + 9), u"未入力"_s, s.text(8));
             else
                 put(canvas, x, y, QString::number(i + 1), f14);
         }
