@@ -5,6 +5,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStaticText>
 #include <QtMath>
 
@@ -190,7 +191,13 @@ void PainterCanvas::text(int x, int y, const QString &s, int fontHeight, QColor 
         x = 0;
         y = 0;
     }
-    if (!run.isEmpty()) {
+    if (narrowed && m_wholePixels) {
+        // Filled as an outline without grey edges, as every letter is at this resolution; a
+        // glyph drawn through the scale would be sampled into grey.
+        QPainterPath outline;
+        outline.addText(QPointF(x, y + f.ascent), font, s);
+        m_painter.fillPath(outline, colour);
+    } else if (!run.isEmpty()) {
         m_painter.drawGlyphRun(QPointF(x, y + f.ascent), run);
     } else {
         if (m_painter.font() != font) m_painter.setFont(font);
