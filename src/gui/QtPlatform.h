@@ -42,6 +42,7 @@ public:
     void closeMainWindow() override;
     std::optional<QString> openFileName(const FileDialogSpec &spec) override;
     std::optional<QString> saveFileName(const FileDialogSpec &spec) override;
+    std::optional<QStringList> openFileNames(const FileDialogSpec &spec) override;
     void setCaption(const QString &caption) override;
     std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) override;
     void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
@@ -53,6 +54,7 @@ public:
     void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
     std::optional<int> chooseFromList(const QString &title, const QString &heading,
                                       const QStringList &items) override;
+    void showSeason(const QList<QStringList> &rows, int meetings, const SeasonWindowActions &actions) override;
 
     // The picture of that name, or null before the form first asks for it.
     RetainedPicture *findPicture(const QString &name) const;
