@@ -201,9 +201,9 @@ public:
     void PrintAllClick();                   // ファイル › まとめて印刷
     void CsvExportClick();                  // ファイル › CSVに書き出し
     void SeasonClick();                     // ファイル › 年間成績…
+    void selectGroupForTable(int g);        // the members of group g in the list, as its tab puts them
     // Writes a comma-separated file through the save dialog; a box when it cannot be written.
     void saveCsvFile(const QList<QStringList> &rows, const QString &caption);
-    void selectGroupForTable(int g);        // the members of group g in the list, as its tab puts them
     // A click into a particulars field or ページ指定 empties it; true when the field is one of them.
     bool tableFieldClicked(const QString &field);
     void redrawCurrentTable();             // repeats the command of the table on the screen

@@ -166,8 +166,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
 
     // A party of more than six on a ６人枠 sheet would print without its names: the switch
     // to ８人枠 comes first, as on the screen, and the user prints again.
-    if (kind == tablekind::ScoreSheet || kind == tablekind::CombinationTable || kind == tablekind::ScoreEntry ||
-        kind == tablekind::ScoreCheck) {
+    if (kind == tablekind::ScoreSheet || kind == tablekind::CombinationTable ||
+        kind == tablekind::ScoreEntry || kind == tablekind::ScoreCheck) {
         bool overflow = false;
         for (const BatchPage &p : pages)
             for (int k = 1; k <= 12; ++k)

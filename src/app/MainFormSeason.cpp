@@ -38,8 +38,8 @@ void TMainForm::SeasonClick() // ファイル › 年間成績…
     const std::optional<QStringList> paths = platform.openFileNames(spec);
     if (!paths) return;
     if (paths->size() < 2) {
-        platform.messageBox(u"年間成績には大会ファイルを２つ以上選んで下さい"_s, kCaption, MsgIcon::Information,
-                            MsgButtons::Ok);
+        platform.messageBox(u"年間成績には大会ファイルを２つ以上選んで下さい"_s, kCaption,
+                            MsgIcon::Information, MsgButtons::Ok);
         return;
     }
     season::Loaded loaded = season::load(*paths);
@@ -59,7 +59,8 @@ void TMainForm::SeasonClick() // ファイル › 年間成績…
         drawSeasonPages(*job, season::build(*meetings), madeOn);
         QString error;
         if (!job->end(&error))
-            platform.messageBox(u"印刷できませんでした。"_s + error, u"印刷"_s, MsgIcon::Error, MsgButtons::Ok);
+            platform.messageBox(u"印刷できませんでした。"_s + error, u"印刷"_s, MsgIcon::Error,
+                                MsgButtons::Ok);
     };
     actions.preview = [this, meetings, madeOn] {
         const season::Table table = season::build(*meetings);
@@ -76,8 +77,8 @@ void TMainForm::SeasonClick() // ファイル › 年間成績…
             if (!job->end(&error)) job.reset();
         }
         if (!job)
-            platform.messageBox(u"PDFファイルを保存できませんでした。"_s + error, u"PDFに保存"_s, MsgIcon::Error,
-                                MsgButtons::Ok);
+            platform.messageBox(u"PDFファイルを保存できませんでした。"_s + error, u"PDFに保存"_s,
+                                MsgIcon::Error, MsgButtons::Ok);
     };
     actions.csv = [this, meetings] { saveCsvFile(season::csvRows(season::build(*meetings)), kCaption); };
     actions.move = [meetings](int meeting, int step) {
@@ -86,5 +87,6 @@ void TMainForm::SeasonClick() // ファイル › 年間成績…
             meetings->swapItemsAt(meeting, to);
         return season::shownRows(season::build(*meetings));
     };
-    platform.showSeason(season::shownRows(season::build(*meetings)), static_cast<int>(meetings->size()), actions);
+    platform.showSeason(season::shownRows(season::build(*meetings)), static_cast<int>(meetings->size()),
+                        actions);
 }

@@ -65,7 +65,14 @@ public:
 using JobDrawing = std::function<void(PrintJob &job)>;
 
 // まとめて印刷: the tables a whole meeting can print at once, and where to.
-enum class BatchTable { ScoreSheets, CombinationTables, ScoreEntrySheets, MemberTable, ResultTable, ScoreCheckSheets };
+enum class BatchTable {
+    ScoreSheets,
+    CombinationTables,
+    ScoreEntrySheets,
+    MemberTable,
+    ResultTable,
+    ScoreCheckSheets
+};
 enum class BatchOutput { Print, Preview, Pdf };
 
 // What the dialog offers: the groups' display names and which groups hold parties.
@@ -152,7 +159,8 @@ public:
 
     // The window of 年間成績: the table's rows (headings first), whose columns 3 .. 3 + meetings − 1
     // are the meetings; returns when the window is closed.
-    virtual void showSeason(const QList<QStringList> &rows, int meetings, const SeasonWindowActions &actions) = 0;
+    virtual void showSeason(const QList<QStringList> &rows, int meetings,
+                            const SeasonWindowActions &actions) = 0;
 
     // A window listing items under a heading; a click on an item closes it and returns the
     // item's index, nothing when closed without a choice.

@@ -31,7 +31,8 @@ ParseResult parseSeason(const QCommandLineParser &parser, const QStringList &pat
                         const Texts &t)
 {
     if (tableGiven)
-        return UsageError{t(u"--season と --table は一緒に使えません"_s, u"--season does not take --table"_s)};
+        return UsageError{
+            t(u"--season と --table は一緒に使えません"_s, u"--season does not take --table"_s)};
     if (paths.size() < 2)
         return UsageError{t(u"年間成績には大会ファイルを２つ以上指定して下さい"_s,
                             u"--season needs two or more meeting files"_s)};

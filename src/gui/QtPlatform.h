@@ -54,7 +54,8 @@ public:
     void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
     std::optional<int> chooseFromList(const QString &title, const QString &heading,
                                       const QStringList &items) override;
-    void showSeason(const QList<QStringList> &rows, int meetings, const SeasonWindowActions &actions) override;
+    void showSeason(const QList<QStringList> &rows, int meetings,
+                    const SeasonWindowActions &actions) override;
 
     // The picture of that name, or null before the form first asks for it.
     RetainedPicture *findPicture(const QString &name) const;

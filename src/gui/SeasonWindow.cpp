@@ -37,7 +37,7 @@ SeasonWindow::SeasonWindow(const QList<QStringList> &rows, int meetings, SeasonW
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->setVisible(false);
     m_table->setWordWrap(true);
-    m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter | Qt::TextWordWrap);
+    m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
     layout->addWidget(m_table);
     fill(rows);
 

@@ -54,7 +54,10 @@ qsizetype sortedPosition(const QStringList &list, const QString &record)
 }
 } // namespace
 
-void insertSorted(QStringList &list, const QString &record) { list.insert(sortedPosition(list, record), record); }
+void insertSorted(QStringList &list, const QString &record)
+{
+    list.insert(sortedPosition(list, record), record);
+}
 
 Ranking rankPlayers(const ScoreSlotArray &records, const SlotTextArray &slotTexts, RankOptions options)
 {

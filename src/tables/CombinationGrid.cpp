@@ -92,8 +92,15 @@ GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOption
             // Where the score-entry screen writes a cell's entries (Label36Click).
             const int x0 = s.offX(s.X(34), 75);
             const int y = s.offY((p + 2) * w, 28);
-            for (int slot = 0; slot < filled; ++slot)
-                put(canvas, s.offX(x0 + I * slot, 40), y, checkCellText(in.records[p][slot]), s.font(18));
+            // A long text in the narrow columns of ８人枠 gets a lower font, to stay in its cell
+            // (a half-width character is half the height wide, on paper a little more).
+            const double room = (eightFrame ? 131 : 175) - 26;
+            const double aspect = sheet::InchesPerUnitY / sheet::InchesPerUnitX / 2;
+            for (int slot = 0; slot < filled; ++slot) {
+                const QString text = checkCellText(in.records[p][slot]);
+                const double height = std::min(18.0, room / (text::cp932::byteLength(text) * aspect));
+                put(canvas, s.offX(x0 + I * slot, 40), y, text, s.font(height));
+            }
         }
         if (combination) {
             const int teamFont = s.font(eightFrame ? 14 : 16);

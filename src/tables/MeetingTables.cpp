@@ -100,8 +100,8 @@ QList<QStringList> resultRows(const scoring::Ranking &ranking)
     for (qsizetype k = 0; k < records.size(); ++k) {
         const scoring::RankedPlayer p = scoring::splitRecord(records.at(k));
         const scoring::Place at = places.value(k);
-        rows << QStringList{scoring::rankText(p, k), p.name,       p.team, p.oneStrokes, p.twoStrokes, p.total,
-                            grouping::groupLetter(at.group), QString::number(at.party + 1)};
+        QStringList row{scoring::rankText(p, k), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total};
+        rows << (row << grouping::groupLetter(at.group) << QString::number(at.party + 1));
     }
     return rows;
 }

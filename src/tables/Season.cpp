@@ -75,11 +75,12 @@ QString Row::average() const
 
 QStringList columnTitles(const QList<Meeting> &meetings)
 {
-    QStringList titles;
-    for (const Meeting &m : meetings) titles << m.title;
+    QStringList stored;
+    for (const Meeting &m : meetings) stored << m.title;
+    QStringList titles = stored;
     for (qsizetype i = 0; i < meetings.size(); ++i)
-        if (titles.count(meetings.at(i).title) > 1)
-            titles[i] = meetings.at(i).title + u"（"_s + QFileInfo(meetings.at(i).path).fileName() + u"）"_s;
+        if (stored.count(meetings.at(i).title) > 1)
+            titles[i] = meetings.at(i).title + u"（"_s + QFileInfo(meetings.at(i).path).completeBaseName() + u"）"_s;
     return titles;
 }
 

@@ -73,7 +73,7 @@ struct Table {
 };
 
 // The headings of the meetings: each meeting's title; titles that two meetings share get
-// the file's name in brackets, so no two columns read the same.
+// the file's name (without its extension) in brackets, so no two columns read the same.
 QStringList columnTitles(const QList<Meeting> &meetings);
 
 // The season's table of the meetings in the order given. A meeting without any ranked

@@ -16,15 +16,14 @@ constexpr int kRight = 1180;
 constexpr int kTop = 62;
 constexpr int kHeadingHeight = 48;
 constexpr int kRow = 24;
-constexpr int kHeadingFont = 12;
-constexpr int kHeadingPitch = 14;
 constexpr int kCellFont = 14;
 constexpr int kPlaceWidth = 45;
-constexpr int kNameWidth = 125;
-constexpr int kTeamWidth = 130;
+constexpr int kNameWidth = 112; // a name of 14 bytes
+constexpr int kTeamWidth = 143; // a team of 18 bytes
 constexpr int kCountWidth = 56; // 出場回数, 合計打数, 平均打数
-constexpr int kHoleWidth = 66;  // ホールインワン計
-constexpr int kMeetingRoom = kRight - kLeft - kPlaceWidth - kNameWidth - kTeamWidth - 3 * kCountWidth - kHoleWidth;
+constexpr int kHoleWidth = 70;  // ホールインワン計
+constexpr int kMeetingRoom =
+    kRight - kLeft - kPlaceWidth - kNameWidth - kTeamWidth - 3 * kCountWidth - kHoleWidth;
 
 int rowPages(const Table &t)
 {
@@ -36,21 +35,47 @@ int meetingPages(const Table &t)
     return std::max(1, static_cast<int>((t.titles.size() + MeetingsPerPage - 1) / MeetingsPerPage));
 }
 
-// The bytes of text a column holds at a font height: a half-width character is half as wide
-// as it is high, and 4 units stay free on either side.
-int fittingBytes(double width, double font) { return static_cast<int>((width - 8) * 2 / font); }
+// A half-width character is half as wide as the font is high; a unit across is shorter than
+// a unit down, so it takes a little more units across.
+double byteWidth(double font) { return font / 2 * sheet::InchesPerUnitY / sheet::InchesPerUnitX; }
 
-QStringList wrapped(const QString &text, int bytes, int maxLines)
+// The bytes of text a column holds at a font height, 4 units staying free on either side.
+int fittingBytes(double width, double font) { return static_cast<int>((width - 8) / byteWidth(font)); }
+
+// The text in lines of at most `bytes`.
+QStringList wrapped(QString rest, int bytes)
 {
     QStringList lines;
-    QString rest = text;
-    while (!rest.isEmpty() && lines.size() < maxLines) {
+    while (!rest.isEmpty()) {
         const QString head = text::cp932::cutToBytes(rest, bytes);
         if (head.isEmpty()) break;
         lines << head;
         rest = rest.mid(head.size());
     }
     return lines;
+}
+
+// A heading in the heading row: three lines at height 12, else four at height 10; a bracketed
+// part (the file that tells two meetings of one name apart) starts a line of its own and is
+// the last to be cut.
+struct Heading {
+    QStringList lines;
+    int font = 12;
+    int pitch = 14;
+};
+Heading headingOf(const QString &text, double width)
+{
+    const qsizetype at = text.indexOf(u'（');
+    const auto fit = [&](int font) {
+        const int bytes = fittingBytes(width + 4, font);
+        return std::pair{wrapped(text.left(at), bytes),
+                         at < 0 ? QStringList() : wrapped(text.mid(at), bytes)};
+    };
+    if (const auto [name, bracket] = fit(12); name.size() + bracket.size() <= 3)
+        return {name + bracket, 12, 14};
+    const auto [name, bracket] = fit(10);
+    const QStringList kept = bracket.mid(0, 2);
+    return {name.mid(0, std::max<qsizetype>(1, 4 - kept.size())) + kept, 10, 11};
 }
 
 struct Column {
@@ -71,11 +96,11 @@ void drawPage(Canvas &canvas, sheet::Scale s, const Table &table, int page, cons
     const int chunk = (page - 1) / rowPages(table);
     const int firstRow = ((page - 1) % rowPages(table)) * RowsPerPage;
     const int firstMeeting = chunk * MeetingsPerPage;
-    const int meetings =
-        std::min<int>(MeetingsPerPage, static_cast<int>(table.titles.size()) - firstMeeting);
+    const int meetings = std::min<int>(MeetingsPerPage, static_cast<int>(table.titles.size()) - firstMeeting);
     const int shownMeetings = std::min<int>(MeetingsPerPage, static_cast<int>(table.titles.size()));
     const double meetingWidth = shownMeetings > 0 ? std::min(130.0, double(kMeetingRoom) / shownMeetings) : 0;
-    const double meetingFont = std::min<double>(kCellFont, (meetingWidth - 8) * 2 / 8); // "12位 123"
+    const double meetingFont =
+        std::min<double>(kCellFont, (meetingWidth - 8) / byteWidth(1) / 8); // "12位 123"
 
     QList<Column> columns;
     double x = kLeft;
@@ -117,10 +142,10 @@ void drawPage(Canvas &canvas, sheet::Scale s, const Table &table, int page, cons
 
     // Headings, up to three lines each, in the middle of the heading row.
     for (const Column &c : columns) {
-        const QStringList lines = wrapped(c.heading, fittingBytes(c.width + 4, kHeadingFont), 3);
-        const double top = kTop + (kHeadingHeight - kHeadingPitch * lines.size()) / 2.0 + 1;
-        for (qsizetype i = 0; i < lines.size(); ++i)
-            put(canvas, s.X(c.left + 2), s.Y(top + i * kHeadingPitch), lines.at(i), s.font(kHeadingFont));
+        const Heading h = headingOf(c.heading, c.width);
+        const double top = kTop + (kHeadingHeight - h.pitch * h.lines.size()) / 2.0 + 1;
+        for (qsizetype i = 0; i < h.lines.size(); ++i)
+            put(canvas, s.X(c.left + 2), s.Y(top + i * h.pitch), h.lines.at(i), s.font(h.font));
     }
 
     for (int r = 0; r < rows; ++r) {
@@ -137,7 +162,8 @@ void drawPage(Canvas &canvas, sheet::Scale s, const Table &table, int page, cons
             const QString text = text::cp932::cutToBytes(cells.at(c), fittingBytes(col.width, font));
             if (text.isEmpty()) continue;
             const double textX =
-                col.numeric ? col.left + col.width - 4 - text::cp932::byteLength(text) * font / 2 : col.left + 4;
+                col.numeric ? col.left + col.width - 4 - text::cp932::byteLength(text) * byteWidth(font)
+                            : col.left + 4;
             put(canvas, s.X(textX), s.Y(top + (kRow - font) / 2), text, s.font(font));
         }
     }

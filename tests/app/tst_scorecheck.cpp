@@ -51,10 +51,13 @@ void ScoreCheckTest::everyCellAsTheEntryScreenShowsIt()
     };
     QStringList onScreen;
     for (int k = 0; k < 12; ++k)
-        for (int slot = 0; slot < size; ++slot) onScreen << picture.textAt(cellAt(k, slot).x(), cellAt(k, slot).y());
+        for (int slot = 0; slot < size; ++slot)
+            onScreen << picture.textAt(cellAt(k, slot).x(), cellAt(k, slot).y());
 
     s.form.Label64Click();
-    s.form.ScoreCheckClick();
+    s.form.ScoreCheckClick(); // no group chosen yet: the grid without names
+    QVERIFY(!textsOf(picture).contains(storedName(1, 1, 0, size)));
+    s.form.groupTab(1);
     QCOMPARE(s.form.TableKind, tablekind::ScoreCheck);
     QVERIFY(textsOf(picture).contains(s.form.TournamentName() + u" 得点確認表"_s));
     const int nameX = sc.offX(sc.X(52), 83);

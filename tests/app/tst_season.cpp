@@ -39,8 +39,8 @@ QString scoreLine(const QList<Played> &party)
     return line;
 }
 
-const QString kYamada = u"山田太郎"_s, kSato = u"佐藤花子"_s, kSuzuki = u"鈴木一郎"_s, kTakahashi = u"高橋和子"_s,
-              kTanaka = u"田中次郎"_s;
+const QString kYamada = u"山田太郎"_s, kSato = u"佐藤花子"_s, kSuzuki = u"鈴木一郎"_s,
+              kTakahashi = u"高橋和子"_s, kTanaka = u"田中次郎"_s;
 const QString kGreen = u"緑会"_s, kCherry = u"さくら"_s, kSunflower = u"ひまわり会"_s;
 
 // The files: title, party, the month of the file's date. 冬季大会 holds players without scores.
@@ -51,9 +51,14 @@ struct MeetingFile {
 };
 const QList<MeetingFile> kMeetings{
     {u"春季大会"_s,
-     {{kYamada, kGreen, 1, 2, 60}, {kSato, kCherry, 1, 1, 62}, {kSuzuki, kGreen, 2, 0, 65}, {kTakahashi, kCherry, 0, 0, 0}},
+     {{kYamada, kGreen, 1, 2, 60},
+      {kSato, kCherry, 1, 1, 62},
+      {kSuzuki, kGreen, 2, 0, 65},
+      {kTakahashi, kCherry, 0, 0, 0}},
      4},
-    {u"夏季大会"_s, {{kYamada, kGreen, 1, 0, 58}, {kSato, kCherry, 1, 3, 58}, {kTanaka, kSunflower, 1, 1, 70}}, 7},
+    {u"夏季大会"_s,
+     {{kYamada, kGreen, 1, 0, 58}, {kSato, kCherry, 1, 3, 58}, {kTanaka, kSunflower, 1, 1, 70}},
+     7},
     {u"秋季大会"_s,
      {{kSuzuki, kSunflower, 1, 2, 61}, {kYamada, kGreen, 1, 1, 64}, {kTakahashi, kCherry, 1, 0, 65}},
      10},
@@ -67,13 +72,23 @@ struct Expected {
     QStringList totals;
 };
 const QList<Expected> kExpected{
-    {u"1"_s, kYamada, kGreen, {{u"春季大会"_s, u"1位 60"_s}, {u"夏季大会"_s, u"2位 58"_s}, {u"秋季大会"_s, u"2位 64"_s}},
+    {u"1"_s,
+     kYamada,
+     kGreen,
+     {{u"春季大会"_s, u"1位 60"_s}, {u"夏季大会"_s, u"2位 58"_s}, {u"秋季大会"_s, u"2位 64"_s}},
      {u"3"_s, u"182"_s, u"60.7"_s, u"3"_s}},
-    {u"2"_s, kSato, kCherry, {{u"春季大会"_s, u"2位 62"_s}, {u"夏季大会"_s, u"1位 58"_s}}, {u"2"_s, u"120"_s, u"60.0"_s, u"4"_s}},
+    {u"2"_s,
+     kSato,
+     kCherry,
+     {{u"春季大会"_s, u"2位 62"_s}, {u"夏季大会"_s, u"1位 58"_s}},
+     {u"2"_s, u"120"_s, u"60.0"_s, u"4"_s}},
     {u"3"_s, kSuzuki, kSunflower, {{u"秋季大会"_s, u"1位 61"_s}}, {u"1"_s, u"61"_s, u"61.0"_s, u"2"_s}},
     // 65 strokes, no one-stroke hole each: one place shared, the names in order.
     {u"4"_s, kSuzuki, kGreen, {{u"春季大会"_s, u"3位 65"_s}}, {u"1"_s, u"65"_s, u"65.0"_s, u"0"_s}},
-    {u"4"_s, kTakahashi, kCherry, {{u"春季大会"_s, u"未入力"_s}, {u"秋季大会"_s, u"3位 65"_s}},
+    {u"4"_s,
+     kTakahashi,
+     kCherry,
+     {{u"春季大会"_s, u"未入力"_s}, {u"秋季大会"_s, u"3位 65"_s}},
      {u"1"_s, u"65"_s, u"65.0"_s, u"0"_s}},
     {u"6"_s, kTanaka, kSunflower, {{u"夏季大会"_s, u"3位 70"_s}}, {u"1"_s, u"70"_s, u"70.0"_s, u"1"_s}},
 };
@@ -112,8 +127,9 @@ void SeasonTest::initTestCase()
         const QString path = m_dir.filePath(mf.title + u".txt"_s);
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(datafile::write(m).bytes);
-        QVERIFY(f.setFileTime(QDateTime(QDate(2026, mf.month, 1), QTime(9, 0)), QFileDevice::FileModificationTime));
+        QVERIFY(f.write(datafile::write(m).bytes) > 0 && f.flush());
+        QVERIFY(f.setFileTime(QDateTime(QDate(2026, mf.month, 1), QTime(9, 0)),
+                              QFileDevice::FileModificationTime));
         m_paths[mf.title] = path;
     }
     QByteArray damaged = fileBytes(m_paths[u"春季大会"_s]);
@@ -125,14 +141,14 @@ void SeasonTest::initTestCase()
 
 void SeasonTest::standingsInTheWindowAndFromTheCommandLine_data()
 {
-    QTest::addColumn<QStringList>("given");      // the files in the order chosen or named
-    QTest::addColumn<QList<QPoint>>("moves");    // window: (column, step) pressed in turn
-    QTest::addColumn<bool>("keepOrder");         // kmtx-export --keep-order
-    QTest::addColumn<QStringList>("titles");     // the columns
+    QTest::addColumn<QStringList>("given");   // the files in the order chosen or named
+    QTest::addColumn<QList<QPoint>>("moves"); // window: (column, step) pressed in turn
+    QTest::addColumn<bool>("keepOrder");      // kmtx-export --keep-order
+    QTest::addColumn<QStringList>("titles");  // the columns
     const QStringList byDate{u"春季大会"_s, u"夏季大会"_s, u"秋季大会"_s, u"冬季大会"_s};
     QTest::newRow("by the files' dates")
-        << QStringList{u"秋季大会"_s, u"damaged"_s, u"春季大会"_s, u"冬季大会"_s, u"夏季大会"_s} << QList<QPoint>{}
-        << false << byDate;
+        << QStringList{u"秋季大会"_s, u"damaged"_s, u"春季大会"_s, u"冬季大会"_s, u"夏季大会"_s}
+        << QList<QPoint>{} << false << byDate;
     QTest::newRow("as the organiser orders them")
         << QStringList{u"冬季大会"_s, u"damaged"_s, u"春季大会"_s, u"夏季大会"_s, u"秋季大会"_s}
         << QList<QPoint>{{3, -1}, {0, 1}, {1, -1}, {0, -1}} << true
@@ -184,7 +200,7 @@ void SeasonTest::standingsInTheWindowAndFromTheCommandLine()
     s.platform.chooseFile(windowCsv);
     window.actions.csv();
     const QByteArray csv = fileBytes(windowCsv);
-    QVERIFY(csv.startsWith(QByteArray("\xEF\xBB\xBF") + u"順位,氏名,チーム,"_s.toUtf8()));
+    QVERIFY(csv.startsWith(QByteArray(QByteArray("\xEF\xBB\xBF") + u"順位,氏名,チーム,"_s.toUtf8())));
     QVERIFY(csv.contains(u"%1,%1 グループ,%1 組,"_s.arg(titles.first()).toUtf8()));
     QVERIFY(csv.contains(u"1,山田太郎,緑会,1位 60,A,1,"_s.toUtf8()));
 

@@ -163,7 +163,7 @@ void ExportTest::everyTableToEveryFormat_data()
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("file");
-    for (const char *table : {"member", "combination", "score-sheet", "score-entry", "result"}) {
+    for (const char *table : {"member", "combination", "score-sheet", "score-entry", "score-check", "result"}) {
         for (const char *format : {"pdf", "png", "csv"}) {
             if (qstrcmp(table, "score-sheet") == 0 && qstrcmp(format, "csv") == 0) continue;
             for (const char *file : {"write-full-300.txt", "write-hand-made.txt", "write-empty.txt"})
@@ -372,8 +372,8 @@ void ExportTest::resultCsvIsTheRanking()
     QCOMPARE(names, (QStringList{u"佐藤太郎"_s, u"山田太郎"_s, u"鈴木太郎"_s, u"高橋太郎"_s, u"伊藤太郎"_s,
                                  u"田中太郎"_s, u"渡辺太郎"_s, u"小林太郎"_s, u"山田花子"_s, u"中村太郎"_s,
                                  u"加藤太郎"_s}));
-    QCOMPARE(rows.at(10), (QStringList{u"10"_s, u"中村太郎"_s, u"ひまわり会"_s, u"3"_s, u"5"_s, u"88"_s, u"C"_s,
-                                       u"1"_s}));
+    QCOMPARE(rows.at(10),
+             (QStringList{u"10"_s, u"中村太郎"_s, u"ひまわり会"_s, u"3"_s, u"5"_s, u"88"_s, u"C"_s, u"1"_s}));
 
     // The full meeting: the same list as the ranking of the score records the file holds.
     const QString full = dataPath(u"write-full-300.txt"_s);
@@ -522,6 +522,10 @@ void ExportTest::badCommandLines_data()
     QTest::newRow("all to png") << L{f, u"--table"_s, u"member"_s, u"--all"_s, u"-o"_s, out(u"bad.png"_s)};
     QTest::newRow("score sheet to csv") << L{f, u"--table"_s, u"score-sheet"_s, u"-o"_s, out(u"bad.csv"_s)};
     QTest::newRow("value missing") << L{f, u"--table"_s};
+    QTest::newRow("season of one file") << L{u"--season"_s, f, u"-o"_s, o};
+    QTest::newRow("season with a table") << L{u"--season"_s, f, f, u"--table"_s, u"result"_s, u"-o"_s, o};
+    QTest::newRow("season to png") << L{u"--season"_s, f, f, u"-o"_s, out(u"bad.png"_s)};
+    QTest::newRow("order without season") << L{f, u"--table"_s, u"member"_s, u"--keep-order"_s, u"-o"_s, o};
 }
 
 void ExportTest::badCommandLines()

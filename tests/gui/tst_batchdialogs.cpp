@@ -3,7 +3,9 @@
 // through Qt's PDF writer.
 #include "WindowFixture.h"
 
+#include "datafile/MeetingFile.h"
 #include "gui/BatchDialogs.h"
+#include "gui/SeasonWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -59,6 +61,7 @@ private slots:
     void combinationCheckWindowShowsTheReportAndPrints();
     void missingEntriesListMovesTheCursor();
     void csvThroughTheMenu();
+    void seasonThroughTheMenu();
 };
 
 void BatchDialogsTest::printAllOffersTheTablesAndWritesOnePdf()
@@ -259,6 +262,49 @@ void BatchDialogsTest::csvThroughTheMenu()
     const QByteArray csv = file.readAll();
     QVERIFY(csv.startsWith("\xEF\xBB\xBF番号,氏名,チーム\r\n1,選手1-1,緑会0\r\n"));
     QCOMPARE(csv.count("\r\n"), 289);
+    QVERIFY(w.boxes.empty());
+}
+
+void BatchDialogsTest::seasonThroughTheMenu()
+{
+    // Two meetings of one player each, 一 in the older file.
+    QTemporaryDir dir;
+    QStringList names;
+    for (const QString &title : {u"一"_s, u"二"_s}) {
+        datafile::Meeting m;
+        m.memberLines << u"山田,緑会,男,昭和,10,10,10,0,on,off,off,,"_s;
+        m.scoreLines[0] << u"A,1,2,0,40,山田,緑会"_s + QString(u",#,0,0,0,"_s).repeated(7);
+        m.tournamentName = title;
+        QFile f(dir.filePath(title + u".txt"_s));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(datafile::write(m).bytes) > 0 && f.flush());
+        QVERIFY(f.setFileTime(QDateTime(QDate(2026, names.size() + 4, 1), QTime(9, 0)),
+                              QFileDevice::FileModificationTime));
+        names << u'"' + title + u".txt\""_s;
+    }
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    w.window->platform().answerFileDialog = [&](QFileDialog &d) {
+        [&] { QCOMPARE(d.fileMode(), QFileDialog::ExistingFiles); }();
+        d.setDirectory(dir.path());
+        d.selectFile(names.join(u' '));
+        return true;
+    };
+    QList<QStringList> before, after;
+    w.window->platform().answerDialog = [&](QDialog &dialog) {
+        auto *season = qobject_cast<SeasonWindow *>(&dialog);
+        QVERIFY(season);
+        before = season->shownRows();
+        season->selectMeeting(0);
+        QTest::mouseClick(dialog.findChild<QPushButton *>(u"右へ →"_s), Qt::LeftButton);
+        after = season->shownRows();
+    };
+    QAction *entry = w.window->menuEntry(u"Season"_s);
+    QVERIFY(entry && entry->isEnabled());
+    entry->trigger();
+    QCOMPARE(before.value(0).mid(3, 2), (QStringList{u"一"_s, u"二"_s}));
+    QCOMPARE(before.value(1), (QStringList{u"1"_s, u"山田"_s, u"緑会"_s, u"1位 40"_s, u"1位 40"_s, u"2"_s,
+                                           u"80"_s, u"40.0"_s, u"4"_s}));
+    QCOMPARE(after.value(0).mid(3, 2), (QStringList{u"二"_s, u"一"_s}));
     QVERIFY(w.boxes.empty());
 }
 

@@ -215,7 +215,8 @@ std::optional<QStringList> FakePlatform::openFileNames(const FileDialogSpec &spe
     return paths;
 }
 
-void FakePlatform::showSeason(const QList<QStringList> &rows, int meetings, const SeasonWindowActions &actions)
+void FakePlatform::showSeason(const QList<QStringList> &rows, int meetings,
+                              const SeasonWindowActions &actions)
 {
     seasonWindows.push_back(SeasonWindow{rows, meetings, actions});
 }

@@ -76,7 +76,8 @@ public:
     void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
     std::optional<int> chooseFromList(const QString &title, const QString &heading,
                                       const QStringList &items) override;
-    void showSeason(const QList<QStringList> &rows, int meetings, const SeasonWindowActions &actions) override;
+    void showSeason(const QList<QStringList> &rows, int meetings,
+                    const SeasonWindowActions &actions) override;
 
     // Queue the answer (IdYes, IdNo) of the next Yes/No box. A Yes/No box with no
     // queued answer answers IdNo and counts as unexpected.
