@@ -122,10 +122,11 @@ void BatchDialogsTest::theDialogHandsOverTheChoice()
     offer.hasMembers = true;
     BatchPrintDialog dialog(offer);
     const QList<QRadioButton *> tables = dialog.findChildren<QRadioButton *>();
-    QCOMPARE(tables.size(), 5);
+    QCOMPARE(tables.size(), 6);
     QVERIFY(tables.at(0)->isChecked());
     QVERIFY(tables.at(2)->isEnabled());  // score-entry sheets
-    QVERIFY(!tables.at(4)->isEnabled()); // no scores, no result table
+    QVERIFY(tables.at(3)->isEnabled());  // score check sheets
+    QVERIFY(!tables.at(5)->isEnabled()); // no scores, no result table
     QCOMPARE(dialog.findChild<QComboBox *>()->itemText(1), u"松 グループ"_s);
     dialog.selectTable(BatchTable::ScoreSheets, 2);
     dialog.findChild<QPushButton *>(u"印刷プレビュー"_s)->click();
@@ -141,7 +142,8 @@ void BatchDialogsTest::theDialogHandsOverTheChoice()
     QVERIFY(!choices.at(0)->isEnabled());
     QVERIFY(!choices.at(1)->isEnabled());
     QVERIFY(!choices.at(2)->isEnabled());
-    QVERIFY(choices.at(3)->isChecked());
+    QVERIFY(!choices.at(3)->isEnabled());
+    QVERIFY(choices.at(4)->isChecked());
     members.findChild<QPushButton *>(u"印刷"_s)->click();
     QCOMPARE(members.choice()->table, BatchTable::MemberTable);
     QCOMPARE(members.choice()->group, 0);
@@ -149,7 +151,7 @@ void BatchDialogsTest::theDialogHandsOverTheChoice()
     // With scores the result table can be chosen.
     offer.hasScores = true;
     BatchPrintDialog results(offer);
-    QVERIFY(results.findChildren<QRadioButton *>().at(4)->isEnabled());
+    QVERIFY(results.findChildren<QRadioButton *>().at(5)->isEnabled());
     results.selectTable(BatchTable::ResultTable);
     results.findChild<QPushButton *>(u"PDFに保存"_s)->click();
     QCOMPARE(results.choice()->table, BatchTable::ResultTable);
@@ -267,27 +269,24 @@ void BatchDialogsTest::csvThroughTheMenu()
 
 void BatchDialogsTest::seasonThroughTheMenu()
 {
-    // Two meetings of one player each, 一 in the older file.
+    // Two meetings of one player, 一 in the older file, chosen together in one dialog.
     QTemporaryDir dir;
     QStringList names;
     for (const QString &title : {u"一"_s, u"二"_s}) {
         datafile::Meeting m;
-        m.memberLines << u"山田,緑会,男,昭和,10,10,10,0,on,off,off,,"_s;
-        m.scoreLines[0] << u"A,1,2,0,40,山田,緑会"_s + QString(u",#,0,0,0,"_s).repeated(7);
+        m.scoreLines[0] << u"A,1,2,0,40,山田,緑会"_s + u",#,0,0,0,"_s.repeated(7);
         m.tournamentName = title;
         QFile f(dir.filePath(title + u".txt"_s));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(datafile::write(m).bytes) > 0 && f.flush());
-        QVERIFY(f.setFileTime(QDateTime(QDate(2026, names.size() + 4, 1), QTime(9, 0)),
-                              QFileDevice::FileModificationTime));
+        const QDateTime date(QDate(2026, 4 + names.size(), 1), QTime(9, 0));
+        QVERIFY(f.setFileTime(date, QFileDevice::FileModificationTime));
         names << u'"' + title + u".txt\""_s;
     }
     StartedWindow w;
-    QVERIFY(w.exposed());
     w.window->platform().answerFileDialog = [&](QFileDialog &d) {
-        [&] { QCOMPARE(d.fileMode(), QFileDialog::ExistingFiles); }();
         d.setDirectory(dir.path());
         d.selectFile(names.join(u' '));
-        return true;
+        return d.fileMode() == QFileDialog::ExistingFiles;
     };
     QList<QStringList> before, after;
     w.window->platform().answerDialog = [&](QDialog &dialog) {
@@ -298,12 +297,10 @@ void BatchDialogsTest::seasonThroughTheMenu()
         QTest::mouseClick(dialog.findChild<QPushButton *>(u"右へ →"_s), Qt::LeftButton);
         after = season->shownRows();
     };
-    QAction *entry = w.window->menuEntry(u"Season"_s);
-    QVERIFY(entry && entry->isEnabled());
-    entry->trigger();
-    QCOMPARE(before.value(0).mid(3, 2), (QStringList{u"一"_s, u"二"_s}));
+    w.window->menuEntry(u"Season"_s)->trigger();
     QCOMPARE(before.value(1), (QStringList{u"1"_s, u"山田"_s, u"緑会"_s, u"1位 40"_s, u"1位 40"_s, u"2"_s,
                                            u"80"_s, u"40.0"_s, u"4"_s}));
+    QCOMPARE(before.value(0).mid(3, 2), (QStringList{u"一"_s, u"二"_s}));
     QCOMPARE(after.value(0).mid(3, 2), (QStringList{u"二"_s, u"一"_s}));
     QVERIFY(w.boxes.empty());
 }
