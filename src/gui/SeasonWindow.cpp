@@ -1,6 +1,8 @@
 #include "gui/SeasonWindow.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,6 +36,7 @@ SeasonWindow::SeasonWindow(const QList<QStringList> &rows, int meetings, SeasonW
     layout->addLayout(orderRow);
 
     m_table = new QTableWidget(this);
+    m_table->setFont(QApplication::font(this)); // the dialogs' font, already while the columns are measured
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->setVisible(false);
     m_table->setWordWrap(true);
@@ -58,7 +61,9 @@ SeasonWindow::SeasonWindow(const QList<QStringList> &rows, int meetings, SeasonW
     buttons->addButton(u"閉じる"_s, QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(980, 600);
+    int width = 60;
+    for (int c = 0; c < m_table->columnCount(); ++c) width += m_table->columnWidth(c);
+    resize(std::clamp(width, 640, 1240), 620);
 }
 
 void SeasonWindow::fill(const QList<QStringList> &rows)
@@ -77,9 +82,16 @@ void SeasonWindow::fill(const QList<QStringList> &rows)
             m_table->setItem(r - 1, c, item);
         }
     }
-    m_table->resizeColumnsToContents();
-    for (int c = kFirstMeetingColumn; c < totalsFrom; ++c)
-        m_table->setColumnWidth(c, std::clamp(m_table->columnWidth(c), 80, 140));
+    // Every cell fits its column (a meeting's heading wraps onto a second line).
+    const QFontMetrics metrics = m_table->fontMetrics();
+    for (int c = 0; c < m_table->columnCount(); ++c) {
+        const bool meeting = c >= kFirstMeetingColumn && c < totalsFrom;
+        int width = meeting ? 80 : metrics.horizontalAdvance(headings.value(c));
+        for (int r = 1; r < rows.size(); ++r)
+            width = std::max(width, metrics.horizontalAdvance(rows.at(r).value(c)));
+        m_table->setColumnWidth(c, std::min(width + 16, meeting ? 160 : 400));
+    }
+    m_table->horizontalHeader()->setMinimumHeight(2 * metrics.height() + 10);
 }
 
 QList<QStringList> SeasonWindow::shownRows() const
