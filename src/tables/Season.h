@@ -30,7 +30,7 @@ struct Refused {
 };
 
 struct Loaded {
-    QList<Meeting> meetings; // ordered by the files' modification times
+    QList<Meeting> meetings; // in the order load() gives them
     QList<Refused> refused;  // in the order given
 };
 
