@@ -193,13 +193,17 @@ public:
     void Edit13Change();                    // 組 changed: 番スタート follows
     void N21Click();                        // menu 印 刷
     void Label60Click();                    // 「成 績 表作成」
+    void ScoreCheckClick();                 // 「得点確認表作成」
     void CheckBox1Click();                  // 一打を順位判定に含める
     void CheckBox3Click();                  // 二打を順位判定に含める
     void PrintPreviewClick();               // ファイル › 印刷プレビュー
     void SavePdfClick();                    // ファイル › PDFに保存
     void PrintAllClick();                   // ファイル › まとめて印刷
     void CsvExportClick();                  // ファイル › CSVに書き出し
+    void SeasonClick();                     // ファイル › 年間成績…
     void selectGroupForTable(int g);        // the members of group g in the list, as its tab puts them
+    // Writes a comma-separated file through the save dialog; a box when it cannot be written.
+    void saveCsvFile(const QList<QStringList> &rows, const QString &caption);
     // A click into a particulars field or ページ指定 empties it; true when the field is one of them.
     bool tableFieldClicked(const QString &field);
     void redrawCurrentTable();             // repeats the command of the table on the screen

@@ -131,7 +131,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
             if (groupHasParties(*this, g)) pages.push_back({g, 0, 0});
         break;
     case BatchTable::ScoreEntrySheets:
-        kind = tablekind::ScoreEntry;
+    case BatchTable::ScoreCheckSheets:
+        kind = choice->table == BatchTable::ScoreEntrySheets ? tablekind::ScoreEntry : tablekind::ScoreCheck;
         for (int g = 1; g <= 4; ++g)
             if (groupHasParties(*this, g)) pages.push_back({g, 0, 0});
         break;
@@ -166,7 +167,7 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     // A party of more than six on a ６人枠 sheet would print without its names: the switch
     // to ８人枠 comes first, as on the screen, and the user prints again.
     if (kind == tablekind::ScoreSheet || kind == tablekind::CombinationTable ||
-        kind == tablekind::ScoreEntry) {
+        kind == tablekind::ScoreEntry || kind == tablekind::ScoreCheck) {
         bool overflow = false;
         for (const BatchPage &p : pages)
             for (int k = 1; k <= 12; ++k)

@@ -70,9 +70,13 @@ void TMainForm::CsvExportClick() // ファイル › CSVに書き出し
         platform.messageBox(nothing, kCaption, MsgIcon::Information, MsgButtons::Ok);
         return;
     }
+    saveCsvFile(rows, kCaption);
+}
 
+void TMainForm::saveCsvFile(const QList<QStringList> &rows, const QString &caption)
+{
     FileDialogSpec spec;
-    spec.title = kCaption;
+    spec.title = caption;
     spec.filter = u"CSV ファイル (*.csv)"_s;
     spec.startFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     spec.defaultSuffix = u"csv"_s;
@@ -92,7 +96,7 @@ void TMainForm::CsvExportClick() // ファイル › CSVに書き出し
         reason = file.errorString();
     if (!reason.isEmpty()) {
         file.cancelWriting();
-        platform.messageBox(u"ファイル「%1」に書き出せませんでした。%2"_s.arg(*path, reason), kCaption,
+        platform.messageBox(u"ファイル「%1」に書き出せませんでした。%2"_s.arg(*path, reason), caption,
                             MsgIcon::Error, MsgButtons::Ok);
     }
 }

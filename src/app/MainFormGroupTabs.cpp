@@ -50,7 +50,8 @@ void TMainForm::groupTab(int g)
 
     const bool scoreSheet = Screen == screen::ScoreSheet && TableMode == tablemode::ScoreSheet;
     const bool combinationTable = Screen == screen::GridTable && TableMode == tablemode::CombinationTable;
-    const bool scoreEntry = Screen == screen::GridTable && TableMode == tablemode::ScoreEntry;
+    const bool scoreEntry = Screen == screen::GridTable &&
+                            (TableMode == tablemode::ScoreEntry || TableMode == tablemode::ScoreCheck);
     if (scoreSheet || combinationTable || scoreEntry) {
         if (HandMade == 1 || GroupList[g - 1].isEmpty()) {
             // A hand-made combination numbers its parties by the whole roster, and a group

@@ -200,16 +200,19 @@ void TMainForm::Draw(Canvas &canvas)
                                 u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
             tickOption("N29", "N20");
         }
-    } else if (TableKind == tablekind::CombinationTable || TableKind == tablekind::ScoreEntry) {
+    } else if (TableKind == tablekind::CombinationTable || TableKind == tablekind::ScoreEntry ||
+               TableKind == tablekind::ScoreCheck) {
         showOnly({"Image28"});
         if (hasControl(u"Label52"_s)) control("Label52").visible = TableKind == tablekind::ScoreEntry;
         tables::GridInput in;
         in.kind = TableKind == tablekind::CombinationTable ? tables::GridKind::Combination
-                                                           : tables::GridKind::ScoreEntry;
+                  : TableKind == tablekind::ScoreEntry     ? tables::GridKind::ScoreEntry
+                                                           : tables::GridKind::ScoreCheck;
         in.particulars = particulars();
         in.groupName = CurGroup == 5 ? QString() : groupName;
         loadParties();
         in.writeNames = CurGroup >= 1 && CurGroup <= grouping::Groups;
+        if (in.writeNames) in.records = ScoreSlots[CurGroup - 1];
         if (CurGroup != 0)
             for (int p = 1; p <= grouping::Parties; ++p) in.parties[p - 1] = partyPlayers(p);
         const tables::GridResult r = tables::drawCombinationGrid(canvas, scale, tableOptions(), in);
@@ -325,6 +328,18 @@ void TMainForm::Label53Click() // 「組合せ表作成」
     computeGridGeometry();
 }
 
+void TMainForm::ScoreCheckClick() // 「得点確認表作成」
+{
+    TableKind = tablekind::ScoreCheck;
+    TableMode = tablemode::ScoreCheck;
+    Screen = screen::GridTable;
+    ScaleX = sheet::GridScreen.x;
+    ScaleY = sheet::GridScreen.y;
+    arrangeTableScreen(*this, {"Panel8", "Image28"});
+    Draw(tablePicture(*this, "Image28"));
+    computeGridGeometry();
+}
+
 namespace {
 // The result table and the member table: page by page in the form the menu ticks, タテ形
 // in the scroll box, ヨコ形 on its own picture, with the page field; the result table
@@ -395,6 +410,7 @@ void TMainForm::redrawCurrentTable()
     case tablekind::ScoreEntry: Label36Click(); break;
     case tablekind::ScoreSheet: Label43Click(); break;
     case tablekind::CombinationTable: Label53Click(); break;
+    case tablekind::ScoreCheck: ScoreCheckClick(); break;
     default: break;
     }
 }
@@ -409,6 +425,8 @@ void TMainForm::redrawTableOfGroup()
         Label53Click();
     else if (Screen == screen::GridTable && TableMode == tablemode::ScoreEntry)
         Label36Click();
+    else if (Screen == screen::GridTable && TableMode == tablemode::ScoreCheck)
+        ScoreCheckClick();
 }
 
 // ---- Particulars and the page field ------------------------------------------------------
@@ -420,7 +438,8 @@ void TMainForm::Button8Click() // 「確　定」
     switch (TableKind) {
     case tablekind::ScoreSheet: Draw(tablePicture(*this, "Image23")); break;
     case tablekind::CombinationTable:
-    case tablekind::ScoreEntry: Draw(tablePicture(*this, "Image28")); break;
+    case tablekind::ScoreEntry:
+    case tablekind::ScoreCheck: Draw(tablePicture(*this, "Image28")); break;
     case tablekind::MemberLandscape:
     case tablekind::ResultLandscape: Draw(tablePicture(*this, "Image29")); break;
     case tablekind::ResultPortrait:

@@ -9,7 +9,7 @@
 
 namespace cli {
 
-enum class Table { Member, Combination, ScoreSheet, ScoreEntry, Result };
+enum class Table { Member, Combination, ScoreSheet, ScoreEntry, Result, ScoreCheck };
 enum class Format { Pdf, Png, Csv };
 
 struct ExportRequest {
@@ -31,6 +31,11 @@ struct ExportRequest {
     std::optional<std::array<QString, 4>> groupNames;
     QString outputPath;
     Format format = Format::Pdf;
+    // --season: the season's standings of the meeting files given (PDF or CSV), the meetings
+    // ordered by the files' modification times, or as given with --keep-order.
+    bool season = false;
+    QStringList seasonPaths;
+    bool keepOrder = false;
 };
 
 // What the command line asks for.

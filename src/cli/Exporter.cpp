@@ -12,6 +12,8 @@
 #include "tables/PngPage.h"
 #include "tables/ResultTable.h"
 #include "tables/ScoreSheet.h"
+#include "tables/Season.h"
+#include "tables/SeasonTable.h"
 #include "tables/SheetUnits.h"
 
 #include <QDate>
@@ -152,6 +154,7 @@ QList<Page> gridPages(Context &c, tables::GridKind kind)
         in.groupName = c.groupNames[g];
         in.parties = c.parties(g);
         in.writeNames = true;
+        in.records = c.scores.records[g];
         const tables::TableOptions options = c.options;
         pages << Page{true, [in, options](Canvas &canvas, sheet::Scale s) {
                           tables::drawCombinationGrid(canvas, s.showing(sheet::GridScreen), options, in);
@@ -369,7 +372,8 @@ std::optional<QList<QStringList>> csvRows(Context &c, QString *error)
     switch (c.request.table) {
     case Table::Member: return tables::memberRows(c.meeting.memberLines);
     case Table::Combination: return tables::combinationRows(csvGroups(c));
-    case Table::ScoreEntry: return tables::scoreEntryRows(csvGroups(c), c.scores.records);
+    case Table::ScoreEntry:
+    case Table::ScoreCheck: return tables::scoreEntryRows(csvGroups(c), c.scores.records);
     case Table::Result: {
         const scoring::Ranking ranking = scoring::rankPlayers(c.scores.records, c.scores.slotTexts,
                                                               {c.request.rankOne, c.request.rankTwo});
@@ -386,11 +390,41 @@ std::optional<QList<QStringList>> csvRows(Context &c, QString *error)
     return std::nullopt;
 }
 
+// The season's standings of the files given: files that cannot be read are named on standard
+// error and left out (exit status 3 once the rest is written); none readable writes nothing.
+ExportOutcome seasonExport(const ExportRequest &request, const Texts &t)
+{
+    namespace season = tables::season;
+    const season::Loaded loaded = season::load(request.seasonPaths, !request.keepOrder);
+    const QString refused = loaded.refused.isEmpty() ? QString() : season::refusedText(loaded.refused);
+    if (loaded.meetings.isEmpty()) return {1, refused};
+
+    Context c{request, t, {}, {}, {}, {}, {}};
+    c.particulars.tournamentName = u"年間成績"_s;
+    const season::Table table = season::build(loaded.meetings);
+    ExportOutcome outcome;
+    if (request.format == Format::Csv) {
+        outcome = writeCsv(season::csvRows(table), c);
+    } else {
+        const QDate today = QDate::currentDate();
+        const QString madeOn = u"%1年%2月%3日"_s.arg(today.year()).arg(today.month()).arg(today.day());
+        QList<Page> pages;
+        for (int p = 1; p <= season::pageCount(table); ++p)
+            pages << Page{true, [table, p, madeOn](Canvas &canvas, sheet::Scale s) {
+                              season::drawPage(canvas, s, table, p, madeOn);
+                          }};
+        outcome = writePdf(pages, c);
+    }
+    if (outcome.exitCode == 0 && !refused.isEmpty()) outcome = {3, refused};
+    return outcome;
+}
+
 } // namespace
 
 ExportOutcome runExport(const ExportRequest &request, bool japanese)
 {
     const Texts t{japanese};
+    if (request.season) return seasonExport(request, t);
     QFile in(request.meetingPath);
     if (!in.open(QIODevice::ReadOnly))
         return {1, t(u"ファイル「%1」を開けません: %2"_s, u"Cannot open %1: %2"_s)
@@ -428,6 +462,7 @@ ExportOutcome runExport(const ExportRequest &request, bool japanese)
         case Table::Member: pages = memberPages(c); break;
         case Table::Combination: pages = gridPages(c, tables::GridKind::Combination); break;
         case Table::ScoreEntry: pages = gridPages(c, tables::GridKind::ScoreEntry); break;
+        case Table::ScoreCheck: pages = gridPages(c, tables::GridKind::ScoreCheck); break;
         case Table::ScoreSheet: pages = scoreSheetPages(c); break;
         case Table::Result: {
             QString error;

@@ -153,9 +153,9 @@ void tableCommands(Table &t)
 {
     // The group tabs cover the top of this box; its commands start below them.
     const QString area = u"GroupBox1"_s;
-    t.add(Look::Area, area, {}, 742, 22, 135, 146);
-    const QString commands[4] = {u"Label53"_s, u"Label43"_s, u"Label60"_s, u"Label56"_s};
-    for (int i = 0; i < 4; ++i) t.add(Look::Command, commands[i], area, 8, 25 + 30 * i, 119, 26);
+    t.add(Look::Area, area, {}, 742, 22, 135, 160);
+    const QString commands[5] = {u"Label53"_s, u"Label43"_s, u"ScoreCheck"_s, u"Label60"_s, u"Label56"_s};
+    for (int i = 0; i < 5; ++i) t.add(Look::Command, commands[i], area, 8, 25 + 27 * i, 119, 24);
 }
 
 void particulars(Table &t)

@@ -2,6 +2,7 @@
 
 #include "gui/BatchDialogs.h"
 #include "gui/HelpWindow.h"
+#include "gui/SeasonWindow.h"
 #include "tables/GroupNames.h"
 #include "tables/PainterCanvas.h"
 
@@ -228,6 +229,19 @@ std::optional<QString> QtPlatform::saveFileName(const FileDialogSpec &spec)
     return runFileDialog(*this, spec, QFileDialog::AcceptSave);
 }
 
+std::optional<QStringList> QtPlatform::openFileNames(const FileDialogSpec &spec)
+{
+    if (beforeBox) beforeBox();
+    QFileDialog dialog(window, spec.title, spec.startFolder, spec.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (answerFileDialog) dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const bool accepted = answerFileDialog ? answerFileDialog(dialog) : dialog.exec() == QDialog::Accepted;
+    const QStringList chosen = dialog.selectedFiles();
+    if (!accepted || chosen.isEmpty()) return std::nullopt;
+    return chosen;
+}
+
 void QtPlatform::setCaption(const QString &caption)
 {
     if (window) window->setWindowTitle(caption);
@@ -412,6 +426,16 @@ void QtPlatform::showCombinationCheck(const QStringList &lines, const std::funct
         answerDialog(checkWindow);
     else
         checkWindow.exec();
+}
+
+void QtPlatform::showSeason(const QList<QStringList> &rows, int meetings, const SeasonWindowActions &actions)
+{
+    if (beforeBox) beforeBox();
+    SeasonWindow seasonWindow(rows, meetings, actions, window);
+    if (answerDialog)
+        answerDialog(seasonWindow);
+    else
+        seasonWindow.exec();
 }
 
 std::optional<int> QtPlatform::chooseFromList(const QString &title, const QString &heading,

@@ -45,6 +45,7 @@ public:
     void closeMainWindow() override;
     std::optional<QString> openFileName(const FileDialogSpec &spec) override;
     std::optional<QString> saveFileName(const FileDialogSpec &spec) override;
+    std::optional<QStringList> openFileNames(const FileDialogSpec &spec) override;
     void setCaption(const QString &caption) override;
     std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) override;
     void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
@@ -56,6 +57,8 @@ public:
     void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
     std::optional<int> chooseFromList(const QString &title, const QString &heading,
                                       const QStringList &items) override;
+    void showSeason(const QList<QStringList> &rows, int meetings,
+                    const SeasonWindowActions &actions) override;
 
     // The window showing the help where no browser could, or null before one was needed.
     HelpWindow *helpWindow() const;

@@ -42,13 +42,21 @@ QString RankingError::message() const
         .arg(slot + 1);
 }
 
-void insertSorted(QStringList &list, const QString &record)
+namespace {
+// Where a record goes in a sorted list: after any equal one.
+qsizetype sortedPosition(const QStringList &list, const QString &record)
 {
     const auto at =
         std::upper_bound(list.begin(), list.end(), record, [](const QString &a, const QString &b) {
             return QString::compare(a, b, Qt::CaseInsensitive) < 0;
         });
-    list.insert(at, record);
+    return at - list.begin();
+}
+} // namespace
+
+void insertSorted(QStringList &list, const QString &record)
+{
+    list.insert(sortedPosition(list, record), record);
 }
 
 Ranking rankPlayers(const ScoreSlotArray &records, const SlotTextArray &slotTexts, RankOptions options)
@@ -62,14 +70,15 @@ Ranking rankPlayers(const ScoreSlotArray &records, const SlotTextArray &slotText
                 const QStringView name = nameAndTeam.size() > 0 ? nameAndTeam.at(0) : QStringView();
                 const QStringView team = nameAndTeam.size() > 1 ? nameAndTeam.at(1) : QStringView();
                 if (slot.Entries.isEmpty() || slot.Entries == u"0"_s) {
-                    if (!slotTexts[g][p][s].isEmpty())
+                    if (!slotTexts[g][p][s].isEmpty()) {
                         ranking.Unentered << u",,,,"_s + name.toString() + u',' + team.toString();
+                        ranking.UnenteredPlaces << Place{g, p, s};
+                    }
                     continue;
                 }
                 const auto key = RankKey(slot, options);
                 if (!key) {
-                    ranking.RankList.clear();
-                    ranking.Unentered.clear();
+                    ranking = Ranking{};
                     ranking.error = RankingError{g, p, s};
                     return ranking;
                 }
@@ -79,7 +88,9 @@ Ranking rankPlayers(const ScoreSlotArray &records, const SlotTextArray &slotText
                 record.append(*key).append(u',').append(slot.OneStrokes).append(u',');
                 record.append(slot.TwoStrokes).append(u',').append(slot.Total).append(u',');
                 record.append(name).append(u',').append(team);
-                insertSorted(ranking.RankList, record);
+                const qsizetype at = sortedPosition(ranking.RankList, record);
+                ranking.RankList.insert(at, record);
+                ranking.RankPlaces.insert(at, Place{g, p, s});
             }
         }
     }

@@ -30,6 +30,14 @@ struct RankingError {
     QString message() const;
 };
 
+// Where a player stands: group 0..3, party 0..11, slot 0..7.
+struct Place {
+    int group = 0;
+    int party = 0;
+    int slot = 0;
+    friend bool operator==(const Place &, const Place &) = default;
+};
+
 struct Ranking {
     // "RankKey,OneStrokes,TwoStrokes,Total,name,team" in ascending case-insensitive
     // text order; record k has rank k + 1.
@@ -37,10 +45,15 @@ struct Ranking {
     // ",,,,name,team" of every placed player without an entry, in group, party and slot
     // order: listed after the ranked players, without a rank.
     QStringList Unentered;
+    // The place of each record of RankList and of Unentered, in the same order.
+    QList<Place> RankPlaces;
+    QList<Place> UnenteredPlaces;
     std::optional<RankingError> error;
 
     // The rows of the result table: the ranked players, then the unentered ones.
     QStringList rows() const { return RankList + Unentered; }
+    // The place of each row.
+    QList<Place> places() const { return RankPlaces + UnenteredPlaces; }
 };
 
 // Walks groups A..D, parties 1..12, slots 1..8. A place with entries is ranked; a place

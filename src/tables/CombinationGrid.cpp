@@ -1,5 +1,7 @@
 #include "tables/CombinationGrid.h"
 
+#include "scoring/MissingEntries.h"
+#include "scoring/ScoreEntry.h"
 #include "tables/Drawing.h"
 #include "text/Cp932.h"
 
@@ -8,6 +10,11 @@ using namespace Qt::StringLiterals;
 namespace tables {
 
 QString teamCut(const QString &team) { return text::cp932::cutToBytes(team, 14); }
+
+QString checkCellText(const ScoreSlot &record)
+{
+    return scoring::hasEntry(record) ? scoring::cellText(record) : u"未入力"_s;
+}
 
 GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOptions &options,
                                const GridInput &in)
@@ -57,7 +64,8 @@ GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOption
         put(canvas, titleX, s.offY(F, 13), in.particulars.tournamentName + u" 組み合わせ表"_s, s.text(24));
         put(canvas, s.offX(E, 105), s.offY(F, 20), in.groupName + u" グループ"_s, f18);
     } else {
-        put(canvas, titleX, s.offY(F, 15), in.particulars.tournamentName + u" 得点入力表"_s, s.text(22));
+        const QString title = in.kind == GridKind::ScoreCheck ? u" 得点確認表"_s : u" 得点入力表"_s;
+        put(canvas, titleX, s.offY(F, 15), in.particulars.tournamentName + title, s.text(22));
         put(canvas, s.offX(E, 105), s.offY(F, 23), in.groupName + u" グループ"_s, f18);
     }
 
@@ -79,6 +87,20 @@ GridResult drawCombinationGrid(Canvas &canvas, sheet::Scale s, const TableOption
             result.slotTexts[p][slot] = player.name + u","_s + player.team;
             const int x = s.offX(E + slot * I, combination ? 80 : 83);
             put(canvas, x, s.offY(rowTop, 28), player.name, nameFont);
+        }
+        if (in.kind == GridKind::ScoreCheck) {
+            // Where the score-entry screen writes a cell's entries (Label36Click).
+            const int x0 = s.offX(s.X(34), 75);
+            const int y = s.offY((p + 2) * w, 28);
+            // A long text in the narrow columns of ８人枠 gets a lower font, to stay in its cell
+            // (a half-width character is half the height wide, on paper a little more).
+            const double room = (eightFrame ? 131 : 175) - 26;
+            const double aspect = sheet::InchesPerUnitY / sheet::InchesPerUnitX / 2;
+            for (int slot = 0; slot < filled; ++slot) {
+                const QString text = checkCellText(in.records[p][slot]);
+                const double height = std::min(18.0, room / (text::cp932::byteLength(text) * aspect));
+                put(canvas, s.offX(x0 + I * slot, 40), y, text, s.text(height));
+            }
         }
         if (combination) {
             const sheet::TextSize teamFont = s.text(eightFrame ? 14 : 16);

@@ -93,11 +93,15 @@ QList<QStringList> combinationRows(const QList<GroupParties> &groups)
 
 QList<QStringList> resultRows(const scoring::Ranking &ranking)
 {
-    QList<QStringList> rows{{u"順位"_s, u"氏名"_s, u"チーム"_s, u"一打"_s, u"二打"_s, u"合計"_s}};
+    QList<QStringList> rows{
+        {u"順位"_s, u"氏名"_s, u"チーム"_s, u"一打"_s, u"二打"_s, u"合計"_s, u"グループ"_s, u"組"_s}};
     const QStringList records = ranking.rows();
+    const QList<scoring::Place> places = ranking.places();
     for (qsizetype k = 0; k < records.size(); ++k) {
         const scoring::RankedPlayer p = scoring::splitRecord(records.at(k));
-        rows << QStringList{scoring::rankText(p, k), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total};
+        const scoring::Place at = places.value(k);
+        QStringList row{scoring::rankText(p, k), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total};
+        rows << (row << grouping::groupLetter(at.group) << QString::number(at.party + 1));
     }
     return rows;
 }

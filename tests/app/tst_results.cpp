@@ -284,7 +284,8 @@ void ResultsTest::placedPlayersWithoutEntriesFollowTheRanked()
         tables::resultRows(scoring::rankPlayers(m.s.form.ScoreSlots, m.s.form.KumiSlotText, {}));
     QCOMPARE(csv.size(), 5);
     QCOMPARE(csv.at(2).first(), u"2"_s);
-    QCOMPARE(csv.at(4), (QStringList{u"未入力"_s, u"丁"_s, u"星の会"_s, QString(), QString(), QString()}));
+    QCOMPARE(csv.at(4), (QStringList{u"未入力"_s, u"丁"_s, u"星の会"_s, QString(), QString(), QString(),
+                                     u"B"_s, u"1"_s}));
 }
 
 void ResultsTest::pageCheckReachesTheResultTable()

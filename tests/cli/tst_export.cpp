@@ -170,7 +170,7 @@ void ExportTest::everyTableToEveryFormat_data()
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("file");
-    for (const char *table : {"member", "combination", "score-sheet", "score-entry", "result"}) {
+    for (const char *table : {"member", "combination", "score-sheet", "score-entry", "score-check", "result"}) {
         for (const char *format : {"pdf", "png", "csv"}) {
             if (qstrcmp(table, "score-sheet") == 0 && qstrcmp(format, "csv") == 0) continue;
             for (const char *file : {"write-full-300.txt", "write-hand-made.txt", "write-empty.txt"})
@@ -377,7 +377,8 @@ void ExportTest::resultCsvIsTheRanking()
         runExport({dataPath(u"write-hand-made.txt"_s), u"--table"_s, u"result"_s, u"-o"_s, out(u"r.csv"_s)});
     QCOMPARE(run.exitCode, 0);
     QList<QStringList> rows = csvRows(fileBytes(out(u"r.csv"_s)));
-    QCOMPARE(rows.at(0), (QStringList{u"順位"_s, u"氏名"_s, u"チーム"_s, u"一打"_s, u"二打"_s, u"合計"_s}));
+    QCOMPARE(rows.at(0), (QStringList{u"順位"_s, u"氏名"_s, u"チーム"_s, u"一打"_s, u"二打"_s, u"合計"_s,
+                                      u"グループ"_s, u"組"_s}));
     QStringList names;
     for (qsizetype i = 1; i < rows.size(); ++i) {
         QCOMPARE(rows.at(i).at(0), i < 11 ? QString::number(i) : u"未入力"_s);
@@ -386,7 +387,8 @@ void ExportTest::resultCsvIsTheRanking()
     QCOMPARE(names, (QStringList{u"佐藤太郎"_s, u"山田太郎"_s, u"鈴木太郎"_s, u"高橋太郎"_s, u"伊藤太郎"_s,
                                  u"田中太郎"_s, u"渡辺太郎"_s, u"小林太郎"_s, u"山田花子"_s, u"中村太郎"_s,
                                  u"加藤太郎"_s}));
-    QCOMPARE(rows.at(10), (QStringList{u"10"_s, u"中村太郎"_s, u"ひまわり会"_s, u"3"_s, u"5"_s, u"88"_s}));
+    QCOMPARE(rows.at(10),
+             (QStringList{u"10"_s, u"中村太郎"_s, u"ひまわり会"_s, u"3"_s, u"5"_s, u"88"_s, u"C"_s, u"1"_s}));
 
     // The full meeting: the same list as the ranking of the score records the file holds.
     const QString full = dataPath(u"write-full-300.txt"_s);
@@ -401,8 +403,10 @@ void ExportTest::resultCsvIsTheRanking()
     QCOMPARE(rows.size(), 385);
     for (qsizetype k = 0; k < ranking.RankList.size(); ++k) {
         const scoring::RankedPlayer p = scoring::splitRecord(ranking.RankList.at(k));
+        const scoring::Place at = ranking.RankPlaces.at(k);
         QCOMPARE(rows.at(k + 1),
-                 (QStringList{QString::number(k + 1), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total}));
+                 (QStringList{QString::number(k + 1), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total,
+                              QString(QChar(u'A' + at.group)), QString::number(at.party + 1)}));
         if (k > 0) QVERIFY(rows.at(k).at(5).toInt() <= rows.at(k + 1).at(5).toInt());
     }
 }
@@ -536,6 +540,10 @@ void ExportTest::badCommandLines_data()
     const L combination{f, u"--table"_s, u"combination"_s, u"-o"_s, o, u"--group-names"_s};
     QTest::newRow("three group names") << combination + L{u"赤,白,青"_s};
     QTest::newRow("a group name of 12 bytes") << combination + L{u"赤組白組青組,B,C,D"_s};
+    QTest::newRow("season of one file") << L{u"--season"_s, f, u"-o"_s, o};
+    QTest::newRow("season with a table") << L{u"--season"_s, f, f, u"--table"_s, u"result"_s, u"-o"_s, o};
+    QTest::newRow("season to png") << L{u"--season"_s, f, f, u"-o"_s, out(u"bad.png"_s)};
+    QTest::newRow("order without season") << L{f, u"--table"_s, u"member"_s, u"--keep-order"_s, u"-o"_s, o};
 }
 
 void ExportTest::badCommandLines()

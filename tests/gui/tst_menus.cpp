@@ -107,6 +107,7 @@ void MenuTest::menusHoldTheirEntries()
         u"ファイル/SavePdf"_s,
         u"ファイル/PrintAll"_s,
         u"ファイル/CsvExport"_s,
+        u"ファイル/Season"_s,
         u"ファイル/Recent1"_s,
         u"ファイル/Recent2"_s,
         u"ファイル/Recent3"_s,
