@@ -119,10 +119,10 @@ void drawPage(Canvas &canvas, sheet::Scale s, const Table &table, int page, cons
     const double right = x;
 
     canvas.setFontFace(fonts::gothic());
-    put(canvas, s.X(540), s.Y(18), u"年間成績表"_s, s.font(24));
-    put(canvas, s.X(kLeft), s.Y(34), u"大会数 %1"_s.arg(table.titles.size()), s.font(14));
-    if (!madeOn.isEmpty()) put(canvas, s.X(850), s.Y(34), u"作成 "_s + madeOn, s.font(14));
-    put(canvas, s.X(1060), s.Y(34), u"ページ %1 / %2"_s.arg(page).arg(pages), s.font(14));
+    put(canvas, s.X(540), s.Y(18), u"年間成績表"_s, s.text(24));
+    put(canvas, s.X(kLeft), s.Y(34), u"大会数 %1"_s.arg(table.titles.size()), s.text(14));
+    if (!madeOn.isEmpty()) put(canvas, s.X(850), s.Y(34), u"作成 "_s + madeOn, s.text(14));
+    put(canvas, s.X(1060), s.Y(34), u"ページ %1 / %2"_s.arg(page).arg(pages), s.text(14));
 
     const int rows = std::clamp(static_cast<int>(table.rows.size()) - firstRow, 0, RowsPerPage);
     const int bottom = kTop + kHeadingHeight + rows * kRow;
@@ -145,7 +145,7 @@ void drawPage(Canvas &canvas, sheet::Scale s, const Table &table, int page, cons
         const Heading h = headingOf(c.heading, c.width);
         const double top = kTop + (kHeadingHeight - h.pitch * h.lines.size()) / 2.0 + 1;
         for (qsizetype i = 0; i < h.lines.size(); ++i)
-            put(canvas, s.X(c.left + 2), s.Y(top + i * h.pitch), h.lines.at(i), s.font(h.font));
+            put(canvas, s.X(c.left + 2), s.Y(top + i * h.pitch), h.lines.at(i), s.text(h.font));
     }
 
     for (int r = 0; r < rows; ++r) {
@@ -164,7 +164,7 @@ void drawPage(Canvas &canvas, sheet::Scale s, const Table &table, int page, cons
             const double textX =
                 col.numeric ? col.left + col.width - 4 - text::cp932::byteLength(text) * byteWidth(font)
                             : col.left + 4;
-            put(canvas, s.X(textX), s.Y(top + (kRow - font) / 2), text, s.font(font));
+            put(canvas, s.X(textX), s.Y(top + (kRow - font) / 2), text, s.text(font));
         }
     }
 }
