@@ -71,6 +71,8 @@ private slots:
     void tag();
     void tournamentNameFromFileName_data();
     void tournamentNameFromFileName();
+    void editorTailsAreLetPass_data();
+    void editorTailsAreLetPass();
     void damageIsNamedWithItsLine_data();
     void damageIsNamedWithItsLine();
     void scoreLinesOfPartlyFilledGroups();
@@ -245,6 +247,32 @@ void MeetingFileTest::tournamentNameFromFileName()
     QFETCH(QString, path);
     QFETCH(QString, name);
     QCOMPARE(datafile::tournamentNameOf(path), name);
+}
+
+void MeetingFileTest::editorTailsAreLetPass_data()
+{
+    QTest::addColumn<QByteArray>("tail");
+    QTest::newRow("an empty line") << QByteArray("\r\n");
+    QTest::newRow("lines of blanks") << QByteArray("   \r\n\t\r\n \n");
+    QTest::newRow("^Z") << QByteArray("\x1a");
+    QTest::newRow("^Z on a line of its own") << QByteArray("\r\n\x1a");
+    QTest::newRow("^Z after the last line's end") << QByteArray("\x1a\x1a");
+}
+
+void MeetingFileTest::editorTailsAreLetPass()
+{
+    // What an editor adds after the course name is no part of the meeting, also when the
+    // course name is empty.
+    QFETCH(QByteArray, tail);
+    datafile::Meeting m = meetingFromJson(fileBytes(dataPath(u"write-hand-made.json"_s)));
+    for (const QString &course : {m.courseName, QString()}) {
+        m.courseName = course;
+        const QByteArray bytes = datafile::write(m).bytes;
+        const datafile::ReadResult result = datafile::read(bytes + tail);
+        QVERIFY(std::holds_alternative<datafile::Meeting>(result));
+        QCOMPARE(std::get<datafile::Meeting>(result), readMeeting(bytes));
+        QCOMPARE(std::get<datafile::Meeting>(result).courseName, course);
+    }
 }
 
 void MeetingFileTest::damageIsNamedWithItsLine_data()
