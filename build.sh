@@ -2,7 +2,8 @@
 # Sets up, builds and then runs the program or its tests.
 #   ./build.sh run    install what is missing (as root), build optimised in build-release/, start くみっとEX
 #   ./build.sh test   install what is missing (as root), build for debugging in build/, run every test headless,
-#                     then build in build-asan/ with AddressSanitizer and UBSan and run every test again there
+#                     then build optimised in build-asan/ with AddressSanitizer and UBSan and run every test
+#                     again there (so the tests also build and pass as a release build)
 #   ./build.sh bench  install what is missing (as root), build optimised in build-bench/, print the benchmarks
 #   ./build.sh fuzz [seconds]   build the data file reader's fuzz target with clang in build-fuzz/ and run it
 #                     (default 60 seconds) over the meeting files of tests/data/; findings go to build-fuzz/
@@ -81,7 +82,8 @@ cmake --build "$dir" --parallel "$(nproc)"
 
 # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer; any report fails.
 echo "Again under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)"
-[ -f build-asan/CMakeCache.txt ] || cmake --preset asan -DKMTX_WERROR=$werror >/dev/null
+grep -qs '^CMAKE_BUILD_TYPE:STRING=RelWithDebInfo$' build-asan/CMakeCache.txt ||
+    cmake --preset asan -DKMTX_WERROR=$werror >/dev/null
 cmake --build build-asan --parallel "$(nproc)"
 cd build-asan
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"

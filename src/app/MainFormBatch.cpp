@@ -138,6 +138,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     case BatchTable::ResultTable: {
         kind = ticked("N31") ? tablekind::ResultPortrait : tablekind::ResultLandscape;
         if (!buildRankList()) return; // its box names the record that cannot be ranked
+        UnenteredNoted = false;
+        noteUnentered();
         const bool portrait = kind == tablekind::ResultPortrait;
         const int rows = portrait ? tables::PortraitPageRows : tables::LandscapePageRows;
         const int entries = static_cast<int>(RankList.size());

@@ -186,7 +186,7 @@ bool TMainForm::openMeetingFile(const QString &path)
 
 void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &path)
 {
-    Button2Click(); // the やり直し reset
+    resetCombination(); // the やり直し reset
     MemberLines = meeting.memberLines;
     for (int g = 0; g < grouping::Groups; ++g) {
         KumiLines[g] = meeting.kumiLines[g];
@@ -199,7 +199,7 @@ void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &pa
     HandMade = 1 - AutoMade;
     DataFileName = path;
     platform.setCaption(DataFileName);
-    control("Edit7").text = datafile::tournamentNameOf(path);
+    control("Edit7").text = datafile::tournamentNameOf(meeting, path);
     CurGroup = 0;
     for (const char *tab : kGroupTabs) control(tab).colour = colours::Cream;
 
@@ -214,6 +214,7 @@ void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &pa
         Ninzu();
         CurGroup = 1;
     }
+    showCombinationCounts();
     TenRead();
     markMeetingSaved();
     rememberRecentFile(path);

@@ -223,6 +223,7 @@ void TMainForm::Draw(Canvas &canvas)
             tables::drawLandscapeResultTable(canvas, scale, in);
         else
             tables::drawPortraitResultTable(canvas, scale, in);
+        noteUnentered();
     } else if (TableKind == tablekind::MemberLandscape || TableKind == tablekind::MemberPortrait) {
         const bool landscape = TableKind == tablekind::MemberLandscape;
         pagedTableFrame(landscape);
@@ -263,12 +264,21 @@ bool TMainForm::buildRankList()
 {
     const scoring::RankOptions options{control("CheckBox1").checked, control("CheckBox3").checked};
     scoring::Ranking ranking = scoring::rankPlayers(ScoreSlots, KumiSlotText, options);
-    RankList = ranking.RankList;
+    RankList = ranking.rows();
+    UnenteredCount = static_cast<int>(ranking.Unentered.size());
     if (ranking.error) {
         platform.messageBox(ranking.error->message(), u"成績表"_s, MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     return true;
+}
+
+void TMainForm::noteUnentered()
+{
+    if (UnenteredCount == 0 || UnenteredNoted) return;
+    UnenteredNoted = true;
+    platform.messageBox(u"未入力の選手が%1名います。未入力の確認で一覧できます。"_s.arg(UnenteredCount),
+                        u"成績表作成"_s, MsgIcon::Information, MsgButtons::Ok);
 }
 
 void TMainForm::Label43Click() // 「スコア表作成」
@@ -332,6 +342,12 @@ void showPagedTable(TMainForm &form, const PagedTable &table)
 
 void TMainForm::Label60Click() // 「成 績 表作成」
 {
+    UnenteredNoted = false;
+    showResultTable();
+}
+
+void TMainForm::showResultTable()
+{
     showPagedTable(*this, {tablekind::ResultPortrait, tablemode::ResultPortrait, tablekind::ResultLandscape,
                            tablemode::ResultLandscape, true});
 }
@@ -360,7 +376,7 @@ void TMainForm::redrawCurrentTable()
     case tablekind::MemberLandscape:
     case tablekind::MemberPortrait: Label56Click(); break;
     case tablekind::ResultLandscape:
-    case tablekind::ResultPortrait: Label60Click(); break;
+    case tablekind::ResultPortrait: showResultTable(); break;
     case tablekind::ScoreEntry: Label36Click(); break;
     case tablekind::ScoreSheet: Label43Click(); break;
     case tablekind::CombinationTable: Label53Click(); break;
@@ -439,7 +455,7 @@ void TMainForm::Button7Click() // 「設定」
     if (TableKind == tablekind::MemberLandscape || TableKind == tablekind::MemberPortrait)
         Label56Click();
     else if (TableKind == tablekind::ResultLandscape || TableKind == tablekind::ResultPortrait)
-        Label60Click();
+        showResultTable();
 }
 
 // ---- Printing, preview and PDF ------------------------------------------------------------
@@ -453,7 +469,13 @@ bool TMainForm::printingRefused()
         (Screen == screen::GridTable && TableMode == tablemode::ScoreEntry))
         return true;
     // A score sheet whose numbers cannot be read is not printed.
-    return TableKind == tablekind::ScoreSheet && !sheetFieldsValid();
+    if (TableKind == tablekind::ScoreSheet && !sheetFieldsValid()) return true;
+    // The note about players without an entry comes once, before the pages are drawn.
+    if (TableKind == tablekind::ResultLandscape || TableKind == tablekind::ResultPortrait) {
+        UnenteredNoted = false;
+        if (buildRankList()) noteUnentered();
+    }
+    return false;
 }
 
 void TMainForm::printOn(PrintJob &job)

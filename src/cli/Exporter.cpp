@@ -198,9 +198,10 @@ std::optional<QList<Page>> resultPages(Context &c, QString *error)
         return std::nullopt;
     }
     const bool landscape = c.options.landscape;
+    const QStringList rows = ranking.rows();
     QList<int> numbers;
     if (c.request.all) {
-        for (int p = 1; p <= pageCount(int(ranking.RankList.size()), landscape); ++p) numbers << p;
+        for (int p = 1; p <= pageCount(int(rows.size()), landscape); ++p) numbers << p;
     } else {
         numbers << c.request.page.value_or(1);
     }
@@ -208,7 +209,7 @@ std::optional<QList<Page>> resultPages(Context &c, QString *error)
     for (int number : numbers) {
         tables::ResultTableInput in;
         in.particulars = c.particulars;
-        in.rankList = ranking.RankList;
+        in.rankList = rows;
         in.page = number;
         in.pageText = QString::number(number);
         pages << Page{landscape, [in, landscape](Canvas &canvas, sheet::Scale s) {
@@ -379,10 +380,10 @@ ExportOutcome runExport(const ExportRequest &request, bool japanese)
     const auto scores = tables::scoresOf(c.meeting);
     if (!scores) return {1, t(u"得点の行が壊れています"_s, u"The score lines are damaged"_s)};
     c.scores = *scores;
-    // The particulars as an open leaves them: the tournament name from the file's name,
-    // the course from the file, today's date.
+    // The particulars as an open leaves them: the tournament name and the course from the
+    // file (the file's name when it holds no tournament name), today's date.
     const QDate today = QDate::currentDate();
-    c.particulars.tournamentName = datafile::tournamentNameOf(request.meetingPath);
+    c.particulars.tournamentName = datafile::tournamentNameOf(c.meeting, request.meetingPath);
     c.particulars.courseName = c.meeting.courseName;
     c.particulars.year = QString::number(today.year());
     c.particulars.month = QString::number(today.month());

@@ -25,7 +25,7 @@ struct Meeting {
     std::array<QStringList, Groups> groupLists; // GroupList A to D
     std::array<QStringList, Groups> scoreLines; // ScoreLines A to D
     int origin = 0;                             // 100 when the combination was made automatically, else 0
-    QString tournamentName;                     // as written (an open replaces it by the file's base name)
+    QString tournamentName;                     // as written (an open takes the file's base name when empty)
     QString courseName;
 
     bool autoMade() const { return origin > 99; }

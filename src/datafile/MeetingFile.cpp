@@ -260,4 +260,9 @@ QString tournamentNameOf(const QString &path)
     return dot < 0 ? QString() : name.left(dot);
 }
 
+QString tournamentNameOf(const Meeting &meeting, const QString &path)
+{
+    return meeting.tournamentName.trimmed().isEmpty() ? tournamentNameOf(path) : meeting.tournamentName;
+}
+
 } // namespace datafile

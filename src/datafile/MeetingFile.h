@@ -62,5 +62,8 @@ WriteResult write(const Meeting &meeting);
 // The tournament name an opened file gives: its name without the folder, cut before
 // the first "." (empty when the name has no dot).
 QString tournamentNameOf(const QString &path);
+// The tournament name of an opened meeting: the name stored in the file, or the file's
+// name as above when none is stored.
+QString tournamentNameOf(const Meeting &meeting, const QString &path);
 
 } // namespace datafile

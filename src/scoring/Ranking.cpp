@@ -58,16 +58,21 @@ Ranking rankPlayers(const ScoreSlotArray &records, const SlotTextArray &slotText
         for (int p = 0; p < PartiesMax; ++p) {
             for (int s = 0; s < SlotsMax; ++s) {
                 const ScoreSlot &slot = records[g][p][s];
-                if (slot.Entries.isEmpty() || slot.Entries == u"0"_s) break;
-                const auto key = RankKey(slot, options);
-                if (!key) {
-                    ranking.RankList.clear();
-                    ranking.error = RankingError{g, p, s};
-                    return ranking;
-                }
                 const commatext::Fields nameAndTeam(slotTexts[g][p][s]);
                 const QStringView name = nameAndTeam.size() > 0 ? nameAndTeam.at(0) : QStringView();
                 const QStringView team = nameAndTeam.size() > 1 ? nameAndTeam.at(1) : QStringView();
+                if (slot.Entries.isEmpty() || slot.Entries == u"0"_s) {
+                    if (!slotTexts[g][p][s].isEmpty())
+                        ranking.Unentered << u",,,,"_s + name.toString() + u',' + team.toString();
+                    continue;
+                }
+                const auto key = RankKey(slot, options);
+                if (!key) {
+                    ranking.RankList.clear();
+                    ranking.Unentered.clear();
+                    ranking.error = RankingError{g, p, s};
+                    return ranking;
+                }
                 QString record;
                 record.reserve(key->size() + slot.OneStrokes.size() + slot.TwoStrokes.size() +
                                slot.Total.size() + name.size() + team.size() + 5);
@@ -85,6 +90,11 @@ RankedPlayer splitRecord(const QString &record)
 {
     const QStringList f = commatext::split(record);
     return RankedPlayer{f.value(0), f.value(1), f.value(2), f.value(3), f.value(4), f.value(5)};
+}
+
+QString rankText(const RankedPlayer &player, qsizetype k)
+{
+    return player.ranked() ? QString::number(k + 1) : u"未入力"_s;
 }
 
 } // namespace scoring

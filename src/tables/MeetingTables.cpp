@@ -104,9 +104,10 @@ QList<QStringList> combinationRows(const QList<GroupParties> &groups)
 QList<QStringList> resultRows(const scoring::Ranking &ranking)
 {
     QList<QStringList> rows{{u"順位"_s, u"氏名"_s, u"チーム"_s, u"一打"_s, u"二打"_s, u"合計"_s}};
-    for (qsizetype k = 0; k < ranking.RankList.size(); ++k) {
-        const scoring::RankedPlayer p = scoring::splitRecord(ranking.RankList.at(k));
-        rows << QStringList{QString::number(k + 1), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total};
+    const QStringList records = ranking.rows();
+    for (qsizetype k = 0; k < records.size(); ++k) {
+        const scoring::RankedPlayer p = scoring::splitRecord(records.at(k));
+        rows << QStringList{scoring::rankText(p, k), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total};
     }
     return rows;
 }

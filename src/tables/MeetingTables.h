@@ -53,7 +53,8 @@ struct GroupParties {
 };
 QList<QStringList> combinationRows(const QList<GroupParties> &groups);
 
-// 順位,氏名,チーム,一打,二打,合計: the ranking in its order, rank k + 1 for record k.
+// 順位,氏名,チーム,一打,二打,合計: the ranking in its order, rank k + 1 for record k, then the
+// placed players without an entry, ranked "未入力" with empty figures.
 QList<QStringList> resultRows(const scoring::Ranking &ranking);
 
 // グループ,組,番,氏名,チーム,確定,一打,二打,合計: every player of the groups given with the

@@ -18,6 +18,9 @@ constexpr int PortraitRow = 26;  // S
 // The text y of entry row j of a landscape block, in units.
 int landscapeTextY(int j) { return LandscapeTop + LandscapeRow + 6 + j * LandscapeRow; }
 int portraitTextY(int j) { return PortraitTop + PortraitRow + 6 + j * PortraitRow; }
+
+// Whether row i of the table is a placed player without an entry (no rank).
+bool unentered(const QStringList &rows, int i) { return i < rows.size() && rows.at(i).startsWith(u','); }
 } // namespace
 
 void drawLandscapeResultBody(Canvas &canvas, sheet::Scale s, const QStringList &rankList, int page)
@@ -39,9 +42,14 @@ void drawLandscapeResultBody(Canvas &canvas, sheet::Scale s, const QStringList &
     for (int k = 0; k < LandscapeBlocks; ++k) {
         const int x = s.X(landscapeBlockLeft(k)) + 4;
         for (int j = 0; j < LandscapeRowsPerBlock; ++j) {
-            const int y = s.Y(LandscapeTop + (j + 1) * LandscapeRow + 7);
+            const int rowTop = LandscapeTop + (j + 1) * LandscapeRow;
+            const int y = s.Y(rowTop + 7);
             put(canvas, x, y, u"jjj"_s, f14, Paper);
-            put(canvas, x, y, QString::number(range.first + LandscapeRowsPerBlock * k + j + 1), f14);
+            const int i = range.first + LandscapeRowsPerBlock * k + j;
+            if (unentered(rankList, i)) // three small letters fill the narrow rank column
+                put(canvas, s.X(landscapeBlockLeft(k) + 1), s.Y(rowTop + 9), u"未入力"_s, s.font(8));
+            else
+                put(canvas, x, y, QString::number(i + 1), f14);
         }
     }
     for (int i = range.first; i < range.end; ++i) {
@@ -107,7 +115,10 @@ void drawPortraitResultTable(Canvas &canvas, sheet::Scale s, const ResultTableIn
     for (int j = 0; j < PortraitPageRows; ++j) {
         const int y = s.Y(portraitTextY(j) + 1);
         put(canvas, s.X(142), y, u"ZZZ"_s, f16, Paper);
-        put(canvas, s.X(142), y, QString::number(range.first + j + 1), f16);
+        if (unentered(in.rankList, range.first + j))
+            put(canvas, s.X(126), y, u"未入力"_s, f16);
+        else
+            put(canvas, s.X(142), y, QString::number(range.first + j + 1), f16);
     }
     for (int i = range.first; i < range.end; ++i) {
         const int y = s.Y(portraitTextY(i - range.first));

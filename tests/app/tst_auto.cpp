@@ -206,6 +206,7 @@ void AutoDivision::startsInTheSameSecondDealAlike()
     const auto first = nonLeaders();
     for (const qint64 later : {0, 999, 1000}) { // same moment, same second, next second
         s.platform.clock = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0)).addMSecs(later);
+        s.platform.answer(IdYes);
         s.form.Button2Click();
         s.form.Button1Click();
         QCOMPARE(nonLeaders() == first, later < 1000);
@@ -391,6 +392,7 @@ void AutoDivision::controls()
     s.form.ScoreSlots[1][0][0].Total = u"9"_s;
     s.form.KumiSlotText[1][0][0] = u"男1,緑会"_s;
     const auto stores = std::make_pair(s.form.GroupList, s.form.KumiLines);
+    s.platform.answer(IdYes); // やり直し asks first
     if (step == 1) s.form.Button10Click();
     if (step == 2) s.form.Button2Click();
     const QList<bool> now{s.form.control("Edit16").readOnly && s.form.control("Edit6").readOnly,
@@ -409,6 +411,7 @@ void AutoDivision::controls()
     if (step) QCOMPARE(s.form.control("Label37").text, step == 1 ? QString() : u"貼り付け数　0"_s);
     QCOMPARE(s.form.control("Label26").fontColour, step ? colours::Yellow : colours::Dimmed);
     if (step == 1) {
+        s.platform.answer(IdYes);
         s.form.Label40Click(); // the registration screen then throws the combination away
         QVERIFY(!anyStored(s.form));
     }

@@ -91,6 +91,7 @@ class DataFileTest : public QObject
 private slots:
     void fullMeetingComesBackWhole();
     void anAutomaticCombinationKeepsItsOriginAfterTheCombinationScreen();
+    void typedTournamentNameComesBack();
     void emptyMeetingWritesEighteenLines();
     void openSetsTheParticularsAndModes_data();
     void openSetsTheParticularsAndModes();
@@ -203,6 +204,24 @@ void DataFileTest::anAutomaticCombinationKeepsItsOriginAfterTheCombinationScreen
     QCOMPARE(groupsteps::panelNames(u, 1), partyOne);
 }
 
+void DataFileTest::typedTournamentNameComesBack()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"春季大会.txt"_s);
+    Scenario s;
+    s.form.typeInto("Edit7", u"春季グラウンドゴルフ大会"_s);
+    s.platform.chooseFile(path);
+    s.form.N7Click();
+    Scenario reopened;
+    reopened.platform.chooseFile(path);
+    reopened.form.N3Click();
+    QCOMPARE(reopened.form.control("Edit7").text, u"春季グラウンドゴルフ大会"_s);
+    reopened.form.Label64Click();
+    reopened.form.Label60Click();
+    QCOMPARE(reopened.platform.canvas("Image4").textAt(460 - 6 * 24, 50),
+             u"春季グラウンドゴルフ大会 成績表"_s);
+}
+
 void DataFileTest::emptyMeetingWritesEighteenLines()
 {
     QTemporaryDir dir;
@@ -228,12 +247,17 @@ void DataFileTest::openSetsTheParticularsAndModes_data()
     QTest::addColumn<QString>("tournament");
     QTest::addColumn<int>("autoMade");
     QTest::addColumn<int>("curGroup");
-    QTest::newRow("line 17 100, combination screen")
-        << u"sample-120.txt"_s << u"春の大会.txt"_s << false << u"春の大会"_s << 1 << 1;
-    QTest::newRow("line 17 0, registration screen")
-        << u"write-hand-made.txt"_s << u"秋.2026.txt"_s << true << u"秋"_s << 0 << 0;
-    QTest::newRow("a name without a dot")
-        << u"write-empty.txt"_s << u"meeting"_s << false << QString() << 0 << 1;
+    QTest::addColumn<QString>("groupsAndParties"); // グループ数 and 一グループの組数 afterwards
+    // The stored tournament name comes back whatever the file is called.
+    QTest::newRow("line 17 100, combination screen") << u"sample-120.txt"_s << u"春の大会.txt"_s << false
+                                                     << u"なかよし会親睦大会"_s << 1 << 1 << u"2,12"_s;
+    QTest::newRow("line 17 0, registration screen") << u"write-hand-made.txt"_s << u"秋.2026.txt"_s << true
+                                                    << u"なかよし会親睦大会"_s << 0 << 0 << u"3,2"_s;
+    // None stored: the file's name before its first dot, empty without one.
+    QTest::newRow("no name stored") << u"write-empty.txt"_s << u"秋.2026.txt"_s << false << u"秋"_s << 0 << 1
+                                    << u"0,0"_s;
+    QTest::newRow("no name stored, a file name without a dot")
+        << u"write-empty.txt"_s << u"meeting"_s << false << QString() << 0 << 1 << u"0,0"_s;
 }
 
 void DataFileTest::openSetsTheParticularsAndModes()
@@ -244,10 +268,12 @@ void DataFileTest::openSetsTheParticularsAndModes()
     QFETCH(QString, tournament);
     QFETCH(int, autoMade);
     QFETCH(int, curGroup);
+    QFETCH(QString, groupsAndParties);
     QTemporaryDir dir;
     Scenario s;
     if (onRegistrationScreen) s.form.Label40Click();
     const QString path = openCopy(s, dir, golden, fileName);
+    QCOMPARE(s.form.control("Edit16").text + u',' + s.form.control("Edit6").text, groupsAndParties);
     const datafile::Meeting m =
         meetingFromJson(fileBytes(dataPath(QString(golden).replace(u".txt"_s, u".json"_s))));
     QCOMPARE(s.form.control("Edit7").text, tournament);

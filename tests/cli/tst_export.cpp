@@ -238,26 +238,26 @@ void ExportTest::pdfTextsStandWhereTheUnitsPutThem_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<double>("xUnits");
     QTest::addColumn<double>("yUnits");
-    // The tournament name is the file's base name, "write-full-300" (14 bytes, shift 84).
+    // The tournament name is the one the file stores, "市民グラウンドゴルフ大会" (24 bytes, shift 144).
     const QStringList member{u"--table"_s, u"member"_s};
     QTest::newRow("portrait member table: title")
-        << member << false << u"write-full-300"_s << 460.0 - 84 << 50.0;
+        << member << false << u"市民グラウンドゴルフ大会"_s << 460.0 - 144 << 50.0;
     QTest::newRow("portrait member table: first name") << member << false << u"山田太郎"_s << 393.0 << 107.0;
     QTest::newRow("portrait member table: first team") << member << false << u"緑会"_s << 210.0 << 107.0;
     const QStringList yoko{u"--table"_s, u"member"_s, u"--form"_s, u"yoko"_s};
     QTest::newRow("landscape member table: title")
-        << yoko << true << u"write-full-300"_s << 580.0 - 84 << 38.0;
+        << yoko << true << u"市民グラウンドゴルフ大会"_s << 580.0 - 144 << 38.0;
     QTest::newRow("landscape member table: first name")
         << yoko << true << u"山田太郎"_s << 55.0 + 32 << 103.0;
     // The best total of the full meeting: 山田幸子210 of 緑会, 5, 4, 20.
     const QStringList result{u"--table"_s, u"result"_s};
     QTest::newRow("portrait result table: title")
-        << result << false << u"write-full-300"_s << 460.0 - 84 << 50.0;
+        << result << false << u"市民グラウンドゴルフ大会"_s << 460.0 - 144 << 50.0;
     QTest::newRow("portrait result table: first name")
         << result << false << u"山田幸子210"_s << 393.0 << 107.0;
     const QStringList resultYoko{u"--table"_s, u"result"_s, u"--form"_s, u"yoko"_s};
     QTest::newRow("landscape result table: title")
-        << resultYoko << true << u"write-full-300"_s << 580.0 - 84 << 38.0;
+        << resultYoko << true << u"市民グラウンドゴルフ大会"_s << 580.0 - 144 << 38.0;
     QTest::newRow("landscape result table: first total")
         << resultYoko << true << u"20"_s << 55.0 + 249 << 103.0;
 }
@@ -358,7 +358,7 @@ void ExportTest::csvRowsOfTheTables()
 void ExportTest::resultCsvIsTheRanking()
 {
     // By total, then more one-stroke holes, then more two-stroke holes; equal records in
-    // text order of the name. 加藤太郎 has no entry and is not ranked.
+    // text order of the name. 加藤太郎 has no entry: listed last, without a rank.
     Run run =
         runExport({dataPath(u"write-hand-made.txt"_s), u"--table"_s, u"result"_s, u"-o"_s, out(u"r.csv"_s)});
     QCOMPARE(run.exitCode, 0);
@@ -366,11 +366,12 @@ void ExportTest::resultCsvIsTheRanking()
     QCOMPARE(rows.at(0), (QStringList{u"順位"_s, u"氏名"_s, u"チーム"_s, u"一打"_s, u"二打"_s, u"合計"_s}));
     QStringList names;
     for (qsizetype i = 1; i < rows.size(); ++i) {
-        QCOMPARE(rows.at(i).at(0), QString::number(i));
+        QCOMPARE(rows.at(i).at(0), i < 11 ? QString::number(i) : u"未入力"_s);
         names << rows.at(i).at(1);
     }
     QCOMPARE(names, (QStringList{u"佐藤太郎"_s, u"山田太郎"_s, u"鈴木太郎"_s, u"高橋太郎"_s, u"伊藤太郎"_s,
-                                 u"田中太郎"_s, u"渡辺太郎"_s, u"小林太郎"_s, u"山田花子"_s, u"中村太郎"_s}));
+                                 u"田中太郎"_s, u"渡辺太郎"_s, u"小林太郎"_s, u"山田花子"_s, u"中村太郎"_s,
+                                 u"加藤太郎"_s}));
     QCOMPARE(rows.at(10), (QStringList{u"10"_s, u"中村太郎"_s, u"ひまわり会"_s, u"3"_s, u"5"_s, u"88"_s}));
 
     // The full meeting: the same list as the ranking of the score records the file holds.

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(ScoreSlot)
+
 using namespace Qt::StringLiterals;
 using namespace scoring;
 
@@ -111,6 +113,5 @@ void ScoreEntry_::cellText()
     QCOMPARE(scoring::cellText(record, groupC), text);
 }
 
-Q_DECLARE_METATYPE(ScoreSlot)
 QTEST_APPLESS_MAIN(ScoreEntry_)
 #include "tst_scoreentry.moc"
