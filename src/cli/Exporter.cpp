@@ -230,11 +230,12 @@ QPageLayout a4(bool landscape)
 
 // The output is written whole or not at all, as the window saves: an existing file stays
 // until the new one is complete, a symbolic link is written through, and a file that may
-// not be written is refused.
+// not be written is refused. An export can always be made again from the meeting file: the
+// new file is renamed into place without waiting for the disk, which the data file's saving does.
 class OutputFile
 {
 public:
-    OutputFile(const QString &path, const Texts &t) : m_path(path), m_t(t), m_file(path, t.ja) {}
+    OutputFile(const QString &path, const Texts &t) : m_path(path), m_t(t), m_file(path, t.ja, false) {}
     QIODevice &device() { return m_file.device(); }
 
     ExportOutcome open()

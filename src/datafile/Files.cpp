@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <filesystem>
 
 using namespace Qt::StringLiterals;
 
@@ -101,21 +104,24 @@ FileBytes readFileBytes(const QString &path, bool japanese)
     return result;
 }
 
-// A QSaveFile whose writes go to the disk at once and whole: a write the disk takes only in
-// part is carried on until the system refuses it, which then sets the reason (a part taken
+namespace {
+
+// A file whose writes go to the disk at once and whole: a write the disk takes only in part
+// is carried on until the system refuses it, which then sets the reason (a part taken
 // without an error leaves the reason unknown, and a buffered flush that fails would still be
-// renamed into place by commit).
-class WholeFile::Device : public QSaveFile
+// renamed into place by QSaveFile::commit).
+template <typename File> class WriteThrough : public File
 {
 public:
-    using QSaveFile::QSaveFile;
+    using File::File;
+    bool openForWriting() { return File::open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
 
 protected:
     qint64 writeData(const char *data, qint64 length) override
     {
         qint64 done = 0;
         while (done < length) {
-            const qint64 n = QSaveFile::writeData(data + done, length - done);
+            const qint64 n = File::writeData(data + done, length - done);
             if (n <= 0) return -1;
             done += n;
         }
@@ -123,35 +129,103 @@ protected:
     }
 };
 
-WholeFile::WholeFile(const QString &path, bool japanese)
-    : m_device(std::make_unique<Device>(path)), m_japanese(japanese)
-{}
-
-WholeFile::~WholeFile()
+class TemporaryFile : public WriteThrough<QTemporaryFile>
 {
-    if (m_device->isOpen()) m_device->cancelWriting();
+public:
+    using WriteThrough::WriteThrough;
+    bool openForWriting() { return QTemporaryFile::open(QIODevice::ReadWrite | QIODevice::Unbuffered); }
+};
+
+// The file a path names, its symbolic links followed (a link to a link too).
+QString linkTarget(const QString &path)
+{
+    QString target = path;
+    for (int depth = 0; depth < 40 && QFileInfo(target).isSymLink(); ++depth)
+        target = QFileInfo(target).symLinkTarget();
+    return target;
 }
 
-bool WholeFile::fail()
+// The name of the new file beside target: hidden, the target's name, then six characters
+// made unique; cut so that it is never longer than a name may be (255 bytes).
+QString temporaryTemplate(const QString &target)
 {
-    if (m_reason.isEmpty()) m_reason = systemReason(m_device->errorString(), m_japanese);
-    if (m_device->isOpen()) m_device->cancelWriting();
+    const QFileInfo info(target);
+    QString name = info.fileName();
+    const auto fits = [](const QString &n) {
+        return QFile::encodeName(u"."_s + n + u".XXXXXX"_s).size() <= 255;
+    };
+    while (!name.isEmpty() && !fits(name)) name.chop(name.back().isLowSurrogate() && name.size() > 1 ? 2 : 1);
+    return info.absolutePath() + u"/."_s + name + u".XXXXXX"_s;
+}
+
+} // namespace
+
+WholeFile::WholeFile(const QString &path, bool japanese, bool waitForDisk)
+    : m_target(linkTarget(path)), m_japanese(japanese), m_waitForDisk(waitForDisk)
+{}
+
+WholeFile::~WholeFile() = default; // a new file that did not take its place is removed
+
+bool WholeFile::fail(const QString &systemText)
+{
+    if (m_reason.isEmpty()) m_reason = systemReason(systemText, m_japanese);
+    m_file.reset();
     return false;
 }
 
-bool WholeFile::open() { return m_device->open(QIODevice::WriteOnly | QIODevice::Unbuffered) || fail(); }
+bool WholeFile::open()
+{
+    // The refusals QSaveFile makes, for both kinds of writing.
+    const QFileInfo target(m_target);
+    if (target.isDir()) return fail(u"Filename refers to a directory"_s);
+    if (target.exists() && !target.isWritable())
+        return fail(u"Existing file %1 is not writable"_s.arg(m_target));
+    if (m_waitForDisk) {
+        auto file = std::make_unique<WriteThrough<QSaveFile>>(m_target);
+        const bool opened = file->openForWriting();
+        m_file = std::move(file);
+        return opened || fail(m_file->errorString());
+    }
+    auto file = std::make_unique<TemporaryFile>(temporaryTemplate(m_target));
+    const bool opened = file->openForWriting();
+    m_file = std::move(file);
+    return opened || fail(m_file->errorString());
+}
 
-QIODevice &WholeFile::device() { return *m_device; }
+QIODevice &WholeFile::device() { return *m_file; }
 
-bool WholeFile::write(const QByteArray &bytes) { return m_device->write(bytes) == bytes.size() || fail(); }
+bool WholeFile::write(const QByteArray &bytes)
+{
+    return (m_file && m_file->write(bytes) == bytes.size()) ||
+           fail(m_file ? m_file->errorString() : QString());
+}
 
 bool WholeFile::commit()
 {
+    if (!m_file) return false;
     // A write that failed inside a drawing (QPdfWriter, QImage) is found here.
-    if (m_device->error() != QFileDevice::NoError) return fail();
-    if (m_device->commit()) return true;
-    if (m_reason.isEmpty()) m_reason = systemReason(m_device->errorString(), m_japanese);
-    return false;
+    if (m_file->error() != QFileDevice::NoError) return fail(m_file->errorString());
+    if (m_waitForDisk) {
+        auto &file = static_cast<WriteThrough<QSaveFile> &>(*m_file);
+        return file.commit() || fail(file.errorString());
+    }
+    auto &file = static_cast<TemporaryFile &>(*m_file);
+    file.close();
+    // The permissions of the file replaced, or those a file made here would have had.
+    file.setPermissions(QFileInfo::exists(m_target)
+                            ? QFile::permissions(m_target)
+                            : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                                  QFile::ReadGroup | QFile::ReadOther);
+    std::error_code renamed;
+    std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
+                            std::filesystem::path(m_target.toStdU16String()), renamed);
+    if (renamed) {
+        if (m_reason.isEmpty()) m_reason = systemReason(renamed, m_japanese);
+        m_file.reset();
+        return false;
+    }
+    file.setAutoRemove(false);
+    return true;
 }
 
 } // namespace datafile

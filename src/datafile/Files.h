@@ -10,6 +10,7 @@
 #include <memory>
 #include <system_error>
 
+class QFileDevice;
 class QIODevice;
 
 namespace datafile {
@@ -32,13 +33,16 @@ struct FileBytes {
 FileBytes readFileBytes(const QString &path, bool japanese);
 
 // A file written whole or not at all: the bytes go to a new file beside it, which takes its
-// place only at commit (QSaveFile, as the window saves). A symbolic link is written through
-// to the file it names, an existing file that may not be written is refused, and every write
-// either goes to the disk whole or fails with the system's reason.
+// place only at commit. A symbolic link is written through to the file it names, an
+// existing file that may not be written is refused (both as QSaveFile does), and every
+// write either goes to the disk whole or fails with the system's reason.
 class WholeFile
 {
 public:
-    WholeFile(const QString &path, bool japanese);
+    // waitForDisk: the new file takes the old one's place only once the disk holds it (the
+    // data file, through QSaveFile); an output that can be made again from the meeting file
+    // (kmtx-export) is renamed into place without waiting.
+    WholeFile(const QString &path, bool japanese, bool waitForDisk = true);
     ~WholeFile();
     WholeFile(const WholeFile &) = delete;
     WholeFile &operator=(const WholeFile &) = delete;
@@ -52,10 +56,11 @@ public:
     QString reason() const { return m_reason; }
 
 private:
-    class Device;
-    bool fail();
-    std::unique_ptr<Device> m_device;
+    bool fail(const QString &systemText);
+    QString m_target; // the path with its links followed
     bool m_japanese;
+    bool m_waitForDisk;
+    std::unique_ptr<QFileDevice> m_file;
     QString m_reason;
 };
 

@@ -156,11 +156,15 @@ const char *const kMenus[] = {"ファイル", "一括出場設定", "クリア",
 // Texts a user types, the ordinary and the hostile.
 QString typedText(Reader &in)
 {
-    static const QStringList texts{
-        QString(), u"0"_s, u"1"_s, u"2"_s, u"4"_s, u"6"_s, u"12"_s, u"13"_s, u"40"_s, u"99"_s, u"899"_s,
-        u"999"_s, u"１２"_s, u"-1"_s, u"x"_s, u"山田"_s, u"緑会"_s, u"山田　花子"_s, u"山田,花子"_s,
-        u"\"山田"_s, u"山 田"_s, u"$田"_s, u"=1+1"_s, u"a\tb"_s, u"〜"_s, u"😀"_s,
-        u"あいうえおかきくけこさしすせそ"_s};
+    static const QStringList texts{QString(),      u"0"_s,      u"1"_s,
+                                   u"2"_s,         u"4"_s,      u"6"_s,
+                                   u"12"_s,        u"13"_s,     u"40"_s,
+                                   u"99"_s,        u"899"_s,    u"999"_s,
+                                   u"１２"_s,      u"-1"_s,     u"x"_s,
+                                   u"山田"_s,      u"緑会"_s,   u"山田　花子"_s,
+                                   u"山田,花子"_s, u"\"山田"_s, u"山 田"_s,
+                                   u"$田"_s,       u"=1+1"_s,   u"a\tb"_s,
+                                   u"〜"_s,        u"😀"_s,      u"あいうえおかきくけこさしすせそ"_s};
     const int pick = in.below(int(texts.size()) + 1);
     if (pick < texts.size()) return texts.at(pick);
     QString raw; // a few characters as they come
@@ -211,8 +215,8 @@ Snapshot snapshotOf(const TMainForm &form)
     for (const auto &group : form.ScoreSlots)
         for (const auto &party : group)
             for (const ScoreSlot &r : party)
-                s.scores << figure(r.Entries) + u',' + figure(r.OneStrokes) + u',' + figure(r.TwoStrokes) + u',' +
-                                figure(r.Total);
+                s.scores << figure(r.Entries) + u',' + figure(r.OneStrokes) + u',' + figure(r.TwoStrokes) +
+                                u',' + figure(r.Total);
     return s;
 }
 
@@ -227,7 +231,8 @@ QString firstDifference(const QStringList &before, const QStringList &after)
 {
     qsizetype i = 0;
     while (i < before.size() && i < after.size() && before.at(i) == after.at(i)) ++i;
-    return u" (line %1: \"%2\" became \"%3\")"_s.arg(i).arg(before.value(i).left(60), after.value(i).left(60));
+    return u" (line %1: \"%2\" became \"%3\")"_s.arg(i).arg(before.value(i).left(60),
+                                                            after.value(i).left(60));
 }
 
 QString storeNames(int stores)
@@ -276,7 +281,8 @@ public:
         m_platform.clock = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0));
         m_form.FormCreate();
         // Nothing of an earlier session is left in the folder.
-        for (const char *name : {"保存.txt", "変えた.txt", "書き出し.csv"}) QFile::remove(files().path(name));
+        for (const char *name : {"保存.txt", "変えた.txt", "開く.txt", "書き出し.csv"})
+            QFile::remove(files().path(name));
     }
 
     QString run()
@@ -321,27 +327,28 @@ private:
             if (!reachable(m_form, "Image1")) break;
             if (mode == editmode::MovePick || mode == editmode::MovePlace) changes = Roster | Marks;
             if (mode == editmode::Delete) afterYes = Roster | Marks;
-            if (mode == editmode::Play || mode == editmode::Leader || mode == editmode::Unmark) changes = Marks;
+            if (mode == editmode::Play || mode == editmode::Leader || mode == editmode::Unmark)
+                changes = Marks;
             m_form.clickMemberList(m_in.below(310));
             break;
         }
         case 4:
             m_label = u"party panel click"_s;
             changes = Combination | Marks;
-        {
-            const int party = 1 + m_in.below(12);
-            const QByteArray panel = "Image" + QByteArray::number(10 + party);
-            const int y = m_in.below(140);
-            if (reachable(m_form, panel.constData())) m_form.kumiPanelMouseDown(party, y);
-        }
+            {
+                const int party = 1 + m_in.below(12);
+                const QByteArray panel = "Image" + QByteArray::number(10 + party);
+                const int y = m_in.below(140);
+                if (reachable(m_form, panel.constData())) m_form.kumiPanelMouseDown(party, y);
+            }
             break;
         case 5:
             m_label = u"table click"_s;
-        {
-            const int x = m_in.below(1500);
-            const int y = m_in.below(1200);
-            if (reachable(m_form, "Image28")) m_form.Image28MouseDown(x, y);
-        }
+            {
+                const int x = m_in.below(1500);
+                const int y = m_in.below(1200);
+                if (reachable(m_form, "Image28")) m_form.Image28MouseDown(x, y);
+            }
             break;
         case 6: {
             const char *field = kFields[m_in.below(int(std::size(kFields)))];
@@ -353,7 +360,9 @@ private:
         case 7: {
             const char *field = kFields[m_in.below(int(std::size(kFields)))];
             const int kind = m_in.byte() % 4;
-            m_label = u"%1 in %2"_s.arg(kind == 0 ? u"Enter"_s : kind == 1 ? u"Delete"_s : u"a click"_s,
+            m_label = u"%1 in %2"_s.arg(kind == 0   ? u"Enter"_s
+                                        : kind == 1 ? u"Delete"_s
+                                                    : u"a click"_s,
                                         QString::fromLatin1(field));
             if (!reachable(m_form, field)) break;
             if (kind == 0) {
@@ -431,7 +440,8 @@ private:
         size_t consumed = 0;
         for (size_t i = dialogs; i < m_platform.dialogs.size(); ++i, ++consumed) {
             if (consumed >= fileNames.size() || !fileNames.at(consumed)) continue;
-            if (m_platform.dialogs.at(i).title != u"データー保存"_s || m_form.DataFileName != *fileNames.at(consumed))
+            if (m_platform.dialogs.at(i).title != u"データー保存"_s ||
+                m_form.DataFileName != *fileNames.at(consumed))
                 continue;
             const QString broken = savedFileReopens(*fileNames.at(consumed));
             if (!broken.isEmpty()) return broken;
@@ -466,7 +476,8 @@ private:
         case 0: m_platform.chooseFile(saved); break;
         case 1: { // the saved file (or a meeting of the tests) with bytes changed
             QByteArray bytes = fileBytes(saved);
-            if (bytes.isEmpty()) bytes = fileBytes(files().tests.value(m_in.below(int(files().tests.size()))));
+            if (bytes.isEmpty())
+                bytes = fileBytes(files().tests.value(m_in.below(int(files().tests.size()))));
             for (int n = 1 + m_in.byte() % 4; n > 0 && !bytes.isEmpty(); --n) {
                 const int at = m_in.below(int(bytes.size()));
                 const int kind = m_in.byte() % 3;
@@ -482,7 +493,13 @@ private:
             m_platform.chooseFile(f.fileName());
             break;
         }
-        case 2: m_platform.chooseFile(files().tests.value(m_in.below(int(files().tests.size())))); break;
+        case 2: { // a copy: a dialog may save over it
+            const QString copy = files().path("開く.txt");
+            QFile::remove(copy);
+            QFile::copy(files().tests.value(m_in.below(int(files().tests.size()))), copy);
+            m_platform.chooseFile(copy);
+            break;
+        }
         case 3: m_platform.chooseFile(files().path("ない/なし.txt")); break;
         case 4: m_platform.chooseFile(files().dir.path()); break;
         case 5: m_platform.chooseFile(files().path("書き出し.csv")); break;
