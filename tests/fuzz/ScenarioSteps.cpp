@@ -188,42 +188,70 @@ bool reachable(TMainForm &form, const char *name, bool typing = false)
     return true;
 }
 
-// The checked stores of the form, each as lines of text.
-struct Snapshot {
-    QStringList roster, marks, combination, scores;
+// The checked stores as the form holds them (the copies share the form's texts).
+struct Stores {
+    QStringList savedMemberLines;
+    std::array<QStringList, grouping::Groups> kumiLines, groupLists;
+    ScoreSlotArray scoreSlots;
 };
 
-Snapshot snapshotOf(const TMainForm &form)
+Stores storesOf(const TMainForm &form)
 {
-    Snapshot s;
-    const auto member = [](const QString &line, QStringList *marks) {
+    return {form.SavedMemberLines, form.KumiLines, form.GroupList, form.ScoreSlots};
+}
+
+// Who the members are (fields 1 to 7), one line each, and their marks beside.
+QStringList rosterOf(const QStringList &lines, QStringList *marks)
+{
+    QStringList roster;
+    for (const QString &line : lines) {
         Member m = Member::startValue();
         roster::splitInto(line, m);
         if (marks) *marks << m.PlayMark + u',' + m.LeaderMark + u',' + m.PasteMark;
         QStringList fields;
         for (int i = 0; i < 7; ++i) fields << m.field(i);
-        return fields.join(u',');
-    };
-    for (const QString &line : form.SavedMemberLines) s.roster << member(line, &s.marks);
-    for (int g = 0; g < grouping::Groups; ++g) {
-        s.combination << u"$"_s;
-        for (const QStringList &party : grouping::kumiline::load(form.KumiLines[g]))
-            s.combination << party.join(u',');
-        for (const QString &line : form.GroupList[g]) s.combination << member(line, nullptr);
+        roster << fields.join(u',');
     }
-    const auto figure = [](const QString &text) { return text.isEmpty() ? u"0"_s : text; };
-    for (const auto &group : form.ScoreSlots)
-        for (const auto &party : group)
-            for (const ScoreSlot &r : party)
-                s.scores << figure(r.Entries) + u',' + figure(r.OneStrokes) + u',' + figure(r.TwoStrokes) +
-                                u',' + figure(r.Total);
-    return s;
+    return roster;
 }
 
-int changedStores(const Snapshot &a, const Snapshot &b)
+// The parties of every group and the members of every group list, whatever their lines' shape.
+QStringList combinationOf(const Stores &s)
 {
-    return (a.roster != b.roster ? Roster : 0) | (a.marks != b.marks ? Marks : 0) |
-           (a.combination != b.combination ? Combination : 0) | (a.scores != b.scores ? Scores : 0);
+    QStringList lines;
+    for (int g = 0; g < grouping::Groups; ++g) {
+        lines << u"$"_s;
+        for (const QStringList &party : grouping::kumiline::load(s.kumiLines[g])) lines << party.join(u',');
+        lines << rosterOf(s.groupLists[g], nullptr);
+    }
+    return lines;
+}
+
+// The figures of every place; a record never cleared counts as cleared.
+QStringList scoresOf(const Stores &s)
+{
+    const auto figure = [](const QString &text) { return text.isEmpty() ? u"0"_s : text; };
+    QStringList lines;
+    for (const auto &group : s.scoreSlots)
+        for (const auto &party : group)
+            for (const ScoreSlot &r : party)
+                lines << figure(r.Entries) + u',' + figure(r.OneStrokes) + u',' + figure(r.TwoStrokes) +
+                             u',' + figure(r.Total);
+    return lines;
+}
+
+int changedStores(const Stores &a, const Stores &b)
+{
+    int changed = 0;
+    if (a.savedMemberLines != b.savedMemberLines) {
+        QStringList marksA, marksB;
+        if (rosterOf(a.savedMemberLines, &marksA) != rosterOf(b.savedMemberLines, &marksB)) changed |= Roster;
+        if (marksA != marksB) changed |= Marks;
+    }
+    if ((a.kumiLines != b.kumiLines || a.groupLists != b.groupLists) && combinationOf(a) != combinationOf(b))
+        changed |= Combination;
+    if (a.scoreSlots != b.scoreSlots && scoresOf(a) != scoresOf(b)) changed |= Scores;
+    return changed;
 }
 
 // Where two lists of lines first differ, for the report of a broken check.
@@ -298,7 +326,7 @@ public:
 private:
     QString oneStep()
     {
-        const Snapshot before = snapshotOf(m_form);
+        const Stores before = storesOf(m_form);
         const std::deque<int> answers = m_platform.answers;
         const std::deque<std::optional<QString>> fileNames = m_platform.fileNames;
         const size_t boxes = m_platform.boxes.size();
@@ -418,22 +446,28 @@ private:
             goesOn = goesOn || m_platform.boxes.at(i).caption == u"組の人数がオーバーします"_s ||
                      m_platform.boxes.at(i).caption == u"データー保存"_s;
         const bool stopped = asked > 0 && !yes && !goesOn;
-        const int changed = changedStores(before, snapshotOf(m_form));
+        const int changed = changedStores(before, storesOf(m_form));
         int allowed = stopped ? 0 : changes | (yes ? afterYes : 0);
         // A combination or scores that are there are replaced only after asking.
-        static const Snapshot empty = snapshotOf(emptyForm());
-        const bool existing = before.combination != empty.combination || before.scores != empty.scores;
-        if (discards && existing && !yes) allowed &= ~(Combination | Scores);
+        if (discards && !yes) {
+            static const Stores empty = storesOf(emptyForm());
+            if (combinationOf(before) != combinationOf(empty) || scoresOf(before) != scoresOf(empty))
+                allowed &= ~(Combination | Scores);
+        }
         if (g_learnt && changed) {
             (*g_learnt)[m_label + (yes ? u" (はい)"_s : QString())] |= changed;
         } else if (changed & ~allowed) {
-            const Snapshot after = snapshotOf(m_form);
+            const Stores after = storesOf(m_form);
             const int wrong = changed & ~allowed;
+            QStringList marksBefore, marksAfter;
+            const QStringList rosterBefore = rosterOf(before.savedMemberLines, &marksBefore);
+            const QStringList rosterAfter = rosterOf(after.savedMemberLines, &marksAfter);
             return u"%1 changed without a command that says so%2"_s.arg(
-                storeNames(wrong), wrong & Roster   ? firstDifference(before.roster, after.roster)
-                                   : wrong & Marks  ? firstDifference(before.marks, after.marks)
-                                   : wrong & Scores ? firstDifference(before.scores, after.scores)
-                                                    : firstDifference(before.combination, after.combination));
+                storeNames(wrong), wrong & Roster  ? firstDifference(rosterBefore, rosterAfter)
+                                   : wrong & Marks ? firstDifference(marksBefore, marksAfter)
+                                   : wrong & Scores
+                                       ? firstDifference(scoresOf(before), scoresOf(after))
+                                       : firstDifference(combinationOf(before), combinationOf(after)));
         }
 
         // Every file saved reads back as the meeting saved and opens to the same stores.
