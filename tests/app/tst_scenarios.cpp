@@ -20,7 +20,9 @@ private slots:
 void ScenarioReplay::replay_data()
 {
     QTest::addColumn<QString>("path");
-    const QDir corpus(QFINDTESTDATA(u"../data/scenarios"_s));
+    const QString folder = QFINDTESTDATA(u"../data/scenarios"_s);
+    QVERIFY(!folder.isEmpty());
+    const QDir corpus(folder);
     const QStringList names = corpus.entryList(QDir::Files, QDir::Name);
     QVERIFY2(names.size() >= 5, qPrintable(corpus.path())); // the replay must not pass by finding nothing
     for (const QString &name : names) QTest::newRow(qPrintable(name)) << corpus.filePath(name);

@@ -110,7 +110,7 @@ const Command kCommands[] = {
     {"D3", &TMainForm::D3Click}, {"N33", &TMainForm::N33Click},
     // combination
     {"Button1", &TMainForm::Button1Click, Combination | Scores, Combination | Scores, true}, {"Button10", &TMainForm::Button10Click},
-    {"Button2", &TMainForm::Button2Click, 0, Combination | Scores, true}, {"Button4", &TMainForm::Button4Click},
+    {"Button2", &TMainForm::Button2Click, Marks, Combination | Scores | Marks, true}, {"Button4", &TMainForm::Button4Click, Marks},
     {"Button9", &TMainForm::Button9Click}, {"Label78", &TMainForm::Label78Click},
     {"Label79", &TMainForm::Label79Click}, {"Edit16", &TMainForm::Edit16Click},
     {"Edit6", &TMainForm::Edit6Click}, {"CheckCombination", &TMainForm::CheckCombinationClick},
