@@ -24,5 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::fprintf(stderr, "%s\n", qPrintable(broken));
         std::abort();
     }
+    static long long reported = 0;
+    if (scenario::stepsRun() >= reported + 100000) {
+        reported = scenario::stepsRun();
+        printSteps();
+    }
     return 0;
 }
