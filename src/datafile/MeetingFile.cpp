@@ -31,7 +31,7 @@ bool isFirstMarker(const QString &line)
 {
     QStringView text(line);
     while (!text.isEmpty() && text.back().unicode() <= 0x20) text.chop(1);
-    return text == markers().constFirst();
+    return text.compare(markers().constFirst(), Qt::CaseInsensitive) == 0;
 }
 
 // What is wrong with a member line, or an empty text. Fields 1 to 11 are read; the twelfth
