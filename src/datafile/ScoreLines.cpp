@@ -21,8 +21,11 @@ constexpr Figure kFigures[4] = {{u"確定数", scoring::MaxCount},
                                 {u"合計", scoring::MaxTotal}};
 
 // A figure of a score record: a whole number within its range, or empty as a record that
-// was never cleared holds it.
-bool isFigure(QStringView text, int high) { return text.isEmpty() || decimalIn(text, 0, high); }
+// was never cleared holds it (which has no entry: the sums of an entry are numbers).
+bool isFigure(QStringView text, int high, bool entered)
+{
+    return text.isEmpty() ? !entered : bool(decimalIn(text, 0, high));
+}
 
 // What is wrong with a field of a score line as the comma-text rule reads it, or an empty
 // text; the name and team of a slot are held to the rules of registration.
@@ -85,8 +88,9 @@ std::optional<ScoreLineError> readScoreLines(const std::array<QStringList, Group
                 if (pos + 5 >= f.size())
                     return ScoreLineError{
                         g, k, u"得点の行の項目が足りません（%1番目の枠が途中で終わっています）"_s.arg(s + 1)};
+                const bool entered = !f.at(pos).isEmpty() && f.at(pos) != u"0"_s;
                 for (qsizetype i = 0; i < 4; ++i) {
-                    if (!isFigure(f.at(pos + i), kFigures[i].high))
+                    if (!isFigure(f.at(pos + i), kFigures[i].high, entered && i > 0))
                         return ScoreLineError{
                             g, k,
                             u"%1番目の枠の%2「%3」が0〜%4の整数ではありません"_s.arg(s + 1)
