@@ -394,7 +394,7 @@ private:
                                         QString::fromLatin1(field));
             if (!reachable(m_form, field)) break;
             if (kind == 0) {
-                changes = qstrcmp(field, "Edit1") == 0 ? Roster : Scores;
+                changes = qstrcmp(field, "Edit1") == 0 ? Roster | Marks : Scores; // registers, or records
                 m_form.pressEnter(QString::fromLatin1(field));
             } else if (kind == 1) {
                 changes = Scores;
