@@ -6,8 +6,9 @@
 #                     then build optimised in build-asan/ with AddressSanitizer and UBSan and run every test
 #                     again there (so the tests also build and pass as a release build)
 #   ./build.sh bench  install what is missing (as root), build optimised in build-bench/, print the benchmarks
-#   ./build.sh fuzz [seconds]   build the data file reader's fuzz target with clang in build-fuzz/ and run it
-#                     (default 60 seconds) over the meeting files of tests/data/; findings go to build-fuzz/
+#   ./build.sh fuzz [seconds] [datafile|scenario]   build the fuzz targets with clang in build-fuzz/ and run one
+#                     (default 60 seconds): the data file reader over the meeting files of tests/data/, or the
+#                     window driven by sessions of steps over tests/data/scenarios/; findings go to build-fuzz/
 # Each command keeps its own build folder, so switching between them rebuilds nothing.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -50,11 +51,20 @@ werror=OFF
 [ "${CI:-}" = true ] && werror=ON
 if [ "$mode" = fuzz ]; then
     seconds=${2:-60}
+    target=${3:-datafile}
     [ -f "$dir/CMakeCache.txt" ] || cmake --preset fuzz -DKMTX_WERROR=$werror >/dev/null
     cmake --build --preset fuzz --parallel "$(nproc)"
+    mkdir -p "$dir/findings"
+    if [ "$target" = scenario ]; then
+        # The seeds are the committed sessions; what the fuzzer learns stays in build-fuzz/.
+        mkdir -p "$dir/scenarios"
+        cp -n tests/data/scenarios/* "$dir/scenarios/" 2>/dev/null || true
+        exec "./$dir/fuzz_scenario" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -max_len=2048 \
+            -print_final_stats=1 -artifact_prefix="$dir/findings/" "$dir/scenarios"
+    fi
     # The seeds are the meeting files of the tests; what the fuzzer learns stays in build-fuzz/.
-    mkdir -p "$dir/corpus" "$dir/findings"
-    cp -n tests/data/*.txt tests/data/fuzz/* "$dir/corpus/" 2>/dev/null || true
+    mkdir -p "$dir/corpus"
+    cp -n tests/data/*.txt tests/data/hostile/*.txt tests/data/fuzz/* "$dir/corpus/" 2>/dev/null || true
     exec "./$dir/fuzz_datafile" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=131072 \
         -print_final_stats=1 -artifact_prefix="$dir/findings/" "$dir/corpus"
 fi

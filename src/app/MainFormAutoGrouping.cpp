@@ -79,7 +79,13 @@ void TMainForm::Button1Click() // おまかせ 「開始」
     HandMade = 0;
     Combining = 1;
 
-    SavedMemberLines = MemberLines;
+    // A group's tab may have left that group's lines in the list: the whole roster is dealt,
+    // and it stays whole (taking the shown lines as the roster would keep one group only).
+    if (MemberLines != SavedMemberLines) {
+        MemberLines = SavedMemberLines;
+        Bunkatu();
+        Ninzu();
+    }
 
     if (control("Edit16").text.isEmpty()) {
         warn(*this, u"グループ数の設定がありません"_s);

@@ -3,11 +3,11 @@
 // by the same code as kmtx-export.
 #include "app/MainForm.h"
 
+#include "datafile/Files.h"
 #include "grouping/Counts.h"
 #include "scoring/Ranking.h"
 #include "tables/MeetingTables.h"
 
-#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -85,18 +85,8 @@ void TMainForm::saveCsvFile(const QList<QStringList> &rows, const QString &capti
     if (!path) return;
 
     // Written whole or not at all: an old file of that name stays as it was on failure.
-    const QByteArray bytes = tables::csvDocument(rows);
-    QSaveFile file(*path);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly))
-        reason = file.errorString();
-    else if (file.write(bytes) != bytes.size())
-        reason = file.errorString();
-    else if (!file.commit())
-        reason = file.errorString();
-    if (!reason.isEmpty()) {
-        file.cancelWriting();
-        platform.messageBox(u"ファイル「%1」に書き出せませんでした。%2"_s.arg(*path, reason), caption,
+    datafile::WholeFile file(*path, true);
+    if (!file.open() || !file.write(tables::csvDocument(rows)) || !file.commit())
+        platform.messageBox(u"ファイル「%1」に書き出せませんでした。%2"_s.arg(*path, file.reason()), caption,
                             MsgIcon::Error, MsgButtons::Ok);
-    }
 }

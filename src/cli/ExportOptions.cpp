@@ -6,6 +6,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <filesystem>
+#include <system_error>
+
 using namespace Qt::StringLiterals;
 
 namespace cli {
@@ -251,6 +254,13 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
     if (!parser.isSet(output))
         return UsageError{t(u"-o で書き出すファイルを指定して下さい"_s, u"-o OUT is missing"_s)};
     r.outputPath = parser.value(output);
+    // The meeting is never written over, by its own name, a link or another name of the file.
+    std::error_code same;
+    if (std::filesystem::equivalent(std::filesystem::path(r.meetingPath.toStdU16String()),
+                                    std::filesystem::path(r.outputPath.toStdU16String()), same))
+        return UsageError{t(u"大会ファイルそのものには書き出せません: "_s,
+                            u"The output would replace the meeting file itself: "_s) +
+                          r.outputPath};
     const QString suffix = QFileInfo(r.outputPath).suffix().toLower();
     if (suffix == u"pdf"_s)
         r.format = Format::Pdf;

@@ -1,5 +1,6 @@
 #include "cli/Exporter.h"
 
+#include "datafile/Files.h"
 #include "datafile/MeetingFile.h"
 #include "grouping/Counts.h"
 #include "scoring/Ranking.h"
@@ -17,18 +18,15 @@
 #include "tables/SheetUnits.h"
 
 #include <QDate>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTemporaryFile>
 
-#include <filesystem>
+#include <algorithm>
+#include <array>
 #include <functional>
-#include <system_error>
 
 using namespace Qt::StringLiterals;
 namespace sheet = tables::sheet;
@@ -63,8 +61,9 @@ struct Context {
     tables::TableOptions options;
     std::array<QString, 4> groupNames; // the headings' names of groups A to D
     QStringList notices;
+    std::array<tables::PartyPlayers, 4> partyPlayers; // of groups A to D, made once
 
-    tables::PartyPlayers parties(int g) const { return tables::partiesOfGroup(meeting, g); }
+    const tables::PartyPlayers &parties(int g) const { return partyPlayers[std::clamp(g, 0, 3)]; }
 };
 
 // The groups a request covers: the one named, or every group that holds players (group A
@@ -104,7 +103,7 @@ QList<Page> scoreSheetPages(Context &c)
     QList<QList<tables::Player>> drawn;
     if (c.request.all) {
         for (int g : groupsOf(c, false)) {
-            const tables::PartyPlayers parties = c.parties(g);
+            const tables::PartyPlayers &parties = c.parties(g);
             for (int k = 0; k < 12; ++k) {
                 if (parties[k].isEmpty()) continue;
                 sheets << Sheet{g, k + 1};
@@ -236,62 +235,41 @@ QPageLayout a4(bool landscape)
                        QMarginsF(0, 0, 0, 0));
 }
 
-// The output is written beside its place under a temporary name and then renamed into it, so
-// it appears whole or not at all, and a file that was there stays until the new one is
-// complete. An export can always be made again from the meeting file: the command does not
-// wait for the disk to confirm the write, as the data file's saving does.
+// The output is written whole or not at all, as the window saves: an existing file stays
+// until the new one is complete, a symbolic link is written through, and a file that may
+// not be written is refused. An export can always be made again from the meeting file: the
+// new file is renamed into place without waiting for the disk, which the data file's saving does.
 class OutputFile
 {
 public:
-    explicit OutputFile(const QString &path)
-        : m_path(path),
-          m_file(QFileInfo(path).absolutePath() + u"/."_s + QFileInfo(path).fileName() + u".XXXXXX"_s)
-    {}
-    QIODevice &device() { return m_file; }
+    OutputFile(const QString &path, const Texts &t) : m_path(path), m_t(t), m_file(path, t.ja, false) {}
+    QIODevice &device() { return m_file.device(); }
 
-    ExportOutcome open(const Texts &t)
+    ExportOutcome open()
     {
-        const bool folder = QFileInfo(m_path).isDir();
-        if (folder || !m_file.open())
-            return {1, t(u"ファイル「%1」を作れません: %2"_s, u"Cannot create %1: %2"_s)
-                           .arg(m_path,
-                                folder ? t(u"同じ名前のフォルダーがあります"_s, u"a folder has that name"_s)
-                                       : m_file.errorString())};
-        return {};
+        if (m_file.open()) return {};
+        return {
+            1,
+            m_t(u"ファイル「%1」を作れません: %2"_s, u"Cannot create %1: %2"_s).arg(m_path, m_file.reason())};
     }
 
-    ExportOutcome commit(const Texts &t)
+    ExportOutcome commit()
     {
-        QString error;
-        if (!m_file.flush() || m_file.error() != QFileDevice::NoError) error = m_file.errorString();
-        m_file.close();
-        if (error.isEmpty()) {
-            // The permissions a file made here would have had, or those of the file replaced.
-            m_file.setPermissions(QFileInfo::exists(m_path)
-                                      ? QFile::permissions(m_path)
-                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                            QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-            std::error_code renamed;
-            std::filesystem::rename(std::filesystem::path(m_file.fileName().toStdU16String()),
-                                    std::filesystem::path(m_path.toStdU16String()), renamed);
-            if (!renamed) {
-                m_file.setAutoRemove(false);
-                return {};
-            }
-            error = QString::fromLocal8Bit(renamed.message());
-        }
-        return {1, t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s).arg(m_path, error)};
+        if (m_file.commit()) return {};
+        return {1, m_t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s)
+                       .arg(m_path, m_file.reason())};
     }
 
 private:
     QString m_path;
-    QTemporaryFile m_file; // removed again unless it took the output's place
+    Texts m_t;
+    datafile::WholeFile m_file;
 };
 
 ExportOutcome writePdf(const QList<Page> &pages, const Context &c)
 {
-    OutputFile file(c.request.outputPath);
-    if (ExportOutcome o = file.open(c.t); o.exitCode) return o;
+    OutputFile file(c.request.outputPath, c.t);
+    if (ExportOutcome o = file.open(); o.exitCode) return o;
     {
         QPdfWriter writer(&file.device());
         writer.setResolution(kPdfResolution);
@@ -315,7 +293,7 @@ ExportOutcome writePdf(const QList<Page> &pages, const Context &c)
         }
         painter.end();
     }
-    return file.commit(c.t);
+    return file.commit();
 }
 
 ExportOutcome writePng(const Page &page, const Context &c)
@@ -338,21 +316,20 @@ ExportOutcome writePng(const Page &page, const Context &c)
         PainterCanvas canvas(painter, size);
         page.draw(canvas, sheet::printerScale(dpi, dpi));
     }
-    OutputFile file(c.request.outputPath);
-    if (ExportOutcome o = file.open(c.t); o.exitCode) return o;
+    OutputFile file(c.request.outputPath, c.t);
+    if (ExportOutcome o = file.open(); o.exitCode) return o;
     if (!tables::png::write(image, file.device())) {
         return {1, c.t(u"PNG を書けません: %1"_s, u"Cannot write the PNG: %1"_s).arg(c.request.outputPath)};
     }
-    return file.commit(c.t);
+    return file.commit();
 }
 
 ExportOutcome writeCsv(const QList<QStringList> &rows, const Context &c)
 {
-    OutputFile file(c.request.outputPath);
-    if (ExportOutcome o = file.open(c.t); o.exitCode) return o;
-    const QByteArray bytes = tables::csvDocument(rows);
-    file.device().write(bytes);
-    return file.commit(c.t);
+    OutputFile file(c.request.outputPath, c.t);
+    if (ExportOutcome o = file.open(); o.exitCode) return o;
+    file.device().write(tables::csvDocument(rows));
+    return file.commit();
 }
 
 QList<tables::GroupParties> csvGroups(const Context &c)
@@ -399,7 +376,7 @@ ExportOutcome seasonExport(const ExportRequest &request, const Texts &t)
     const QString refused = loaded.refused.isEmpty() ? QString() : season::refusedText(loaded.refused);
     if (loaded.meetings.isEmpty()) return {1, refused};
 
-    Context c{request, t, {}, {}, {}, {}, {}};
+    Context c{request, t, {}, {}, {}, {}, {}, {}, {}};
     c.particulars.tournamentName = u"年間成績"_s;
     const season::Table table = season::build(loaded.meetings);
     ExportOutcome outcome;
@@ -425,14 +402,22 @@ ExportOutcome runExport(const ExportRequest &request, bool japanese)
 {
     const Texts t{japanese};
     if (request.season) return seasonExport(request, t);
-    QFile in(request.meetingPath);
-    if (!in.open(QIODevice::ReadOnly))
+    const datafile::FileBytes file = datafile::readFileBytes(request.meetingPath, japanese);
+    switch (file.failure) {
+    case datafile::FileBytes::Failure::None: break;
+    case datafile::FileBytes::Failure::Open:
         return {1, t(u"ファイル「%1」を開けません: %2"_s, u"Cannot open %1: %2"_s)
-                       .arg(request.meetingPath, in.errorString())};
-    const datafile::ReadResult read = datafile::read(in.readAll());
+                       .arg(request.meetingPath, file.reason)};
+    case datafile::FileBytes::Failure::Read:
+        return {1, t(u"ファイル「%1」を読めません: %2"_s, u"Cannot read %1: %2"_s)
+                       .arg(request.meetingPath, file.reason)};
+    case datafile::FileBytes::Failure::TooLarge: return {1, datafile::ReadError::tooManyBytes().message()};
+    }
+    const datafile::ReadResult read = datafile::read(file.bytes);
     if (const auto *e = std::get_if<datafile::ReadError>(&read)) return {1, e->message()};
 
-    Context c{request, t, std::get<datafile::Meeting>(read), {}, {}, {}, {}, {}};
+    Context c{request, t, std::get<datafile::Meeting>(read), {}, {}, {}, {}, {}, {}};
+    for (int g = 0; g < 4; ++g) c.partyPlayers[g] = tables::partiesOfGroup(c.meeting, g);
     const auto scores = tables::scoresOf(c.meeting);
     if (!scores) return {1, t(u"得点の行が壊れています"_s, u"The score lines are damaged"_s)};
     c.scores = *scores;

@@ -47,13 +47,23 @@ std::optional<MeetingScores> scoresOf(const datafile::Meeting &meeting)
 }
 
 namespace {
+// A cell a spreadsheet would take for a formula (= + - @, or a tab or CR before one) is
+// written as text: quoted, after an apostrophe, which the spreadsheet does not show.
+bool looksLikeFormula(const QString &field)
+{
+    static const QString starts = u"=+-@\t\r"_s;
+    return !field.isEmpty() && starts.contains(field.at(0));
+}
+
 QString csvField(const QString &field)
 {
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n'))
+    const bool formula = looksLikeFormula(field);
+    if (!formula && !field.contains(u',') && !field.contains(u'"') && !field.contains(u'\r') &&
+        !field.contains(u'\n'))
         return field;
     QString quoted = field;
     quoted.replace(u"\""_s, u"\"\""_s);
-    return u'"' + quoted + u'"';
+    return u'"' + (formula ? u"'"_s : QString()) + quoted + u'"';
 }
 } // namespace
 

@@ -37,7 +37,9 @@ std::optional<MeetingScores> scoresOf(const datafile::Meeting &meeting);
 
 // ---- Comma-separated files ------------------------------------------------------------
 // UTF-8 with a byte-order mark and CR LF line ends, so a spreadsheet opens them as they
-// are; a field holding a comma, a double quote or a line end is quoted.
+// are; a field holding a comma, a double quote or a line end is quoted, and one that begins
+// as a formula does (= + - @, a tab or a CR) is quoted after an apostrophe, so that it is
+// read as text.
 
 QByteArray csvDocument(const QList<QStringList> &rows);
 

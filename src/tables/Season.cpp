@@ -1,10 +1,10 @@
 #include "tables/Season.h"
 
+#include "datafile/Files.h"
 #include "datafile/MeetingFile.h"
 #include "tables/MeetingTables.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
@@ -16,9 +16,14 @@ namespace tables::season {
 
 std::variant<Meeting, Refused> loadMeeting(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return Refused{path, u"開けません（%1）"_s.arg(file.errorString())};
-    const datafile::ReadResult read = datafile::read(file.readAll());
+    const datafile::FileBytes file = datafile::readFileBytes(path, true);
+    switch (file.failure) {
+    case datafile::FileBytes::Failure::None: break;
+    case datafile::FileBytes::Failure::Open: return Refused{path, u"開けません（%1）"_s.arg(file.reason)};
+    case datafile::FileBytes::Failure::Read: return Refused{path, u"読めません（%1）"_s.arg(file.reason)};
+    case datafile::FileBytes::Failure::TooLarge: return Refused{path, datafile::ReadError::tooManyBytes().message()};
+    }
+    const datafile::ReadResult read = datafile::read(file.bytes);
     if (const auto *e = std::get_if<datafile::ReadError>(&read)) return Refused{path, e->message()};
     const datafile::Meeting &stored = std::get<datafile::Meeting>(read);
     const std::optional<MeetingScores> scores = scoresOf(stored);
@@ -26,7 +31,7 @@ std::variant<Meeting, Refused> loadMeeting(const QString &path)
     Meeting meeting;
     meeting.path = path;
     meeting.title = datafile::tournamentNameOf(stored, path);
-    meeting.modified = QFileInfo(file).lastModified();
+    meeting.modified = QFileInfo(path).lastModified();
     meeting.ranking = scoring::rankPlayers(scores->records, scores->slotTexts, {});
     if (meeting.ranking.error) return Refused{path, meeting.ranking.error->message()};
     return meeting;

@@ -39,6 +39,7 @@ private slots:
     void fifteenPartiesDivideIntoTwelve();
     void balancedPartiesMixTheirSlotOrder();
     void startsInTheSameSecondDealAlike();
+    void dividingAgainAfterAGroupTabDealsTheWholeRoster();
     void refusalsAndStops_data();
     void refusalsAndStops();
     void aLeaderNeverBecomesTheNinthMember_data();
@@ -215,6 +216,22 @@ void AutoDivision::startsInTheSameSecondDealAlike()
     Scenario t;
     divide(t, players(12), u"2"_s, u"3"_s);
     QCOMPARE(t.form.KumiLines[0], t.form.KumiLines[1]);
+}
+
+void AutoDivision::dividingAgainAfterAGroupTabDealsTheWholeRoster()
+{
+    // A group's tab leaves that group's lines in the list; 開始 then deals the whole roster
+    // and keeps it whole, not just the group shown.
+    Scenario s;
+    const QStringList roster = players(6, 6);
+    divide(s, roster, u"2"_s, u"3"_s);
+    s.form.Button10Click();
+    s.form.Label45Click();
+    QCOMPARE(s.form.MemberLines.size(), 6);
+    s.platform.answer(IdYes);
+    s.form.Button1Click();
+    QCOMPARE(s.form.SavedMemberLines.size(), 12);
+    QCOMPARE(s.form.GroupList[0].size() + s.form.GroupList[1].size(), 12);
 }
 
 void AutoDivision::refusalsAndStops_data()

@@ -147,6 +147,7 @@ private slots:
     void badCommandLines();
     void outputThatCannotBeWritten();
     void anExistingOutputIsReplacedWhole();
+    void filesItWasNotAskedToReplaceStayWhole();
     void helpInJapaneseAndEnglish();
     void aPartyOfEightUnderTheFrameOfSix();
     void groupNamesAsTheWindowKeepsThem_data();
@@ -473,6 +474,8 @@ void ExportTest::refusedFiles_data()
     QByteArray origin = golden;
     origin.replace("$,Hyou\r\n0\r\n", "$,Hyou\r\nabc\r\n");
     QTest::newRow("origin not a number") << origin << u"このファイルは壊れているため開けません。\n"_s;
+    QTest::newRow("a name the window would refuse") << fileBytes(dataPath(u"hostile/name-quoted-comma.txt"_s))
+                                                    << u"このファイルは壊れているため開けません。\n"_s;
 }
 
 void ExportTest::refusedFiles()
@@ -606,6 +609,51 @@ void ExportTest::anExistingOutputIsReplacedWhole()
     const QStringList left =
         QDir(m_dir.path()).entryList({u".replaced.csv*"_s, u".fresh.csv*"_s}, QDir::Hidden | QDir::Files);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
+}
+
+void ExportTest::filesItWasNotAskedToReplaceStayWhole()
+{
+    const QByteArray golden = fileBytes(dataPath(u"write-hand-made.txt"_s));
+    const QString ja = u"ja_JP.UTF-8"_s;
+    const auto member = [](const QString &meeting, const QString &target) {
+        return QStringList{meeting, u"--table"_s, u"member"_s, u"-o"_s, target};
+    };
+    // The meeting itself, by its name or through a link, is never the output.
+    const QString meeting = out(u"meeting.csv"_s);
+    QVERIFY(writeBytes(meeting, golden));
+    QVERIFY(QFile::link(meeting, out(u"to-meeting.csv"_s)));
+    for (const QString &target : {meeting, out(u"to-meeting.csv"_s)}) {
+        const Run run = runExport(member(meeting, target), ja);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(u"大会ファイルそのものには書き出せません"_s), qPrintable(run.err));
+        QCOMPARE(fileBytes(meeting), golden);
+    }
+    // A link is written through, as the window saves: the link stays, its file is replaced.
+    QVERIFY(writeBytes(out(u"linked.csv"_s), "earlier"));
+    QVERIFY(QFile::link(out(u"linked.csv"_s), out(u"link.csv"_s)));
+    QCOMPARE(runExport(member(meeting, out(u"link.csv"_s))).exitCode, 0);
+    QVERIFY(QFileInfo(out(u"link.csv"_s)).isSymLink());
+    QVERIFY(fileBytes(out(u"linked.csv"_s)).startsWith("\xEF\xBB\xBF"));
+    // A name as long as the system allows.
+    const QString longest = out(QString(251, u'a') + u".csv"_s);
+    QCOMPARE(runExport(member(meeting, longest)).exitCode, 0);
+    QVERIFY(fileBytes(longest).startsWith("\xEF\xBB\xBF"));
+    // A file that may not be written is refused as the window refuses it.
+    const QString readOnly = out(u"read-only.csv"_s);
+    QVERIFY(writeBytes(readOnly, "earlier"));
+    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadUser));
+    if (!QFileInfo(readOnly).isWritable()) { // not so for the administrator
+        const Run run = runExport(member(meeting, readOnly), ja);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.endsWith(u"書き込みが許可されていないファイルです\n"_s), qPrintable(run.err));
+        QCOMPARE(fileBytes(readOnly), QByteArray("earlier"));
+    }
+    // The system's reasons follow the locale.
+    const Run noFolder = runExport(member(meeting, out(u"no-such-folder/x.csv"_s)), ja);
+    QVERIFY2(noFolder.err.endsWith(u"ファイルまたはフォルダーがありません\n"_s), qPrintable(noFolder.err));
+    const Run folder = runExport(member(m_dir.path(), out(u"x.csv"_s)), ja);
+    QVERIFY2(folder.err.endsWith(u"ファイルではなくフォルダーです\n"_s), qPrintable(folder.err));
+    QVERIFY(runExport(member(m_dir.path(), out(u"x.csv"_s))).err.contains(u"directory"_s));
 }
 
 void ExportTest::helpInJapaneseAndEnglish()
