@@ -407,14 +407,20 @@ void QtPlatform::printPreviewPages(PageOrientation orientation, const JobDrawing
     dialog.exec();
 }
 
-std::optional<BatchPrintChoice> QtPlatform::chooseBatchPrint(const BatchPrintOffer &offer)
+// A dialog of the program's own, answered by the tests' hook when one is set.
+void QtPlatform::runDialog(QDialog &dialog)
 {
-    if (beforeBox) beforeBox();
-    BatchPrintDialog dialog(offer, window);
     if (answerDialog)
         answerDialog(dialog);
     else
         dialog.exec();
+}
+
+std::optional<BatchPrintChoice> QtPlatform::chooseBatchPrint(const BatchPrintOffer &offer)
+{
+    if (beforeBox) beforeBox();
+    BatchPrintDialog dialog(offer, window);
+    runDialog(dialog);
     return dialog.choice();
 }
 
@@ -422,20 +428,14 @@ void QtPlatform::showCombinationCheck(const QStringList &lines, const std::funct
 {
     if (beforeBox) beforeBox();
     CombinationCheckWindow checkWindow(lines, print, window);
-    if (answerDialog)
-        answerDialog(checkWindow);
-    else
-        checkWindow.exec();
+    runDialog(checkWindow);
 }
 
 void QtPlatform::showSeason(const QList<QStringList> &rows, int meetings, const SeasonWindowActions &actions)
 {
     if (beforeBox) beforeBox();
     SeasonWindow seasonWindow(rows, meetings, actions, window);
-    if (answerDialog)
-        answerDialog(seasonWindow);
-    else
-        seasonWindow.exec();
+    runDialog(seasonWindow);
 }
 
 std::optional<int> QtPlatform::chooseFromList(const QString &title, const QString &heading,
@@ -443,9 +443,6 @@ std::optional<int> QtPlatform::chooseFromList(const QString &title, const QStrin
 {
     if (beforeBox) beforeBox();
     ListChoiceWindow list(title, heading, items, window);
-    if (answerDialog)
-        answerDialog(list);
-    else
-        list.exec();
+    runDialog(list);
     return list.chosen();
 }

@@ -95,6 +95,8 @@ public:
     std::function<void(QDialog &dialog)> answerDialog;
 
 private:
+    void runDialog(QDialog &dialog);
+
     QtSettingsStore m_settings;
     std::map<QString, std::unique_ptr<RetainedPicture>> m_pictures;
     QPointer<HelpWindow> m_helpWindow; // a child of the main window

@@ -34,6 +34,20 @@ void storeGroupA(StartedWindow &w)
 }
 
 QWidget *focused() { return QApplication::focusWidget(); }
+
+// Group A stored, and 2 entries, 3 holes in one, 40 strokes typed for its first place.
+void enterTheFirstPlace(StartedWindow &w)
+{
+    storeGroupA(w);
+    w.click("Label54");
+    w.click("Label44");
+    QTRY_COMPARE(focused(), w.widget("Edit3"));
+    for (const QString &figure : {u"2"_s, u"3"_s, u"40"_s}) {
+        typeKeys(focused(), figure);
+        QTest::keyClick(focused(), Qt::Key_Return);
+    }
+}
+
 } // namespace
 
 class ScoresGuiTest : public QObject
@@ -81,14 +95,7 @@ void ScoresGuiTest::deleteInTheFirstFieldClearsThePlace()
 {
     StartedWindow w;
     QVERIFY(w.exposed());
-    storeGroupA(w);
-    w.click("Label54");
-    w.click("Label44");
-    QTRY_COMPARE(focused(), w.widget("Edit3"));
-    for (const QString &figure : {u"2"_s, u"3"_s, u"40"_s}) {
-        typeKeys(focused(), figure);
-        QTest::keyClick(focused(), Qt::Key_Return);
-    }
+    enterTheFirstPlace(w);
     TMainForm &f = w.form();
     f.EntrySlot = 0; // back on the first place, as a click would put it
     QTest::keyClick(w.widget("Edit3"), Qt::Key_Delete);
@@ -181,14 +188,7 @@ void ScoresGuiTest::enterOnTheDiscardQuestionKeepsTheScores()
 {
     StartedWindow w;
     QVERIFY(w.exposed());
-    storeGroupA(w);
-    w.click("Label54");
-    w.click("Label44");
-    QTRY_COMPARE(focused(), w.widget("Edit3"));
-    for (const QString &figure : {u"2"_s, u"3"_s, u"40"_s}) {
-        typeKeys(focused(), figure);
-        QTest::keyClick(focused(), Qt::Key_Return);
-    }
+    enterTheFirstPlace(w);
     TMainForm &f = w.form();
     const ScoreSlotArray scores = f.ScoreSlots;
     w.window->platform().answerBox = nullptr; // the real box, answered with Enter alone
