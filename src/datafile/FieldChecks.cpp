@@ -34,22 +34,22 @@ std::optional<int> decimalIn(QStringView field, int low, int high)
     return value;
 }
 
-QString splittingFault(QStringView field, const QString &fieldName)
+QString splittingFault(QStringView field, const FieldName &fieldName)
 {
     for (qsizetype i = 0; i < field.size(); ++i) {
         const QChar c = field.at(i);
         if (c.unicode() <= 0x20 || (i == 0 && c == u'"'))
-            return roster::forbiddenCharacterMessage(fieldName, QString(c));
+            return roster::forbiddenCharacterMessage(fieldName(), QString(c));
     }
     return {};
 }
 
-QString nameFault(const QString &field, const QString &fieldName)
+QString nameFault(const QString &field, const FieldName &fieldName)
 {
     QString probe = field;
     if (probe.startsWith(u'$')) probe[0] = u'x';
     const std::optional<QString> bad = roster::forbiddenCharacter(probe);
-    return bad ? roster::forbiddenCharacterMessage(fieldName, *bad) : QString();
+    return bad ? roster::forbiddenCharacterMessage(fieldName(), *bad) : QString();
 }
 
 QStringList plainFields(QStringView line, qsizetype limit)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <functional>
 #include <optional>
 
 namespace datafile {
@@ -18,14 +19,17 @@ QString shown(QStringView field);
 // The value of a field of decimal digits (no sign, no blank) that lies within low..high.
 std::optional<int> decimalIn(QStringView field, int low, int high);
 
-// The refusal of a field the comma-text rule would not read as written, naming it as
-// `fieldName` (e.g. "得点の行の3番目の項目"), or an empty text.
-QString splittingFault(QStringView field, const QString &fieldName);
+// How a refusal names its field (e.g. "得点の行の3番目の項目「…」"), made only for a refusal:
+// every field of a file is checked, and nearly all of them pass.
+using FieldName = std::function<QString()>;
 
-// The refusal of a member's 氏名 or チーム名 that registration would not take, naming it as
-// `fieldName` ("メンバーの氏名"), or an empty text. A leading "$" is taken: older files hold
+// The refusal of a field the comma-text rule would not read as written, or an empty text.
+QString splittingFault(QStringView field, const FieldName &fieldName);
+
+// The refusal of a member's 氏名 or チーム名 that registration would not take, or an empty
+// text. A leading "$" is taken: older files hold
 // such names, and a member line is told from a section line by its fields.
-QString nameFault(const QString &field, const QString &fieldName);
+QString nameFault(const QString &field, const FieldName &fieldName);
 
 // The line's fields as its commas part them, without the comma-text rule; at most
 // `limit` + 1 of them are split off, so that a line of endless items costs no more than

@@ -41,12 +41,14 @@ QString memberLineFault(const QString &line)
     const QStringList fields = plainFields(line, 11);
     static const QString names[2] = {u"メンバーの氏名"_s, u"メンバーのチーム名"_s};
     for (qsizetype i = 0; i < 2 && i < fields.size(); ++i) {
-        const QString fault = nameFault(fields.at(i), u"%1「%2」"_s.arg(names[i], shown(fields.at(i))));
+        const QString fault =
+            nameFault(fields.at(i), [&] { return u"%1「%2」"_s.arg(names[i], shown(fields.at(i))); });
         if (!fault.isEmpty()) return fault;
     }
     for (qsizetype i = 2; i < 11 && i < fields.size(); ++i) {
-        const QString fault = splittingFault(
-            fields.at(i), u"メンバーの行の%1番目の項目「%2」"_s.arg(i + 1).arg(shown(fields.at(i))));
+        const QString fault = splittingFault(fields.at(i), [&] {
+            return u"メンバーの行の%1番目の項目「%2」"_s.arg(i + 1).arg(shown(fields.at(i)));
+        });
         if (!fault.isEmpty()) return fault;
     }
     if (fields.size() < 11)
@@ -75,8 +77,8 @@ QString kumiLineFault(const QString &line)
     const QStringList items = plainFields(line, grouping::Slots + 1);
     if (items.size() > grouping::Slots + 1) return u"組の行の項目が多すぎます（一組は8名までです）"_s;
     for (qsizetype i = 0; i < items.size(); ++i) {
-        const QString fault =
-            splittingFault(items.at(i), u"組の行の%1番目の項目「%2」"_s.arg(i + 1).arg(shown(items.at(i))));
+        const QString fault = splittingFault(
+            items.at(i), [&] { return u"組の行の%1番目の項目「%2」"_s.arg(i + 1).arg(shown(items.at(i))); });
         if (!fault.isEmpty()) return fault;
         if (i > 0 && !decimalIn(items.at(i), 0, MaxMemberLines - 1))
             return u"組の行のメンバー番号「%1」が正しくありません"_s.arg(shown(items.at(i)));
