@@ -497,7 +497,10 @@ private:
         other.FormCreate();
         platform.chooseFile(path);
         other.N3Click();
-        if (!platform.boxes.empty()) return u"the saved file does not open: "_s + platform.boxes.back().text;
+        // Opening may warn (more than 288 players switch the frame to eight); only a refusal fails.
+        for (const ShownBox &box : platform.boxes)
+            if (box.icon == MsgIcon::Error) return u"the saved file does not open: "_s + box.text;
+        if (other.DataFileName != path) return u"the saved file does not open"_s;
         if (other.meetingFingerprint() != m_form.meetingFingerprint())
             return u"the saved file opens to other stores"_s;
         return {};
