@@ -31,7 +31,9 @@ bool isFigure(QStringView text, int high, bool entered)
 // text; the name and team of a slot are held to the rules of registration.
 QString scoreFieldFault(const QString &field, qsizetype index, bool nameOrTeam)
 {
-    const FieldName fieldName = [&] { return u"得点の行の%1番目の項目「%2」"_s.arg(index + 1).arg(shown(field)); };
+    const FieldName fieldName = [&] {
+        return u"得点の行の%1番目の項目「%2」"_s.arg(index + 1).arg(shown(field));
+    };
     return nameOrTeam ? nameFault(field, fieldName) : splittingFault(field, fieldName);
 }
 } // namespace

@@ -21,7 +21,8 @@ std::variant<Meeting, Refused> loadMeeting(const QString &path)
     case datafile::FileBytes::Failure::None: break;
     case datafile::FileBytes::Failure::Open: return Refused{path, u"開けません（%1）"_s.arg(file.reason)};
     case datafile::FileBytes::Failure::Read: return Refused{path, u"読めません（%1）"_s.arg(file.reason)};
-    case datafile::FileBytes::Failure::TooLarge: return Refused{path, datafile::ReadError::tooManyBytes().message()};
+    case datafile::FileBytes::Failure::TooLarge:
+        return Refused{path, datafile::ReadError::tooManyBytes().message()};
     }
     const datafile::ReadResult read = datafile::read(file.bytes);
     if (const auto *e = std::get_if<datafile::ReadError>(&read)) return Refused{path, e->message()};
@@ -85,7 +86,8 @@ QStringList columnTitles(const QList<Meeting> &meetings)
     QStringList titles = stored;
     for (qsizetype i = 0; i < meetings.size(); ++i)
         if (stored.count(meetings.at(i).title) > 1)
-            titles[i] = meetings.at(i).title + u"（"_s + QFileInfo(meetings.at(i).path).completeBaseName() + u"）"_s;
+            titles[i] =
+                meetings.at(i).title + u"（"_s + QFileInfo(meetings.at(i).path).completeBaseName() + u"）"_s;
     return titles;
 }
 

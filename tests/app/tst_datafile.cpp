@@ -563,8 +563,10 @@ void DataFileTest::failedSaveKeepsTheOldFile()
     QCOMPARE(fileBytes(old), oldBytes);
     QCOMPARE(s.platform.boxes.size(), size_t(1));
     // The system's reason, in Japanese: a write the disk takes only in part is not "Unknown error".
-    QCOMPARE(s.platform.boxes.back().text,
-             u"ファイルに保存できませんでした。前のファイルはそのままです。\n%1\nファイルが大きすぎます"_s.arg(old));
+    QCOMPARE(
+        s.platform.boxes.back().text,
+        u"ファイルに保存できませんでした。前のファイルはそのままです。\n%1\nファイルが大きすぎます"_s.arg(
+            old));
     QCOMPARE(s.platform.boxes.back().icon, MsgIcon::Error);
     QCOMPARE(s.form.DataFileName, old);
     QVERIFY(s.form.meetingChanged());

@@ -171,7 +171,8 @@ void ExportTest::everyTableToEveryFormat_data()
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("file");
-    for (const char *table : {"member", "combination", "score-sheet", "score-entry", "score-check", "result"}) {
+    for (const char *table :
+         {"member", "combination", "score-sheet", "score-entry", "score-check", "result"}) {
         for (const char *format : {"pdf", "png", "csv"}) {
             if (qstrcmp(table, "score-sheet") == 0 && qstrcmp(format, "csv") == 0) continue;
             for (const char *file : {"write-full-300.txt", "write-hand-made.txt", "write-empty.txt"})
