@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Sets up, builds and then runs the program or its tests.
-#   ./build.sh run    install what is missing (as root), build optimised in build-release/, start くみっとEX
+#   ./build.sh run    install what is missing (as root), build optimised in build-release/ (くみっとEX and
+#                     kmtx-export), start くみっとEX
 #   ./build.sh test   install what is missing (as root), build for debugging in build/, run every test headless,
-#                     then build in build-asan/ with AddressSanitizer and UBSan and run every test again there
+#                     then build optimised in build-asan/ with AddressSanitizer and UBSan and run every test
+#                     again there (so the tests also build and pass as a release build)
 #   ./build.sh bench  install what is missing (as root), build optimised in build-bench/, print the benchmarks
-#   ./build.sh fuzz [seconds]   build the data file reader's fuzz target with clang in build-fuzz/ and run it
-#                     (default 60 seconds) over the meeting files of tests/data/; findings go to build-fuzz/
+#   ./build.sh fuzz [seconds] [datafile|scenario]   build the fuzz targets with clang in build-fuzz/ and run one
+#                     (default 60 seconds): the data file reader over the meeting files of tests/data/, or the
+#                     window driven by sessions of steps over tests/data/scenarios/; findings go to build-fuzz/
 #   ./build.sh windows       cross-build kmtx.exe and kmtx-export.exe for 64-bit Windows in build-windows/ (Qt 6.4.2
 #                     built once from Debian's source into ~/.cache/kmtx/qt-6.4.2-mingw, hours on two cores) and
 #                     make dist/kmtx-VERSION-windows-x64.zip and dist/kmtx-VERSION-setup.exe
@@ -50,7 +53,7 @@ bench) dir=build-bench type=Release ;;
 fuzz) dir=build-fuzz ;;
 windows | windows-test) exec windows/build-windows.sh "$mode" ;;
 *)
-    echo "usage: $0 run|test|bench|fuzz [seconds]|windows|windows-test" >&2
+    echo "usage: $0 run|test|bench|fuzz [seconds] [datafile|scenario]|windows|windows-test" >&2
     exit 2
     ;;
 esac
@@ -59,11 +62,20 @@ werror=OFF
 [ "${CI:-}" = true ] && werror=ON
 if [ "$mode" = fuzz ]; then
     seconds=${2:-60}
+    target=${3:-datafile}
     [ -f "$dir/CMakeCache.txt" ] || cmake --preset fuzz -DKMTX_WERROR=$werror >/dev/null
     cmake --build --preset fuzz --parallel "$(nproc)"
+    mkdir -p "$dir/findings"
+    if [ "$target" = scenario ]; then
+        # The seeds are the committed sessions; what the fuzzer learns stays in build-fuzz/.
+        mkdir -p "$dir/scenarios"
+        cp -n tests/data/scenarios/* "$dir/scenarios/" 2>/dev/null || true
+        exec "./$dir/fuzz_scenario" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -max_len=2048 \
+            -print_final_stats=1 -artifact_prefix="$dir/findings/" "$dir/scenarios"
+    fi
     # The seeds are the meeting files of the tests; what the fuzzer learns stays in build-fuzz/.
-    mkdir -p "$dir/corpus" "$dir/findings"
-    cp -n tests/data/*.txt tests/data/fuzz/* "$dir/corpus/" 2>/dev/null || true
+    mkdir -p "$dir/corpus"
+    cp -n tests/data/*.txt tests/data/hostile/*.txt tests/data/fuzz/* "$dir/corpus/" 2>/dev/null || true
     exec "./$dir/fuzz_datafile" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=131072 \
         -print_final_stats=1 -artifact_prefix="$dir/findings/" "$dir/corpus"
 fi
@@ -84,7 +96,8 @@ if [ "$mode" = bench ]; then
 fi
 
 if [ "$mode" = run ]; then
-    cmake --build "$dir" --parallel "$(nproc)" --target kmtx
+    # kmtx-export is built beside the program, as the README says.
+    cmake --build "$dir" --parallel "$(nproc)" --target kmtx kmtx-export
     exec "./$dir/kmtx"
 fi
 cmake --build "$dir" --parallel "$(nproc)"
@@ -92,7 +105,8 @@ cmake --build "$dir" --parallel "$(nproc)"
 
 # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer; any report fails.
 echo "Again under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)"
-[ -f build-asan/CMakeCache.txt ] || cmake --preset asan -DKMTX_WERROR=$werror >/dev/null
+grep -qs '^CMAKE_BUILD_TYPE:STRING=RelWithDebInfo$' build-asan/CMakeCache.txt ||
+    cmake --preset asan -DKMTX_WERROR=$werror >/dev/null
 cmake --build build-asan --parallel "$(nproc)"
 cd build-asan
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"

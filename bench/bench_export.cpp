@@ -107,6 +107,19 @@ void BM_Export_48ScoreSheetsPdf(benchmark::State &state)
                       {kMeeting, "--table", "score-sheet", "--all", "-o", "/tmp/kmtx-bench-sheets.pdf"});
 }
 
+// One page at a printer's resolution: the combination table and the result table at 600 dpi.
+void BM_Export_CombinationTablePng600(benchmark::State &state)
+{
+    exportBesideStart(
+        state, {kMeeting, "--table", "combination", "--dpi", "600", "-o", "/tmp/kmtx-bench-combination.png"});
+}
+
+void BM_Export_ResultTablePng600(benchmark::State &state)
+{
+    exportBesideStart(state,
+                      {kMeeting, "--table", "result", "--dpi", "600", "-o", "/tmp/kmtx-bench-result.png"});
+}
+
 void BM_DataFile_ReadAndWriteFullMeeting(benchmark::State &state)
 {
     QFile file(QString::fromStdString(kMeeting));
@@ -158,5 +171,7 @@ BENCHMARK(BM_Export_ResultTablePdf)->UseManualTime()->Iterations(10)->Unit(bench
 BENCHMARK(BM_Export_MemberTablePdf)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Export_AllMemberPagesPdf)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Export_48ScoreSheetsPdf)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Export_CombinationTablePng600)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Export_ResultTablePng600)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DataFile_ReadAndWriteFullMeeting)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScoresAndRankingOfFullMeeting)->Unit(benchmark::kMillisecond);

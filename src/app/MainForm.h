@@ -154,6 +154,8 @@ public:
     bool readDivisionField(const char *field, int &value);
     static int kumiLineY(int line);       // the y of line `line` (0-based) of a party panel
     void lockDivisionFields(bool locked); // グループ数 and 一グループの組数 read-only or editable
+    // グループ数 and 一グループの組数 show the stored combination's counts (when one is stored).
+    void showCombinationCounts();
 
     // ---- Score records ----------------------------------------------------------
     void TokutenClr(int kind);
@@ -169,7 +171,13 @@ public:
     void Label46Click(); // group tab C
     void Label47Click(); // group tab D
     void groupTab(int g);
-    void N16Click();           // menu クリア › 組み合わせデータをクリア
+    void N16Click();             // menu クリア › 組み合わせデータをクリア
+    void clearCombinationData(); // what 組み合わせデータをクリア does, without asking
+    // A command that throws the combination and every entry away asks first when there is
+    // something to lose, captioned with its own name; true when it may go on.
+    bool combinationDiscardConfirmed(const QString &caption);
+    bool combinationExists() const;
+    int playersWithEntries() const;
     void redrawTableOfGroup(); // the table screens draw the chosen group's table again
 
     // ---- Tables and printing ------------------------------------------------------
@@ -185,13 +193,17 @@ public:
     void Edit13Change();                    // 組 changed: 番スタート follows
     void N21Click();                        // menu 印 刷
     void Label60Click();                    // 「成 績 表作成」
+    void ScoreCheckClick();                 // 「得点確認表作成」
     void CheckBox1Click();                  // 一打を順位判定に含める
     void CheckBox3Click();                  // 二打を順位判定に含める
     void PrintPreviewClick();               // ファイル › 印刷プレビュー
     void SavePdfClick();                    // ファイル › PDFに保存
     void PrintAllClick();                   // ファイル › まとめて印刷
     void CsvExportClick();                  // ファイル › CSVに書き出し
+    void SeasonClick();                     // ファイル › 年間成績…
     void selectGroupForTable(int g);        // the members of group g in the list, as its tab puts them
+    // Writes a comma-separated file through the save dialog; a box when it cannot be written.
+    void saveCsvFile(const QList<QStringList> &rows, const QString &caption);
     // A click into a particulars field or ページ指定 empties it; true when the field is one of them.
     bool tableFieldClicked(const QString &field);
     void redrawCurrentTable();             // repeats the command of the table on the screen
@@ -199,6 +211,10 @@ public:
     // The ranking of every place with entries, by the two ranking options; false (after a
     // box naming the place) when a figure cannot be read.
     bool buildRankList();
+    // The note that placed players lack an entry, at most once per drawing command (a
+    // command that draws the result table clears UnenteredNoted first).
+    void noteUnentered();
+    void showResultTable(); // the result table drawn again, as a page turn draws it
     bool printingRefused(); // the notice while combining; true on screens that print nothing
     void printOn(PrintJob &job);
     tables::TableOptions tableOptions();
@@ -254,6 +270,7 @@ public:
     void DivideKumi();
     void Button10Click();         // おまかせ 「完了」
     void Button2Click();          // 「やり直し」
+    void resetCombination();      // what やり直し does, without asking
     void CheckCombinationClick(); // 組み合せ設定 › 組み合わせの確認
     // The end of a combination: the whole roster listed, the counts shown; 貼り付け数 shows
     // the count as the roster's split left it, or nothing.
@@ -442,7 +459,9 @@ public:
     QStringList KumiLineBuf;                              // ListBox20
     QStringList WorkList;                                 // ListBox13
     QStringList LeaderPool;                               // ListBox26
-    QStringList RankList;                                 // the ranking list of the result table
+    QStringList RankList;                                 // the rows of the result table
+    int UnenteredCount = 0;                               // placed players without an entry in RankList
+    bool UnenteredNoted = false;                          // the note about them shown for this command
     std::array<QStringList, grouping::Groups> ScoreLines; // score sections of the data file
     QString DataFileName;                                 // the file last saved or opened
     QString SavedFingerprint;                             // meetingFingerprint() at the last save or open

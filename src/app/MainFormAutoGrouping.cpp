@@ -62,6 +62,7 @@ void TMainForm::Button1Click() // おまかせ 「開始」
         platform.messageBox(u"出場者数が３００名を超えています"_s, u"警告"_s, MsgIcon::Error, MsgButtons::Ok);
         return;
     }
+    if (!combinationDiscardConfirmed(u"おまかせで組み合せ"_s)) return;
     KumiClr(kumiclear::AllPanels);
     GrupClr(0);
     CurGroup = 0;
@@ -78,7 +79,13 @@ void TMainForm::Button1Click() // おまかせ 「開始」
     HandMade = 0;
     Combining = 1;
 
-    SavedMemberLines = MemberLines;
+    // A group's tab may have left that group's lines in the list: the whole roster is dealt,
+    // and it stays whole (taking the shown lines as the roster would keep one group only).
+    if (MemberLines != SavedMemberLines) {
+        MemberLines = SavedMemberLines;
+        Bunkatu();
+        Ninzu();
+    }
 
     if (control("Edit16").text.isEmpty()) {
         warn(*this, u"グループ数の設定がありません"_s);
@@ -91,7 +98,7 @@ void TMainForm::Button1Click() // おまかせ 「開始」
     GroupCount = grouping::wholeNumber(control("Edit16").text).value_or(0);
     GroupsLeft = GroupCount;
 
-    N16Click();
+    clearCombinationData();
     TokutenClr(scoreclear::AllGroups);
     Group();
 
@@ -102,7 +109,7 @@ void TMainForm::Button1Click() // おまかせ 「開始」
     }
     if (PlayCount == 0 || GroupCount == 0) {
         warn(*this, u"出場設定又はグループ数、組数の設定がありません"_s);
-        Button2Click();
+        resetCombination();
         return;
     }
 
@@ -297,6 +304,11 @@ void TMainForm::showWholeRosterAgain(bool showPasteCount)
 }
 
 void TMainForm::Button2Click() // 「やり直し」
+{
+    if (combinationDiscardConfirmed(u"やり直し"_s)) resetCombination();
+}
+
+void TMainForm::resetCombination()
 {
     endCombinationControls(*this);
     lockDivisionFields(false);

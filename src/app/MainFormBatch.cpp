@@ -131,13 +131,16 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
             if (groupHasParties(*this, g)) pages.push_back({g, 0, 0});
         break;
     case BatchTable::ScoreEntrySheets:
-        kind = tablekind::ScoreEntry;
+    case BatchTable::ScoreCheckSheets:
+        kind = choice->table == BatchTable::ScoreEntrySheets ? tablekind::ScoreEntry : tablekind::ScoreCheck;
         for (int g = 1; g <= 4; ++g)
             if (groupHasParties(*this, g)) pages.push_back({g, 0, 0});
         break;
     case BatchTable::ResultTable: {
         kind = ticked("N31") ? tablekind::ResultPortrait : tablekind::ResultLandscape;
         if (!buildRankList()) return; // its box names the record that cannot be ranked
+        UnenteredNoted = false;
+        noteUnentered();
         const bool portrait = kind == tablekind::ResultPortrait;
         const int rows = portrait ? tables::PortraitPageRows : tables::LandscapePageRows;
         const int entries = static_cast<int>(RankList.size());
@@ -164,7 +167,7 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     // A party of more than six on a ６人枠 sheet would print without its names: the switch
     // to ８人枠 comes first, as on the screen, and the user prints again.
     if (kind == tablekind::ScoreSheet || kind == tablekind::CombinationTable ||
-        kind == tablekind::ScoreEntry) {
+        kind == tablekind::ScoreEntry || kind == tablekind::ScoreCheck) {
         bool overflow = false;
         for (const BatchPage &p : pages)
             for (int k = 1; k <= 12; ++k)

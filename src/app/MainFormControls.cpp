@@ -134,6 +134,7 @@ void TMainForm::buildControls()
     // Table commands and table screens
     add("Label53", K::Label, u" 組合せ表作成"_s);
     add("Label43", K::Label, u" スコア表作成"_s);
+    add("ScoreCheck", K::Label, u" 得点確認表作成"_s);
     add("Label60", K::Label, u" 成 績 表作成"_s);
     add("Label56", K::Label, u" メンバー表作成"_s);
     add("Label7", K::Label, u"ページ指定"_s);
@@ -232,6 +233,7 @@ void TMainForm::buildControls()
         {"SavePdf", u"PDFに保存"_s},
         {"PrintAll", u"まとめて印刷"_s},
         {"CsvExport", u"CSVに書き出し"_s},
+        {"Season", u"年間成績…"_s},
         {"CheckCombination", u"組み合わせの確認"_s},
         {"N5", u"ヘルプ"_s},
         {"N6", u"バージョン情報"_s},

@@ -3,11 +3,11 @@
 // by the same code as kmtx-export.
 #include "app/MainForm.h"
 
+#include "datafile/Files.h"
 #include "grouping/Counts.h"
 #include "scoring/Ranking.h"
 #include "tables/MeetingTables.h"
 
-#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -70,9 +70,13 @@ void TMainForm::CsvExportClick() // ファイル › CSVに書き出し
         platform.messageBox(nothing, kCaption, MsgIcon::Information, MsgButtons::Ok);
         return;
     }
+    saveCsvFile(rows, kCaption);
+}
 
+void TMainForm::saveCsvFile(const QList<QStringList> &rows, const QString &caption)
+{
     FileDialogSpec spec;
-    spec.title = kCaption;
+    spec.title = caption;
     spec.filter = u"CSV ファイル (*.csv)"_s;
     spec.startFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     spec.defaultSuffix = u"csv"_s;
@@ -81,18 +85,8 @@ void TMainForm::CsvExportClick() // ファイル › CSVに書き出し
     if (!path) return;
 
     // Written whole or not at all: an old file of that name stays as it was on failure.
-    const QByteArray bytes = tables::csvDocument(rows);
-    QSaveFile file(*path);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly))
-        reason = file.errorString();
-    else if (file.write(bytes) != bytes.size())
-        reason = file.errorString();
-    else if (!file.commit())
-        reason = file.errorString();
-    if (!reason.isEmpty()) {
-        file.cancelWriting();
-        platform.messageBox(u"ファイル「%1」に書き出せませんでした。%2"_s.arg(*path, reason), kCaption,
+    datafile::WholeFile file(*path, true);
+    if (!file.open() || !file.write(tables::csvDocument(rows)) || !file.commit())
+        platform.messageBox(u"ファイル「%1」に書き出せませんでした。%2"_s.arg(*path, file.reason()), caption,
                             MsgIcon::Error, MsgButtons::Ok);
-    }
 }

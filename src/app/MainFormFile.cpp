@@ -2,6 +2,7 @@
 // and the built-in test data (オプション › テスト用擬似データ読み出し).
 #include "app/MainForm.h"
 
+#include "datafile/Files.h"
 #include "datafile/MeetingFile.h"
 #include "datafile/ScoreLines.h"
 #include "datafile/TestData.h"
@@ -9,7 +10,6 @@
 #include "text/Cp932.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -103,21 +103,11 @@ bool TMainForm::saveMeeting()
     if (!path) return false;
 
     // The old file is replaced only once the new one is written whole.
-    // The buffer is flushed here: commit() would rename a file whose last write failed.
-    QSaveFile out(*path);
-    bool written = out.open(QIODevice::WriteOnly) && out.write(file.bytes) == file.bytes.size() &&
-                   out.flush() && out.error() == QFileDevice::NoError;
-    QString reason = out.errorString();
-    if (written) {
-        written = out.commit();
-        reason = out.errorString();
-    } else {
-        out.cancelWriting();
-    }
-    if (!written) {
-        platform.messageBox(
-            u"ファイルに保存できませんでした。前のファイルはそのままです。\n%1\n%2"_s.arg(*path, reason),
-            u"警告"_s, MsgIcon::Error, MsgButtons::Ok);
+    datafile::WholeFile out(*path, true);
+    if (!out.open() || !out.write(file.bytes) || !out.commit()) {
+        platform.messageBox(u"ファイルに保存できませんでした。前のファイルはそのままです。\n%1\n%2"_s.arg(
+                                *path, out.reason()),
+                            u"警告"_s, MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     DataFileName = *path;
@@ -166,18 +156,25 @@ void TMainForm::N3Click() // ファイル › 開く
 
 bool TMainForm::openMeetingFile(const QString &path)
 {
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-        platform.messageBox(u"ファイルを開けません。\n%1\n%2"_s.arg(path, in.errorString()), u"警告"_s,
-                            MsgIcon::Error, MsgButtons::Ok);
+    const datafile::FileBytes file = datafile::readFileBytes(path, true);
+    QString refusal;
+    switch (file.failure) {
+    case datafile::FileBytes::Failure::None: break;
+    case datafile::FileBytes::Failure::Open:
+        refusal = u"ファイルを開けません。\n%1\n%2"_s.arg(path, file.reason);
+        break;
+    case datafile::FileBytes::Failure::Read:
+        refusal = u"ファイルを読めません。\n%1\n%2"_s.arg(path, file.reason);
+        break;
+    case datafile::FileBytes::Failure::TooLarge:
+        refusal = datafile::ReadError::tooManyBytes().message();
+        break;
+    }
+    if (!refusal.isEmpty()) {
+        platform.messageBox(refusal, u"警告"_s, MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError) {
-        platform.messageBox(u"ファイルを読めません。\n%1\n%2"_s.arg(path, in.errorString()), u"警告"_s,
-                            MsgIcon::Error, MsgButtons::Ok);
-        return false;
-    }
+    const QByteArray &bytes = file.bytes;
     const datafile::ReadResult result = datafile::read(bytes);
     if (const auto *error = std::get_if<datafile::ReadError>(&result)) {
         platform.messageBox(error->message(), u"警告"_s, MsgIcon::Error, MsgButtons::Ok);
@@ -189,7 +186,7 @@ bool TMainForm::openMeetingFile(const QString &path)
 
 void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &path)
 {
-    Button2Click(); // the やり直し reset
+    resetCombination(); // the やり直し reset
     MemberLines = meeting.memberLines;
     for (int g = 0; g < grouping::Groups; ++g) {
         KumiLines[g] = meeting.kumiLines[g];
@@ -202,7 +199,7 @@ void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &pa
     HandMade = 1 - AutoMade;
     DataFileName = path;
     platform.setCaption(DataFileName);
-    control("Edit7").text = datafile::tournamentNameOf(path);
+    control("Edit7").text = datafile::tournamentNameOf(meeting, path);
     CurGroup = 0;
     for (const char *tab : kGroupTabs) control(tab).colour = colours::Cream;
 
@@ -217,6 +214,7 @@ void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &pa
         Ninzu();
         CurGroup = 1;
     }
+    showCombinationCounts();
     TenRead();
     markMeetingSaved();
     rememberRecentFile(path);

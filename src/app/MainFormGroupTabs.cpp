@@ -3,6 +3,8 @@
 
 #include "grouping/Counts.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -48,7 +50,8 @@ void TMainForm::groupTab(int g)
 
     const bool scoreSheet = Screen == screen::ScoreSheet && TableMode == tablemode::ScoreSheet;
     const bool combinationTable = Screen == screen::GridTable && TableMode == tablemode::CombinationTable;
-    const bool scoreEntry = Screen == screen::GridTable && TableMode == tablemode::ScoreEntry;
+    const bool scoreEntry = Screen == screen::GridTable &&
+                            (TableMode == tablemode::ScoreEntry || TableMode == tablemode::ScoreCheck);
     if (scoreSheet || combinationTable || scoreEntry) {
         if (HandMade == 1 || GroupList[g - 1].isEmpty()) {
             // A hand-made combination numbers its parties by the whole roster, and a group
@@ -64,6 +67,43 @@ void TMainForm::groupTab(int g)
 }
 
 void TMainForm::N16Click() // クリア › 組み合わせデータをクリア
+{
+    if (combinationDiscardConfirmed(u"組み合わせデータをクリア"_s)) clearCombinationData();
+}
+
+bool TMainForm::combinationExists() const
+{
+    const auto filled = [](const auto &lists) {
+        return std::any_of(lists.begin(), lists.end(), [](const QStringList &l) { return !l.isEmpty(); });
+    };
+    if (filled(KumiLines) || filled(GroupList) || filled(KumiList)) return true;
+    for (const auto &group : KumiSlotText)
+        for (const auto &party : group)
+            for (const QString &text : party)
+                if (!text.isEmpty()) return true;
+    return false;
+}
+
+int TMainForm::playersWithEntries() const
+{
+    int n = 0;
+    for (const auto &group : ScoreSlots)
+        for (const auto &party : group)
+            for (const ScoreSlot &record : party) n += scoring::hasEntry(record) ? 1 : 0;
+    return n;
+}
+
+bool TMainForm::combinationDiscardConfirmed(const QString &caption)
+{
+    const int entered = playersWithEntries();
+    if (entered == 0 && !combinationExists()) return true;
+    const QString text =
+        entered > 0 ? u"組み合わせと入力済みの得点（%1名分）を消去します。よろしいですか"_s.arg(entered)
+                    : u"組み合わせを消去します。よろしいですか"_s;
+    return platform.messageBox(text, caption, MsgIcon::Question, MsgButtons::YesNo) == IdYes;
+}
+
+void TMainForm::clearCombinationData()
 {
     for (auto &list : GroupList) list.clear();
     RankList.clear();

@@ -7,6 +7,8 @@
 #include "grouping/WholeNumber.h"
 #include "tables/Canvas.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace capacity = grouping::capacity;
@@ -57,6 +59,26 @@ void TMainForm::KumiHyo(int group)
 {
     KumiLineBuf = grouping::kumiline::store(KumiList);
     if (group >= 1 && group <= grouping::Groups) KumiLines[group - 1] = KumiLineBuf;
+}
+
+void TMainForm::showCombinationCounts()
+{
+    int groups = 0;
+    int parties = 0;
+    for (int g = 0; g < grouping::Groups; ++g) {
+        const grouping::kumiline::PartyLists lists = grouping::kumiline::load(KumiLines[g]);
+        for (int k = grouping::Parties; k > 0; --k) {
+            if (lists[k - 1].isEmpty()) continue;
+            groups = g + 1;
+            parties = std::max(parties, k);
+            break;
+        }
+    }
+    if (groups == 0) return;
+    GroupCount = groups;
+    KumiCount = parties;
+    control("Edit16").text = QString::number(groups);
+    control("Edit6").text = QString::number(parties);
 }
 
 void TMainForm::DspKumi()

@@ -8,6 +8,8 @@
 #include "tables/Canvas.h"
 #include "text/Cp932.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace sheet = tables::sheet;
@@ -180,11 +182,7 @@ void TMainForm::entryFieldKey(const QString &field, int keyCode)
             FocusRequest = u"Edit5"_s;
         }
     } else if (field == u"Edit5"_s) {
-        if (keyCode == 13) {
-            control("Label55").text =
-                QStringList{control("Edit3").text, control("Edit4").text, control("Edit5").text}.join(u',');
-            Label55Click();
-        }
+        if (keyCode == 13) Label55Click();
     }
 }
 
@@ -231,6 +229,9 @@ void TMainForm::Label55Click() // records the entry
     }
     record = result.slot;
     showMissingCount();
+    // 確定 shows the entry just recorded, and only a recorded one.
+    control("Label55").text =
+        QStringList{control("Edit3").text, control("Edit4").text, control("Edit5").text}.join(u',');
     for (const char *f : {"Edit4", "Edit5", "Edit3"}) control(f).text.clear();
     FocusRequest = u"Edit3"_s;
 
@@ -238,9 +239,12 @@ void TMainForm::Label55Click() // records the entry
     drawCellText(EntryRow, EntrySlot, scoring::cellText(record));
 
     ++EntrySlot;
-    const int rowEnd = CurGroup <= 2 ? 8 : 6;
-    if (EntrySlot >= rowEnd) {
-        RowFull = 1; // no cell takes an entry until another one is clicked
+    // The row is full after its last place that sequential entry reaches, at the table's
+    // last column, and where the next place holds no player: no mark off the table or on
+    // an empty place, and no cell takes an entry until another one is clicked.
+    const int rowEnd = std::min(CurGroup <= 2 ? 8 : 6, GridColumns);
+    if (EntrySlot >= rowEnd || !entrySlotHasPlayer()) {
+        RowFull = 1;
     } else {
         drawEntryMark(EntryRow, EntrySlot, true);
         RowFull = 0;
@@ -329,8 +333,6 @@ void TMainForm::Button5Click() // 「入れ替え実行」
     SwapPicks = 0;
     SwapFirst = SwapSecond = QPoint(0, 0);
     control("Label1").visible = false;
-    const sheet::Scale s{ScaleX, ScaleY};
-    Canvas &c = tableCanvas("Image28");
-    c.setFontFace(fonts::gothic());
-    c.text(s.offX(GridLeft, 3), s.offY(2 * GridRowH, 28), u"   "_s, s.font(18), colours::White);
+    // The mark of party 1, slot 1 goes, and nothing beside it.
+    markSwapCell(0, 0, false);
 }

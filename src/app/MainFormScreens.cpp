@@ -121,6 +121,7 @@ void TMainForm::Label40Click() // tab 「メンバー登録」
         Bunkatu();
         return;
     }
+    if (!combinationDiscardConfirmed(u"メンバー登録"_s)) return;
     // A group tab may have left one group's lines in place; every edit here rebuilds the
     // saved roster from these lines, so the whole roster comes back first.
     MemberLines = SavedMemberLines;
@@ -150,6 +151,8 @@ void TMainForm::Label40Click() // tab 「メンバー登録」
     HandMade = 0;
 
     TokutenClr(scoreclear::AllGroups);
+    // The names of the places go with the combination: the result table lists nobody of it.
+    TokutenClr(scoreclear::SlotTexts);
 
     Bunkatu();
     HalMark(0);
@@ -201,6 +204,7 @@ void TMainForm::Label42Click() // tab 「組み合わせ」
     HalMark(2);
     control("Label10").text = u"メンバー一覧表"_s;
     Ninzu();
+    showCombinationCounts();
     // The registration labels stay white on this screen (the reset above made them cream).
     setColour(kRegistrationLabels, colours::White);
 

@@ -2,12 +2,10 @@
 #include "app/MainForm.h"
 
 #include "grouping/Counts.h"
+#include "tables/GroupNames.h"
 
 using namespace Qt::StringLiterals;
-
-namespace {
-const QString kGroupKeys[grouping::Groups] = {u"GrpA"_s, u"GrpB"_s, u"GrpC"_s, u"GrpD"_s};
-} // namespace
+namespace groupnames = tables::groupnames;
 
 void TMainForm::tickOption(const char *chosen, const char *partner)
 {
@@ -63,13 +61,13 @@ void TMainForm::RegFSettei()
     // Only the first pending rename, in the order A to D, is written per call.
     for (int g = 0; g < grouping::Groups; ++g) {
         if (RenamePending[g]) {
-            store.write(kGroupKeys[g], PendingName[g]);
+            store.write(groupnames::key(g), PendingName[g]);
             RenamePending[g] = false;
             break;
         }
     }
     for (int g = 0; g < grouping::Groups; ++g)
-        GroupDisplayName[g] = store.read(kGroupKeys[g]).value_or(grouping::groupLetter(g));
+        GroupDisplayName[g] = store.read(groupnames::key(g)).value_or(grouping::groupLetter(g));
     if (DeleteRequested) {
         DeleteRequested = false; // used once, whether the deletion succeeded or not
         QString error;

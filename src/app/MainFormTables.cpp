@@ -18,7 +18,8 @@ namespace sheet = tables::sheet;
 
 namespace {
 
-// The table pictures in the order the drawing clears them, with their screen sizes.
+// The table pictures in the order the drawing clears them, with their screen sizes. The
+// ヨコ形 picture reaches one pixel below its grid's bottom rule (772 units, pixel row 617).
 struct TablePicture {
     const char *name;
     QSize size;
@@ -27,7 +28,7 @@ const TablePicture kTablePictures[4] = {
     {"Image4", QSize(874, 1220)},
     {"Image23", QSize(996, 654)},
     {"Image28", QSize(996, 612)},
-    {"Image29", QSize(996, 616)},
+    {"Image29", QSize(996, 618)},
 };
 
 // Everything a table screen may show; each table command shows its own part of it.
@@ -45,6 +46,19 @@ std::optional<int> wholeNumber(const QString &text)
     const std::optional<int> value = grouping::wholeNumber(negative ? t.mid(1) : t);
     if (!value) return std::nullopt;
     return negative ? -*value : *value;
+}
+
+// The scale of a table's picture on the screen, which its printed page reproduces.
+sheet::Scale screenScaleOf(int tableKind)
+{
+    switch (tableKind) {
+    case tablekind::ScoreSheet: return sheet::ScoreSheetScreen;
+    case tablekind::CombinationTable:
+    case tablekind::ScoreEntry: return sheet::GridScreen;
+    case tablekind::MemberLandscape:
+    case tablekind::ResultLandscape: return sheet::LandscapeScreen;
+    default: return sheet::PortraitScreen;
+    }
 }
 
 PageOrientation orientationOf(int tableKind)
@@ -121,7 +135,8 @@ void TMainForm::Draw(Canvas &canvas)
     for (const TablePicture &p : kTablePictures) canvas.fillRect(QRect(QPoint(0, 0), p.size), colours::White);
     canvas.setPen(colours::Black, 1);
 
-    const sheet::Scale scale{ScaleX, ScaleY};
+    // On paper the texts keep the sizes and places they have in the screen's picture.
+    const sheet::Scale scale = sheet::Scale{ScaleX, ScaleY}.showing(screenScaleOf(TableKind));
     const auto showOnly = [this](std::initializer_list<const char *> shown) {
         setVisible({"Image4", "Image23", "Image28", "Image29", "ScrollBox2"}, false);
         setVisible(shown, true);
@@ -185,16 +200,19 @@ void TMainForm::Draw(Canvas &canvas)
                                 u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
             tickOption("N29", "N20");
         }
-    } else if (TableKind == tablekind::CombinationTable || TableKind == tablekind::ScoreEntry) {
+    } else if (TableKind == tablekind::CombinationTable || TableKind == tablekind::ScoreEntry ||
+               TableKind == tablekind::ScoreCheck) {
         showOnly({"Image28"});
         if (hasControl(u"Label52"_s)) control("Label52").visible = TableKind == tablekind::ScoreEntry;
         tables::GridInput in;
         in.kind = TableKind == tablekind::CombinationTable ? tables::GridKind::Combination
-                                                           : tables::GridKind::ScoreEntry;
+                  : TableKind == tablekind::ScoreEntry     ? tables::GridKind::ScoreEntry
+                                                           : tables::GridKind::ScoreCheck;
         in.particulars = particulars();
         in.groupName = CurGroup == 5 ? QString() : groupName;
         loadParties();
         in.writeNames = CurGroup >= 1 && CurGroup <= grouping::Groups;
+        if (in.writeNames) in.records = ScoreSlots[CurGroup - 1];
         if (CurGroup != 0)
             for (int p = 1; p <= grouping::Parties; ++p) in.parties[p - 1] = partyPlayers(p);
         const tables::GridResult r = tables::drawCombinationGrid(canvas, scale, tableOptions(), in);
@@ -223,6 +241,7 @@ void TMainForm::Draw(Canvas &canvas)
             tables::drawLandscapeResultTable(canvas, scale, in);
         else
             tables::drawPortraitResultTable(canvas, scale, in);
+        noteUnentered();
     } else if (TableKind == tablekind::MemberLandscape || TableKind == tablekind::MemberPortrait) {
         const bool landscape = TableKind == tablekind::MemberLandscape;
         pagedTableFrame(landscape);
@@ -263,12 +282,21 @@ bool TMainForm::buildRankList()
 {
     const scoring::RankOptions options{control("CheckBox1").checked, control("CheckBox3").checked};
     scoring::Ranking ranking = scoring::rankPlayers(ScoreSlots, KumiSlotText, options);
-    RankList = ranking.RankList;
+    RankList = ranking.rows();
+    UnenteredCount = static_cast<int>(ranking.Unentered.size());
     if (ranking.error) {
         platform.messageBox(ranking.error->message(), u"成績表"_s, MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     return true;
+}
+
+void TMainForm::noteUnentered()
+{
+    if (UnenteredCount == 0 || UnenteredNoted) return;
+    UnenteredNoted = true;
+    platform.messageBox(u"未入力の選手が%1名います。未入力の確認で一覧できます。"_s.arg(UnenteredCount),
+                        u"成績表作成"_s, MsgIcon::Information, MsgButtons::Ok);
 }
 
 void TMainForm::Label43Click() // 「スコア表作成」
@@ -296,6 +324,18 @@ void TMainForm::Label53Click() // 「組合せ表作成」
     arrangeTableScreen(*this, {"Panel8", "Image28"});
     setVisible({"Button3", "Button5"}, swapShown);
     control("Label1").visible = hintShown;
+    Draw(tablePicture(*this, "Image28"));
+    computeGridGeometry();
+}
+
+void TMainForm::ScoreCheckClick() // 「得点確認表作成」
+{
+    TableKind = tablekind::ScoreCheck;
+    TableMode = tablemode::ScoreCheck;
+    Screen = screen::GridTable;
+    ScaleX = sheet::GridScreen.x;
+    ScaleY = sheet::GridScreen.y;
+    arrangeTableScreen(*this, {"Panel8", "Image28"});
     Draw(tablePicture(*this, "Image28"));
     computeGridGeometry();
 }
@@ -332,6 +372,12 @@ void showPagedTable(TMainForm &form, const PagedTable &table)
 
 void TMainForm::Label60Click() // 「成 績 表作成」
 {
+    UnenteredNoted = false;
+    showResultTable();
+}
+
+void TMainForm::showResultTable()
+{
     showPagedTable(*this, {tablekind::ResultPortrait, tablemode::ResultPortrait, tablekind::ResultLandscape,
                            tablemode::ResultLandscape, true});
 }
@@ -360,10 +406,11 @@ void TMainForm::redrawCurrentTable()
     case tablekind::MemberLandscape:
     case tablekind::MemberPortrait: Label56Click(); break;
     case tablekind::ResultLandscape:
-    case tablekind::ResultPortrait: Label60Click(); break;
+    case tablekind::ResultPortrait: showResultTable(); break;
     case tablekind::ScoreEntry: Label36Click(); break;
     case tablekind::ScoreSheet: Label43Click(); break;
     case tablekind::CombinationTable: Label53Click(); break;
+    case tablekind::ScoreCheck: ScoreCheckClick(); break;
     default: break;
     }
 }
@@ -378,6 +425,8 @@ void TMainForm::redrawTableOfGroup()
         Label53Click();
     else if (Screen == screen::GridTable && TableMode == tablemode::ScoreEntry)
         Label36Click();
+    else if (Screen == screen::GridTable && TableMode == tablemode::ScoreCheck)
+        ScoreCheckClick();
 }
 
 // ---- Particulars and the page field ------------------------------------------------------
@@ -389,7 +438,8 @@ void TMainForm::Button8Click() // 「確　定」
     switch (TableKind) {
     case tablekind::ScoreSheet: Draw(tablePicture(*this, "Image23")); break;
     case tablekind::CombinationTable:
-    case tablekind::ScoreEntry: Draw(tablePicture(*this, "Image28")); break;
+    case tablekind::ScoreEntry:
+    case tablekind::ScoreCheck: Draw(tablePicture(*this, "Image28")); break;
     case tablekind::MemberLandscape:
     case tablekind::ResultLandscape: Draw(tablePicture(*this, "Image29")); break;
     case tablekind::ResultPortrait:
@@ -439,7 +489,7 @@ void TMainForm::Button7Click() // 「設定」
     if (TableKind == tablekind::MemberLandscape || TableKind == tablekind::MemberPortrait)
         Label56Click();
     else if (TableKind == tablekind::ResultLandscape || TableKind == tablekind::ResultPortrait)
-        Label60Click();
+        showResultTable();
 }
 
 // ---- Printing, preview and PDF ------------------------------------------------------------
@@ -453,7 +503,13 @@ bool TMainForm::printingRefused()
         (Screen == screen::GridTable && TableMode == tablemode::ScoreEntry))
         return true;
     // A score sheet whose numbers cannot be read is not printed.
-    return TableKind == tablekind::ScoreSheet && !sheetFieldsValid();
+    if (TableKind == tablekind::ScoreSheet && !sheetFieldsValid()) return true;
+    // The note about players without an entry comes once, before the pages are drawn.
+    if (TableKind == tablekind::ResultLandscape || TableKind == tablekind::ResultPortrait) {
+        UnenteredNoted = false;
+        if (buildRankList()) noteUnentered();
+    }
+    return false;
 }
 
 void TMainForm::printOn(PrintJob &job)

@@ -40,6 +40,7 @@ inline constexpr int ResultLandscape = 4;
 inline constexpr int MemberLandscape = 5;
 inline constexpr int MemberPortrait = 6;
 inline constexpr int ResultPortrait = 7;
+inline constexpr int ScoreCheck = 8; // 得点確認表
 } // namespace tablemode
 
 // TMainForm::TableKind: the layout that Draw draws.
@@ -52,6 +53,7 @@ inline constexpr int CombinationTable = 4;
 inline constexpr int ScoreEntry = 5;
 inline constexpr int ResultPortrait = 6;
 inline constexpr int MemberPortrait = 7;
+inline constexpr int ScoreCheck = 8; // 得点確認表: the score-entry sheet with the entries
 } // namespace tablekind
 
 // TMainForm::TokutenClr(kind): the records of one group, of all groups, or the slot texts.

@@ -65,7 +65,14 @@ public:
 using JobDrawing = std::function<void(PrintJob &job)>;
 
 // まとめて印刷: the tables a whole meeting can print at once, and where to.
-enum class BatchTable { ScoreSheets, CombinationTables, ScoreEntrySheets, MemberTable, ResultTable };
+enum class BatchTable {
+    ScoreSheets,
+    CombinationTables,
+    ScoreEntrySheets,
+    MemberTable,
+    ResultTable,
+    ScoreCheckSheets
+};
 enum class BatchOutput { Print, Preview, Pdf };
 
 // What the dialog offers: the groups' display names and which groups hold parties.
@@ -80,6 +87,16 @@ struct BatchPrintChoice {
     BatchTable table = BatchTable::ScoreSheets;
     int group = 0; // the score sheets of group 1..4, or 0 for every group
     BatchOutput output = BatchOutput::Print;
+};
+
+// The window of 年間成績: its buttons call back; move shifts meeting column `meeting`
+// (0-based) one place left (step −1) or right (+1) and returns the table as it then stands.
+struct SeasonWindowActions {
+    std::function<void()> print;
+    std::function<void()> preview;
+    std::function<void()> pdf;
+    std::function<void()> csv;
+    std::function<QList<QStringList>(int meeting, int step)> move;
 };
 
 // Draws one page on a device's canvas at the device's resolution.
@@ -109,6 +126,8 @@ public:
     // The modal file dialogs: the chosen path, or nothing when the user cancels.
     virtual std::optional<QString> openFileName(const FileDialogSpec &spec) = 0;
     virtual std::optional<QString> saveFileName(const FileDialogSpec &spec) = 0;
+    // The open dialog choosing any number of existing files; nothing when cancelled.
+    virtual std::optional<QStringList> openFileNames(const FileDialogSpec &spec) = 0;
 
     // The main window's caption.
     virtual void setCaption(const QString &caption) = 0;
@@ -137,6 +156,11 @@ public:
 
     // The window of 組み合わせの確認, showing the report's lines; its 印刷 button calls `print`.
     virtual void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) = 0;
+
+    // The window of 年間成績: the table's rows (headings first), whose columns 3 .. 3 + meetings − 1
+    // are the meetings; returns when the window is closed.
+    virtual void showSeason(const QList<QStringList> &rows, int meetings,
+                            const SeasonWindowActions &actions) = 0;
 
     // A window listing items under a heading; a click on an item closes it and returns the
     // item's index, nothing when closed without a choice.

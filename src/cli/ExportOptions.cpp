@@ -1,8 +1,13 @@
 #include "cli/ExportOptions.h"
 
+#include "tables/GroupNames.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
 
 using namespace Qt::StringLiterals;
 
@@ -26,16 +31,44 @@ std::optional<int> number(const QString &text)
     return value;
 }
 
+// --season MEETING MEETING... [--keep-order] -o OUT.pdf|OUT.csv
+ParseResult parseSeason(const QCommandLineParser &parser, const QStringList &paths, bool tableGiven,
+                        const Texts &t)
+{
+    if (tableGiven)
+        return UsageError{
+            t(u"--season と --table は一緒に使えません"_s, u"--season does not take --table"_s)};
+    if (paths.size() < 2)
+        return UsageError{t(u"年間成績には大会ファイルを２つ以上指定して下さい"_s,
+                            u"--season needs two or more meeting files"_s)};
+    ExportRequest r;
+    r.season = true;
+    r.seasonPaths = paths;
+    r.keepOrder = parser.isSet(u"keep-order"_s);
+    r.outputPath = parser.value(u"output"_s);
+    if (r.outputPath.isEmpty())
+        return UsageError{t(u"-o で書き出すファイルを指定して下さい"_s, u"-o OUT is missing"_s)};
+    const QString suffix = QFileInfo(r.outputPath).suffix().toLower();
+    if (suffix != u"pdf"_s && suffix != u"csv"_s)
+        return UsageError{t(u"年間成績の書き出すファイルの拡張子は .pdf か .csv にして下さい: "_s,
+                            u"The season's output must end in .pdf or .csv: "_s) +
+                          r.outputPath};
+    r.format = suffix == u"pdf"_s ? Format::Pdf : Format::Csv;
+    return r;
+}
+
 } // namespace
 
 QString usage(bool japanese)
 {
     const Texts t{japanese};
     return t(u"使い方"_s, u"Usage"_s) +
-           u": kmtx-export MEETING --table member|combination|score-sheet|score-entry|result\n"
+           u": kmtx-export MEETING --table member|combination|score-sheet|score-entry|score-check|result\n"
            u"                   [--group A|B|C|D] [--party 1-12] [--page N] [--all]\n"
            u"                   [--form tate|yoko] [--frame 6|8] [--holes N] [--start-hole N]\n"
-           u"                   [--no-rank-one] [--no-rank-two] [--dpi N] -o OUT.pdf|OUT.png|OUT.csv\n"_s;
+           u"                   [--no-rank-one] [--no-rank-two] [--group-names NAME,NAME,NAME,NAME]\n"
+           u"                   [--dpi N] -o OUT.pdf|OUT.png|OUT.csv\n"
+           u"       kmtx-export --season MEETING MEETING... [--keep-order] -o OUT.pdf|OUT.csv\n"_s;
 }
 
 ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
@@ -51,8 +84,8 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
     const QCommandLineOption table(
         {u"t"_s, u"table"_s},
         t(u"表: member（メンバー表）, combination（組み合わせ表）, score-sheet（スコア表）, "
-          u"score-entry（得点入力表）, result（成績表）"_s,
-          u"the table: member, combination, score-sheet, score-entry or result"_s),
+          u"score-entry（得点入力表）, score-check（得点確認表）, result（成績表）"_s,
+          u"the table: member, combination, score-sheet, score-entry, score-check or result"_s),
         u"TABLE"_s);
     const QCommandLineOption group({u"g"_s, u"group"_s},
                                    t(u"グループ A〜D（既定は A。CSV では指定しなければ全グループ）"_s,
@@ -87,6 +120,13 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
         u"no-rank-one"_s, t(u"一打を順位判定に含めない"_s, u"leave one-stroke holes out of the ranking"_s));
     const QCommandLineOption noRankTwo(
         u"no-rank-two"_s, t(u"二打を順位判定に含めない"_s, u"leave two-stroke holes out of the ranking"_s));
+    const QCommandLineOption groupNames(
+        u"group-names"_s,
+        t(u"表に出す A〜D グループの名前（半角 10 文字・全角 5 文字まで、コンマで区切って四つ）。"
+          u"指定しなければ、くみっとEX の「グループ名変更」で決めた名前"_s,
+          u"the names of groups A to D on the tables, four separated by commas (at most 10 bytes "
+          u"each); without it, the names set in くみっとEX with グループ名変更"_s),
+        u"NAMES"_s);
     const QCommandLineOption dpi(
         u"dpi"_s,
         t(u"PNG の解像度 72〜600（既定は 300）"_s, u"resolution of a PNG, 72 to 600 (default 300)"_s), u"N"_s,
@@ -96,10 +136,16 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
         t(u"書き出すファイル。拡張子 .pdf・.png・.csv で形式が決まります"_s,
           u"the file to write; its extension .pdf, .png or .csv chooses the format"_s),
         u"OUT"_s);
+    const QCommandLineOption season(
+        u"season"_s, t(u"年間成績: 指定した大会ファイル（２つ以上）の成績をまとめた表（PDF か CSV）"_s,
+                       u"the season's standings of the meeting files given (two or more; PDF or CSV)"_s));
+    const QCommandLineOption keepOrder(
+        u"keep-order"_s, t(u"年間成績の大会を指定した順に並べる（既定はファイルの更新日時の順）"_s,
+                           u"the season's meetings in the order given (default: by the files' dates)"_s));
     const QCommandLineOption help({u"h"_s, u"help"_s}, t(u"この説明を表示します"_s, u"shows this help"_s));
     const QCommandLineOption version({u"v"_s, u"version"_s}, t(u"版を表示します"_s, u"shows the version"_s));
     parser.addOptions({table, group, party, page, all, form, frame, holes, startHole, noRankOne, noRankTwo,
-                       dpi, output, help, version});
+                       groupNames, dpi, output, season, keepOrder, help, version});
 
     // The program is named as the user types it, whatever folder it was started from.
     QStringList args = arguments;
@@ -115,6 +161,9 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
 
     ExportRequest r;
     const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(season)) return parseSeason(parser, positional, parser.isSet(table), t);
+    if (parser.isSet(keepOrder))
+        return UsageError{t(u"--keep-order は --season と使います"_s, u"--keep-order goes with --season"_s)};
     if (positional.isEmpty())
         return UsageError{t(u"大会ファイルを指定して下さい"_s, u"No meeting file given"_s)};
     if (positional.size() > 1)
@@ -135,6 +184,8 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
         r.table = Table::ScoreEntry;
     else if (tableName == u"result"_s)
         r.table = Table::Result;
+    else if (tableName == u"score-check"_s)
+        r.table = Table::ScoreCheck;
     else
         return UsageError{t(u"表の名前が正しくありません: "_s, u"Unknown table: "_s) + tableName};
 
@@ -192,6 +243,10 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
     }
     r.rankOne = !parser.isSet(noRankOne);
     r.rankTwo = !parser.isSet(noRankTwo);
+    if (parser.isSet(groupNames)) {
+        r.groupNames = tables::groupnames::parseList(parser.value(groupNames));
+        if (!r.groupNames) return wrong(u"group-names"_s, parser.value(groupNames));
+    }
     const auto d = ranged(dpi, 72, 600);
     if (!d) return wrong(u"dpi"_s, parser.value(dpi));
     r.dpi = *d;
@@ -199,6 +254,13 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
     if (!parser.isSet(output))
         return UsageError{t(u"-o で書き出すファイルを指定して下さい"_s, u"-o OUT is missing"_s)};
     r.outputPath = parser.value(output);
+    // The meeting is never written over, by its own name, a link or another name of the file.
+    std::error_code same;
+    if (std::filesystem::equivalent(std::filesystem::path(r.meetingPath.toStdU16String()),
+                                    std::filesystem::path(r.outputPath.toStdU16String()), same))
+        return UsageError{t(u"大会ファイルそのものには書き出せません: "_s,
+                            u"The output would replace the meeting file itself: "_s) +
+                          r.outputPath};
     const QString suffix = QFileInfo(r.outputPath).suffix().toLower();
     if (suffix == u"pdf"_s)
         r.format = Format::Pdf;

@@ -3,12 +3,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 #include <variant>
 
 namespace cli {
 
-enum class Table { Member, Combination, ScoreSheet, ScoreEntry, Result };
+enum class Table { Member, Combination, ScoreSheet, ScoreEntry, Result, ScoreCheck };
 enum class Format { Pdf, Png, Csv };
 
 struct ExportRequest {
@@ -25,8 +26,16 @@ struct ExportRequest {
     bool rankOne = true;
     bool rankTwo = true;
     int dpi = 300;
+    // The names of groups A to D; without --group-names those the window keeps in the
+    // user's settings.
+    std::optional<std::array<QString, 4>> groupNames;
     QString outputPath;
     Format format = Format::Pdf;
+    // --season: the season's standings of the meeting files given (PDF or CSV), the meetings
+    // ordered by the files' modification times, or as given with --keep-order.
+    bool season = false;
+    QStringList seasonPaths;
+    bool keepOrder = false;
 };
 
 // What the command line asks for.

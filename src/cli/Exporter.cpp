@@ -1,30 +1,32 @@
 #include "cli/Exporter.h"
 
+#include "datafile/Files.h"
 #include "datafile/MeetingFile.h"
 #include "grouping/Counts.h"
 #include "scoring/Ranking.h"
 #include "tables/CombinationGrid.h"
+#include "tables/GroupNames.h"
 #include "tables/MeetingTables.h"
 #include "tables/MemberTable.h"
 #include "tables/PageFrames.h"
 #include "tables/PainterCanvas.h"
+#include "tables/PngPage.h"
 #include "tables/ResultTable.h"
 #include "tables/ScoreSheet.h"
+#include "tables/Season.h"
+#include "tables/SeasonTable.h"
 #include "tables/SheetUnits.h"
 
 #include <QDate>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTemporaryFile>
 
-#include <filesystem>
+#include <algorithm>
+#include <array>
 #include <functional>
-#include <system_error>
 
 using namespace Qt::StringLiterals;
 namespace sheet = tables::sheet;
@@ -43,7 +45,8 @@ struct Texts {
     }
 };
 
-// One page to draw: the layout draws itself on a canvas at a scale.
+// One page to draw: the layout draws itself on a canvas at a scale, its texts as the
+// window's picture of the table shows them.
 struct Page {
     bool landscape = true;
     std::function<void(Canvas &, sheet::Scale)> draw;
@@ -56,9 +59,11 @@ struct Context {
     tables::MeetingScores scores;
     tables::Particulars particulars;
     tables::TableOptions options;
+    std::array<QString, 4> groupNames; // the headings' names of groups A to D
     QStringList notices;
+    std::array<tables::PartyPlayers, 4> partyPlayers; // of groups A to D, made once
 
-    tables::PartyPlayers parties(int g) const { return tables::partiesOfGroup(meeting, g); }
+    const tables::PartyPlayers &parties(int g) const { return partyPlayers[std::clamp(g, 0, 3)]; }
 };
 
 // The groups a request covers: the one named, or every group that holds players (group A
@@ -98,7 +103,7 @@ QList<Page> scoreSheetPages(Context &c)
     QList<QList<tables::Player>> drawn;
     if (c.request.all) {
         for (int g : groupsOf(c, false)) {
-            const tables::PartyPlayers parties = c.parties(g);
+            const tables::PartyPlayers &parties = c.parties(g);
             for (int k = 0; k < 12; ++k) {
                 if (parties[k].isEmpty()) continue;
                 sheets << Sheet{g, k + 1};
@@ -122,11 +127,11 @@ QList<Page> scoreSheetPages(Context &c)
         in.holeCount = c.request.holes;
         in.startHole = c.request.startHole.value_or(sheet.party);
         in.sheetKumiText = QString::number(sheet.party);
-        in.groupName = grouping::groupLetter(sheet.group);
+        in.groupName = c.groupNames[sheet.group];
         in.party = c.parties(sheet.group)[sheet.party - 1];
         const tables::TableOptions options = c.options;
         pages << Page{true, [in, options](Canvas &canvas, sheet::Scale s) {
-                          tables::drawScoreSheet(canvas, s, options, in);
+                          tables::drawScoreSheet(canvas, s.showing(sheet::ScoreSheetScreen), options, in);
                       }};
     }
     return pages;
@@ -145,12 +150,13 @@ QList<Page> gridPages(Context &c, tables::GridKind kind)
         tables::GridInput in;
         in.kind = kind;
         in.particulars = c.particulars;
-        in.groupName = grouping::groupLetter(g);
+        in.groupName = c.groupNames[g];
         in.parties = c.parties(g);
         in.writeNames = true;
+        in.records = c.scores.records[g];
         const tables::TableOptions options = c.options;
         pages << Page{true, [in, options](Canvas &canvas, sheet::Scale s) {
-                          tables::drawCombinationGrid(canvas, s, options, in);
+                          tables::drawCombinationGrid(canvas, s.showing(sheet::GridScreen), options, in);
                       }};
     }
     return pages;
@@ -181,9 +187,9 @@ QList<Page> memberPages(Context &c)
         in.pageText = QString::number(number);
         pages << Page{landscape, [in, landscape](Canvas &canvas, sheet::Scale s) {
                           if (landscape)
-                              tables::drawLandscapeMemberTable(canvas, s, in);
+                              tables::drawLandscapeMemberTable(canvas, s.showing(sheet::LandscapeScreen), in);
                           else
-                              tables::drawPortraitMemberTable(canvas, s, in);
+                              tables::drawPortraitMemberTable(canvas, s.showing(sheet::PortraitScreen), in);
                       }};
     }
     return pages;
@@ -199,9 +205,10 @@ std::optional<QList<Page>> resultPages(Context &c, QString *error)
         return std::nullopt;
     }
     const bool landscape = c.options.landscape;
+    const QStringList rows = ranking.rows();
     QList<int> numbers;
     if (c.request.all) {
-        for (int p = 1; p <= pageCount(int(ranking.RankList.size()), landscape); ++p) numbers << p;
+        for (int p = 1; p <= pageCount(int(rows.size()), landscape); ++p) numbers << p;
     } else {
         numbers << c.request.page.value_or(1);
     }
@@ -209,14 +216,14 @@ std::optional<QList<Page>> resultPages(Context &c, QString *error)
     for (int number : numbers) {
         tables::ResultTableInput in;
         in.particulars = c.particulars;
-        in.rankList = ranking.RankList;
+        in.rankList = rows;
         in.page = number;
         in.pageText = QString::number(number);
         pages << Page{landscape, [in, landscape](Canvas &canvas, sheet::Scale s) {
                           if (landscape)
-                              tables::drawLandscapeResultTable(canvas, s, in);
+                              tables::drawLandscapeResultTable(canvas, s.showing(sheet::LandscapeScreen), in);
                           else
-                              tables::drawPortraitResultTable(canvas, s, in);
+                              tables::drawPortraitResultTable(canvas, s.showing(sheet::PortraitScreen), in);
                       }};
     }
     return pages;
@@ -228,62 +235,41 @@ QPageLayout a4(bool landscape)
                        QMarginsF(0, 0, 0, 0));
 }
 
-// The output is written beside its place under a temporary name and then renamed into it, so
-// it appears whole or not at all, and a file that was there stays until the new one is
-// complete. An export can always be made again from the meeting file: the command does not
-// wait for the disk to confirm the write, as the data file's saving does.
+// The output is written whole or not at all, as the window saves: an existing file stays
+// until the new one is complete, a symbolic link is written through, and a file that may
+// not be written is refused. An export can always be made again from the meeting file: the
+// new file is renamed into place without waiting for the disk, which the data file's saving does.
 class OutputFile
 {
 public:
-    explicit OutputFile(const QString &path)
-        : m_path(path),
-          m_file(QFileInfo(path).absolutePath() + u"/."_s + QFileInfo(path).fileName() + u".XXXXXX"_s)
-    {}
-    QIODevice &device() { return m_file; }
+    OutputFile(const QString &path, const Texts &t) : m_path(path), m_t(t), m_file(path, t.ja, false) {}
+    QIODevice &device() { return m_file.device(); }
 
-    ExportOutcome open(const Texts &t)
+    ExportOutcome open()
     {
-        const bool folder = QFileInfo(m_path).isDir();
-        if (folder || !m_file.open())
-            return {1, t(u"ファイル「%1」を作れません: %2"_s, u"Cannot create %1: %2"_s)
-                           .arg(m_path,
-                                folder ? t(u"同じ名前のフォルダーがあります"_s, u"a folder has that name"_s)
-                                       : m_file.errorString())};
-        return {};
+        if (m_file.open()) return {};
+        return {
+            1,
+            m_t(u"ファイル「%1」を作れません: %2"_s, u"Cannot create %1: %2"_s).arg(m_path, m_file.reason())};
     }
 
-    ExportOutcome commit(const Texts &t)
+    ExportOutcome commit()
     {
-        QString error;
-        if (!m_file.flush() || m_file.error() != QFileDevice::NoError) error = m_file.errorString();
-        m_file.close();
-        if (error.isEmpty()) {
-            // The permissions a file made here would have had, or those of the file replaced.
-            m_file.setPermissions(QFileInfo::exists(m_path)
-                                      ? QFile::permissions(m_path)
-                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                            QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-            std::error_code renamed;
-            std::filesystem::rename(std::filesystem::path(m_file.fileName().toStdU16String()),
-                                    std::filesystem::path(m_path.toStdU16String()), renamed);
-            if (!renamed) {
-                m_file.setAutoRemove(false);
-                return {};
-            }
-            error = QString::fromLocal8Bit(renamed.message());
-        }
-        return {1, t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s).arg(m_path, error)};
+        if (m_file.commit()) return {};
+        return {1, m_t(u"ファイル「%1」に書き込めません: %2"_s, u"Cannot write %1: %2"_s)
+                       .arg(m_path, m_file.reason())};
     }
 
 private:
     QString m_path;
-    QTemporaryFile m_file; // removed again unless it took the output's place
+    Texts m_t;
+    datafile::WholeFile m_file;
 };
 
 ExportOutcome writePdf(const QList<Page> &pages, const Context &c)
 {
-    OutputFile file(c.request.outputPath);
-    if (ExportOutcome o = file.open(c.t); o.exitCode) return o;
+    OutputFile file(c.request.outputPath, c.t);
+    if (ExportOutcome o = file.open(); o.exitCode) return o;
     {
         QPdfWriter writer(&file.device());
         writer.setResolution(kPdfResolution);
@@ -307,7 +293,7 @@ ExportOutcome writePdf(const QList<Page> &pages, const Context &c)
         }
         painter.end();
     }
-    return file.commit(c.t);
+    return file.commit();
 }
 
 ExportOutcome writePng(const Page &page, const Context &c)
@@ -317,7 +303,9 @@ ExportOutcome writePng(const Page &page, const Context &c)
     const QSizeF mm = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
     QSize size(qRound(mm.width() / 25.4 * dpi), qRound(mm.height() / 25.4 * dpi));
     if (page.landscape) size.transpose();
-    QImage image(size, QImage::Format_RGB32);
+    // The tables are drawn in black and white (grey at the edges of letters below 600 dpi):
+    // a grey page holds every pixel, in a quarter of the memory.
+    QImage image(size, QImage::Format_Grayscale8);
     if (image.isNull())
         return {1, c.t(u"画像を作るメモリーが足りません"_s, u"Not enough memory for the image"_s)};
     image.fill(Qt::white);
@@ -328,21 +316,20 @@ ExportOutcome writePng(const Page &page, const Context &c)
         PainterCanvas canvas(painter, size);
         page.draw(canvas, sheet::printerScale(dpi, dpi));
     }
-    OutputFile file(c.request.outputPath);
-    if (ExportOutcome o = file.open(c.t); o.exitCode) return o;
-    if (!image.save(&file.device(), "PNG")) {
+    OutputFile file(c.request.outputPath, c.t);
+    if (ExportOutcome o = file.open(); o.exitCode) return o;
+    if (!tables::png::write(image, file.device())) {
         return {1, c.t(u"PNG を書けません: %1"_s, u"Cannot write the PNG: %1"_s).arg(c.request.outputPath)};
     }
-    return file.commit(c.t);
+    return file.commit();
 }
 
 ExportOutcome writeCsv(const QList<QStringList> &rows, const Context &c)
 {
-    OutputFile file(c.request.outputPath);
-    if (ExportOutcome o = file.open(c.t); o.exitCode) return o;
-    const QByteArray bytes = tables::csvDocument(rows);
-    file.device().write(bytes);
-    return file.commit(c.t);
+    OutputFile file(c.request.outputPath, c.t);
+    if (ExportOutcome o = file.open(); o.exitCode) return o;
+    file.device().write(tables::csvDocument(rows));
+    return file.commit();
 }
 
 QList<tables::GroupParties> csvGroups(const Context &c)
@@ -362,7 +349,8 @@ std::optional<QList<QStringList>> csvRows(Context &c, QString *error)
     switch (c.request.table) {
     case Table::Member: return tables::memberRows(c.meeting.memberLines);
     case Table::Combination: return tables::combinationRows(csvGroups(c));
-    case Table::ScoreEntry: return tables::scoreEntryRows(csvGroups(c), c.scores.records);
+    case Table::ScoreEntry:
+    case Table::ScoreCheck: return tables::scoreEntryRows(csvGroups(c), c.scores.records);
     case Table::Result: {
         const scoring::Ranking ranking = scoring::rankPlayers(c.scores.records, c.scores.slotTexts,
                                                               {c.request.rankOne, c.request.rankTwo});
@@ -379,31 +367,71 @@ std::optional<QList<QStringList>> csvRows(Context &c, QString *error)
     return std::nullopt;
 }
 
+// The season's standings of the files given: files that cannot be read are named on standard
+// error and left out (exit status 3 once the rest is written); none readable writes nothing.
+ExportOutcome seasonExport(const ExportRequest &request, const Texts &t)
+{
+    namespace season = tables::season;
+    const season::Loaded loaded = season::load(request.seasonPaths, !request.keepOrder);
+    const QString refused = loaded.refused.isEmpty() ? QString() : season::refusedText(loaded.refused);
+    if (loaded.meetings.isEmpty()) return {1, refused};
+
+    Context c{request, t, {}, {}, {}, {}, {}, {}, {}};
+    c.particulars.tournamentName = u"年間成績"_s;
+    const season::Table table = season::build(loaded.meetings);
+    ExportOutcome outcome;
+    if (request.format == Format::Csv) {
+        outcome = writeCsv(season::csvRows(table), c);
+    } else {
+        const QDate today = QDate::currentDate();
+        const QString madeOn = u"%1年%2月%3日"_s.arg(today.year()).arg(today.month()).arg(today.day());
+        QList<Page> pages;
+        for (int p = 1; p <= season::pageCount(table); ++p)
+            pages << Page{true, [table, p, madeOn](Canvas &canvas, sheet::Scale s) {
+                              season::drawPage(canvas, s, table, p, madeOn);
+                          }};
+        outcome = writePdf(pages, c);
+    }
+    if (outcome.exitCode == 0 && !refused.isEmpty()) outcome = {3, refused};
+    return outcome;
+}
+
 } // namespace
 
 ExportOutcome runExport(const ExportRequest &request, bool japanese)
 {
     const Texts t{japanese};
-    QFile in(request.meetingPath);
-    if (!in.open(QIODevice::ReadOnly))
+    if (request.season) return seasonExport(request, t);
+    const datafile::FileBytes file = datafile::readFileBytes(request.meetingPath, japanese);
+    switch (file.failure) {
+    case datafile::FileBytes::Failure::None: break;
+    case datafile::FileBytes::Failure::Open:
         return {1, t(u"ファイル「%1」を開けません: %2"_s, u"Cannot open %1: %2"_s)
-                       .arg(request.meetingPath, in.errorString())};
-    const datafile::ReadResult read = datafile::read(in.readAll());
+                       .arg(request.meetingPath, file.reason)};
+    case datafile::FileBytes::Failure::Read:
+        return {1, t(u"ファイル「%1」を読めません: %2"_s, u"Cannot read %1: %2"_s)
+                       .arg(request.meetingPath, file.reason)};
+    case datafile::FileBytes::Failure::TooLarge: return {1, datafile::ReadError::tooManyBytes().message()};
+    }
+    const datafile::ReadResult read = datafile::read(file.bytes);
     if (const auto *e = std::get_if<datafile::ReadError>(&read)) return {1, e->message()};
 
-    Context c{request, t, std::get<datafile::Meeting>(read), {}, {}, {}, {}};
+    Context c{request, t, std::get<datafile::Meeting>(read), {}, {}, {}, {}, {}, {}};
+    for (int g = 0; g < 4; ++g) c.partyPlayers[g] = tables::partiesOfGroup(c.meeting, g);
     const auto scores = tables::scoresOf(c.meeting);
     if (!scores) return {1, t(u"得点の行が壊れています"_s, u"The score lines are damaged"_s)};
     c.scores = *scores;
-    // The particulars as an open leaves them: the tournament name from the file's name,
-    // the course from the file, today's date.
+    // The particulars as an open leaves them: the tournament name and the course from the
+    // file (the file's name when it holds no tournament name), today's date.
     const QDate today = QDate::currentDate();
-    c.particulars.tournamentName = datafile::tournamentNameOf(request.meetingPath);
+    c.particulars.tournamentName = datafile::tournamentNameOf(c.meeting, request.meetingPath);
     c.particulars.courseName = c.meeting.courseName;
     c.particulars.year = QString::number(today.year());
     c.particulars.month = QString::number(today.month());
     c.particulars.day = QString::number(today.day());
     c.particulars.titleShift = tables::titleShiftOf(c.particulars.tournamentName);
+    // The group names the window shows, unless the command line gives others.
+    c.groupNames = request.groupNames.value_or(tables::groupnames::readFromSettings());
     c.options.eightFrame = request.eightFrame;
     c.options.landscape = request.landscape;
 
@@ -419,6 +447,7 @@ ExportOutcome runExport(const ExportRequest &request, bool japanese)
         case Table::Member: pages = memberPages(c); break;
         case Table::Combination: pages = gridPages(c, tables::GridKind::Combination); break;
         case Table::ScoreEntry: pages = gridPages(c, tables::GridKind::ScoreEntry); break;
+        case Table::ScoreCheck: pages = gridPages(c, tables::GridKind::ScoreCheck); break;
         case Table::ScoreSheet: pages = scoreSheetPages(c); break;
         case Table::Result: {
             QString error;

@@ -1,7 +1,7 @@
 // kmtx-export: a meeting file becomes a table from the command line.
 //   kmtx-export MEETING --table member|combination|score-sheet|score-entry|result ... -o OUT
 // Exit status: 0 written, 1 the file was refused or the output could not be written,
-// 2 a bad command line.
+// 2 a bad command line, 3 the season written without the files named on standard error.
 #include "cli/ExportOptions.h"
 #include "cli/Exporter.h"
 #include "tables/FontSubstitutes.h"

@@ -14,6 +14,10 @@ namespace datafile {
 inline constexpr int Groups = grouping::Groups;
 inline constexpr int MaxMemberLines = 300;
 inline constexpr int MaxScoreLines = 12;
+// No meeting comes near these: 300 members, four groups and their scores take under 2000
+// lines and 100 KB. A larger file is refused before it is split into lines.
+inline constexpr qsizetype MaxFileBytes = 16 * 1024 * 1024;
+inline constexpr qsizetype MaxFileLines = 10000;
 
 struct Meeting {
     QStringList memberLines;                    // SavedMemberLines
@@ -21,7 +25,7 @@ struct Meeting {
     std::array<QStringList, Groups> groupLists; // GroupList A to D
     std::array<QStringList, Groups> scoreLines; // ScoreLines A to D
     int origin = 0;                             // 100 when the combination was made automatically, else 0
-    QString tournamentName;                     // as written (an open replaces it by the file's base name)
+    QString tournamentName;                     // as written (an open takes the file's base name when empty)
     QString courseName;
 
     bool autoMade() const { return origin > 99; }

@@ -1,10 +1,13 @@
 #include "datafile/MeetingFile.h"
 
+#include "datafile/FieldChecks.h"
 #include "datafile/ScoreLines.h"
 #include "text/CommaText.h"
 #include "text/Cp932.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -22,40 +25,71 @@ bool isMarker(const QString &line)
     return line.startsWith(u'$') && text::commatext::Fields(line).size() < 11;
 }
 
-bool isWholeNumber(QStringView text)
+// A "$" line that ends the roster must be the first marker; anything else would shift every
+// later section by one.
+bool isFirstMarker(const QString &line)
 {
-    bool ok = false;
-    (void)text.toInt(&ok);
-    return ok;
+    QStringView text(line);
+    while (!text.isEmpty() && text.back().unicode() <= 0x20) text.chop(1);
+    return text.compare(markers().constFirst(), Qt::CaseInsensitive) == 0;
 }
 
-// What is wrong with a member line, or an empty text.
+// What is wrong with a member line, or an empty text. Fields 1 to 11 are read; the twelfth
+// and anything after it are not.
 QString memberLineFault(const QString &line)
 {
-    const text::commatext::Fields fields(line);
+    const QStringList fields = plainFields(line, 11);
+    static const QString names[2] = {u"メンバーの氏名"_s, u"メンバーのチーム名"_s};
+    for (qsizetype i = 0; i < 2 && i < fields.size(); ++i) {
+        const QString fault =
+            nameFault(fields.at(i), [&] { return u"%1「%2」"_s.arg(names[i], shown(fields.at(i))); });
+        if (!fault.isEmpty()) return fault;
+    }
+    for (qsizetype i = 2; i < 11 && i < fields.size(); ++i) {
+        const QString fault = splittingFault(fields.at(i), [&] {
+            return u"メンバーの行の%1番目の項目「%2」"_s.arg(i + 1).arg(shown(fields.at(i)));
+        });
+        if (!fault.isEmpty()) return fault;
+    }
     if (fields.size() < 11)
         return u"メンバーの行の項目が足りません（11項目必要ですが%1項目です）"_s.arg(fields.size());
-    static const QString names[3] = {u"生まれ年"_s, u"生まれ月"_s, u"生まれ日"_s};
+    // The ranges of registration's lists: year 1 to 64, month 1 to 12, day 1 to 31.
+    static const struct {
+        const char16_t *name;
+        int high;
+    } dates[3] = {{u"生まれ年", 64}, {u"生まれ月", 12}, {u"生まれ日", 31}};
     for (int i = 0; i < 3; ++i) {
-        if (!isWholeNumber(fields.at(4 + i)))
-            return u"メンバーの%1「%2」が数字ではありません"_s.arg(names[i], fields.at(4 + i));
+        const QString &field = fields.at(4 + i);
+        if (!decimalIn(field, 1, dates[i].high))
+            return u"メンバーの%1「%2」が1〜%3の数字ではありません"_s
+                .arg(QString::fromUtf16(dates[i].name), shown(field))
+                .arg(dates[i].high);
     }
     return {};
 }
 
-// What is wrong with a stored party line, or an empty text.
+// What is wrong with a stored party line, or an empty text. A party holds at most eight
+// members: its line has at most nine fields.
 QString kumiLineFault(const QString &line)
 {
     if (line.isEmpty() || line.at(0) < u'1' || line.at(0) > u'9')
         return u"組の行は人数を表す数字（1〜9）で始まらなければなりません"_s;
-    const QStringList items = line.split(u',');
-    for (qsizetype i = 1; i < items.size(); ++i) {
-        bool ok = false;
-        const int index = items.at(i).toInt(&ok);
-        if (!ok || index < 0 || index >= MaxMemberLines)
-            return u"組の行のメンバー番号「%1」が正しくありません"_s.arg(items.at(i));
+    const QStringList items = plainFields(line, grouping::Slots + 1);
+    if (items.size() > grouping::Slots + 1) return u"組の行の項目が多すぎます（一組は8名までです）"_s;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QString fault = splittingFault(
+            items.at(i), [&] { return u"組の行の%1番目の項目「%2」"_s.arg(i + 1).arg(shown(items.at(i))); });
+        if (!fault.isEmpty()) return fault;
+        if (i > 0 && !decimalIn(items.at(i), 0, MaxMemberLines - 1))
+            return u"組の行のメンバー番号「%1」が正しくありません"_s.arg(shown(items.at(i)));
     }
     return {};
+}
+
+// Lines an editor may leave after the last one: empty, blanks only or an end-of-file mark.
+bool isIgnorable(const QString &line)
+{
+    return std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c.unicode() <= 0x20; });
 }
 
 ReadError damaged(int line, const QString &what) { return ReadError{ReadError::Kind::Damaged, line, what}; }
@@ -74,10 +108,16 @@ QString ReadError::message() const
     switch (kind) {
     case Kind::NotMeetingFile: return u"この形式のファイルは開けません"_s;
     case Kind::TooManyMembers: return u"このファイルはメンバー数が３００名を超過しています"_s;
+    case Kind::TooLarge: return u"このファイルは大きすぎるため開けません（%1）"_s.arg(what);
     case Kind::Damaged: break;
     }
     if (line > 0) return u"このファイルは壊れているため開けません。\n%1行目：%2"_s.arg(line).arg(what);
     return u"このファイルは壊れているため開けません。\n"_s + what;
+}
+
+ReadError ReadError::tooManyBytes()
+{
+    return ReadError{Kind::TooLarge, 0, u"%1MBを超えています"_s.arg(MaxFileBytes / (1024 * 1024))};
 }
 
 QList<QByteArray> splitLines(const QByteArray &bytes)
@@ -96,12 +136,21 @@ QList<QByteArray> splitLines(const QByteArray &bytes)
     return lines;
 }
 
-ReadResult read(const QByteArray &bytes)
+ReadResult read(const QByteArray &file)
 {
-    const QList<QByteArray> raw = splitLines(bytes);
+    if (file.size() > MaxFileBytes) return ReadError::tooManyBytes();
+    QByteArrayView bytes(file);
+    while (bytes.endsWith('\x1a')) bytes.chop(1); // the end-of-file mark of old editors
+    const qsizetype ends = bytes.count('\n') + bytes.count('\r');
+    if (ends > 2 * MaxFileLines)
+        return ReadError{ReadError::Kind::TooLarge, 0, u"%1行を超えています"_s.arg(MaxFileLines)};
+
+    const QList<QByteArray> raw = splitLines(bytes.toByteArray());
     const QByteArray tag = cp932::encode(Tag).bytes;
     if (raw.isEmpty() || !raw.first().startsWith(tag))
         return ReadError{ReadError::Kind::NotMeetingFile, 1, {}};
+    if (raw.size() > MaxFileLines)
+        return ReadError{ReadError::Kind::TooLarge, 0, u"%1行を超えています"_s.arg(MaxFileLines)};
 
     // Every line after the tag must be code page 932; the tag line's remainder is not read.
     QStringList lines{Tag};
@@ -111,12 +160,15 @@ ReadResult read(const QByteArray &bytes)
         if (!text) return damaged(int(i + 1), u"シフトJIS（コードページ932）として読めない文字があります"_s);
         lines << std::move(*text);
     }
-    const qsizetype n = lines.size();
+    qsizetype n = lines.size();
 
     Meeting m;
     qsizetype pos = 1;
     while (pos < n && !isMarker(lines.at(pos))) m.memberLines << lines.at(pos++);
     if (m.memberLines.size() > MaxMemberLines) return ReadError{ReadError::Kind::TooManyMembers, 0, {}};
+    if (pos < n && !isFirstMarker(lines.at(pos)))
+        return damaged(int(pos + 1), u"「%1」はメンバーの行ではなく、区切りの行「%2」でもありません"_s.arg(
+                                         shown(lines.at(pos)), markers().constFirst()));
 
     // Twelve sections and the closing marker, found by position.
     std::array<QStringList, 12> sections;
@@ -131,6 +183,8 @@ ReadResult read(const QByteArray &bytes)
         while (pos < n && !isMarker(lines.at(pos))) sections[s] << lines.at(pos++);
     }
     const qsizetype hyou = pos - 1;
+    // What an editor adds after the course name is not read as the closing lines.
+    while (n - 1 - hyou > 4 && isIgnorable(lines.at(n - 1))) --n;
     if (n - 4 <= hyou)
         return damaged(int(n), u"最後の4行（組み合わせの種類・大会名・種目・コース名）がありません"_s);
 
@@ -161,9 +215,9 @@ ReadResult read(const QByteArray &bytes)
     const int origin = lines.at(n - 4).toInt(&ok);
     m.origin = origin > 99 ? 100 : 0; // only "more than 99" carries a meaning
     if (!ok)
-        return damaged(
-            int(n - 3),
-            u"組み合わせの種類を表す数字（100 または 0）の代わりに「%1」があります"_s.arg(lines.at(n - 4)));
+        return damaged(int(n - 3),
+                       u"組み合わせの種類を表す数字（100 または 0）の代わりに「%1」があります"_s.arg(
+                           shown(lines.at(n - 4))));
     m.tournamentName = lines.at(n - 3);
     m.courseName = lines.at(n - 1);
     return m;
@@ -206,6 +260,11 @@ QString tournamentNameOf(const QString &path)
     const QString name = QFileInfo(path).fileName();
     const qsizetype dot = name.indexOf(u'.');
     return dot < 0 ? QString() : name.left(dot);
+}
+
+QString tournamentNameOf(const Meeting &meeting, const QString &path)
+{
+    return meeting.tournamentName.trimmed().isEmpty() ? tournamentNameOf(path) : meeting.tournamentName;
 }
 
 } // namespace datafile

@@ -1,5 +1,6 @@
 #include "datafile/ScoreLines.h"
 
+#include "datafile/FieldChecks.h"
 #include "grouping/Counts.h"
 #include "text/CommaText.h"
 
@@ -9,14 +10,31 @@ namespace datafile {
 
 namespace {
 
-// A figure of a score record: a whole number, or empty as a record that was never
-// cleared holds it.
-bool isFigure(QStringView text)
+// The figures of a slot in file order, with the largest value each may hold.
+struct Figure {
+    const char16_t *name;
+    int high;
+};
+constexpr Figure kFigures[4] = {{u"確定数", scoring::MaxCount},
+                                {u"一打数", scoring::MaxCount},
+                                {u"二打数", scoring::MaxCount},
+                                {u"合計", scoring::MaxTotal}};
+
+// A figure of a score record: a whole number within its range, or empty as a record that
+// was never cleared holds it (which has no entry: the sums of an entry are numbers).
+bool isFigure(QStringView text, int high, bool entered)
 {
-    if (text.isEmpty()) return true;
-    bool ok = false;
-    (void)text.toInt(&ok);
-    return ok;
+    return text.isEmpty() ? !entered : bool(decimalIn(text, 0, high));
+}
+
+// What is wrong with a field of a score line as the comma-text rule reads it, or an empty
+// text; the name and team of a slot are held to the rules of registration.
+QString scoreFieldFault(const QString &field, qsizetype index, bool nameOrTeam)
+{
+    const FieldName fieldName = [&] {
+        return u"得点の行の%1番目の項目「%2」"_s.arg(index + 1).arg(shown(field));
+    };
+    return nameOrTeam ? nameFault(field, fieldName) : splittingFault(field, fieldName);
 }
 } // namespace
 
@@ -55,6 +73,13 @@ std::optional<ScoreLineError> readScoreLines(const std::array<QStringList, Group
             return ScoreLineError{
                 g, PartiesMax, u"%1グループの得点の行が12行を超えています"_s.arg(grouping::groupLetter(g))};
         for (int k = 0; k < group.size(); ++k) {
+            // The program writes every field as it stands; the comma-text rule must read the
+            // line's fields where its commas put them.
+            const QStringList plain = group.at(k).split(u',');
+            for (qsizetype i = 0; i < plain.size(); ++i) {
+                const QString fault = scoreFieldFault(plain.at(i), i, false);
+                if (!fault.isEmpty()) return ScoreLineError{g, k, fault};
+            }
             const text::commatext::Fields f(group.at(k));
             qsizetype pos = 1; // the group letter is not read
             for (int s = 0; s < SlotsMax; ++s) {
@@ -65,10 +90,18 @@ std::optional<ScoreLineError> readScoreLines(const std::array<QStringList, Group
                 if (pos + 5 >= f.size())
                     return ScoreLineError{
                         g, k, u"得点の行の項目が足りません（%1番目の枠が途中で終わっています）"_s.arg(s + 1)};
-                for (qsizetype i = pos; i < pos + 4; ++i) {
-                    if (!isFigure(f.at(i)))
+                const bool entered = !f.at(pos).isEmpty() && f.at(pos) != u"0"_s;
+                for (qsizetype i = 0; i < 4; ++i) {
+                    if (!isFigure(f.at(pos + i), kFigures[i].high, entered && i > 0))
                         return ScoreLineError{
-                            g, k, u"%1番目の枠の得点「%2」が整数ではありません"_s.arg(s + 1).arg(f.at(i))};
+                            g, k,
+                            u"%1番目の枠の%2「%3」が0〜%4の整数ではありません"_s.arg(s + 1)
+                                .arg(QString::fromUtf16(kFigures[i].name), shown(f.at(pos + i)))
+                                .arg(kFigures[i].high)};
+                }
+                for (qsizetype i = pos + 4; i < pos + 6; ++i) {
+                    const QString fault = scoreFieldFault(f.at(i).toString(), i, true);
+                    if (!fault.isEmpty()) return ScoreLineError{g, k, fault};
                 }
                 store(g, k, s, f, pos);
                 pos += 6;

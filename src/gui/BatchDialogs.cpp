@@ -42,6 +42,8 @@ BatchPrintDialog::BatchPrintDialog(const BatchPrintOffer &offer, QWidget *parent
     boxLayout->addWidget(grids);
     auto *entrySheets = new QRadioButton(u"得点入力表（グループごとに1枚）"_s, box);
     boxLayout->addWidget(entrySheets);
+    auto *checkSheets = new QRadioButton(u"得点確認表（グループごとに1枚）"_s, box);
+    boxLayout->addWidget(checkSheets);
     auto *members = new QRadioButton(u"メンバー表（全ページ）"_s, box);
     boxLayout->addWidget(members);
     auto *results = new QRadioButton(u"成績表（全ページ）"_s, box);
@@ -49,12 +51,14 @@ BatchPrintDialog::BatchPrintDialog(const BatchPrintOffer &offer, QWidget *parent
     m_tables->addButton(sheets, static_cast<int>(BatchTable::ScoreSheets));
     m_tables->addButton(grids, static_cast<int>(BatchTable::CombinationTables));
     m_tables->addButton(entrySheets, static_cast<int>(BatchTable::ScoreEntrySheets));
+    m_tables->addButton(checkSheets, static_cast<int>(BatchTable::ScoreCheckSheets));
     m_tables->addButton(members, static_cast<int>(BatchTable::MemberTable));
     m_tables->addButton(results, static_cast<int>(BatchTable::ResultTable));
     sheets->setEnabled(anyParties);
     m_group->setEnabled(anyParties);
     grids->setEnabled(anyParties);
     entrySheets->setEnabled(anyParties);
+    checkSheets->setEnabled(anyParties);
     members->setEnabled(offer.hasMembers);
     results->setEnabled(offer.hasScores);
     (anyParties ? sheets : offer.hasMembers || !offer.hasScores ? members : results)->setChecked(true);

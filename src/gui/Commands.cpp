@@ -55,6 +55,7 @@ FormCommand commandOf(const QString &controlName)
         KMTX_COMMAND(Label43),
         KMTX_COMMAND(Label60),
         KMTX_COMMAND(Label56),
+        KMTX_COMMAND(ScoreCheck),
         KMTX_COMMAND(GroupBox1),
         KMTX_COMMAND(Button8),
         KMTX_COMMAND(Button7),
@@ -104,6 +105,7 @@ FormCommand commandOf(const QString &controlName)
         KMTX_COMMAND(PrintAll),
         KMTX_COMMAND(MissingList),
         KMTX_COMMAND(CsvExport),
+        KMTX_COMMAND(Season),
         // Menu オプション, 印 刷, ヘルプ
         KMTX_COMMAND(N37),
         KMTX_COMMAND(N38),

@@ -144,7 +144,7 @@ void tablePictures(Table &t)
     // Each table layout shows its own picture; the sizes follow the drawing.
     t.add(Look::Picture, u"Image23"_s, {}, 5, 1, 996, 654);
     t.add(Look::Picture, u"Image28"_s, {}, 5, 42, 996, 612);
-    t.add(Look::Picture, u"Image29"_s, {}, 5, 40, 996, 616);
+    t.add(Look::Picture, u"Image29"_s, {}, 5, 40, 996, 618); // down to the grid's bottom rule
     t.add(Look::ScrollBox, u"ScrollBox2"_s, {}, 50, 50, 897, 600).wheelStep = 19;
     t.add(Look::Picture, u"Image4"_s, u"ScrollBox2"_s, 0, 0, 874, 1220);
 }
@@ -153,9 +153,9 @@ void tableCommands(Table &t)
 {
     // The group tabs cover the top of this box; its commands start below them.
     const QString area = u"GroupBox1"_s;
-    t.add(Look::Area, area, {}, 742, 22, 135, 146);
-    const QString commands[4] = {u"Label53"_s, u"Label43"_s, u"Label60"_s, u"Label56"_s};
-    for (int i = 0; i < 4; ++i) t.add(Look::Command, commands[i], area, 8, 25 + 30 * i, 119, 26);
+    t.add(Look::Area, area, {}, 742, 22, 135, 160);
+    const QString commands[5] = {u"Label53"_s, u"Label43"_s, u"ScoreCheck"_s, u"Label60"_s, u"Label56"_s};
+    for (int i = 0; i < 5; ++i) t.add(Look::Command, commands[i], area, 8, 25 + 27 * i, 119, 24);
 }
 
 void particulars(Table &t)

@@ -3,7 +3,6 @@
 #include "gui/AboutBox.h"
 #include "gui/Commands.h"
 #include "gui/ControlWidgets.h"
-#include "gui/ProgramIcon.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,6 +17,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
+#include <algorithm>
 #include <exception>
 
 using namespace Qt::StringLiterals;
@@ -57,7 +58,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_form(m_platform
 {
     setObjectName(u"MainForm"_s);
     setWindowTitle(u"くみっとEX"_s);
-    setWindowIcon(programIcon());
+    // The window shows the application's icon (prepareApplication).
 
     auto *client = new QWidget(this);
     client->setObjectName(u"client"_s);
@@ -69,20 +70,21 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_form(m_platform
 
     buildWidgets();
     buildMenus();
-    setTabOrder();
     // The window is as tall as its areas: with the title bar of a usual desktop it fits a
     // 1024 × 768 screen above the task bar.
     setFixedSize(1020, menuBar()->sizeHint().height() + layoutBottom() + BottomMargin);
     move(0, 0);
 
-    m_about = new AboutBox(this);
     m_platform.window = this;
     m_platform.beforeBox = [this] {
         // The user sees what the command has drawn so far before the box appears.
         refresh();
         if (isVisible()) repaint();
     };
-    m_platform.about = [this] { m_about->exec(); };
+    m_platform.about = [this] {
+        if (!m_about) m_about = new AboutBox(this);
+        m_about->exec();
+    };
     m_platform.close = [this] { this->close(); };
 
     run([this] { m_form.FormCreate(); });
@@ -117,7 +119,9 @@ void MainWindow::followTableScroll()
     // A タテ形 table starts at the top of its scroll box.
     if (m_form.TableScrollSerial == m_tableScrollSerial) return;
     m_tableScrollSerial = m_form.TableScrollSerial;
-    if (auto *box = qobject_cast<ScrollBox *>(widget(u"ScrollBox2"_s))) box->verticalScrollBar()->setValue(0);
+    // (A scroll box not built yet starts at the top when it is built.)
+    if (auto *box = qobject_cast<ScrollBox *>(m_widgets.value(u"ScrollBox2"_s)))
+        box->verticalScrollBar()->setValue(0);
 }
 
 void MainWindow::runCommand(const QString &controlName)
@@ -172,24 +176,120 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::buildWidgets()
 {
-    QWidget *client = centralWidget();
-    for (const Place &place : layoutTable()) {
-        QWidget *parent = place.parent.isEmpty() ? client : m_widgets.value(place.parent);
-        Q_ASSERT_X(parent, "MainWindow::buildWidgets", qPrintable(place.name));
-        if (!parent) parent = client;
-        m_places.insert(place.name, place);
-        createWidget(place, parent);
-    }
+    for (const Place &place : layoutTable()) m_placeOrder.push_back(place);
     // A control that the layout table does not know yet still gets a widget, kept hidden.
     for (const auto &[name, control] : m_form.controls()) {
-        if (control.kind == ControlKind::MenuItem || m_widgets.contains(name)) continue;
+        if (control.kind == ControlKind::MenuItem || findPlace(name)) continue;
         m_unplaced << name;
         Place place;
         place.name = name;
         place.look = lookOfKind(control.kind);
         place.geometry = QRect(0, 0, 80, 20);
-        m_places.insert(name, place);
-        createWidget(place, client)->hide();
+        m_placeOrder.push_back(place);
+    }
+    for (const Place &place : m_placeOrder) {
+        m_places.insert(place.name, place);
+        Q_ASSERT_X(place.parent.isEmpty() || m_areaOf.contains(place.parent), "MainWindow::buildWidgets",
+                   qPrintable(place.name));
+        m_areaOf.insert(place.name, place.parent.isEmpty() ? place.name : m_areaOf.value(place.parent));
+    }
+    // An area is built when the form first shows it; one that the form does not name, now.
+    for (const Place &place : m_placeOrder) {
+        if (!place.parent.isEmpty()) continue;
+        if (m_form.hasControl(place.name))
+            m_unbuiltAreas.emplace_back(place.name, &m_form.control(place.name));
+        else
+            buildArea(place.name);
+    }
+}
+
+void MainWindow::buildShownAreas()
+{
+    for (std::size_t i = 0; i < m_unbuiltAreas.size();) {
+        if (m_unbuiltAreas[i].second->visible)
+            buildArea(QString(m_unbuiltAreas[i].first)); // takes it off the list
+        else
+            ++i;
+    }
+}
+
+QWidget *MainWindow::widget(const QString &name)
+{
+    if (QWidget *w = m_widgets.value(name)) return w;
+    const auto area = m_areaOf.constFind(name);
+    if (area == m_areaOf.constEnd() || m_widgets.contains(*area)) return nullptr;
+    buildArea(*area);
+    return m_widgets.value(name);
+}
+
+void MainWindow::buildArea(const QString &area)
+{
+    std::erase_if(m_unbuiltAreas, [&area](const auto &unbuilt) { return unbuilt.first == area; });
+    QWidget *client = centralWidget();
+    std::vector<const Place *> built;
+    for (const Place &place : m_placeOrder) {
+        if (m_areaOf.value(place.name) != area) continue;
+        QWidget *parent = place.parent.isEmpty() ? client : m_widgets.value(place.parent);
+        if (!parent) parent = client;
+        createWidget(place, parent);
+        built.push_back(&place);
+    }
+    if (built.empty()) return;
+    // The widgets show the form's state from the start.
+    listShownControls();
+    for (const Place *place : built) {
+        if (ShownControl *shown = shownControl(place->name)) {
+            shown->widget = m_widgets.value(place->name);
+            shown->look = place->look;
+            applyControl(*shown->control, shown->widget);
+            shown->applied = std::make_shared<Control>(*shown->control);
+        }
+    }
+    // Stacked and ordered for the tab key as if every area had been built at once, in the
+    // table's order: under the first later area already built.
+    QWidget *areaWidget = m_widgets.value(area);
+    bool later = false;
+    for (auto it = std::find_if(m_placeOrder.begin(), m_placeOrder.end(),
+                                [&area](const Place &p) { return p.name == area; });
+         it != m_placeOrder.end(); ++it) {
+        if (it->name == area || !it->parent.isEmpty()) continue;
+        if (QWidget *next = m_widgets.value(it->name)) {
+            areaWidget->stackUnder(next);
+            later = true;
+            break;
+        }
+    }
+    if (later || area == m_areaOf.value(u"Button6"_s)) restoreFocusOrder();
+}
+
+void MainWindow::restoreFocusOrder()
+{
+    // Every widget that takes the focus, in the table's order, each place followed by the
+    // parts of its own widget that take it (the arrows of a spin button).
+    QSet<QWidget *> placed;
+    for (QWidget *w : std::as_const(m_widgets)) placed.insert(w);
+    std::vector<QWidget *> chain;
+    for (const Place &place : m_placeOrder) {
+        QWidget *w = m_widgets.value(place.name);
+        if (!w) continue;
+        if (w->focusPolicy() != Qt::NoFocus) chain.push_back(w);
+        for (QWidget *part : w->findChildren<QWidget *>()) {
+            // (A selection list's own window of entries is not in the window's order.)
+            if (part->focusPolicy() == Qt::NoFocus || placed.contains(part) || part->window() != this)
+                continue;
+            QWidget *owner = part->parentWidget();
+            while (owner && !placed.contains(owner)) owner = owner->parentWidget();
+            if (owner == w) chain.push_back(part);
+        }
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    // The registration form from top to bottom: チーム名, 氏名, 性別, 生年月日, 実行.
+    const char *const order[] = {"Edit2",     "Edit1",     "ComboBox1", "ComboBox2",
+                                 "ComboBox3", "ComboBox4", "ComboBox5", "Button6"};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget *first = m_widgets.value(QString::fromLatin1(order[i - 1]));
+        QWidget *second = m_widgets.value(QString::fromLatin1(order[i]));
+        if (first && second) QWidget::setTabOrder(first, second);
     }
 }
 
@@ -197,10 +297,12 @@ QWidget *MainWindow::createWidget(const Place &place, QWidget *parent)
 {
     QWidget *w = createControlWidget(place, parent);
     w->setObjectName(place.name);
+    // A font is set only where it differs from the one the widget has from its parent: a
+    // font set on a selection list would build its list at once.
     QFont font = w->font();
     font.setPixelSize(place.fontPixels > 0 ? place.fontPixels : usualFontPixels(place.look));
     if (place.look == Look::Heading || place.look == Look::Tab) font.setBold(true);
-    w->setFont(font);
+    if (font != w->font()) w->setFont(font);
     if (auto *box = qobject_cast<ScrollBox *>(parent)) {
         box->setWidget(w);
         w->move(place.geometry.topLeft());
@@ -357,14 +459,4 @@ void MainWindow::connectField(QLineEdit *field, const QString &name)
     connect(field, &QLineEdit::returnPressed, this,
             [this, name] { run([this, &name] { m_form.pressEnter(name); }); });
     field->installEventFilter(this);
-}
-
-void MainWindow::setTabOrder()
-{
-    // The registration form from top to bottom: チーム名, 氏名, 性別, 生年月日, 実行.
-    const char *const order[] = {"Edit2",     "Edit1",     "ComboBox1", "ComboBox2",
-                                 "ComboBox3", "ComboBox4", "ComboBox5", "Button6"};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(widget(QString::fromLatin1(order[i - 1])),
-                             widget(QString::fromLatin1(order[i])));
 }

@@ -35,10 +35,12 @@ public:
     TMainForm &form() { return m_form; }
     QtPlatform &platform() { return m_platform; }
 
-    // The widget of a control, container or caption, or nullptr.
-    QWidget *widget(const QString &name) const { return m_widgets.value(name); }
-    // The menu entry of a control, or nullptr.
-    QAction *menuEntry(const QString &name) const { return m_actions.value(name); }
+    // The widget of a control, container or caption, or nullptr. An area of the window is
+    // built when the form first shows it, or when one of its widgets is first asked for.
+    QWidget *widget(const QString &name);
+    // The menu entry of a control, or nullptr. A menu is filled when it is first opened, or
+    // when one of its entries is first asked for.
+    QAction *menuEntry(const QString &name);
     // Controls of the form that have no place in the layout table (they get a hidden widget).
     const QStringList &unplacedControls() const { return m_unplaced; }
 
@@ -60,12 +62,15 @@ private:
     void runCommand(const QString &controlName);
 
     void buildWidgets();
+    void buildShownAreas();
+    void buildArea(const QString &area);
+    void restoreFocusOrder();
     QWidget *createWidget(const Place &place, QWidget *parent);
     QWidget *createControlWidget(const Place &place, QWidget *parent);
     void connectPicture(PictureView *picture, const QString &name);
     void connectField(QLineEdit *field, const QString &name);
     void buildMenus();
-    void setTabOrder();
+    void fillMenu(QMenu *menu);
     void addMenuNodes(QMenu *menu, const std::vector<MenuNode> &nodes);
     QAction *createEntry(const QString &name, QWidget *owner);
 
@@ -77,10 +82,18 @@ private:
 
     QtPlatform m_platform;
     TMainForm m_form;
-    AboutBox *m_about = nullptr;
+    AboutBox *m_about = nullptr; // built when first shown
     QHash<QString, QWidget *> m_widgets;
     QHash<QString, QAction *> m_actions;
     QHash<QString, Place> m_places;
+    // Every place in stacking order (the layout table, then the controls it does not know),
+    // with the area (the place on the client area) that holds it.
+    std::vector<Place> m_placeOrder;
+    QHash<QString, QString> m_areaOf;
+    // Areas not built yet, in stacking order, with the control that shows them.
+    std::vector<std::pair<QString, const Control *>> m_unbuiltAreas;
+    // Menus not filled yet, with what they hold.
+    QHash<QMenu *, const MenuNode *> m_unfilledMenus;
     // Every control with its widget or menu entry and the state last copied into it.
     struct ShownControl {
         const Control *control = nullptr;
@@ -90,6 +103,9 @@ private:
         std::shared_ptr<Control> applied;
     };
     std::vector<ShownControl> m_shown;
+    QHash<QString, std::size_t> m_shownIndex;
+    ShownControl *shownControl(const QString &name);
+    void listShownControls();
     ScrollBox *m_memberList = nullptr;
     QStringList m_unplaced;
     int m_listScrollSerial = -1;

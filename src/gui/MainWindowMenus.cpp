@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 void MainWindow::buildMenus()
 {
     QMenuBar *bar = menuBar();
@@ -18,12 +20,44 @@ void MainWindow::buildMenus()
         }
         QMenu *menu = bar->addMenu(node.title);
         menu->setObjectName(node.title);
-        addMenuNodes(menu, node.children);
+        // Filled when first opened, before anything else that opening does.
+        m_unfilledMenus.insert(menu, &node);
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillMenu(menu); });
         if (node.remindsWhileCombining) {
             connect(menu, &QMenu::aboutToShow, this,
                     [this, title = node.title] { run([this, &title] { m_form.menuOpened(title); }); });
         }
     }
+    // The bar names the menu it highlights before it measures and opens it.
+    connect(bar, &QMenuBar::hovered, this, [this](QAction *action) {
+        if (QMenu *menu = action->menu()) fillMenu(menu);
+    });
+}
+
+void MainWindow::fillMenu(QMenu *menu)
+{
+    if (const MenuNode *node = m_unfilledMenus.take(menu)) addMenuNodes(menu, node->children);
+}
+
+namespace {
+bool holdsEntry(const MenuNode &node, const QString &name)
+{
+    return node.entry == name ||
+           std::any_of(node.children.begin(), node.children.end(),
+                       [&name](const MenuNode &child) { return holdsEntry(child, name); });
+}
+} // namespace
+
+QAction *MainWindow::menuEntry(const QString &name)
+{
+    if (QAction *action = m_actions.value(name)) return action;
+    for (auto it = m_unfilledMenus.cbegin(); it != m_unfilledMenus.cend(); ++it) {
+        if (holdsEntry(*it.value(), name)) {
+            fillMenu(it.key());
+            break;
+        }
+    }
+    return m_actions.value(name);
 }
 
 void MainWindow::addMenuNodes(QMenu *menu, const std::vector<MenuNode> &nodes)
@@ -44,8 +78,15 @@ QAction *MainWindow::createEntry(const QString &name, QWidget *owner)
 {
     auto *action = new QAction(owner);
     action->setObjectName(name);
-    if (m_form.hasControl(name)) action->setText(m_form.control(name).text);
     connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
     m_actions.insert(name, action);
+    // The entry shows the form's state from the start.
+    listShownControls();
+    if (ShownControl *shown = shownControl(name)) {
+        shown->action = action;
+        applyEntry(*shown->control, action);
+    } else if (m_form.hasControl(name)) {
+        action->setText(m_form.control(name).text);
+    }
     return action;
 }

@@ -110,26 +110,39 @@ bool alwaysCompared(Look look)
 
 } // namespace
 
-void MainWindow::refresh()
+void MainWindow::listShownControls()
 {
     const auto &controls = m_form.controls();
-    if (m_shown.size() != controls.size()) {
-        // Each control with its widget or menu entry, found once.
-        m_shown.clear();
-        m_shown.reserve(controls.size());
-        for (const auto &[name, control] : controls) {
-            ShownControl shown;
-            shown.control = &control;
-            if (control.kind == ControlKind::MenuItem) {
-                shown.action = m_actions.value(name);
-            } else {
-                shown.widget = m_widgets.value(name);
-                const auto place = m_places.constFind(name);
-                shown.look = place != m_places.constEnd() ? place->look : Look::Text;
-            }
-            m_shown.push_back(shown);
+    if (m_shown.size() == controls.size()) return;
+    // Each control with its widget or menu entry, found once; those built later add theirs.
+    m_shown.clear();
+    m_shownIndex.clear();
+    m_shown.reserve(controls.size());
+    for (const auto &[name, control] : controls) {
+        ShownControl shown;
+        shown.control = &control;
+        if (control.kind == ControlKind::MenuItem) {
+            shown.action = m_actions.value(name);
+        } else {
+            shown.widget = m_widgets.value(name);
+            const auto place = m_places.constFind(name);
+            shown.look = place != m_places.constEnd() ? place->look : Look::Text;
         }
+        m_shownIndex.insert(name, m_shown.size());
+        m_shown.push_back(shown);
     }
+}
+
+MainWindow::ShownControl *MainWindow::shownControl(const QString &name)
+{
+    const auto it = m_shownIndex.constFind(name);
+    return it == m_shownIndex.constEnd() ? nullptr : &m_shown[*it];
+}
+
+void MainWindow::refresh()
+{
+    listShownControls();
+    buildShownAreas();
     for (ShownControl &shown : m_shown) {
         const Control &control = *shown.control;
         if (shown.action) {

@@ -28,8 +28,9 @@ std::vector<MenuNode> build()
     return {
         menu(u"ファイル"_s,
              {entry(u"N3"_s), entry(u"N7"_s), entry(u"PrintPreview"_s, true), entry(u"SavePdf"_s),
-              entry(u"PrintAll"_s), entry(u"CsvExport"_s), entry(u"Recent1"_s, true), entry(u"Recent2"_s),
-              entry(u"Recent3"_s), entry(u"Recent4"_s), entry(u"N11"_s, true), entry(u"N39"_s, true)},
+              entry(u"PrintAll"_s), entry(u"CsvExport"_s), entry(u"Season"_s, true),
+              entry(u"Recent1"_s, true), entry(u"Recent2"_s), entry(u"Recent3"_s), entry(u"Recent4"_s),
+              entry(u"N11"_s, true), entry(u"N39"_s, true)},
              true),
         menu(u"一括出場設定"_s, {entry(u"N9"_s), entry(u"N10"_s)}, true),
         menu(u"クリア"_s,

@@ -1,6 +1,9 @@
 #include "gui/QtPlatform.h"
 
 #include "gui/BatchDialogs.h"
+#include "gui/HelpWindow.h"
+#include "gui/SeasonWindow.h"
+#include "tables/GroupNames.h"
 #include "tables/PainterCanvas.h"
 
 #include <QCoreApplication>
@@ -15,32 +18,37 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
 
+namespace groupnames = tables::groupnames;
+
+// Where kmtx-export reads the group names too.
 QtSettingsStore::QtSettingsStore()
-    : m_settings(QSettings::NativeFormat, QSettings::UserScope, u"Tobra"_s, u"Kmtx"_s)
+    : m_settings(QSettings::NativeFormat, QSettings::UserScope, groupnames::organisation(),
+                 groupnames::application())
 {}
 
 std::optional<QString> QtSettingsStore::read(const QString &key)
 {
     m_settings.sync();
-    const QString path = u"Kmtx/"_s + key;
+    const QString path = groupnames::section() + u'/' + key;
     if (!m_settings.contains(path)) return std::nullopt;
     return m_settings.value(path).toString();
 }
 
 void QtSettingsStore::write(const QString &key, const QString &value)
 {
-    m_settings.setValue(u"Kmtx/"_s + key, value);
+    m_settings.setValue(groupnames::section() + u'/' + key, value);
     m_settings.sync();
 }
 
 bool QtSettingsStore::removeAll(QString *errorText)
 {
-    m_settings.remove(u"Kmtx"_s);
+    m_settings.remove(groupnames::section());
     m_settings.sync();
     if (m_settings.status() != QSettings::NoError) {
         if (errorText) *errorText = u"設定を削除できませんでした。"_s;
@@ -113,14 +121,57 @@ QString QtPlatform::documentPath(const QString &name)
     return QDir::current().absoluteFilePath(name);
 }
 
+namespace {
+// Whether the desktop has a browser for a page of HTML. Windows and macOS always have one.
+// Elsewhere xdg-open hands it to the desktop's program for HTML or to a browser it knows;
+// without either it fails after it has started, which the program would never learn.
+bool desktopShowsHtml()
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;
+#else
+    if (QStandardPaths::findExecutable(u"xdg-open"_s).isEmpty()) return false;
+    if (!qEnvironmentVariableIsEmpty("BROWSER")) return true;
+    if (!QStandardPaths::findExecutable(u"xdg-mime"_s).isEmpty()) {
+        QProcess query;
+        query.start(u"xdg-mime"_s, {u"query"_s, u"default"_s, u"text/html"_s});
+        if (query.waitForFinished(3000) && !query.readAllStandardOutput().trimmed().isEmpty()) return true;
+    }
+    for (const QString &browser :
+         {u"x-www-browser"_s, u"sensible-browser"_s, u"firefox"_s, u"firefox-esr"_s, u"chromium"_s,
+          u"chromium-browser"_s, u"google-chrome"_s, u"microsoft-edge"_s, u"epiphany"_s, u"konqueror"_s})
+        if (!QStandardPaths::findExecutable(browser).isEmpty()) return true;
+    return false;
+#endif
+}
+} // namespace
+
 bool QtPlatform::openDocument(const QString &name)
 {
     // The document lives beside the program.
     const QString path = documentPath(name);
     if (!QFileInfo::exists(path)) return false;
     const QUrl url = QUrl::fromLocalFile(path);
-    if (openUrl) return openUrl(url);
-    return QDesktopServices::openUrl(url);
+    if (openUrl ? openUrl(url) : desktopShowsHtml() && QDesktopServices::openUrl(url)) return true;
+    // No browser: the program shows the document itself.
+    if (!m_helpWindow || m_helpWindow->property("path").toString() != path) {
+        delete m_helpWindow;
+        m_helpWindow = new HelpWindow(path, window);
+        m_helpWindow->setProperty("path", path);
+    }
+    if (!m_helpWindow->hasDocument()) return false;
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
+    return true;
+}
+
+HelpWindow *QtPlatform::helpWindow() const { return m_helpWindow; }
+
+QtPlatform::~QtPlatform()
+{
+    // A help window without the main window as its parent is the platform's own.
+    if (m_helpWindow && !m_helpWindow->parent()) delete m_helpWindow;
 }
 
 Canvas &QtPlatform::picture(const QString &name, QSize size)
@@ -176,6 +227,19 @@ std::optional<QString> QtPlatform::openFileName(const FileDialogSpec &spec)
 std::optional<QString> QtPlatform::saveFileName(const FileDialogSpec &spec)
 {
     return runFileDialog(*this, spec, QFileDialog::AcceptSave);
+}
+
+std::optional<QStringList> QtPlatform::openFileNames(const FileDialogSpec &spec)
+{
+    if (beforeBox) beforeBox();
+    QFileDialog dialog(window, spec.title, spec.startFolder, spec.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (answerFileDialog) dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const bool accepted = answerFileDialog ? answerFileDialog(dialog) : dialog.exec() == QDialog::Accepted;
+    const QStringList chosen = dialog.selectedFiles();
+    if (!accepted || chosen.isEmpty()) return std::nullopt;
+    return chosen;
 }
 
 void QtPlatform::setCaption(const QString &caption)
@@ -343,14 +407,20 @@ void QtPlatform::printPreviewPages(PageOrientation orientation, const JobDrawing
     dialog.exec();
 }
 
-std::optional<BatchPrintChoice> QtPlatform::chooseBatchPrint(const BatchPrintOffer &offer)
+// A dialog of the program's own, answered by the tests' hook when one is set.
+void QtPlatform::runDialog(QDialog &dialog)
 {
-    if (beforeBox) beforeBox();
-    BatchPrintDialog dialog(offer, window);
     if (answerDialog)
         answerDialog(dialog);
     else
         dialog.exec();
+}
+
+std::optional<BatchPrintChoice> QtPlatform::chooseBatchPrint(const BatchPrintOffer &offer)
+{
+    if (beforeBox) beforeBox();
+    BatchPrintDialog dialog(offer, window);
+    runDialog(dialog);
     return dialog.choice();
 }
 
@@ -358,10 +428,14 @@ void QtPlatform::showCombinationCheck(const QStringList &lines, const std::funct
 {
     if (beforeBox) beforeBox();
     CombinationCheckWindow checkWindow(lines, print, window);
-    if (answerDialog)
-        answerDialog(checkWindow);
-    else
-        checkWindow.exec();
+    runDialog(checkWindow);
+}
+
+void QtPlatform::showSeason(const QList<QStringList> &rows, int meetings, const SeasonWindowActions &actions)
+{
+    if (beforeBox) beforeBox();
+    SeasonWindow seasonWindow(rows, meetings, actions, window);
+    runDialog(seasonWindow);
 }
 
 std::optional<int> QtPlatform::chooseFromList(const QString &title, const QString &heading,
@@ -369,9 +443,6 @@ std::optional<int> QtPlatform::chooseFromList(const QString &title, const QStrin
 {
     if (beforeBox) beforeBox();
     ListChoiceWindow list(title, heading, items, window);
-    if (answerDialog)
-        answerDialog(list);
-    else
-        list.exec();
+    runDialog(list);
     return list.chosen();
 }

@@ -5,11 +5,13 @@
 #include "app/Platform.h"
 #include "tables/RetainedPicture.h"
 
+#include <QPointer>
 #include <QSettings>
 #include <functional>
 #include <map>
 #include <memory>
 
+class HelpWindow;
 class QDialog;
 class QFileDialog;
 class QPrinter;
@@ -33,6 +35,7 @@ private:
 class QtPlatform : public Platform
 {
 public:
+    ~QtPlatform() override;
     int messageBox(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons) override;
     SettingsStore &settings() override { return m_settings; }
     bool openDocument(const QString &name) override;
@@ -42,6 +45,7 @@ public:
     void closeMainWindow() override;
     std::optional<QString> openFileName(const FileDialogSpec &spec) override;
     std::optional<QString> saveFileName(const FileDialogSpec &spec) override;
+    std::optional<QStringList> openFileNames(const FileDialogSpec &spec) override;
     void setCaption(const QString &caption) override;
     std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) override;
     void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
@@ -53,6 +57,11 @@ public:
     void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
     std::optional<int> chooseFromList(const QString &title, const QString &heading,
                                       const QStringList &items) override;
+    void showSeason(const QList<QStringList> &rows, int meetings,
+                    const SeasonWindowActions &actions) override;
+
+    // The window showing the help where no browser could, or null before one was needed.
+    HelpWindow *helpWindow() const;
 
     // The picture of that name, or null before the form first asks for it.
     RetainedPicture *findPicture(const QString &name) const;
@@ -69,7 +78,7 @@ public:
     std::function<void()> close;
 
     // Set by GUI tests only: answers a box instead of showing it, and receives what
-    // would be handed to the desktop to open.
+    // would be handed to the desktop to open (false: no browser could show it).
     std::function<int(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons)>
         answerBox;
     std::function<bool(const QUrl &url)> openUrl;
@@ -86,6 +95,9 @@ public:
     std::function<void(QDialog &dialog)> answerDialog;
 
 private:
+    void runDialog(QDialog &dialog);
+
     QtSettingsStore m_settings;
     std::map<QString, std::unique_ptr<RetainedPicture>> m_pictures;
+    QPointer<HelpWindow> m_helpWindow; // a child of the main window
 };

@@ -99,6 +99,7 @@ QString registeredLine(const QString &name, const QString &team, const QString &
 
 int westernYear(const QString &era, int eraYear)
 {
+    if (eraYear < 0 || eraYear > 9999) return 0; // only a damaged line holds such a year
     if (era == u"大正"_s) return eraYear + 1911;
     if (era == u"昭和"_s) return eraYear + 1925;
     if (era == u"平成"_s) return eraYear + 1988;
@@ -109,11 +110,12 @@ void recomputeAge(Member &record, int thisYear, int todayMonthDay)
 {
     bool okYear = false, okMonth = false, okDay = false;
     const int y = record.EraYear.toInt(&okYear);
-    const int birthYear = westernYear(record.Era, y);
-    if (birthYear == 0 || !okYear) return;
     const int m = record.Month.toInt(&okMonth);
     const int d = record.Day.toInt(&okDay);
-    if (!okMonth || !okDay) return;
+    // Figures beyond any date (only a damaged line holds them) leave the age as read.
+    if (!okYear || !okMonth || !okDay || m < 0 || m > 99 || d < 0 || d > 99) return;
+    const int birthYear = westernYear(record.Era, y);
+    if (birthYear == 0) return;
     int age = thisYear - birthYear;
     if (todayMonthDay < m * 100 + d) --age;
     record.Age = QString::number(age);

@@ -54,11 +54,12 @@ QString registeredLine(const QString &name, const QString &team, const QString &
                        int year, int month, int day);
 
 // Western birth year of an era year, or 0 when the era has no conversion
-// ("非表示", "西暦" and any other text).
+// ("非表示", "西暦" and any other text) or the year lies outside 0 to 9999.
 int westernYear(const QString &era, int eraYear);
 
 // Recomputes Age for the eras 大正, 昭和 and 平成 from thisYear and
-// todayMonthDay (month * 100 + day). A non-decimal year, month or day leaves the age as read.
+// todayMonthDay (month * 100 + day). A non-decimal year, month or day, or one beyond any
+// date, leaves the age as read.
 void recomputeAge(Member &record, int thisYear, int todayMonthDay);
 
 } // namespace roster

@@ -42,13 +42,21 @@ QString RankingError::message() const
         .arg(slot + 1);
 }
 
-void insertSorted(QStringList &list, const QString &record)
+namespace {
+// Where a record goes in a sorted list: after any equal one.
+qsizetype sortedPosition(const QStringList &list, const QString &record)
 {
     const auto at =
         std::upper_bound(list.begin(), list.end(), record, [](const QString &a, const QString &b) {
             return QString::compare(a, b, Qt::CaseInsensitive) < 0;
         });
-    list.insert(at, record);
+    return at - list.begin();
+}
+} // namespace
+
+void insertSorted(QStringList &list, const QString &record)
+{
+    list.insert(sortedPosition(list, record), record);
 }
 
 Ranking rankPlayers(const ScoreSlotArray &records, const SlotTextArray &slotTexts, RankOptions options)
@@ -58,23 +66,31 @@ Ranking rankPlayers(const ScoreSlotArray &records, const SlotTextArray &slotText
         for (int p = 0; p < PartiesMax; ++p) {
             for (int s = 0; s < SlotsMax; ++s) {
                 const ScoreSlot &slot = records[g][p][s];
-                if (slot.Entries.isEmpty() || slot.Entries == u"0"_s) break;
-                const auto key = RankKey(slot, options);
-                if (!key) {
-                    ranking.RankList.clear();
-                    ranking.error = RankingError{g, p, s};
-                    return ranking;
-                }
                 const commatext::Fields nameAndTeam(slotTexts[g][p][s]);
                 const QStringView name = nameAndTeam.size() > 0 ? nameAndTeam.at(0) : QStringView();
                 const QStringView team = nameAndTeam.size() > 1 ? nameAndTeam.at(1) : QStringView();
+                if (slot.Entries.isEmpty() || slot.Entries == u"0"_s) {
+                    if (!slotTexts[g][p][s].isEmpty()) {
+                        ranking.Unentered << u",,,,"_s + name.toString() + u',' + team.toString();
+                        ranking.UnenteredPlaces << Place{g, p, s};
+                    }
+                    continue;
+                }
+                const auto key = RankKey(slot, options);
+                if (!key) {
+                    ranking = Ranking{};
+                    ranking.error = RankingError{g, p, s};
+                    return ranking;
+                }
                 QString record;
                 record.reserve(key->size() + slot.OneStrokes.size() + slot.TwoStrokes.size() +
                                slot.Total.size() + name.size() + team.size() + 5);
                 record.append(*key).append(u',').append(slot.OneStrokes).append(u',');
                 record.append(slot.TwoStrokes).append(u',').append(slot.Total).append(u',');
                 record.append(name).append(u',').append(team);
-                insertSorted(ranking.RankList, record);
+                const qsizetype at = sortedPosition(ranking.RankList, record);
+                ranking.RankList.insert(at, record);
+                ranking.RankPlaces.insert(at, Place{g, p, s});
             }
         }
     }
@@ -85,6 +101,11 @@ RankedPlayer splitRecord(const QString &record)
 {
     const QStringList f = commatext::split(record);
     return RankedPlayer{f.value(0), f.value(1), f.value(2), f.value(3), f.value(4), f.value(5)};
+}
+
+QString rankText(const RankedPlayer &player, qsizetype k)
+{
+    return player.ranked() ? QString::number(k + 1) : u"未入力"_s;
 }
 
 } // namespace scoring

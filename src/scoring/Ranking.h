@@ -1,6 +1,7 @@
 #pragma once
 // The ranking of the result table: every player with entries, over all four groups,
-// ordered by total strokes, then by more one-stroke holes, then by more two-stroke holes.
+// ordered by total strokes, then by more one-stroke holes, then by more two-stroke holes;
+// after them every placed player still without an entry.
 
 #include "scoring/ScoreSlots.h"
 
@@ -29,15 +30,35 @@ struct RankingError {
     QString message() const;
 };
 
+// Where a player stands: group 0..3, party 0..11, slot 0..7.
+struct Place {
+    int group = 0;
+    int party = 0;
+    int slot = 0;
+    friend bool operator==(const Place &, const Place &) = default;
+};
+
 struct Ranking {
     // "RankKey,OneStrokes,TwoStrokes,Total,name,team" in ascending case-insensitive
     // text order; record k has rank k + 1.
     QStringList RankList;
+    // ",,,,name,team" of every placed player without an entry, in group, party and slot
+    // order: listed after the ranked players, without a rank.
+    QStringList Unentered;
+    // The place of each record of RankList and of Unentered, in the same order.
+    QList<Place> RankPlaces;
+    QList<Place> UnenteredPlaces;
     std::optional<RankingError> error;
+
+    // The rows of the result table: the ranked players, then the unentered ones.
+    QStringList rows() const { return RankList + Unentered; }
+    // The place of each row.
+    QList<Place> places() const { return RankPlaces + UnenteredPlaces; }
 };
 
-// Walks groups A..D, parties 1..12, slots 1..8; a slot whose entry count is "0" or empty
-// ends its party. Equal records keep the order in which they were met.
+// Walks groups A..D, parties 1..12, slots 1..8. A place with entries is ranked; a place
+// the combination puts a player in (its slot text) without entries is unentered; any
+// other place is skipped. Equal records keep the order in which they were met.
 Ranking rankPlayers(const ScoreSlotArray &records, const SlotTextArray &slotTexts, RankOptions options);
 
 // Inserts a record at its sorted place, after any equal one.
@@ -51,7 +72,11 @@ struct RankedPlayer {
     QString total;
     QString name;
     QString team;
+    bool ranked() const { return !key.isEmpty(); }
 };
 RankedPlayer splitRecord(const QString &record);
+
+// What the rank column shows for record k (0-based) of the table's rows.
+QString rankText(const RankedPlayer &player, qsizetype k);
 
 } // namespace scoring

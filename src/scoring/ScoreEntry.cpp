@@ -25,12 +25,18 @@ QString EntryError::fieldName() const
     switch (field) {
     case EntryField::OneStrokes: return u"１打"_s;
     case EntryField::TwoStrokes: return u"２打"_s;
+    case EntryField::Entries: return u"確定"_s;
     case EntryField::Total: break;
     }
     return u"合計"_s;
 }
 
-QString EntryError::message() const { return fieldName() + u"には数字を入力して下さい"_s; }
+QString EntryError::message() const
+{
+    if (limit == 0) return fieldName() + u"には数字を入力して下さい"_s;
+    if (field == EntryField::Entries) return u"確定の回数が%1を超えるため入力できません"_s.arg(limit);
+    return u"%1の累計が%2を超えるため入力できません"_s.arg(fieldName()).arg(limit);
+}
 
 EntryResult addEntry(const ScoreSlot &record, const QString &oneStrokes, const QString &twoStrokes,
                      const QString &total)
@@ -52,6 +58,17 @@ EntryResult addEntry(const ScoreSlot &record, const QString &oneStrokes, const Q
     if (!sumTotal) return {record, EntryError{EntryField::Total}};
     const auto entries = storedSum(record.Entries);
     if (!entries) return {record, EntryError{EntryField::Total}};
+
+    const struct {
+        qint64 sum;
+        int limit;
+        EntryField field;
+    } sums[4] = {{*sumOne + *one, MaxCount, EntryField::OneStrokes},
+                 {*sumTwo + *two, MaxCount, EntryField::TwoStrokes},
+                 {*sumTotal + *strokes, MaxTotal, EntryField::Total},
+                 {*entries + 1, MaxCount, EntryField::Entries}};
+    for (const auto &s : sums)
+        if (s.sum > s.limit) return {record, EntryError{s.field, s.limit}};
 
     ScoreSlot next;
     next.OneStrokes = QString::number(*sumOne + *one);

@@ -9,12 +9,13 @@
 
 namespace scoring {
 
-enum class EntryField { OneStrokes, TwoStrokes, Total };
+enum class EntryField { OneStrokes, TwoStrokes, Total, Entries };
 
-// The entry field whose text is not a whole number.
+// The entry field whose text is not a whole number, or the sum that would pass its limit.
 struct EntryError {
     EntryField field = EntryField::Total;
-    QString fieldName() const; // "１打", "２打" or "合計"
+    int limit = 0;             // the limit passed; 0 when the text is not a whole number
+    QString fieldName() const; // "１打", "２打", "合計" or "確定"
     QString message() const;   // "１打には数字を入力して下さい" …
 };
 
@@ -25,7 +26,8 @@ struct EntryResult {
 
 // Adds the three figures to the running sums, counts the entry and rebuilds the summary.
 // Each figure is a whole number of half- or full-width digits; a record that still holds
-// the empty texts of start-up counts as zeros. Either the whole entry is added or none.
+// the empty texts of start-up counts as zeros. The counts stay within scoring::MaxCount and
+// the total within scoring::MaxTotal. Either the whole entry is added or none.
 EntryResult addEntry(const ScoreSlot &record, const QString &oneStrokes, const QString &twoStrokes,
                      const QString &total);
 

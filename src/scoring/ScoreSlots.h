@@ -28,6 +28,11 @@ using ScoreSlotArray = PlaceArray<ScoreSlot>;
 using SlotTextArray = PlaceArray<QString>;
 
 namespace scoring {
+// The largest figures a record holds: the rank key of the result table has seven digits for
+// counts (entries, one-stroke and two-stroke holes) up to 99 and totals up to 899.
+inline constexpr int MaxCount = 99;
+inline constexpr int MaxTotal = 899;
+
 // Every record of group g (0..3) to its cleared value.
 void clearGroup(ScoreSlotArray &records, int g);
 // Every slot text of every group emptied.

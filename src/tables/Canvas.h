@@ -31,5 +31,9 @@ public:
     virtual void fillRect(QRect r, QColor colour) = 0;
     virtual void setFontFace(const QString &face) = 0;
     virtual void text(int x, int y, const QString &s, int fontHeight, QColor colour) = 0;
+    // The texts drawn next have letters `factor` times as wide as the face's own at their
+    // height: a page on paper narrows them a little to keep the screen's proportions
+    // (sheet::Scale::text). A canvas that only ever shows the screen may ignore it.
+    virtual void setTextWidthFactor(double factor) { (void)factor; }
     virtual QSize size() const = 0;
 };

@@ -76,38 +76,72 @@ QList<ReportLine> combinationReport(const QList<grouping::GroupCheck> &groups,
     return lines;
 }
 
-int reportPageCount(const QList<ReportLine> &lines)
+QList<ReportPage> reportPages(const QList<ReportLine> &lines)
 {
-    return std::max(1, static_cast<int>((lines.size() + ReportLinesPerPage - 1) / ReportLinesPerPage));
+    const int n = static_cast<int>(lines.size());
+    // The end of the block beginning at line i: a blank line alone; else the lines up to the
+    // next blank line, group or party, a group's totals taking its first party along.
+    const auto blockEnd = [&](int i) {
+        if (lines.at(i).kind == ReportLine::Blank) return i + 1;
+        bool inParty = lines.at(i).kind != ReportLine::GroupTotals;
+        int end = i + 1;
+        for (; end < n; ++end) {
+            const ReportLine::Kind k = lines.at(end).kind;
+            if (k == ReportLine::Blank || k == ReportLine::GroupTotals || (k == ReportLine::Party && inParty))
+                break;
+            inParty = inParty || k == ReportLine::Party;
+        }
+        return end;
+    };
+    QList<ReportPage> pages{ReportPage{}};
+    for (int i = 0; i < n;) {
+        const int end = blockEnd(i);
+        ReportPage &page = pages.last();
+        const int used = page.end - page.first;
+        if (used == 0 && lines.at(i).kind == ReportLine::Blank) {
+            page.first = page.end = end;
+        } else if (used > 0 && used + (end - i) > ReportLinesPerPage) {
+            pages << ReportPage{i, i}; // the block moves whole to the next page
+            continue;
+        } else {
+            // On an empty page a block longer than a page (none is) fills it; the rest follows.
+            page.end = std::min(end, page.first + ReportLinesPerPage);
+        }
+        i = page.end;
+    }
+    return pages;
 }
+
+int reportPageCount(const QList<ReportLine> &lines) { return static_cast<int>(reportPages(lines).size()); }
 
 void drawCombinationReport(Canvas &canvas, sheet::Scale s, const QList<ReportLine> &lines, int page)
 {
     canvas.setFontFace(fonts::gothic());
     canvas.setPen(Ink, s.pen(1));
-    const int pages = reportPageCount(lines);
-    put(canvas, s.X(kLeftUnits), s.Y(40), u"組み合わせの確認"_s, s.font(24));
-    put(canvas, s.X(720), s.Y(50), u"%1 / %2"_s.arg(page).arg(pages), s.font(kFontUnits));
+    const QList<ReportPage> pages = reportPages(lines);
+    put(canvas, s.X(kLeftUnits), s.Y(40), u"組み合わせの確認"_s, s.text(24));
+    put(canvas, s.X(720), s.Y(50), u"%1 / %2"_s.arg(page).arg(pages.size()), s.text(kFontUnits));
     canvas.line(s.X(kLeftUnits), s.Y(85), s.X(sheet::PortraitWidth - kLeftUnits), s.Y(85));
+    if (page < 1 || page > pages.size()) return;
 
-    const int first = (page - 1) * ReportLinesPerPage;
-    for (int i = 0; i < ReportLinesPerPage && first + i < lines.size(); ++i) {
-        const ReportLine &line = lines.at(first + i);
+    const ReportPage range = pages.at(page - 1);
+    for (int i = 0; range.first + i < range.end; ++i) {
+        const ReportLine &line = lines.at(range.first + i);
         const int y = s.Y(kTopUnits + i * kLinePitch);
         switch (line.kind) {
         case ReportLine::GroupTotals:
-            put(canvas, s.X(kLeftUnits), y, line.cells.value(0), s.font(kFontUnits + 2));
+            put(canvas, s.X(kLeftUnits), y, line.cells.value(0), s.text(kFontUnits + 2));
             break;
         case ReportLine::Party:
-            put(canvas, s.X(kLeftUnits + 15), y, line.cells.value(0), s.font(kFontUnits));
+            put(canvas, s.X(kLeftUnits + 15), y, line.cells.value(0), s.text(kFontUnits));
             break;
         case ReportLine::Mates:
-            put(canvas, s.X(kPlayerX[1]), y, line.cells.value(0), s.font(kFontUnits));
+            put(canvas, s.X(kPlayerX[1]), y, line.cells.value(0), s.text(kFontUnits));
             break;
         case ReportLine::Player:
             for (int c = 0; c < line.cells.size() && c < 4; ++c)
                 if (!line.cells.at(c).isEmpty())
-                    put(canvas, s.X(kPlayerX[c]), y, line.cells.at(c), s.font(kFontUnits));
+                    put(canvas, s.X(kPlayerX[c]), y, line.cells.at(c), s.text(kFontUnits));
             break;
         case ReportLine::Blank: break;
         }

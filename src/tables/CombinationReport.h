@@ -27,8 +27,15 @@ struct ReportLine {
 QList<ReportLine> combinationReport(const QList<grouping::GroupCheck> &groups,
                                     const std::array<QString, 4> &groupNames);
 
-// The report's pages on portrait paper (at least one).
+// The report's pages on portrait paper (at least one), each at most ReportLinesPerPage
+// lines: a party's lines (its heading, its players, its team-mates) stay on one page, and a
+// group's totals stay with its first party; a blank line does not begin a page.
 inline constexpr int ReportLinesPerPage = 46;
+struct ReportPage {
+    int first = 0; // lines first .. end − 1
+    int end = 0;
+};
+QList<ReportPage> reportPages(const QList<ReportLine> &lines);
 int reportPageCount(const QList<ReportLine> &lines);
 // Page n (from 1) of the report, at the portrait table's size in units.
 void drawCombinationReport(Canvas &canvas, sheet::Scale s, const QList<ReportLine> &lines, int page);

@@ -47,13 +47,23 @@ std::optional<MeetingScores> scoresOf(const datafile::Meeting &meeting)
 }
 
 namespace {
+// A cell a spreadsheet would take for a formula (= + - @, or a tab or CR before one) is
+// written as text: quoted, after an apostrophe, which the spreadsheet does not show.
+bool looksLikeFormula(const QString &field)
+{
+    static const QString starts = u"=+-@\t\r"_s;
+    return !field.isEmpty() && starts.contains(field.at(0));
+}
+
 QString csvField(const QString &field)
 {
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\r') && !field.contains(u'\n'))
+    const bool formula = looksLikeFormula(field);
+    if (!formula && !field.contains(u',') && !field.contains(u'"') && !field.contains(u'\r') &&
+        !field.contains(u'\n'))
         return field;
     QString quoted = field;
     quoted.replace(u"\""_s, u"\"\""_s);
-    return u'"' + quoted + u'"';
+    return u'"' + (formula ? u"'"_s : QString()) + quoted + u'"';
 }
 } // namespace
 
@@ -93,10 +103,15 @@ QList<QStringList> combinationRows(const QList<GroupParties> &groups)
 
 QList<QStringList> resultRows(const scoring::Ranking &ranking)
 {
-    QList<QStringList> rows{{u"順位"_s, u"氏名"_s, u"チーム"_s, u"一打"_s, u"二打"_s, u"合計"_s}};
-    for (qsizetype k = 0; k < ranking.RankList.size(); ++k) {
-        const scoring::RankedPlayer p = scoring::splitRecord(ranking.RankList.at(k));
-        rows << QStringList{QString::number(k + 1), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total};
+    QList<QStringList> rows{
+        {u"順位"_s, u"氏名"_s, u"チーム"_s, u"一打"_s, u"二打"_s, u"合計"_s, u"グループ"_s, u"組"_s}};
+    const QStringList records = ranking.rows();
+    const QList<scoring::Place> places = ranking.places();
+    for (qsizetype k = 0; k < records.size(); ++k) {
+        const scoring::RankedPlayer p = scoring::splitRecord(records.at(k));
+        const scoring::Place at = places.value(k);
+        QStringList row{scoring::rankText(p, k), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total};
+        rows << (row << grouping::groupLetter(at.group) << QString::number(at.party + 1));
     }
     return rows;
 }

@@ -37,7 +37,9 @@ std::optional<MeetingScores> scoresOf(const datafile::Meeting &meeting);
 
 // ---- Comma-separated files ------------------------------------------------------------
 // UTF-8 with a byte-order mark and CR LF line ends, so a spreadsheet opens them as they
-// are; a field holding a comma, a double quote or a line end is quoted.
+// are; a field holding a comma, a double quote or a line end is quoted, and one that begins
+// as a formula does (= + - @, a tab or a CR) is quoted after an apostrophe, so that it is
+// read as text.
 
 QByteArray csvDocument(const QList<QStringList> &rows);
 
@@ -51,7 +53,9 @@ struct GroupParties {
 };
 QList<QStringList> combinationRows(const QList<GroupParties> &groups);
 
-// 順位,氏名,チーム,一打,二打,合計: the ranking in its order, rank k + 1 for record k.
+// 順位,氏名,チーム,一打,二打,合計,グループ,組: the ranking in its order, rank k + 1 for record
+// k, then the placed players without an entry, ranked "未入力" with empty figures; each with
+// the group letter and party number of the player's place.
 QList<QStringList> resultRows(const scoring::Ranking &ranking);
 
 // グループ,組,番,氏名,チーム,確定,一打,二打,合計: every player of the groups given with the

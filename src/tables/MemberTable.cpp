@@ -19,7 +19,7 @@ QString fieldOf(const QStringList &fields, int index)
 void drawLandscapeMemberTable(Canvas &canvas, sheet::Scale s, const MemberTableInput &in)
 {
     canvas.setFontFace(fonts::gothic());
-    const int f16 = s.font(16);
+    const sheet::TextSize f16 = s.text(16);
     const int n = static_cast<int>(in.rosterLines.size());
     // The name and team fields are blanked before the frame is ruled: on paper a blank is
     // a little wider than on the screen and would cut the line beside the names.
@@ -37,23 +37,23 @@ void drawLandscapeMemberTable(Canvas &canvas, sheet::Scale s, const MemberTableI
 
     for (int k = 0; k < LandscapeBlocks; ++k) {
         const int W = landscapeBlockLeft(k);
-        put(canvas, s.X(W) + 2, s.Y(77), u"番号"_s, f16);
+        put(canvas, s.X(W) + s.screenPixelsX(2), s.Y(77), u"番号"_s, f16);
         put(canvas, s.X(W + 67), s.Y(77), u"氏 　 名"_s, f16);
         put(canvas, s.X(W + 179), s.Y(77), u"所属チーム"_s, f16);
     }
     put(canvas, s.X(580 - in.particulars.titleShift), s.Y(38),
-        in.particulars.tournamentName + u" メンバー表"_s, s.font(20));
-    put(canvas, s.X(1103), s.Y(42), u"ページ "_s + in.pageText, s.font(14));
+        in.particulars.tournamentName + u" メンバー表"_s, s.text(20));
+    put(canvas, s.X(1103), s.Y(42), u"ページ "_s + in.pageText, s.text(14));
     drawLandscapeDate(canvas, s, in.particulars);
 
     if (n == 0) return;
     const PageRange range = landscapePage(in.page, n);
-    const int f14 = s.font(14);
+    const sheet::TextSize f14 = s.text(14);
     for (int k = 0; k < LandscapeBlocks; ++k) {
         const int q = landscapeBlockLeft(k);
         for (int j = 0; j < LandscapeRowsPerBlock; ++j) {
-            const int x = s.X(q) + 3;
-            const int y = s.Y(70 + (j + 1) * 27) + 7;
+            const int x = s.X(q) + s.screenPixelsX(3);
+            const int y = s.Y(70 + (j + 1) * 27) + s.screenPixelsY(7);
             put(canvas, x, y, u"jjj"_s, f14, Paper);
             put(canvas, x, y, QString::number(range.first + LandscapeRowsPerBlock * k + j + 1), f14);
         }
@@ -73,14 +73,14 @@ void drawPortraitMemberTable(Canvas &canvas, sheet::Scale s, const MemberTableIn
     canvas.setFontFace(fonts::gothic());
     drawPortraitFrame(canvas, s, FrameKind::Member);
 
-    const int f16 = s.font(16);
+    const sheet::TextSize f16 = s.text(16);
     const int headY = s.Y(81);
     put(canvas, s.X(245), headY, u"所属チーム"_s, f16);
     put(canvas, s.X(422), headY, u"氏 　名"_s, f16);
     put(canvas, s.X(130), headY, u"番  号"_s, f16);
     put(canvas, s.X(625), headY, u"メ　モ"_s, f16);
     put(canvas, s.X(460 - in.particulars.titleShift), s.Y(50),
-        in.particulars.tournamentName + u" メンバー表"_s, s.font(19));
+        in.particulars.tournamentName + u" メンバー表"_s, s.text(19));
     drawPortraitDateAndPage(canvas, s, in.particulars, in.pageText);
 
     const int n = static_cast<int>(in.rosterLines.size());

@@ -44,7 +44,7 @@ void drawLandscapeFrame(Canvas &canvas, sheet::Scale s, FrameKind kind)
 
 void drawLandscapeDate(Canvas &canvas, sheet::Scale s, const Particulars &p)
 {
-    const int f = s.font(16);
+    const sheet::TextSize f = s.text(16);
     const int y = s.Y(42);
     const std::pair<int, const QString *> values[] = {{922, &p.year}, {980, &p.month}, {1027, &p.day}};
     for (const auto &[x, value] : values) {
@@ -71,7 +71,7 @@ void drawPortraitFrame(Canvas &canvas, sheet::Scale s, FrameKind kind)
 
 void drawPortraitDateAndPage(Canvas &canvas, sheet::Scale s, const Particulars &p, const QString &pageText)
 {
-    const int f = s.font(14);
+    const sheet::TextSize f = s.text(14);
     const int y = s.Y(53);
     put(canvas, s.X(159), y, u"    "_s, f, Paper);
     put(canvas, s.X(159), y, p.year, f);

@@ -5,6 +5,7 @@
 
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStaticText>
 #include <QtMath>
 
@@ -137,10 +138,16 @@ QGlyphRun PainterCanvas::glyphRun(const FontOfHeight &f, const QString &text) co
     return run;
 }
 
+void PainterCanvas::setTextWidthFactor(double factor)
+{
+    m_widthFactor = factor > 0 && std::abs(factor - 1.0) > 1e-9 ? factor : 1.0;
+}
+
 void PainterCanvas::text(int x, int y, const QString &s, int fontHeight, QColor colour)
 {
     const FontOfHeight &f = useFont(fontHeight);
-    if (colour != QColor(Qt::white) && m_laidOut && !m_painter.transform().isScaling() &&
+    const bool narrowed = m_widthFactor != 1.0;
+    if (colour != QColor(Qt::white) && m_laidOut && !narrowed && !m_painter.transform().isScaling() &&
         !m_painter.transform().isRotating()) {
         // On screen the laid-out text gives the same pixels as drawing the string, quicker;
         // its font is chosen once, when the text is first laid out.
@@ -171,17 +178,32 @@ void PainterCanvas::text(int x, int y, const QString &s, int fontHeight, QColor 
         if (run.isEmpty())
             width = &font == &f.font && !m_pdf ? f.metrics.horizontalAdvance(s)
                                                : QFontMetrics(font, m_painter.device()).horizontalAdvance(s);
-        m_painter.fillRect(QRect(x, y, qCeil(width), f.height), Qt::white);
+        m_painter.fillRect(QRect(x, y, qCeil(width * m_widthFactor), f.height), Qt::white);
         return;
     }
     // Text takes only the pen's colour; a rule drawn next sets its own pen again.
     if (m_painter.pen().color() != colour) m_painter.setPen(colour);
-    if (!run.isEmpty()) {
-        m_painter.drawGlyphRun(QPointF(x, y + f.ascent), run);
-        return;
+    // Narrowed letters are drawn from the text's corner through a horizontal scale.
+    const QTransform unscaled = m_painter.worldTransform();
+    if (narrowed) {
+        m_painter.translate(x, y);
+        m_painter.scale(m_widthFactor, 1.0);
+        x = 0;
+        y = 0;
     }
-    if (m_painter.font() != font) m_painter.setFont(font);
-    m_painter.drawText(x, y + f.ascent, s);
+    if (narrowed && m_wholePixels) {
+        // Filled as an outline without grey edges, as every letter is at this resolution; a
+        // glyph drawn through the scale would be sampled into grey.
+        QPainterPath outline;
+        outline.addText(QPointF(x, y + f.ascent), font, s);
+        m_painter.fillPath(outline, colour);
+    } else if (!run.isEmpty()) {
+        m_painter.drawGlyphRun(QPointF(x, y + f.ascent), run);
+    } else {
+        if (m_painter.font() != font) m_painter.setFont(font);
+        m_painter.drawText(x, y + f.ascent, s);
+    }
+    if (narrowed) m_painter.setWorldTransform(unscaled);
 }
 
 QImage renderPicture(const RetainedPicture &picture, QRect area)

@@ -30,6 +30,7 @@ public:
     void fillRect(QRect r, QColor colour) override;
     void setFontFace(const QString &face) override { m_face = face; }
     void text(int x, int y, const QString &s, int fontHeight, QColor colour) override;
+    void setTextWidthFactor(double factor) override;
     QSize size() const override { return m_size; }
 
 private:
@@ -51,6 +52,7 @@ private:
     QSize m_size;
     QPen m_pen;
     QString m_face;
+    double m_widthFactor = 1.0; // letters narrowed (or widened) against the face's own width
     QHash<QString, FontOfHeight> m_fonts;
     QHash<QString, QRawFont> m_rawFaces; // in a PDF: each face's glyphs, sized for each height
     FontOfHeight m_current;

@@ -1,6 +1,7 @@
 #include "tables/RetainedPicture.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -63,7 +64,7 @@ const std::vector<int> &RetainedPicture::itemsNear(QRect r) const
     return found;
 }
 
-QRect RetainedPicture::textCell(int x, int y, const QString &s, int fontHeight)
+QRect RetainedPicture::textCell(int x, int y, const QString &s, int fontHeight, double widthFactor)
 {
     int halfWidths = 0;
     for (qsizetype i = 0; i < s.size(); ++i) {
@@ -72,6 +73,8 @@ QRect RetainedPicture::textCell(int x, int y, const QString &s, int fontHeight)
         halfWidths += (c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F)) ? 1 : 2;
     }
     const int h = std::max(1, fontHeight);
+    if (widthFactor != 1.0)
+        return QRect(x, y, static_cast<int>(std::ceil(halfWidths * h * widthFactor / 2)), h);
     return QRect(x, y, (halfWidths * h + 1) / 2, h);
 }
 
@@ -127,7 +130,7 @@ void RetainedPicture::fillRect(QRect r, QColor colour)
 
 void RetainedPicture::text(int x, int y, const QString &s, int fontHeight, QColor colour)
 {
-    const QRect cell = textCell(x, y, s, fontHeight);
+    const QRect cell = textCell(x, y, s, fontHeight, m_widthFactor);
     if (isWhite(colour)) {
         // Writing in white erases: the text's whole cell turns white.
         fillRect(cell, colour);
@@ -137,7 +140,8 @@ void RetainedPicture::text(int x, int y, const QString &s, int fontHeight, QColo
     for (int i : itemsNear(cell)) {
         const PictureItem &old = m_items[static_cast<size_t>(i)];
         if (old.kind == PictureItem::Kind::Text && old.area.topLeft() == cell.topLeft() && old.text == s &&
-            old.fontHeight == fontHeight && old.colour == colour && old.face == m_face) {
+            old.fontHeight == fontHeight && old.widthFactor == m_widthFactor && old.colour == colour &&
+            old.face == m_face) {
             remove(i);
             break;
         }
@@ -146,6 +150,7 @@ void RetainedPicture::text(int x, int y, const QString &s, int fontHeight, QColo
     item.kind = PictureItem::Kind::Text;
     item.colour = colour;
     item.fontHeight = fontHeight;
+    item.widthFactor = m_widthFactor;
     item.area = cell;
     item.text = s;
     item.face = m_face;
@@ -249,6 +254,8 @@ void RetainedPicture::replay(Canvas &target, QRect area) const
     QString face;
     QColor pen;
     int penWidth = 0;
+    double widthFactor = 1.0;
+    target.setTextWidthFactor(widthFactor);
     for (int index : itemsNear(area)) {
         const PictureItem &item = m_items[static_cast<size_t>(index)];
         if (!area.intersects(item.bounds)) continue;
@@ -280,6 +287,10 @@ void RetainedPicture::replay(Canvas &target, QRect area) const
             if (item.face != face) {
                 face = item.face;
                 target.setFontFace(face);
+            }
+            if (item.widthFactor != widthFactor) {
+                widthFactor = item.widthFactor;
+                target.setTextWidthFactor(widthFactor);
             }
             target.text(item.area.x(), item.area.y(), item.text, item.fontHeight, item.colour);
             break;

@@ -20,10 +20,11 @@ struct PictureItem {
     enum class Kind : quint8 { Line, Fill, Text };
     Kind kind = Kind::Fill;
     QColor colour;
-    int penWidth = 1;   // a line's pen
-    int fontHeight = 0; // a text's height in pixels
-    QLine line;         // a line's end points
-    QRect area;         // a fill's rectangle; a text's cell
+    int penWidth = 1;         // a line's pen
+    int fontHeight = 0;       // a text's height in pixels
+    double widthFactor = 1.0; // a text's letters against the face's own width
+    QLine line;               // a line's end points
+    QRect area;               // a fill's rectangle; a text's cell
     QString text;
     QString face;
     QRect bounds; // every pixel the item may touch
@@ -40,11 +41,13 @@ public:
     void fillRect(QRect r, QColor colour) override;
     void setFontFace(const QString &face) override { m_face = face; }
     void text(int x, int y, const QString &s, int fontHeight, QColor colour) override;
+    void setTextWidthFactor(double factor) override { m_widthFactor = factor; }
     QSize size() const override { return m_size; }
 
     // The cell a text occupies: the face is monospaced, a half-width character (one byte
-    // in code page 932) is half the height wide, any other character the full height.
-    static QRect textCell(int x, int y, const QString &s, int fontHeight);
+    // in code page 932) is half the height wide, any other character the full height
+    // (times the width factor, on a page that narrows its letters).
+    static QRect textCell(int x, int y, const QString &s, int fontHeight, double widthFactor = 1.0);
 
     // Removes every item; the picture is blank white.
     void clear();
@@ -76,6 +79,7 @@ private:
     QColor m_pen{0, 0, 0};
     int m_penWidth = 1;
     QString m_face = tables::fonts::gothic();
+    double m_widthFactor = 1.0;
     std::vector<PictureItem> m_items;
     int m_dead = 0;
     // Items by horizontal bands of kBand pixels, so a fill, a redraw looking for its twin

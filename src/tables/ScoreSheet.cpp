@@ -78,7 +78,7 @@ ScoreSheetResult drawScoreSheet(Canvas &canvas, sheet::Scale s, const TableOptio
     for (int k = 0; k <= 7; ++k)
         canvas.line(s.offX(E, 748 + 47 * k), s.offY(F, 41), s.offX(E, 748 + 47 * k), s.offY(F, 41 + 56));
 
-    const int f14 = s.font(14);
+    const sheet::TextSize f14 = s.text(14);
     put(canvas, s.X(950), s.offY(F, 25), u"確認サイン"_s, f14);
     for (int k = 1; k <= players; ++k)
         put(canvas, s.offX(E, 752 + 47 * (k - 1)), s.offY(F, 44), QString::number(k), f14);
@@ -91,19 +91,19 @@ ScoreSheetResult drawScoreSheet(Canvas &canvas, sheet::Scale s, const TableOptio
     if (options.holeNumbers) {
         const QList<int> numbers = holeNumbers(holes, in.startHole);
         for (int c = 0; c < numbers.size(); ++c)
-            put(canvas, s.offX(G + I * c, 23), s.offY(H, 27), QString::number(numbers.at(c)), s.font(24));
+            put(canvas, s.offX(G + I * c, 23), s.offY(H, 27), QString::number(numbers.at(c)), s.text(24));
     }
     if (options.dashes) {
         const int firstDashY = s.offY(F, options.eightFrame ? 172 : 183);
         for (int r = 0; r < players; ++r)
             for (int c = 0; c < holes; ++c)
-                put(canvas, s.offX(G + I * c, 6), firstDashY + r * w, u"－"_s, s.font(22));
+                put(canvas, s.offX(G + I * c, 6), firstDashY + r * w, u"－"_s, s.text(22));
     }
 
     // Title, particulars and party heading
     put(canvas, s.X(560 - in.particulars.titleShift), s.offY(F, 17),
-        in.particulars.tournamentName + u" スコア表"_s, s.font(22));
-    const int f16 = s.font(16);
+        in.particulars.tournamentName + u" スコア表"_s, s.text(22));
+    const sheet::TextSize f16 = s.text(16);
     put(canvas, s.offX(E, 15), s.offY(F, 52), u"大会名"_s, f16);
     put(canvas, s.offX(E, 15), s.offY(F, 76), u"コース"_s, f16);
     put(canvas, s.offX(E, 15), s.offY(F, 29), u"開催日"_s, f16);
@@ -128,8 +128,8 @@ ScoreSheetResult drawScoreSheet(Canvas &canvas, sheet::Scale s, const TableOptio
     // Blanking of eight player rows, then the party's names and teams (TokuName)
     for (int k = 0; k < grouping::Slots; ++k) {
         const int rowTop = H + w + k * w;
-        put(canvas, s.offX(E, 6), s.offY(rowTop, 38), u"国国国国国国国"_s, s.font(20), Paper);
-        put(canvas, s.X(82), s.offY(rowTop, 13), u"国国国国国国国国"_s, s.font(15), Paper);
+        put(canvas, s.offX(E, 6), s.offY(rowTop, 38), u"国国国国国国国"_s, s.text(20), Paper);
+        put(canvas, s.X(82), s.offY(rowTop, 13), u"国国国国国国国国"_s, s.text(15), Paper);
     }
     if (!in.party.isEmpty()) {
         if (!options.eightFrame && in.party.size() > 6) {
@@ -137,14 +137,14 @@ ScoreSheetResult drawScoreSheet(Canvas &canvas, sheet::Scale s, const TableOptio
         } else {
             const int rows = std::min<int>(static_cast<int>(in.party.size()), players);
             for (int k = 0; k < rows; ++k)
-                put(canvas, s.offX(E, 6), s.offY(H + w + k * w, 37), in.party.at(k).name, s.font(20));
+                put(canvas, s.offX(E, 6), s.offY(H + w + k * w, 37), in.party.at(k).name, s.text(20));
             for (int k = 0; k < rows; ++k)
-                put(canvas, s.X(76), s.offY(H + w + k * w, 13), in.party.at(k).team, s.font(15));
+                put(canvas, s.X(76), s.offY(H + w + k * w, 13), in.party.at(k).team, s.text(15));
         }
     }
 
     // Summary headings
-    const int f15 = s.font(15);
+    const sheet::TextSize f15 = s.text(15);
     put(canvas, s.offX(K, 8), s.offY(H, 31), u"実打数"_s, f15);
     put(canvas, s.offX(K + X, 8), s.offY(H, 31), u"一打数"_s, f15);
     put(canvas, s.offX(K + 2 * X, 8), s.offY(H, 31), u"二打数"_s, f15);

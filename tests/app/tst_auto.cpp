@@ -39,6 +39,7 @@ private slots:
     void fifteenPartiesDivideIntoTwelve();
     void balancedPartiesMixTheirSlotOrder();
     void startsInTheSameSecondDealAlike();
+    void dividingAgainAfterAGroupTabDealsTheWholeRoster();
     void refusalsAndStops_data();
     void refusalsAndStops();
     void aLeaderNeverBecomesTheNinthMember_data();
@@ -206,6 +207,7 @@ void AutoDivision::startsInTheSameSecondDealAlike()
     const auto first = nonLeaders();
     for (const qint64 later : {0, 999, 1000}) { // same moment, same second, next second
         s.platform.clock = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0)).addMSecs(later);
+        s.platform.answer(IdYes);
         s.form.Button2Click();
         s.form.Button1Click();
         QCOMPARE(nonLeaders() == first, later < 1000);
@@ -214,6 +216,22 @@ void AutoDivision::startsInTheSameSecondDealAlike()
     Scenario t;
     divide(t, players(12), u"2"_s, u"3"_s);
     QCOMPARE(t.form.KumiLines[0], t.form.KumiLines[1]);
+}
+
+void AutoDivision::dividingAgainAfterAGroupTabDealsTheWholeRoster()
+{
+    // A group's tab leaves that group's lines in the list; 開始 then deals the whole roster
+    // and keeps it whole, not just the group shown.
+    Scenario s;
+    const QStringList roster = players(6, 6);
+    divide(s, roster, u"2"_s, u"3"_s);
+    s.form.Button10Click();
+    s.form.Label45Click();
+    QCOMPARE(s.form.MemberLines.size(), 6);
+    s.platform.answer(IdYes);
+    s.form.Button1Click();
+    QCOMPARE(s.form.SavedMemberLines.size(), 12);
+    QCOMPARE(s.form.GroupList[0].size() + s.form.GroupList[1].size(), 12);
 }
 
 void AutoDivision::refusalsAndStops_data()
@@ -391,6 +409,7 @@ void AutoDivision::controls()
     s.form.ScoreSlots[1][0][0].Total = u"9"_s;
     s.form.KumiSlotText[1][0][0] = u"男1,緑会"_s;
     const auto stores = std::make_pair(s.form.GroupList, s.form.KumiLines);
+    s.platform.answer(IdYes); // やり直し asks first
     if (step == 1) s.form.Button10Click();
     if (step == 2) s.form.Button2Click();
     const QList<bool> now{s.form.control("Edit16").readOnly && s.form.control("Edit6").readOnly,
@@ -409,6 +428,7 @@ void AutoDivision::controls()
     if (step) QCOMPARE(s.form.control("Label37").text, step == 1 ? QString() : u"貼り付け数　0"_s);
     QCOMPARE(s.form.control("Label26").fontColour, step ? colours::Yellow : colours::Dimmed);
     if (step == 1) {
+        s.platform.answer(IdYes);
         s.form.Label40Click(); // the registration screen then throws the combination away
         QVERIFY(!anyStored(s.form));
     }

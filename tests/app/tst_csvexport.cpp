@@ -103,7 +103,13 @@ void CsvExportTest::theSameBytesAsKmtxExport()
                               dir.filePath(u"c2.csv"_s)));
 
     const QByteArray results = written(s, 2, dir.filePath(u"r.csv"_s));
-    QCOMPARE(results.count("\r\n"), 6); // the heading and five players
+    // The heading, five ranked players and the 25 placed ones without an entry.
+    QCOMPARE(results.count("\r\n"), 31);
+    QVERIFY(results.contains("\r\n未入力,"));
+    // Each player with the group and party of the place.
+    QVERIFY(results.startsWith(
+        "\xEF\xBB\xBF順位,氏名,チーム,一打,二打,合計,グループ,組\r\n1,2-2,班2,1,1,25,B,1\r\n"));
+    QVERIFY(results.contains("\r\n未入力,1-4,班1,,,,A,1\r\n"));
     QCOMPARE(results, exported(meeting, {u"--table"_s, u"result"_s}, dir.filePath(u"r2.csv"_s)));
     QVERIFY(s.platform.boxes.empty());
     QCOMPARE(s.platform.dialogs.back().title, u"CSVに書き出し"_s);

@@ -91,6 +91,7 @@ class DataFileTest : public QObject
 private slots:
     void fullMeetingComesBackWhole();
     void anAutomaticCombinationKeepsItsOriginAfterTheCombinationScreen();
+    void typedTournamentNameComesBack();
     void emptyMeetingWritesEighteenLines();
     void openSetsTheParticularsAndModes_data();
     void openSetsTheParticularsAndModes();
@@ -203,6 +204,24 @@ void DataFileTest::anAutomaticCombinationKeepsItsOriginAfterTheCombinationScreen
     QCOMPARE(groupsteps::panelNames(u, 1), partyOne);
 }
 
+void DataFileTest::typedTournamentNameComesBack()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"春季大会.txt"_s);
+    Scenario s;
+    s.form.typeInto("Edit7", u"春季グラウンドゴルフ大会"_s);
+    s.platform.chooseFile(path);
+    s.form.N7Click();
+    Scenario reopened;
+    reopened.platform.chooseFile(path);
+    reopened.form.N3Click();
+    QCOMPARE(reopened.form.control("Edit7").text, u"春季グラウンドゴルフ大会"_s);
+    reopened.form.Label64Click();
+    reopened.form.Label60Click();
+    QCOMPARE(reopened.platform.canvas("Image4").textAt(460 - 6 * 24, 50),
+             u"春季グラウンドゴルフ大会 成績表"_s);
+}
+
 void DataFileTest::emptyMeetingWritesEighteenLines()
 {
     QTemporaryDir dir;
@@ -228,12 +247,17 @@ void DataFileTest::openSetsTheParticularsAndModes_data()
     QTest::addColumn<QString>("tournament");
     QTest::addColumn<int>("autoMade");
     QTest::addColumn<int>("curGroup");
-    QTest::newRow("line 17 100, combination screen")
-        << u"sample-120.txt"_s << u"春の大会.txt"_s << false << u"春の大会"_s << 1 << 1;
-    QTest::newRow("line 17 0, registration screen")
-        << u"write-hand-made.txt"_s << u"秋.2026.txt"_s << true << u"秋"_s << 0 << 0;
-    QTest::newRow("a name without a dot")
-        << u"write-empty.txt"_s << u"meeting"_s << false << QString() << 0 << 1;
+    QTest::addColumn<QString>("groupsAndParties"); // グループ数 and 一グループの組数 afterwards
+    // The stored tournament name comes back whatever the file is called.
+    QTest::newRow("line 17 100, combination screen") << u"sample-120.txt"_s << u"春の大会.txt"_s << false
+                                                     << u"なかよし会親睦大会"_s << 1 << 1 << u"2,12"_s;
+    QTest::newRow("line 17 0, registration screen") << u"write-hand-made.txt"_s << u"秋.2026.txt"_s << true
+                                                    << u"なかよし会親睦大会"_s << 0 << 0 << u"3,2"_s;
+    // None stored: the file's name before its first dot, empty without one.
+    QTest::newRow("no name stored") << u"write-empty.txt"_s << u"秋.2026.txt"_s << false << u"秋"_s << 0 << 1
+                                    << u"0,0"_s;
+    QTest::newRow("no name stored, a file name without a dot")
+        << u"write-empty.txt"_s << u"meeting"_s << false << QString() << 0 << 1 << u"0,0"_s;
 }
 
 void DataFileTest::openSetsTheParticularsAndModes()
@@ -244,10 +268,12 @@ void DataFileTest::openSetsTheParticularsAndModes()
     QFETCH(QString, tournament);
     QFETCH(int, autoMade);
     QFETCH(int, curGroup);
+    QFETCH(QString, groupsAndParties);
     QTemporaryDir dir;
     Scenario s;
     if (onRegistrationScreen) s.form.Label40Click();
     const QString path = openCopy(s, dir, golden, fileName);
+    QCOMPARE(s.form.control("Edit16").text + u',' + s.form.control("Edit6").text, groupsAndParties);
     const datafile::Meeting m =
         meetingFromJson(fileBytes(dataPath(QString(golden).replace(u".txt"_s, u".json"_s))));
     QCOMPARE(s.form.control("Edit7").text, tournament);
@@ -274,7 +300,35 @@ void DataFileTest::openSetsTheParticularsAndModes()
 void DataFileTest::refusedFilesChangeNothing_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("text"); // the message, or how it begins
+    QTest::addColumn<QString>("path"); // a file to open in place of the bytes
+
+    // The folder of hostile files: the smallest file showing each fault, with its message.
+    const QString hostile = QFINDTESTDATA(u"../data/hostile/messages.tsv"_s);
+    QFile table(hostile);
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    int files = 0;
+    for (const QString &row : QString::fromUtf8(table.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        if (row.startsWith(u'#')) continue;
+        const QString name = row.section(u'\t', 0, 0);
+        const QString message = row.section(u'\t', 1).replace(u"\\n"_s, u"\n"_s);
+        QTest::newRow(qPrintable(name))
+            << fileBytes(QFileInfo(hostile).dir().filePath(name)) << message << QString();
+        ++files;
+    }
+    QVERIFY(files >= 15);
+    QTest::newRow("larger than any meeting")
+        << QByteArray(datafile::MaxFileBytes + 1, '\n')
+        << u"このファイルは大きすぎるため開けません（16MBを超えています）"_s << QString();
+    QTest::newRow("a folder") << QByteArray() << u"ファイルを開けません。\n"_s << QDir::tempPath();
+#ifdef Q_OS_LINUX
+    // A device that never ends is read no further than the limit, and a read that fails is
+    // told as such.
+    QTest::newRow("a device without end")
+        << QByteArray() << u"このファイルは大きすぎるため開けません"_s << u"/dev/zero"_s;
+    QTest::newRow("a read that fails")
+        << QByteArray() << u"ファイルを読めません。\n/proc/self/mem\n"_s << u"/proc/self/mem"_s;
+#endif
 
     QStringList good;
     for (const QByteArray &l : datafile::splitLines(fileBytes(dataPath(u"write-hand-made.txt"_s))))
@@ -286,44 +340,48 @@ void DataFileTest::refusedFilesChangeNothing_data()
     };
     const int tenA = int(good.indexOf(u"$,TenA"_s));
 
-    QTest::newRow("not a meeting file") << QByteArray("name,team\r\n") << u"この形式のファイルは開けません"_s;
-    QTest::newRow("an empty file") << QByteArray() << u"この形式のファイルは開けません"_s;
+    QTest::newRow("not a meeting file")
+        << QByteArray("name,team\r\n") << u"この形式のファイルは開けません"_s << QString();
+    QTest::newRow("an empty file") << QByteArray() << u"この形式のファイルは開けません"_s << QString();
     {
         datafile::Meeting m;
         for (int i = 0; i < 301; ++i)
             m.memberLines << u"会員%1,緑会,男,昭和,10,10,10,0,off,off,off,,"_s.arg(i);
         QTest::newRow("301 members") << datafile::write(m).bytes
-                                     << u"このファイルはメンバー数が３００名を超過しています"_s;
+                                     << u"このファイルはメンバー数が３００名を超過しています"_s << QString();
     }
     {
         QList<QByteArray> raw = datafile::splitLines(encode(good));
         raw[3] += "\xa0\x80";
         QTest::newRow("bytes not code page 932")
-            << raw.join("\r\n") << u"このファイルは壊れているため開けません。\n4行目："_s;
+            << raw.join("\r\n") << u"このファイルは壊れているため開けません。\n4行目："_s << QString();
     }
     {
         QStringList lines = good;
         lines[tenA + 1] = u"A,1,2,3"_s;
         QTest::newRow("score line too short")
-            << encode(lines) << u"このファイルは壊れているため開けません。\n%1行目："_s.arg(tenA + 2);
+            << encode(lines) << u"このファイルは壊れているため開けません。\n%1行目："_s.arg(tenA + 2)
+            << QString();
     }
     {
         QStringList lines = good;
         lines[tenA + 1].replace(u"A,1,0,1,40"_s, u"A,1,0,one,40"_s);
         QTest::newRow("score not a whole number")
-            << encode(lines) << u"このファイルは壊れているため開けません。\n%1行目："_s.arg(tenA + 2);
+            << encode(lines) << u"このファイルは壊れているため開けません。\n%1行目："_s.arg(tenA + 2)
+            << QString();
     }
     {
         QStringList lines = good;
         lines[2] = u"山田"_s;
         QTest::newRow("member line that cannot be split")
-            << encode(lines) << u"このファイルは壊れているため開けません。\n3行目："_s;
+            << encode(lines) << u"このファイルは壊れているため開けません。\n3行目："_s << QString();
     }
     {
         QStringList lines = good;
         lines[lines.size() - 4] = u"abc"_s;
         QTest::newRow("fourth-last line not a number")
-            << encode(lines) << u"このファイルは壊れているため開けません。\n%1行目："_s.arg(lines.size() - 3);
+            << encode(lines) << u"このファイルは壊れているため開けません。\n%1行目："_s.arg(lines.size() - 3)
+            << QString();
     }
 }
 
@@ -331,6 +389,7 @@ void DataFileTest::refusedFilesChangeNothing()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
+    QFETCH(QString, path);
     QTemporaryDir dir;
     Scenario s;
     openCopy(s, dir, u"sample-120.txt"_s, u"なかよし会親睦大会.txt"_s);
@@ -339,8 +398,10 @@ void DataFileTest::refusedFilesChangeNothing()
     const Stores before = storesOf(s);
     s.platform.takeBoxes();
 
-    const QString path = dir.filePath(u"壊れた.txt"_s);
-    QVERIFY(writeFile(path, bytes));
+    if (path.isEmpty()) {
+        path = dir.filePath(u"壊れた.txt"_s);
+        QVERIFY(writeFile(path, bytes));
+    }
     s.platform.chooseFile(path);
     s.form.N3Click();
     QCOMPARE(s.platform.boxes.size(), size_t(1));
@@ -501,8 +562,11 @@ void DataFileTest::failedSaveKeepsTheOldFile()
     QCOMPARE(fileBytes(old).size(), oldBytes.size());
     QCOMPARE(fileBytes(old), oldBytes);
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QVERIFY(s.platform.boxes.back().text.startsWith(
-        u"ファイルに保存できませんでした。前のファイルはそのままです。\n"_s + old));
+    // The system's reason, in Japanese: a write the disk takes only in part is not "Unknown error".
+    QCOMPARE(
+        s.platform.boxes.back().text,
+        u"ファイルに保存できませんでした。前のファイルはそのままです。\n%1\nファイルが大きすぎます"_s.arg(
+            old));
     QCOMPARE(s.platform.boxes.back().icon, MsgIcon::Error);
     QCOMPARE(s.form.DataFileName, old);
     QVERIFY(s.form.meetingChanged());

@@ -88,6 +88,7 @@ void ManualDivision::startRefusals()
     s.form.Button4Click();
     QCOMPARE(s.platform.boxes.size(), size_t(2));
     QCOMPARE(s.form.Combining, 0);
+    s.platform.answer(IdYes);
     s.form.Button2Click(); // やり直し, then it starts
     s.form.Button4Click();
     QCOMPARE(s.form.HandMade, 1);
@@ -126,7 +127,10 @@ void ManualDivision::startMarksWhoStandsInTheStoredParties()
         s.form.Label75Click();
         s.form.clickMemberList(0);
     }
-    if (between == 2) s.form.N16Click();
+    if (between == 2) {
+        s.platform.answer(IdYes);
+        s.form.N16Click();
+    }
     QCOMPARE(s.form.Members[0].placed(), !placed); // the mark no longer tells
     s.form.Button4Click();
     QCOMPARE(s.form.Members[0].placed(), placed);
@@ -291,7 +295,8 @@ void ManualDivision::finishKeepsThePartiesAndTheMarks()
     QCOMPARE(s.form.control("Label37").text, u"貼り付け数   2"_s);
     QCOMPARE(s.form.control("Label25").text, u"出場設定数   6"_s);
 
-    // やり直し then discards what was made by hand.
+    // やり直し then discards what was made by hand, once the question is answered はい.
+    s.platform.answer(IdYes);
     s.form.Button2Click();
     QVERIFY(
         std::all_of(s.form.KumiLines.begin(), s.form.KumiLines.end(), [](auto &l) { return l.isEmpty(); }));

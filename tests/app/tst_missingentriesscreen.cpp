@@ -199,14 +199,15 @@ void MissingEntriesScreenTest::onlyOnTheScoreEntryScreen()
     s.form.groupTab(1);
     QCOMPARE(s.form.control("MissingCount").text, countLine(10));
     // Other screens hide the line and the button; the command does nothing there.
-    for (auto tab : {&TMainForm::Label40Click, &TMainForm::Label42Click, &TMainForm::Label64Click}) {
+    for (auto tab : {&TMainForm::Label42Click, &TMainForm::Label64Click, &TMainForm::Label40Click}) {
+        if (tab == &TMainForm::Label40Click) s.platform.answer(IdYes); // asked before the combination goes
         (s.form.*tab)();
         QVERIFY(!s.form.control("MissingCount").visible);
         QVERIFY(!s.form.control("MissingList").visible);
         s.form.MissingListClick();
     }
     QVERIFY(s.platform.listsShown.empty());
-    QVERIFY(s.platform.boxes.empty());
+    QCOMPARE(s.platform.boxes.size(), std::size_t(1));
 }
 
 QTEST_APPLESS_MAIN(MissingEntriesScreenTest)

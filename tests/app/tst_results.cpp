@@ -3,6 +3,7 @@
 #include "TableSteps.h"
 
 #include "scoring/Ranking.h"
+#include "tables/MeetingTables.h"
 
 using namespace Qt::StringLiterals;
 using namespace tablesteps;
@@ -64,6 +65,8 @@ private slots:
     void namesCutOnlyInTheLandscapeForm();
     void noScoresAtAll_data();
     void noScoresAtAll();
+    void placedPlayersWithoutEntriesFollowTheRanked_data() { noScoresAtAll_data(); }
+    void placedPlayersWithoutEntriesFollowTheRanked();
     void pageCheckReachesTheResultTable();
     void secondLandscapePage();
     void aFigureThatIsNotANumber();
@@ -175,8 +178,6 @@ void ResultsTest::optionsRankAgainAtOnce()
     Meeting m;
     m.put(0, 0, 0, played(1, 5, 25), u"甲"_s);
     m.put(0, 0, 1, played(2, 0, 25), u"乙"_s);
-    m.put(0, 0, 2, ScoreSlot{u"#"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}, u"丙"_s); // ends the party
-    m.put(0, 0, 3, played(0, 0, 10), u"丁"_s);
     m.show();
     QCOMPARE(m.names(), (QStringList{u"乙"_s, u"甲"_s}));
     m.s.form.control("CheckBox1").checked = false;
@@ -219,7 +220,6 @@ void ResultsTest::noScoresAtAll()
     QFETCH(bool, landscape);
     Meeting m;
     if (landscape) m.landscape();
-    m.s.form.KumiSlotText[0][0][0] = u"甲,緑会"_s; // a player without entries
     m.show();
     QVERIFY(m.s.form.RankList.isEmpty());
     RecordingCanvas &c = m.s.platform.canvas(landscape ? "Image29" : "Image4");
@@ -232,9 +232,60 @@ void ResultsTest::noScoresAtAll()
     }
     // Row numbers 1..100 or 1..40, and the date's year, month and day.
     QCOMPARE(numbers.size(), (landscape ? 100 : 40) + 3);
-    QVERIFY(!others.contains(u"甲"_s));
     QVERIFY(others.contains(landscape ? u"チーム"_s : u"所属チーム"_s));
     QVERIFY(c.lines().size() > 40);
+}
+
+void ResultsTest::placedPlayersWithoutEntriesFollowTheRanked()
+{
+    QFETCH(bool, landscape);
+    Meeting m;
+    if (landscape) m.landscape();
+    m.put(0, 2, 0, played(1, 1, 30), u"甲"_s);
+    m.put(0, 2, 1, ScoreSlot::cleared(), u"乙"_s); // cleared with Delete: no longer ends the party
+    m.put(0, 2, 2, played(0, 0, 25), u"丙"_s);
+    m.s.form.KumiSlotText[1][0][0] = u"丁,星の会"_s; // placed, never entered
+    m.show();
+    QCOMPARE(m.names(), (QStringList{u"丙"_s, u"甲"_s, u"乙"_s, u"丁"_s}));
+    const QString note = u"未入力の選手が2名います。未入力の確認で一覧できます。"_s;
+    const std::vector<ShownBox> boxes = m.s.platform.takeBoxes();
+    QCOMPARE(boxes.size(), std::size_t(1));
+    QCOMPARE_BOX(boxes.front(), note, u"成績表作成"_s, MsgIcon::Information, MsgButtons::Ok);
+
+    // Rows 3 and 4 have no rank, no figures; the rows after them are numbered as before.
+    const sheet::Scale s = landscape ? sheet::LandscapeScreen : sheet::PortraitScreen;
+    const auto rankAt = [&](int row) {
+        return landscape ? QPoint(s.X(56), s.Y(70 + 27 * (row + 1) + 9)) : QPoint(126, 108 + 26 * row);
+    };
+    const auto nameAt = [&](int row) {
+        return landscape ? landscapeName(0, row) : QPoint(393, 107 + 26 * row);
+    };
+    RecordingCanvas &c = m.s.platform.canvas(landscape ? "Image29" : "Image4");
+    for (int row : {2, 3}) QCOMPARE(c.textAt(rankAt(row).x(), rankAt(row).y()), u"未入力"_s);
+    QCOMPARE(c.textAt(nameAt(2).x(), nameAt(2).y()), u"乙"_s);
+    QCOMPARE(c.textAt(landscape ? s.X(55 + 249) : 715, nameAt(2).y()), QString());
+    const QPoint fifth = landscape ? landscapeRank(0, 4) : QPoint(142, 108 + 4 * 26);
+    QCOMPARE(c.textAt(fifth.x(), fifth.y()), u"5"_s);
+
+    // A page turn draws no second note; a PDF is one command and notes once.
+    m.s.form.typeInto("Edit19", u"1"_s);
+    m.s.form.Button7Click();
+    QVERIFY(m.s.platform.takeBoxes().empty());
+    m.s.platform.pdfAnswer = u"/tmp/result-unentered.pdf"_s;
+    m.s.form.SavePdfClick();
+    QCOMPARE(m.s.platform.takeBoxes().size(), std::size_t(1));
+    const PrintedPage &page = m.s.platform.lastPage();
+    const sheet::Scale p = sheet::printerScale(page.dpiX, page.dpiY);
+    const QPoint printed =
+        landscape ? QPoint(p.X(56), p.Y(70 + 27 * 3 + 9)) : QPoint(p.X(126), p.Y(108 + 26 * 2));
+    QCOMPARE(page.canvas->textAt(printed.x(), printed.y()), u"未入力"_s);
+
+    const QList<QStringList> csv =
+        tables::resultRows(scoring::rankPlayers(m.s.form.ScoreSlots, m.s.form.KumiSlotText, {}));
+    QCOMPARE(csv.size(), 5);
+    QCOMPARE(csv.at(2).first(), u"2"_s);
+    QCOMPARE(csv.at(4), (QStringList{u"未入力"_s, u"丁"_s, u"星の会"_s, QString(), QString(), QString(),
+                                     u"B"_s, u"1"_s}));
 }
 
 void ResultsTest::pageCheckReachesTheResultTable()
@@ -316,7 +367,9 @@ void ResultsTest::printedResultTable()
     QCOMPARE(m.s.platform.printed.size(), std::size_t(1));
     const PrintedPage &page = m.s.platform.lastPage();
     QCOMPARE(page.orientation, landscape ? PageOrientation::Landscape : PageOrientation::Portrait);
-    const sheet::Scale p = sheet::printerScale(page.dpiX, page.dpiY);
+    // The page keeps the screen's text sizes.
+    const sheet::Scale p = sheet::printerScale(page.dpiX, page.dpiY)
+                               .showing(landscape ? sheet::LandscapeScreen : sheet::PortraitScreen);
     const int x = landscape ? p.X(55 + 33) : p.X(393);
     const int y = landscape ? p.Y(103) : p.Y(107);
     QCOMPARE(page.canvas->textAt(x, y), u"山田"_s);

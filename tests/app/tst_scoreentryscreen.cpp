@@ -93,7 +93,8 @@ private slots:
     void clickNearACellsEdgePicksThatCell();
     void fullRow_data();
     void fullRow();
-    void partyOfFiveRefusesTheSixth();
+    void rowEndsAtItsLastPlayer_data();
+    void rowEndsAtItsLastPlayer();
     void aPlayerWhoLeftThePartyTakesNoEntry();
     void deleteClearsTheSlotOnce();
     void deleteOnAnEmptyPlaceWarns();
@@ -339,21 +340,31 @@ void ScoreEntryScreenTest::fullRow()
                                                     s.form.ScoreSlots[group - 1][0][6].Summary));
 }
 
-void ScoreEntryScreenTest::partyOfFiveRefusesTheSixth()
+void ScoreEntryScreenTest::rowEndsAtItsLastPlayer_data()
 {
+    QTest::addColumn<int>("size");
+    QTest::newRow("a party of five") << 5;
+    QTest::newRow("a party of six, the frame's last column") << 6;
+}
+
+void ScoreEntryScreenTest::rowEndsAtItsLastPlayer()
+{
+    QFETCH(int, size);
     Scenario s;
-    onScoreEntry(s, 1, 2, 5, 1);
+    onScoreEntry(s, 1, 2, size, 1);
     clickCell(s, 1, 0);
-    for (int k = 0; k < 5; ++k) enter(s, u"1"_s, u"2"_s, QString::number(30 + k));
-    QCOMPARE(s.form.EntrySlot, 5);
-    QVERIFY(cursorShownAt(s, 1, 5));
+    for (int k = 0; k < size; ++k) enter(s, u"1"_s, u"2"_s, QString::number(30 + k));
+    QCOMPARE(s.form.RowFull, 1);
     QVERIFY(s.platform.boxes.empty());
+    // No mark after the last player, nor off the table's right edge.
+    const int right = s.form.GridLeft + s.form.GridColumnWidth * s.form.GridColumns;
+    for (const DrawnText &t : s.platform.canvas("Image28").visibleTexts())
+        QVERIFY(t.text != u"⇒"_s || t.colour != colours::Red || t.x < right);
+    QVERIFY(!cursorShownAt(s, 1, size));
     enter(s, u"1"_s, u"2"_s, u"40"_s);
     QCOMPARE_BOX(s.platform.boxes.back(), kWarning, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
-    QCOMPARE(s.form.ScoreSlots[0][1][5], kCleared);
-    QVERIFY(!cursorShownAt(s, 1, 5)); // the mark goes with the warning
-    QCOMPARE(s.form.EntrySlot, 5);    // the cursor stays
-    QCOMPARE(s.form.ScoreSlots[0][1][4].Total, u"34"_s);
+    if (size < 6) QCOMPARE(s.form.ScoreSlots[0][1][size], kCleared);
+    QCOMPARE(s.form.ScoreSlots[0][1][size - 1].Total, QString::number(29 + size));
 }
 
 void ScoreEntryScreenTest::aPlayerWhoLeftThePartyTakesNoEntry()
@@ -447,7 +458,8 @@ void ScoreEntryScreenTest::entriesThatAreNotWholeNumbers()
     QCOMPARE_BOX(s.platform.boxes.back(), message, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
     QVERIFY(s.form.ScoreSlots == before);
     QCOMPARE(s.form.EntrySlot, 0);
-    QCOMPARE(s.form.control("Edit5").text, total); // the fields keep what was typed
+    QCOMPARE(s.form.control("Edit5").text, total);       // the fields keep what was typed
+    QCOMPARE(s.form.control("Label55").text, QString()); // 確定 shows recorded entries only
 }
 
 void ScoreEntryScreenTest::emptyTotalIsIgnored()
@@ -457,6 +469,7 @@ void ScoreEntryScreenTest::emptyTotalIsIgnored()
     enter(s, u"1"_s, u"2"_s, QString());
     QVERIFY(s.platform.boxes.empty());
     QCOMPARE(s.form.ScoreSlots[0][0][0], kCleared);
+    QCOMPARE(s.form.control("Label55").text, QString());
     QCOMPARE(s.form.control("Edit3").text, u"1"_s);
 }
 

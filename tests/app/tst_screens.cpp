@@ -112,6 +112,7 @@ void Screens::registrationScreenKeepsRosterAndMarksButDropsTheCombination()
     s.form.ScoreSlots[1][2][3] = ScoreSlot{u"1,2,30"_s, u"1"_s, u"2"_s, u"30"_s, u"1"_s};
     s.form.AutoMade = 1;
 
+    s.platform.answer(IdYes);
     s.form.Label40Click();
 
     QCOMPARE(s.form.Screen, 1);
@@ -139,6 +140,7 @@ void Screens::registrationScreenListsTheWholeRosterAfterAGroupTab()
     s.form.Label45Click(); // group tab B: the list shows group B only
     QCOMPARE(s.form.MemberCount(), 2);
 
+    s.platform.answer(IdYes);
     s.form.Label40Click();
     QCOMPARE(s.form.MemberLines, saved);
     QCOMPARE(steps::namesInOrder(s), groupsteps::namesOf(roster));

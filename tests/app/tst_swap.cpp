@@ -136,6 +136,17 @@ void SwapTest::swapBetweenTwoParties()
     QCOMPARE(s.form.SwapPicks, 0);
     QVERIFY(!s.form.control("Label1").visible);
     QVERIFY(s.form.control("Button3").visible);
+    // The table after the swap is the table drawn afresh: the marks' erase cut nothing.
+    const auto shown = [&s] {
+        QStringList texts;
+        for (const DrawnText &t : s.platform.canvas("Image28").visibleTexts())
+            texts << u"%1,%2,%3"_s.arg(t.x).arg(t.y).arg(t.text);
+        texts.sort();
+        return texts;
+    };
+    const QStringList afterSwap = shown();
+    s.form.Label44Click();
+    QCOMPARE(afterSwap, shown());
     // Marking needs メンバー選択 again.
     clickCell(s, 0, 0);
     QVERIFY(!markedAt(s, 0, 0));

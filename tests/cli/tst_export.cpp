@@ -9,8 +9,10 @@
 
 #include <QDate>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,10 +28,13 @@ struct Run {
     QString err;
 };
 
-Run runExport(const QStringList &arguments, const QString &locale = u"C"_s)
+// configHome: where the program finds the user's settings (the group names), else the
+// folder every test run is given instead of the user's own.
+Run runExport(const QStringList &arguments, const QString &locale = u"C"_s, const QString &configHome = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!configHome.isEmpty()) env.insert(u"XDG_CONFIG_HOME"_s, configHome);
     env.insert(u"LC_ALL"_s, locale);
     env.insert(u"LANG"_s, locale);
     env.remove(u"LANGUAGE"_s);
@@ -142,8 +147,11 @@ private slots:
     void badCommandLines();
     void outputThatCannotBeWritten();
     void anExistingOutputIsReplacedWhole();
+    void filesItWasNotAskedToReplaceStayWhole();
     void helpInJapaneseAndEnglish();
     void aPartyOfEightUnderTheFrameOfSix();
+    void groupNamesAsTheWindowKeepsThem_data();
+    void groupNamesAsTheWindowKeepsThem();
     void scoreSheetStartsAtThePartysHole();
 
 private:
@@ -163,7 +171,8 @@ void ExportTest::everyTableToEveryFormat_data()
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("file");
-    for (const char *table : {"member", "combination", "score-sheet", "score-entry", "result"}) {
+    for (const char *table :
+         {"member", "combination", "score-sheet", "score-entry", "score-check", "result"}) {
         for (const char *format : {"pdf", "png", "csv"}) {
             if (qstrcmp(table, "score-sheet") == 0 && qstrcmp(format, "csv") == 0) continue;
             for (const char *file : {"write-full-300.txt", "write-hand-made.txt", "write-empty.txt"})
@@ -237,26 +246,26 @@ void ExportTest::pdfTextsStandWhereTheUnitsPutThem_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<double>("xUnits");
     QTest::addColumn<double>("yUnits");
-    // The tournament name is the file's base name, "write-full-300" (14 bytes, shift 84).
+    // The tournament name is the one the file stores, "市民グラウンドゴルフ大会" (24 bytes, shift 144).
     const QStringList member{u"--table"_s, u"member"_s};
     QTest::newRow("portrait member table: title")
-        << member << false << u"write-full-300"_s << 460.0 - 84 << 50.0;
+        << member << false << u"市民グラウンドゴルフ大会"_s << 460.0 - 144 << 50.0;
     QTest::newRow("portrait member table: first name") << member << false << u"山田太郎"_s << 393.0 << 107.0;
     QTest::newRow("portrait member table: first team") << member << false << u"緑会"_s << 210.0 << 107.0;
     const QStringList yoko{u"--table"_s, u"member"_s, u"--form"_s, u"yoko"_s};
     QTest::newRow("landscape member table: title")
-        << yoko << true << u"write-full-300"_s << 580.0 - 84 << 38.0;
+        << yoko << true << u"市民グラウンドゴルフ大会"_s << 580.0 - 144 << 38.0;
     QTest::newRow("landscape member table: first name")
         << yoko << true << u"山田太郎"_s << 55.0 + 32 << 103.0;
     // The best total of the full meeting: 山田幸子210 of 緑会, 5, 4, 20.
     const QStringList result{u"--table"_s, u"result"_s};
     QTest::newRow("portrait result table: title")
-        << result << false << u"write-full-300"_s << 460.0 - 84 << 50.0;
+        << result << false << u"市民グラウンドゴルフ大会"_s << 460.0 - 144 << 50.0;
     QTest::newRow("portrait result table: first name")
         << result << false << u"山田幸子210"_s << 393.0 << 107.0;
     const QStringList resultYoko{u"--table"_s, u"result"_s, u"--form"_s, u"yoko"_s};
     QTest::newRow("landscape result table: title")
-        << resultYoko << true << u"write-full-300"_s << 580.0 - 84 << 38.0;
+        << resultYoko << true << u"市民グラウンドゴルフ大会"_s << 580.0 - 144 << 38.0;
     QTest::newRow("landscape result table: first total")
         << resultYoko << true << u"20"_s << 55.0 + 249 << 103.0;
 }
@@ -294,22 +303,30 @@ void ExportTest::pngIsOnePageAtTheDpi_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("score sheet, 300 dpi") << QStringList{u"--table"_s, u"score-sheet"_s} << QSize(3508, 2480);
+    QTest::addColumn<int>("depth"); // grey edges of letters below 600 dpi; black and white from 600
+    QTest::newRow("score sheet, 300 dpi")
+        << QStringList{u"--table"_s, u"score-sheet"_s} << QSize(3508, 2480) << 8;
     QTest::newRow("member table, portrait, 100 dpi")
-        << QStringList{u"--table"_s, u"member"_s, u"--dpi"_s, u"100"_s} << QSize(827, 1169);
+        << QStringList{u"--table"_s, u"member"_s, u"--dpi"_s, u"100"_s} << QSize(827, 1169) << 8;
     QTest::newRow("combination table, 150 dpi")
-        << QStringList{u"--table"_s, u"combination"_s, u"--dpi"_s, u"150"_s} << QSize(1754, 1240);
+        << QStringList{u"--table"_s, u"combination"_s, u"--dpi"_s, u"150"_s} << QSize(1754, 1240) << 8;
+    QTest::newRow("result table, portrait, 600 dpi")
+        << QStringList{u"--table"_s, u"result"_s, u"--dpi"_s, u"600"_s} << QSize(4961, 7016) << 1;
 }
 
 void ExportTest::pngIsOnePageAtTheDpi()
 {
     QFETCH(QStringList, options);
     QFETCH(QSize, size);
+    QFETCH(int, depth);
     const QString target = out(u"page.png"_s);
     const Run run = runExport(QStringList{dataPath(u"write-full-300.txt"_s), u"-o"_s, target} + options);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QImageReader::setAllocationLimit(0); // Qt reads a page at 600 dpi as if of 32 bits a pixel
     const QImage image(target);
     QCOMPARE(image.size(), size);
+    QCOMPARE(image.depth(), depth);
+    QVERIFY(image.allGray());
 }
 
 void ExportTest::csvRowsOfTheTables()
@@ -357,20 +374,23 @@ void ExportTest::csvRowsOfTheTables()
 void ExportTest::resultCsvIsTheRanking()
 {
     // By total, then more one-stroke holes, then more two-stroke holes; equal records in
-    // text order of the name. 加藤太郎 has no entry and is not ranked.
+    // text order of the name. 加藤太郎 has no entry: listed last, without a rank.
     Run run =
         runExport({dataPath(u"write-hand-made.txt"_s), u"--table"_s, u"result"_s, u"-o"_s, out(u"r.csv"_s)});
     QCOMPARE(run.exitCode, 0);
     QList<QStringList> rows = csvRows(fileBytes(out(u"r.csv"_s)));
-    QCOMPARE(rows.at(0), (QStringList{u"順位"_s, u"氏名"_s, u"チーム"_s, u"一打"_s, u"二打"_s, u"合計"_s}));
+    QCOMPARE(rows.at(0), (QStringList{u"順位"_s, u"氏名"_s, u"チーム"_s, u"一打"_s, u"二打"_s, u"合計"_s,
+                                      u"グループ"_s, u"組"_s}));
     QStringList names;
     for (qsizetype i = 1; i < rows.size(); ++i) {
-        QCOMPARE(rows.at(i).at(0), QString::number(i));
+        QCOMPARE(rows.at(i).at(0), i < 11 ? QString::number(i) : u"未入力"_s);
         names << rows.at(i).at(1);
     }
     QCOMPARE(names, (QStringList{u"佐藤太郎"_s, u"山田太郎"_s, u"鈴木太郎"_s, u"高橋太郎"_s, u"伊藤太郎"_s,
-                                 u"田中太郎"_s, u"渡辺太郎"_s, u"小林太郎"_s, u"山田花子"_s, u"中村太郎"_s}));
-    QCOMPARE(rows.at(10), (QStringList{u"10"_s, u"中村太郎"_s, u"ひまわり会"_s, u"3"_s, u"5"_s, u"88"_s}));
+                                 u"田中太郎"_s, u"渡辺太郎"_s, u"小林太郎"_s, u"山田花子"_s, u"中村太郎"_s,
+                                 u"加藤太郎"_s}));
+    QCOMPARE(rows.at(10),
+             (QStringList{u"10"_s, u"中村太郎"_s, u"ひまわり会"_s, u"3"_s, u"5"_s, u"88"_s, u"C"_s, u"1"_s}));
 
     // The full meeting: the same list as the ranking of the score records the file holds.
     const QString full = dataPath(u"write-full-300.txt"_s);
@@ -385,8 +405,10 @@ void ExportTest::resultCsvIsTheRanking()
     QCOMPARE(rows.size(), 385);
     for (qsizetype k = 0; k < ranking.RankList.size(); ++k) {
         const scoring::RankedPlayer p = scoring::splitRecord(ranking.RankList.at(k));
+        const scoring::Place at = ranking.RankPlaces.at(k);
         QCOMPARE(rows.at(k + 1),
-                 (QStringList{QString::number(k + 1), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total}));
+                 (QStringList{QString::number(k + 1), p.name, p.team, p.oneStrokes, p.twoStrokes, p.total,
+                              QString(QChar(u'A' + at.group)), QString::number(at.party + 1)}));
         if (k > 0) QVERIFY(rows.at(k).at(5).toInt() <= rows.at(k + 1).at(5).toInt());
     }
 }
@@ -453,6 +475,8 @@ void ExportTest::refusedFiles_data()
     QByteArray origin = golden;
     origin.replace("$,Hyou\r\n0\r\n", "$,Hyou\r\nabc\r\n");
     QTest::newRow("origin not a number") << origin << u"このファイルは壊れているため開けません。\n"_s;
+    QTest::newRow("a name the window would refuse") << fileBytes(dataPath(u"hostile/name-quoted-comma.txt"_s))
+                                                    << u"このファイルは壊れているため開けません。\n"_s;
 }
 
 void ExportTest::refusedFiles()
@@ -517,6 +541,13 @@ void ExportTest::badCommandLines_data()
     QTest::newRow("all to png") << L{f, u"--table"_s, u"member"_s, u"--all"_s, u"-o"_s, out(u"bad.png"_s)};
     QTest::newRow("score sheet to csv") << L{f, u"--table"_s, u"score-sheet"_s, u"-o"_s, out(u"bad.csv"_s)};
     QTest::newRow("value missing") << L{f, u"--table"_s};
+    const L combination{f, u"--table"_s, u"combination"_s, u"-o"_s, o, u"--group-names"_s};
+    QTest::newRow("three group names") << combination + L{u"赤,白,青"_s};
+    QTest::newRow("a group name of 12 bytes") << combination + L{u"赤組白組青組,B,C,D"_s};
+    QTest::newRow("season of one file") << L{u"--season"_s, f, u"-o"_s, o};
+    QTest::newRow("season with a table") << L{u"--season"_s, f, f, u"--table"_s, u"result"_s, u"-o"_s, o};
+    QTest::newRow("season to png") << L{u"--season"_s, f, f, u"-o"_s, out(u"bad.png"_s)};
+    QTest::newRow("order without season") << L{f, u"--table"_s, u"member"_s, u"--keep-order"_s, u"-o"_s, o};
 }
 
 void ExportTest::badCommandLines()
@@ -581,6 +612,51 @@ void ExportTest::anExistingOutputIsReplacedWhole()
     QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
 }
 
+void ExportTest::filesItWasNotAskedToReplaceStayWhole()
+{
+    const QByteArray golden = fileBytes(dataPath(u"write-hand-made.txt"_s));
+    const QString ja = u"ja_JP.UTF-8"_s;
+    const auto member = [](const QString &meeting, const QString &target) {
+        return QStringList{meeting, u"--table"_s, u"member"_s, u"-o"_s, target};
+    };
+    // The meeting itself, by its name or through a link, is never the output.
+    const QString meeting = out(u"meeting.csv"_s);
+    QVERIFY(writeBytes(meeting, golden));
+    QVERIFY(QFile::link(meeting, out(u"to-meeting.csv"_s)));
+    for (const QString &target : {meeting, out(u"to-meeting.csv"_s)}) {
+        const Run run = runExport(member(meeting, target), ja);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(u"大会ファイルそのものには書き出せません"_s), qPrintable(run.err));
+        QCOMPARE(fileBytes(meeting), golden);
+    }
+    // A link is written through, as the window saves: the link stays, its file is replaced.
+    QVERIFY(writeBytes(out(u"linked.csv"_s), "earlier"));
+    QVERIFY(QFile::link(out(u"linked.csv"_s), out(u"link.csv"_s)));
+    QCOMPARE(runExport(member(meeting, out(u"link.csv"_s))).exitCode, 0);
+    QVERIFY(QFileInfo(out(u"link.csv"_s)).isSymLink());
+    QVERIFY(fileBytes(out(u"linked.csv"_s)).startsWith("\xEF\xBB\xBF"));
+    // A name as long as the system allows.
+    const QString longest = out(QString(251, u'a') + u".csv"_s);
+    QCOMPARE(runExport(member(meeting, longest)).exitCode, 0);
+    QVERIFY(fileBytes(longest).startsWith("\xEF\xBB\xBF"));
+    // A file that may not be written is refused as the window refuses it.
+    const QString readOnly = out(u"read-only.csv"_s);
+    QVERIFY(writeBytes(readOnly, "earlier"));
+    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadUser));
+    if (!QFileInfo(readOnly).isWritable()) { // not so for the administrator
+        const Run run = runExport(member(meeting, readOnly), ja);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.endsWith(u"書き込みが許可されていないファイルです\n"_s), qPrintable(run.err));
+        QCOMPARE(fileBytes(readOnly), QByteArray("earlier"));
+    }
+    // The system's reasons follow the locale.
+    const Run noFolder = runExport(member(meeting, out(u"no-such-folder/x.csv"_s)), ja);
+    QVERIFY2(noFolder.err.endsWith(u"ファイルまたはフォルダーがありません\n"_s), qPrintable(noFolder.err));
+    const Run folder = runExport(member(m_dir.path(), out(u"x.csv"_s)), ja);
+    QVERIFY2(folder.err.endsWith(u"ファイルではなくフォルダーです\n"_s), qPrintable(folder.err));
+    QVERIFY(runExport(member(m_dir.path(), out(u"x.csv"_s))).err.contains(u"directory"_s));
+}
+
 void ExportTest::helpInJapaneseAndEnglish()
 {
     const Run english = runExport({u"--help"_s});
@@ -624,6 +700,43 @@ void ExportTest::aPartyOfEightUnderTheFrameOfSix()
     QCOMPARE(drawn, texts(pdfWords(out(u"eight.pdf"_s))));
     // Party 1 of group A holds eight players; its eighth is 中村太郎.
     QVERIFY(drawn.contains(u"中村太郎"_s));
+}
+
+void ExportTest::groupNamesAsTheWindowKeepsThem_data()
+{
+    QTest::addColumn<QString>("kept"); // the window's name of group A; empty: none kept
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("the name the window keeps") << u"東コース組"_s << QStringList() << u"東コース組"_s;
+    QTest::newRow("none kept: the letter") << QString() << QStringList() << u"A"_s;
+    QTest::newRow("--group-names before the settings")
+        << u"東コース組"_s << QStringList{u"--group-names"_s, u"赤,白,,黄"_s} << u"赤"_s;
+}
+
+void ExportTest::groupNamesAsTheWindowKeepsThem()
+{
+    if (poppler(u"pdftotext"_s).isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    QFETCH(QString, kept);
+    QFETCH(QStringList, options);
+    QFETCH(QString, shown);
+    // The user's settings as the window writes them, in a folder of the test's own.
+    QTemporaryDir config;
+    if (!kept.isEmpty()) {
+        QSettings settings(config.filePath(u"Tobra/Kmtx.conf"_s), QSettings::IniFormat);
+        settings.setValue(u"Kmtx/GrpA"_s, kept);
+    }
+    const QString target = out(u"names.pdf"_s);
+    const Run run = runExport(
+        QStringList{dataPath(u"write-full-300.txt"_s), u"--table"_s, u"combination"_s, u"-o"_s, target} +
+            options,
+        u"C"_s, config.path());
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    // The heading "NAME グループ" of the combination table.
+    const QList<Word> words = pdfWords(target);
+    const auto heading =
+        std::find_if(words.cbegin(), words.cend(), [](const Word &w) { return w.text == u"グループ"_s; });
+    QVERIFY(heading != words.cbegin() && heading != words.cend());
+    QCOMPARE(std::prev(heading)->text, shown);
 }
 
 void ExportTest::scoreSheetStartsAtThePartysHole()

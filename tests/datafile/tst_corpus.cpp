@@ -1,6 +1,7 @@
-// Every meeting file the tests hold, and every input the fuzzer ever found troublesome
-// (tests/data/fuzz/), goes through the reader: it ends with a meeting or with a message
-// naming a line of the file, and a meeting that was read is written and read back the same.
+// Every meeting file the tests hold, every hostile file (tests/data/hostile/) and every input
+// the fuzzer ever found troublesome (tests/data/fuzz/) goes through the reader: it ends with a
+// meeting or with a message naming a line of the file, and a meeting that was read is written
+// and read back the same.
 #include "datafile/MeetingFile.h"
 
 #include <QDir>
@@ -23,9 +24,9 @@ QStringList corpusFiles()
 {
     QStringList files;
     const QString data = QFINDTESTDATA(u"../data"_s);
-    for (const QString &dir : QStringList{data, data + u"/fuzz"_s}) {
+    for (const QString &dir : QStringList{data, data + u"/fuzz"_s, data + u"/hostile"_s}) {
         const QDir d(dir);
-        const QString pattern = dir == data ? u"*.txt"_s : u"*"_s;
+        const QString pattern = dir.endsWith(u"/fuzz"_s) ? u"*"_s : u"*.txt"_s;
         for (const QString &name : d.entryList({pattern}, QDir::Files, QDir::Name)) files << d.filePath(name);
     }
     return files;
@@ -39,8 +40,8 @@ void CorpusTest::replay_data()
     QTest::addColumn<bool>("mustRead");
     for (const QString &path : corpusFiles()) {
         const QString name = QFileInfo(path).fileName();
-        const bool sound = !path.contains(u"/fuzz/"_s);
-        QTest::newRow(qPrintable((sound ? u""_s : u"fuzz/"_s) + name)) << path << sound;
+        const bool sound = !path.contains(u"/fuzz/"_s) && !path.contains(u"/hostile/"_s);
+        QTest::newRow(qPrintable(QFileInfo(path).dir().dirName() + u'/' + name)) << path << sound;
     }
 }
 

@@ -1,5 +1,6 @@
 // The data file on its own: the exact bytes written for a meeting, what is read from
 // a file, and every damage named with its line.
+#include "datafile/Files.h"
 #include "datafile/MeetingFile.h"
 #include "datafile/ScoreLines.h"
 #include "datafile/TestData.h"
@@ -71,6 +72,10 @@ private slots:
     void tag();
     void tournamentNameFromFileName_data();
     void tournamentNameFromFileName();
+    void systemReasons_data();
+    void systemReasons();
+    void editorTailsAreLetPass_data();
+    void editorTailsAreLetPass();
     void damageIsNamedWithItsLine_data();
     void damageIsNamedWithItsLine();
     void scoreLinesOfPartlyFilledGroups();
@@ -245,6 +250,59 @@ void MeetingFileTest::tournamentNameFromFileName()
     QFETCH(QString, path);
     QFETCH(QString, name);
     QCOMPARE(datafile::tournamentNameOf(path), name);
+}
+
+void MeetingFileTest::systemReasons_data()
+{
+    // What the system says of a failed file, as a Japanese user reads it; anything else as it came.
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("japanese");
+    QTest::newRow("disk full") << u"No space left on device"_s << u"ディスクの空き容量が足りません"_s;
+    QTest::newRow("permission") << u"Permission denied"_s << u"アクセスが許可されていません"_s;
+    QTest::newRow("no such folder") << u"No such file or directory"_s
+                                    << u"ファイルまたはフォルダーがありません"_s;
+    QTest::newRow("a folder") << u"file to open is a directory"_s << u"ファイルではなくフォルダーです"_s;
+    QTest::newRow("read-only file") << u"Existing file /a/b.txt is not writable"_s
+                                    << u"書き込みが許可されていないファイルです"_s;
+    QTest::newRow("unknown") << u"Unknown error"_s << u"原因がわからない失敗です"_s;
+    QTest::newRow("already Japanese")
+        << u"デバイスの準備ができていません。"_s << u"デバイスの準備ができていません。"_s;
+}
+
+void MeetingFileTest::systemReasons()
+{
+    QFETCH(QString, system);
+    QFETCH(QString, japanese);
+    QCOMPARE(datafile::systemReason(system, true), japanese);
+    QCOMPARE(datafile::systemReason(system, false), system);
+    if (system.startsWith(u"No space"_s))
+        QCOMPARE(datafile::systemReason(std::make_error_code(std::errc::no_space_on_device), true), japanese);
+}
+
+void MeetingFileTest::editorTailsAreLetPass_data()
+{
+    QTest::addColumn<QByteArray>("tail");
+    QTest::newRow("an empty line") << QByteArray("\r\n");
+    QTest::newRow("lines of blanks") << QByteArray("   \r\n\t\r\n \n");
+    QTest::newRow("^Z") << QByteArray("\x1a");
+    QTest::newRow("^Z on a line of its own") << QByteArray("\r\n\x1a");
+    QTest::newRow("^Z after the last line's end") << QByteArray("\x1a\x1a");
+}
+
+void MeetingFileTest::editorTailsAreLetPass()
+{
+    // What an editor adds after the course name is no part of the meeting, also when the
+    // course name is empty.
+    QFETCH(QByteArray, tail);
+    datafile::Meeting m = meetingFromJson(fileBytes(dataPath(u"write-hand-made.json"_s)));
+    for (const QString &course : {m.courseName, QString()}) {
+        m.courseName = course;
+        const QByteArray bytes = datafile::write(m).bytes;
+        const datafile::ReadResult result = datafile::read(bytes + tail);
+        QVERIFY(std::holds_alternative<datafile::Meeting>(result));
+        QCOMPARE(std::get<datafile::Meeting>(result), readMeeting(bytes));
+        QCOMPARE(std::get<datafile::Meeting>(result).courseName, course);
+    }
 }
 
 void MeetingFileTest::damageIsNamedWithItsLine_data()

@@ -3,7 +3,9 @@
 // through Qt's PDF writer.
 #include "WindowFixture.h"
 
+#include "datafile/MeetingFile.h"
 #include "gui/BatchDialogs.h"
+#include "gui/SeasonWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -59,6 +61,7 @@ private slots:
     void combinationCheckWindowShowsTheReportAndPrints();
     void missingEntriesListMovesTheCursor();
     void csvThroughTheMenu();
+    void seasonThroughTheMenu();
 };
 
 void BatchDialogsTest::printAllOffersTheTablesAndWritesOnePdf()
@@ -119,10 +122,11 @@ void BatchDialogsTest::theDialogHandsOverTheChoice()
     offer.hasMembers = true;
     BatchPrintDialog dialog(offer);
     const QList<QRadioButton *> tables = dialog.findChildren<QRadioButton *>();
-    QCOMPARE(tables.size(), 5);
+    QCOMPARE(tables.size(), 6);
     QVERIFY(tables.at(0)->isChecked());
     QVERIFY(tables.at(2)->isEnabled());  // score-entry sheets
-    QVERIFY(!tables.at(4)->isEnabled()); // no scores, no result table
+    QVERIFY(tables.at(3)->isEnabled());  // score check sheets
+    QVERIFY(!tables.at(5)->isEnabled()); // no scores, no result table
     QCOMPARE(dialog.findChild<QComboBox *>()->itemText(1), u"松 グループ"_s);
     dialog.selectTable(BatchTable::ScoreSheets, 2);
     dialog.findChild<QPushButton *>(u"印刷プレビュー"_s)->click();
@@ -138,7 +142,8 @@ void BatchDialogsTest::theDialogHandsOverTheChoice()
     QVERIFY(!choices.at(0)->isEnabled());
     QVERIFY(!choices.at(1)->isEnabled());
     QVERIFY(!choices.at(2)->isEnabled());
-    QVERIFY(choices.at(3)->isChecked());
+    QVERIFY(!choices.at(3)->isEnabled());
+    QVERIFY(choices.at(4)->isChecked());
     members.findChild<QPushButton *>(u"印刷"_s)->click();
     QCOMPARE(members.choice()->table, BatchTable::MemberTable);
     QCOMPARE(members.choice()->group, 0);
@@ -146,7 +151,7 @@ void BatchDialogsTest::theDialogHandsOverTheChoice()
     // With scores the result table can be chosen.
     offer.hasScores = true;
     BatchPrintDialog results(offer);
-    QVERIFY(results.findChildren<QRadioButton *>().at(4)->isEnabled());
+    QVERIFY(results.findChildren<QRadioButton *>().at(5)->isEnabled());
     results.selectTable(BatchTable::ResultTable);
     results.findChild<QPushButton *>(u"PDFに保存"_s)->click();
     QCOMPARE(results.choice()->table, BatchTable::ResultTable);
@@ -259,6 +264,44 @@ void BatchDialogsTest::csvThroughTheMenu()
     const QByteArray csv = file.readAll();
     QVERIFY(csv.startsWith("\xEF\xBB\xBF番号,氏名,チーム\r\n1,選手1-1,緑会0\r\n"));
     QCOMPARE(csv.count("\r\n"), 289);
+    QVERIFY(w.boxes.empty());
+}
+
+void BatchDialogsTest::seasonThroughTheMenu()
+{
+    // Two meetings of one player, 一 in the older file, chosen together in one dialog.
+    QTemporaryDir dir;
+    QStringList names;
+    for (const QString &title : {u"一"_s, u"二"_s}) {
+        datafile::Meeting m;
+        m.scoreLines[0] << u"A,1,2,0,40,山田,緑会"_s + u",#,0,0,0,"_s.repeated(7);
+        m.tournamentName = title;
+        QFile f(dir.filePath(title + u".txt"_s));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(datafile::write(m).bytes) > 0 && f.flush());
+        const QDateTime date(QDate(2026, 4 + names.size(), 1), QTime(9, 0));
+        QVERIFY(f.setFileTime(date, QFileDevice::FileModificationTime));
+        names << u'"' + title + u".txt\""_s;
+    }
+    StartedWindow w;
+    w.window->platform().answerFileDialog = [&](QFileDialog &d) {
+        d.setDirectory(dir.path());
+        d.selectFile(names.join(u' '));
+        return d.fileMode() == QFileDialog::ExistingFiles;
+    };
+    QList<QStringList> before, after;
+    w.window->platform().answerDialog = [&](QDialog &dialog) {
+        auto *season = qobject_cast<SeasonWindow *>(&dialog);
+        QVERIFY(season);
+        before = season->shownRows();
+        season->selectMeeting(0);
+        QTest::mouseClick(dialog.findChild<QPushButton *>(u"右へ →"_s), Qt::LeftButton);
+        after = season->shownRows();
+    };
+    w.window->menuEntry(u"Season"_s)->trigger();
+    QCOMPARE(before.value(1), (QStringList{u"1"_s, u"山田"_s, u"緑会"_s, u"1位 40"_s, u"1位 40"_s, u"2"_s,
+                                           u"80"_s, u"40.0"_s, u"4"_s}));
+    QCOMPARE(before.value(0).mid(3, 2), (QStringList{u"一"_s, u"二"_s}));
+    QCOMPARE(after.value(0).mid(3, 2), (QStringList{u"二"_s, u"一"_s}));
     QVERIFY(w.boxes.empty());
 }
 

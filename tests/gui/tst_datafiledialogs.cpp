@@ -57,7 +57,7 @@ void DataFileDialogTest::saveAndOpenThroughTheDialogs()
     QVERIFY(recent && recent->isVisible() && recent->isEnabled());
     QCOMPARE(recent->text(), u"&1 "_s + saved);
 
-    // The particulars change; opening the file gives the tournament name of its name.
+    // The particulars change; opening the file gives back the tournament name it stores.
     w.form().control("Edit7").text = u"別の大会"_s;
     w.window->platform().answerFileDialog = [&](QFileDialog &d) {
         titles << d.windowTitle();
@@ -75,7 +75,7 @@ void DataFileDialogTest::saveAndOpenThroughTheDialogs()
     QCOMPARE(w.boxes.size(), size_t(0));
     QCOMPARE(w.window->windowTitle(), saved);
     QCOMPARE(w.form().DataFileName, saved);
-    QCOMPARE(w.widgetAs<QLineEdit>("Edit7")->text(), u"秋季大会"_s);
+    QCOMPARE(w.widgetAs<QLineEdit>("Edit7")->text(), u"なかよし会親睦大会"_s);
 
     // A cancelled dialog changes nothing.
     w.window->platform().answerFileDialog = [](QFileDialog &) { return false; };

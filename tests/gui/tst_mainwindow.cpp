@@ -92,7 +92,7 @@ void MainWindowTest::areasSitWhereTheyBelong_data()
     QTest::newRow("registration form") << u"Panel2"_s << QRect(531, 75, 459, 260);
     QTest::newRow("count line") << u"Panel5"_s << QRect(531, 152, 457, 24);
     QTest::newRow("party board") << u"Panel9"_s << QRect(523, 185, 475, 468);
-    QTest::newRow("table commands") << u"GroupBox1"_s << QRect(742, 22, 135, 146);
+    QTest::newRow("table commands") << u"GroupBox1"_s << QRect(742, 22, 135, 160);
     QTest::newRow("header row") << u"Image2"_s << QRect(7, 28, 488, 28);
     QTest::newRow("scrolling list") << u"ScrollBox1"_s << QRect(5, 56, 513, 589);
     QTest::newRow("list image") << u"Image1"_s << QRect(0, 0, 488, 8401);

@@ -4,6 +4,9 @@
 
 #include "gui/AboutBox.h"
 #include "gui/Commands.h"
+#include "gui/HelpWindow.h"
+#include "gui/LayoutTable.h"
+#include "gui/MenuTable.h"
 #include "support/Scenario.h"
 
 #include <QAction>
@@ -16,6 +19,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryFile>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 #include <optional>
@@ -59,6 +64,7 @@ private slots:
     void openingAGuardedMenuRemindsWhileCombining();
     void aboutBoxOpensAndCloses();
     void helpOpensTheDocument();
+    void helpNamesEveryMenuEntryTabAndButton();
     void closeBoxAsksFirst();
     void closeCommandEndsTheProgram();
     void boxesShowWhatWasDrawnBeforeThem();
@@ -84,9 +90,16 @@ void MenuTest::menuBarHoldsTheMenusInOrder()
 void MenuTest::menusHoldTheirEntries()
 {
     StartedWindow w;
+    QVERIFY(w.exposed());
     QStringList entries;
-    for (QAction *action : w.window->menuBar()->actions())
-        if (const QMenu *menu = action->menu()) listEntries(menu, menu->title(), entries);
+    for (QAction *action : w.window->menuBar()->actions()) {
+        if (QMenu *menu = action->menu()) {
+            // A menu is filled when it is first opened.
+            menu->popup(QPoint(10, 30));
+            menu->hide();
+            listEntries(menu, menu->title(), entries);
+        }
+    }
     const QStringList expected{
         u"ファイル/N3"_s,
         u"ファイル/N7"_s,
@@ -94,6 +107,7 @@ void MenuTest::menusHoldTheirEntries()
         u"ファイル/SavePdf"_s,
         u"ファイル/PrintAll"_s,
         u"ファイル/CsvExport"_s,
+        u"ファイル/Season"_s,
         u"ファイル/Recent1"_s,
         u"ファイル/Recent2"_s,
         u"ファイル/Recent3"_s,
@@ -292,6 +306,8 @@ void MenuTest::helpOpensTheDocument()
     if (!QFileInfo::exists(path)) {
         placed.emplace(QDir(QCoreApplication::applicationDirPath()).filePath(u"KmtxHlp.html"_s));
         QVERIFY(placed->open(QIODevice::WriteOnly));
+        placed->write(
+            u"<html><head><title>くみっとEX の使い方</title></head><body>?</body></html>"_s.toUtf8());
         placed->close();
     }
     w.window->menuEntry(u"N5"_s)->trigger(); // ヘルプ › ヘルプ
@@ -302,19 +318,27 @@ void MenuTest::helpOpensTheDocument()
     QVERIFY(file.isAbsolute());
     QVERIFY(w.boxes.empty());
 
-    // No program to show it: a box names the file.
+    // No browser to show it: the program shows it in a window of its own, once.
     viewerStarts = false;
     w.window->menuEntry(u"N5"_s)->trigger();
-    QCOMPARE(w.boxes.size(), size_t(1));
-    QVERIFY(w.boxes.back().text.contains(u"KmtxHlp.html"_s));
-    QCOMPARE(w.boxes.back().caption, u"ヘルプ"_s);
+    w.window->menuEntry(u"N5"_s)->trigger();
+    QVERIFY(w.boxes.empty());
+    HelpWindow *help = w.window->platform().helpWindow();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(w.window->findChildren<HelpWindow *>().size(), 1);
+    QCOMPARE(help->browser()->source(), opened.front());
+    QCOMPARE(help->windowTitle(), u"くみっとEX の使い方"_s); // the document's own title
+    help->findChild<QPushButton *>(u"HelpClose"_s)->click();
+    QVERIFY(!help->isVisible());
 
-    // A missing document is not handed to the desktop at all.
+    // A missing document is handed to neither: a box names the file.
     if (placed) {
         placed->remove();
         w.window->menuEntry(u"N5"_s)->trigger();
-        QCOMPARE(opened.size(), 2);
-        QCOMPARE(w.boxes.size(), size_t(2));
+        QCOMPARE(opened.size(), 3);
+        QCOMPARE(w.boxes.size(), size_t(1));
+        QVERIFY(w.boxes.back().text.contains(u"KmtxHlp.html"_s));
+        QCOMPARE(w.boxes.back().caption, u"ヘルプ"_s);
     }
 
     // A document beside the program is found there, whatever the current folder.
@@ -324,6 +348,45 @@ void MenuTest::helpOpensTheDocument()
     QCOMPARE(QtPlatform::documentPath(name), QFileInfo(beside.fileName()).absoluteFilePath());
     QCOMPARE(QtPlatform::documentPath(u"KmtxNoSuchDocument.html"_s),
              QDir::current().absoluteFilePath(u"KmtxNoSuchDocument.html"_s));
+}
+
+void MenuTest::helpNamesEveryMenuEntryTabAndButton()
+{
+    QFile file(QFINDTESTDATA(u"../../data/KmtxHlp.html"_s));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    document.setHtml(QString::fromUtf8(file.readAll()));
+    // Blanks as the reader sees them: any run of them one blank ("修　正" reads "修 正").
+    const QString help = document.toPlainText().simplified();
+
+    StartedWindow w;
+    QStringList missing;
+    const auto named = [&](const QString &caption, const QString &what) {
+        const QString words = caption.simplified();
+        if (!words.isEmpty() && !help.contains(words)) missing << what + u" 「"_s + words + u"」"_s;
+    };
+    // The menu bar: every menu and submenu by its title, every entry by its caption (the
+    // recent files show the names of files).
+    std::vector<const MenuNode *> nodes;
+    for (const MenuNode &n : menuBarTable()) nodes.push_back(&n);
+    while (!nodes.empty()) {
+        const MenuNode *n = nodes.back();
+        nodes.pop_back();
+        named(n->title, u"menu"_s);
+        if (!n->entry.isEmpty() && !n->entry.startsWith(u"Recent"_s))
+            named(w.form().control(n->entry).text, n->entry);
+        for (const MenuNode &child : n->children) nodes.push_back(&child);
+    }
+    // The window: every tab, every label that acts as a button, every button and check box.
+    for (const Place &p : layoutTable()) {
+        if (p.look != Look::Tab && p.look != Look::Command && p.look != Look::Button && p.look != Look::Check)
+            continue;
+        static const QStringList groupTabs{u"Label44"_s, u"Label45"_s, u"Label46"_s, u"Label47"_s};
+        const qsizetype g = groupTabs.indexOf(p.name);
+        // A group tab by the name it has until the user gives it another.
+        named(g >= 0 ? QChar(char16_t(u'A' + g)) + u" グループ"_s : w.form().control(p.name).text, p.name);
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(u"not named in the help: "_s + missing.join(u", "_s)));
 }
 
 void MenuTest::closeBoxAsksFirst()

@@ -8,8 +8,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -32,6 +34,20 @@ void storeGroupA(StartedWindow &w)
 }
 
 QWidget *focused() { return QApplication::focusWidget(); }
+
+// Group A stored, and 2 entries, 3 holes in one, 40 strokes typed for its first place.
+void enterTheFirstPlace(StartedWindow &w)
+{
+    storeGroupA(w);
+    w.click("Label54");
+    w.click("Label44");
+    QTRY_COMPARE(focused(), w.widget("Edit3"));
+    for (const QString &figure : {u"2"_s, u"3"_s, u"40"_s}) {
+        typeKeys(focused(), figure);
+        QTest::keyClick(focused(), Qt::Key_Return);
+    }
+}
+
 } // namespace
 
 class ScoresGuiTest : public QObject
@@ -43,6 +59,7 @@ private slots:
     void deleteInTheFirstFieldClearsThePlace();
     void aClickOnTheTablePlacesTheCursor();
     void swapThroughTheButtons();
+    void enterOnTheDiscardQuestionKeepsTheScores();
     void resultTableAsPdf();
 };
 
@@ -78,14 +95,7 @@ void ScoresGuiTest::deleteInTheFirstFieldClearsThePlace()
 {
     StartedWindow w;
     QVERIFY(w.exposed());
-    storeGroupA(w);
-    w.click("Label54");
-    w.click("Label44");
-    QTRY_COMPARE(focused(), w.widget("Edit3"));
-    for (const QString &figure : {u"2"_s, u"3"_s, u"40"_s}) {
-        typeKeys(focused(), figure);
-        QTest::keyClick(focused(), Qt::Key_Return);
-    }
+    enterTheFirstPlace(w);
     TMainForm &f = w.form();
     f.EntrySlot = 0; // back on the first place, as a click would put it
     QTest::keyClick(w.widget("Edit3"), Qt::Key_Delete);
@@ -172,6 +182,33 @@ void ScoresGuiTest::resultTableAsPdf()
         QVERIFY2(text.contains(u"成績表"_s) && text.contains(u"山田"_s), qPrintable(text.left(400)));
     }
     QVERIFY(w.boxes.empty());
+}
+
+void ScoresGuiTest::enterOnTheDiscardQuestionKeepsTheScores()
+{
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    enterTheFirstPlace(w);
+    TMainForm &f = w.form();
+    const ScoreSlotArray scores = f.ScoreSlots;
+    w.window->platform().answerBox = nullptr; // the real box, answered with Enter alone
+    QString asked;
+    QTimer::singleShot(0, w.window.get(), [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) return;
+        asked = box->windowTitle() + u'|' + box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTimer::singleShot(5000, w.window.get(), [] {
+        if (QWidget *box = QApplication::activeModalWidget()) box->close();
+    });
+    w.click("Label40"); // tab 「メンバー登録」
+    QCOMPARE(asked, u"メンバー登録|組み合わせと入力済みの得点（1名分）を消去します。よろしいですか"_s);
+    QVERIFY(f.ScoreSlots == scores);
+    QCOMPARE(f.Screen, 5);
+    QCOMPARE(f.TableMode, 3);
+    QCOMPARE(f.control("Label54").colour, colours::Yellow);
+    QVERIFY(w.widget("Edit3")->isVisible());
 }
 
 QTEST_MAIN(ScoresGuiTest)

@@ -1,5 +1,5 @@
 // The order of the result table: totals first, then more one-stroke holes, then more
-// two-stroke holes, then the record's text; parties end at their first unused place.
+// two-stroke holes, then the record's text; placed players without entries after them.
 #include "scoring/Ranking.h"
 
 #include <QTest>
@@ -45,8 +45,8 @@ private slots:
     void moreOneStrokeHolesBreakATie();
     void leftOutOneStrokesFallBackToTheRecordText();
     void equalFiguresFollowNameThenTeam();
-    void anUnusedPlaceEndsItsParty_data();
-    void anUnusedPlaceEndsItsParty();
+    void aPlaceWithoutEntriesFollowsTheRanked_data();
+    void aPlaceWithoutEntriesFollowsTheRanked();
     void allGroupsAreRankedTogether();
     void recordHoldsTheStoredFiguresUnmasked();
     void aPlaceWithoutANameIsListedEmpty();
@@ -134,25 +134,31 @@ void Ranking_::equalFiguresFollowNameThenTeam()
              (QStringList{u"1309898,1,1,30,a,T9"_s, u"1309898,1,1,30,b,T1"_s, u"1309898,1,1,30,b,T2"_s}));
 }
 
-void Ranking_::anUnusedPlaceEndsItsParty_data()
+void Ranking_::aPlaceWithoutEntriesFollowsTheRanked_data()
 {
     QTest::addColumn<QString>("entries");
     QTest::newRow("cleared place") << u"0"_s;
     QTest::newRow("never used place") << QString();
 }
 
-void Ranking_::anUnusedPlaceEndsItsParty()
+void Ranking_::aPlaceWithoutEntriesFollowsTheRanked()
 {
     QFETCH(QString, entries);
     Meeting m;
     m.put(0, 4, 0, played(1, 1, 30), u"一番,緑"_s);
-    m.put(0, 4, 1, played(1, 1, 31), u"二番,緑"_s);
     ScoreSlot unused = played(1, 1, 20);
     unused.Entries = entries;
-    m.put(0, 4, 2, unused, u"三番,緑"_s);
-    m.put(0, 4, 3, played(1, 1, 20), u"四番,緑"_s);
-    m.put(0, 5, 0, played(1, 1, 29), u"次の組,緑"_s); // the next party is ranked again
-    QCOMPARE(m.names_in_order(), (QStringList{u"次の組"_s, u"一番"_s, u"二番"_s}));
+    m.put(0, 4, 1, unused, u"二番,緑"_s);
+    m.put(0, 4, 2, played(1, 1, 20), u"三番,緑"_s); // a later place of the party still counts
+    m.put(0, 4, 3, unused, QString());              // no player here: not listed at all
+    m.put(0, 2, 5, unused, u"前の組,桜"_s);
+    const Ranking r = rankPlayers(m.records, m.names, {});
+    QCOMPARE(r.RankList.size(), 2);
+    QCOMPARE(r.Unentered, (QStringList{u",,,,前の組,桜"_s, u",,,,二番,緑"_s}));
+    QCOMPARE(m.names_in_order(), (QStringList{u"三番"_s, u"一番"_s}));
+    const QStringList rows = r.rows();
+    QCOMPARE(rankText(splitRecord(rows.at(1)), 1), u"2"_s);
+    QCOMPARE(rankText(splitRecord(rows.at(2)), 2), u"未入力"_s);
 }
 
 void Ranking_::allGroupsAreRankedTogether()

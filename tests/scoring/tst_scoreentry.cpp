@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(ScoreSlot)
+
 using namespace Qt::StringLiterals;
 using namespace scoring;
 
@@ -16,6 +18,7 @@ private slots:
     void fullWidthDigitsAreNumbers();
     void aBadFieldAddsNothing_data();
     void aBadFieldAddsNothing();
+    void sumsReachTheirLimits();
     void cellText_data();
     void cellText();
 };
@@ -55,6 +58,24 @@ void ScoreEntry_::aBadFieldAddsNothing_data()
     QTest::newRow("negative total") << u"1"_s << u"1"_s << u"-3"_s << u"合計には数字を入力して下さい"_s;
     QTest::newRow("decimal total") << u"1"_s << u"1"_s << u"3.5"_s << u"合計には数字を入力して下さい"_s;
     QTest::newRow("blank in one-stroke") << u" 1"_s << u"1"_s << u"30"_s << u"１打には数字を入力して下さい"_s;
+    // The sums stay where the result table's rank key can order them.
+    QTest::newRow("one-stroke sum over 99")
+        << u"99"_s << u"0"_s << u"30"_s << u"１打の累計が99を超えるため入力できません"_s;
+    QTest::newRow("two-stroke sum over 99")
+        << u"0"_s << u"99"_s << u"30"_s << u"２打の累計が99を超えるため入力できません"_s;
+    QTest::newRow("total over 899") << u"0"_s << u"0"_s << u"870"_s
+                                    << u"合計の累計が899を超えるため入力できません"_s;
+}
+
+void ScoreEntry_::sumsReachTheirLimits()
+{
+    const EntryResult full =
+        addEntry(ScoreSlot{u"98,98,800"_s, u"98"_s, u"98"_s, u"800"_s, u"98"_s}, u"1"_s, u"1"_s, u"99"_s);
+    QVERIFY(!full.error);
+    QCOMPARE(full.slot, (ScoreSlot{u"99,99,899"_s, u"99"_s, u"99"_s, u"899"_s, u"99"_s}));
+    const EntryResult more = addEntry(full.slot, u"0"_s, u"0"_s, u"0"_s);
+    QCOMPARE(more.error->message(), u"確定の回数が99を超えるため入力できません"_s);
+    QCOMPARE(more.slot, full.slot);
 }
 
 void ScoreEntry_::aBadFieldAddsNothing()
@@ -92,6 +113,5 @@ void ScoreEntry_::cellText()
     QCOMPARE(scoring::cellText(record, groupC), text);
 }
 
-Q_DECLARE_METATYPE(ScoreSlot)
 QTEST_APPLESS_MAIN(ScoreEntry_)
 #include "tst_scoreentry.moc"

@@ -205,3 +205,18 @@ std::optional<int> FakePlatform::chooseFromList(const QString &title, const QStr
     listAnswers.pop_front();
     return answer;
 }
+
+std::optional<QStringList> FakePlatform::openFileNames(const FileDialogSpec &spec)
+{
+    dialogs.push_back(spec);
+    if (fileLists.empty()) return std::nullopt;
+    const std::optional<QStringList> paths = fileLists.front();
+    fileLists.pop_front();
+    return paths;
+}
+
+void FakePlatform::showSeason(const QList<QStringList> &rows, int meetings,
+                              const SeasonWindowActions &actions)
+{
+    seasonWindows.push_back(SeasonWindow{rows, meetings, actions});
+}

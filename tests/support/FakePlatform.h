@@ -64,6 +64,7 @@ public:
     void closeMainWindow() override { ++closeRequests; }
     std::optional<QString> openFileName(const FileDialogSpec &spec) override;
     std::optional<QString> saveFileName(const FileDialogSpec &spec) override;
+    std::optional<QStringList> openFileNames(const FileDialogSpec &spec) override;
     void setCaption(const QString &text) override { caption = text; }
     std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) override;
     void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
@@ -75,6 +76,8 @@ public:
     void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
     std::optional<int> chooseFromList(const QString &title, const QString &heading,
                                       const QStringList &items) override;
+    void showSeason(const QList<QStringList> &rows, int meetings,
+                    const SeasonWindowActions &actions) override;
 
     // Queue the answer (IdYes, IdNo) of the next Yes/No box. A Yes/No box with no
     // queued answer answers IdNo and counts as unexpected.
@@ -125,5 +128,14 @@ public:
     // from the queue (nothing queued closes it without a choice).
     std::vector<QStringList> listsShown;
     std::deque<std::optional<int>> listAnswers;
+    // 年間成績: the files the multi-select dialog returns, from the queue (nothing queued
+    // cancels), and every window shown with its buttons, to be pressed after.
+    std::deque<std::optional<QStringList>> fileLists;
+    struct SeasonWindow {
+        QList<QStringList> rows;
+        int meetings = 0;
+        SeasonWindowActions actions;
+    };
+    std::vector<SeasonWindow> seasonWindows;
     const PrintedPage &lastPage() const { return *printed.back(); }
 };

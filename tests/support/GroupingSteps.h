@@ -50,6 +50,7 @@ inline void open(Scenario &s, const QStringList &roster)
 // やり直し makes the two fields editable; each is then clicked and typed into.
 inline void setDivision(Scenario &s, const QString &groups, const QString &parties)
 {
+    if (s.form.combinationExists()) s.platform.answer(IdYes); // やり直し asks before discarding one
     s.form.Button2Click();
     s.form.clickField(u"Edit16"_s);
     s.form.typeInto("Edit16", groups);

@@ -79,21 +79,44 @@ void CombinationReportTest::groupsAreParted()
 
 void CombinationReportTest::pages_data()
 {
-    QTest::addColumn<int>("lines");
-    QTest::addColumn<int>("pages");
-    QTest::newRow("none") << 0 << 1;
-    QTest::newRow("one") << 1 << 1;
-    QTest::newRow("a full page") << ReportLinesPerPage << 1;
-    QTest::newRow("one more") << ReportLinesPerPage + 1 << 2;
-    QTest::newRow("three pages") << 3 * ReportLinesPerPage << 3;
+    // The report's shape: G a group's totals, B a blank line, Pn a party's heading with its
+    // n − 1 further lines (players, team-mates); repeated as "x*n".
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QList<int>>("firstLines"); // the first line of every page
+    QTest::newRow("none") << u""_s << QList<int>{0};
+    QTest::newRow("a full page") << u"P1*46"_s << QList<int>{0};
+    QTest::newRow("one more") << u"P1*47"_s << QList<int>{0, 46};
+    QTest::newRow("a party that no longer fits moves whole") << u"G P8*5 P8"_s << QList<int>{0, 41};
+    QTest::newRow("a full page ends a group: its blank line begins no page")
+        << u"G P8*5 P5 B G P8"_s << QList<int>{0, 47};
+    QTest::newRow("a group's totals go with its first party") << u"G P8*5 B G P8"_s << QList<int>{0, 42};
+    QTest::newRow("a party longer than a page is cut") << u"P50"_s << QList<int>{0, 46};
 }
 
 void CombinationReportTest::pages()
 {
-    QFETCH(int, lines);
-    QFETCH(int, pages);
-    const QList<ReportLine> report(lines, ReportLine{ReportLine::Party, {u"x"_s}});
-    QCOMPARE(reportPageCount(report), pages);
+    QFETCH(QString, shape);
+    QFETCH(QList<int>, firstLines);
+    QList<ReportLine> report;
+    for (const QString &part : shape.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList repeat = part.split(u'*');
+        for (int r = 0; r < (repeat.size() > 1 ? repeat.at(1).toInt() : 1); ++r) {
+            const QString block = repeat.at(0);
+            if (block == u"G"_s) report << ReportLine{ReportLine::GroupTotals, {u"g"_s}};
+            if (block == u"B"_s) report << ReportLine{ReportLine::Blank, {}};
+            if (!block.startsWith(u'P')) continue;
+            report << ReportLine{ReportLine::Party, {u"p"_s}};
+            for (int k = 1; k < block.mid(1).toInt(); ++k)
+                report << ReportLine{ReportLine::Player, {u"1番"_s}};
+        }
+    }
+    QList<int> firsts;
+    for (const ReportPage &page : reportPages(report)) {
+        firsts << page.first;
+        QVERIFY(page.end - page.first <= ReportLinesPerPage);
+    }
+    QCOMPARE(firsts, firstLines);
+    QCOMPARE(reportPageCount(report), firstLines.size());
 }
 
 void CombinationReportTest::drawnWhereTheUnitsPutIt()

@@ -76,6 +76,14 @@ void MeetingTablesTest::csvQuotesOnlyWhatNeedsIt_data()
     QTest::newRow("line end") << u"緑\n会"_s << u"\"緑\n会\""_s;
     QTest::newRow("blank kept") << u" 緑 会 "_s << u" 緑 会 "_s;
     QTest::newRow("empty") << QString() << QString();
+    // What a spreadsheet would run as a formula is written as text.
+    QTest::newRow("formula =") << u"=1+1"_s << u"\"'=1+1\""_s;
+    QTest::newRow("formula +") << u"+81"_s << u"\"'+81\""_s;
+    QTest::newRow("formula -") << u"-2+3"_s << u"\"'-2+3\""_s;
+    QTest::newRow("formula @") << u"@SUM(A1)"_s << u"\"'@SUM(A1)\""_s;
+    QTest::newRow("formula after a tab") << u"\t=1"_s << u"\"'\t=1\""_s;
+    QTest::newRow("formula after a CR, with a quote") << u"\r=\"a\""_s << u"\"'\r=\"\"a\"\"\""_s;
+    QTest::newRow("= inside kept") << u"緑=会"_s << u"緑=会"_s;
 }
 
 void MeetingTablesTest::csvQuotesOnlyWhatNeedsIt()

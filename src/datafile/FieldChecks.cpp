@@ -1,0 +1,69 @@
+#include "datafile/FieldChecks.h"
+
+#include "roster/NameCheck.h"
+
+using namespace Qt::StringLiterals;
+
+namespace datafile {
+
+namespace {
+constexpr qsizetype kShownLength = 20;
+
+bool isControl(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }
+} // namespace
+
+QString shown(QStringView field)
+{
+    QString text = field.left(kShownLength).toString();
+    for (QChar &c : text)
+        if (isControl(c)) c = u'?';
+    if (text.size() > 0 && text.back().isHighSurrogate()) text.chop(1);
+    if (field.size() > kShownLength) text += u'…';
+    return text;
+}
+
+std::optional<int> decimalIn(QStringView field, int low, int high)
+{
+    if (field.isEmpty() || field.size() > 9) return std::nullopt;
+    int value = 0;
+    for (QChar c : field) {
+        if (c < u'0' || c > u'9') return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    if (value < low || value > high) return std::nullopt;
+    return value;
+}
+
+QString splittingFault(QStringView field, const FieldName &fieldName)
+{
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QChar c = field.at(i);
+        if (c.unicode() <= 0x20 || (i == 0 && c == u'"'))
+            return roster::forbiddenCharacterMessage(fieldName(), QString(c));
+    }
+    return {};
+}
+
+QString nameFault(const QString &field, const FieldName &fieldName)
+{
+    QString probe = field;
+    if (probe.startsWith(u'$')) probe[0] = u'x';
+    const std::optional<QString> bad = roster::forbiddenCharacter(probe);
+    return bad ? roster::forbiddenCharacterMessage(fieldName(), *bad) : QString();
+}
+
+QStringList plainFields(QStringView line, qsizetype limit)
+{
+    QStringList fields;
+    qsizetype start = 0;
+    while (fields.size() < limit) {
+        const qsizetype comma = line.indexOf(u',', start);
+        if (comma < 0) break;
+        fields << line.sliced(start, comma - start).toString();
+        start = comma + 1;
+    }
+    fields << line.sliced(start).toString();
+    return fields;
+}
+
+} // namespace datafile

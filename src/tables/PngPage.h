@@ -1,0 +1,21 @@
+#pragma once
+// A page drawn in black, white and grey, written as a PNG file: one bit a pixel where the
+// page is black and white only (the text of a page at 600 dpi and finer is drawn in whole
+// pixels), else 8-bit grey. The rows are stored unfiltered and compressed at zlib's fastest
+// level: a page of a table is mostly white, which that level packs nearly as tightly as the
+// slowest, many times quicker.
+
+#include <QImage>
+
+class QIODevice;
+
+namespace tables::png {
+
+// Whether every pixel of a grey page (QImage::Format_Grayscale8) is black or white.
+bool blackAndWhite(const QImage &page);
+
+// Writes a grey page with its resolution; false when the image is not a grey page or the
+// device refuses the bytes.
+bool write(const QImage &page, QIODevice &device);
+
+} // namespace tables::png
