@@ -35,15 +35,43 @@ endforeach()
 set_target_properties(kmtx PROPERTIES WIN32_EXECUTABLE ON)
 
 # The release folder: everything beside the programs, as Windows programs are laid out.
-install(TARGETS kmtx kmtx-export RUNTIME DESTINATION . COMPONENT windows RUNTIME_DEPENDENCY_SET kmtx_dlls)
-install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin
-        RUNTIME_DEPENDENCY_SET kmtx_dlls LIBRARY DESTINATION platforms COMPONENT windows)
-install(RUNTIME_DEPENDENCY_SET kmtx_dlls DESTINATION . COMPONENT windows
-        DIRECTORIES ${KMTX_DLL_FOLDERS} ${KMTX_WINDOWS_SYSTEM_DLLS}
-        PRE_EXCLUDE_REGEXES [[^api-ms-]] [[^ext-ms-]]
-        POST_EXCLUDE_REGEXES "^${KMTX_WINDOWS_SYSTEM_DLLS}/")
+install(TARGETS kmtx kmtx-export RUNTIME DESTINATION . COMPONENT windows)
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin LIBRARY DESTINATION platforms COMPONENT windows)
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin LIBRARY DESTINATION styles COMPONENT windows)
 install(FILES ${KMTX_QT_TRANSLATIONS}/qtbase_ja.qm DESTINATION translations COMPONENT windows)
 install(FILES data/KmtxHlp.html ${KMTX_ICO} DESTINATION . COMPONENT windows)
+
+# The DLLs the programs and plugins import, found by CMake reading their imports (and the
+# imports of those) with objdump. CMake looks a DLL up by its name in lower case, as Windows
+# does, but these folders are on Linux where case counts: it looks in a folder of links named
+# in lower case, and the release keeps each DLL's own name. Windows' own DLLs stay out.
+set(KMTX_DLL_LINKS ${CMAKE_BINARY_DIR}/dll-links)
+file(REMOVE_RECURSE ${KMTX_DLL_LINKS})
+file(MAKE_DIRECTORY ${KMTX_DLL_LINKS})
+foreach(folder ${KMTX_DLL_FOLDERS})
+    file(GLOB dlls ${folder}/*.dll)
+    foreach(dll ${dlls})
+        get_filename_component(name ${dll} NAME)
+        string(TOLOWER ${name} name)
+        file(CREATE_LINK ${dll} ${KMTX_DLL_LINKS}/${name} SYMBOLIC)
+    endforeach()
+endforeach()
+install(CODE "
+    file(GET_RUNTIME_DEPENDENCIES
+        RESOLVED_DEPENDENCIES_VAR dlls UNRESOLVED_DEPENDENCIES_VAR missing
+        EXECUTABLES \"$<TARGET_FILE:kmtx>\" \"$<TARGET_FILE:kmtx-export>\"
+        MODULES \"$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>\" \"$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>\"
+        DIRECTORIES \"${KMTX_DLL_LINKS}\" \"${KMTX_WINDOWS_SYSTEM_DLLS}\"
+        PRE_EXCLUDE_REGEXES \"^api-ms-\" \"^ext-ms-\"
+        POST_EXCLUDE_REGEXES \"^${KMTX_WINDOWS_SYSTEM_DLLS}/\")
+    if(missing)
+        message(FATAL_ERROR \"DLLs not found: \${missing}\")
+    endif()
+    foreach(dll \${dlls})
+        file(REAL_PATH \${dll} dll)
+        file(INSTALL \${dll} DESTINATION \${CMAKE_INSTALL_PREFIX})
+    endforeach()
+" COMPONENT windows)
 
 # Tests run the programs from the build folder: the DLLs are found through WINEPATH
 # (./build.sh windows-test sets it from this file).

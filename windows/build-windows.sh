@@ -40,7 +40,7 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -G Ninja -S . -B "$dir" \
         -DCMAKE_TOOLCHAIN_FILE=windows/mingw-w64.cmake \
         -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_PREFIX_PATH="$qt" \
+        -DCMAKE_FIND_ROOT_PATH="$qt" -DCMAKE_PREFIX_PATH=/ \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" \
         -DKMTX_WERROR=$werror >/dev/null
@@ -56,6 +56,8 @@ if [ "$mode" = windows ]; then
     release=$dir/release/kmtx-$version
     rm -rf "$dir/release"
     cmake --install "$dir" --component windows --prefix "$release" >/dev/null
+    # Without the debugging information the compilers left in them.
+    find "$release" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
     mkdir -p dist
     zip=dist/kmtx-$version-windows-x64.zip setup=dist/kmtx-$version-setup.exe
     rm -f "$zip" "$setup"
@@ -66,15 +68,17 @@ if [ "$mode" = windows ]; then
         echo '!ifndef UNINSTALLING'
         (cd "$release" && find . -type d | sort | sed 's|^\.||') | while read -r d; do
             echo "SetOutPath \"\$INSTDIR${d//\//\\}\""
-            find "$release$d" -maxdepth 1 -type f | sort | sed 's/.*/File "&"/'
+            (cd "$release" && find ".$d" -maxdepth 1 -type f | sort | sed 's|^\./||; s/.*/File "&"/')
         done
         echo '!else'
         (cd "$release" && find . -type f | sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
         (cd "$release" && find . -mindepth 1 -type d | sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
         echo '!endif'
     } >"$files"
-    makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DRELEASE="$release" -DFILES="$PWD/$files" \
-        -DSIZE_KB="$(du -sk "$release" | cut -f1)" -DOUTFILE="$PWD/$setup" windows/kmtx.nsi
+    # Run in the release folder, which the list's file names are relative to.
+    size=$(du -sk "$release" | cut -f1) root=$PWD
+    (cd "$release" && makensis -NOCD -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DRELEASE="$root/$release" \
+        -DFILES="$root/$files" -DSIZE_KB="$size" -DOUTFILE="$root/$setup" "$root/windows/kmtx.nsi")
     ls -l "$zip" "$setup"
     exit 0
 fi

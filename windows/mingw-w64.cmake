@@ -10,8 +10,9 @@ set(CMAKE_CXX_COMPILER ${KMTX_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${KMTX_MINGW}-windres)
 set(CMAKE_OBJDUMP /usr/bin/${KMTX_MINGW}-objdump)
 
-# Libraries and headers of Windows only; programs (moc, rcc, …) of the machine itself.
-set(CMAKE_FIND_ROOT_PATH /usr/${KMTX_MINGW})
+# Libraries and headers of Windows only (mingw-w64's, and Qt's for Windows when its folder is
+# given with -DCMAKE_FIND_ROOT_PATH); programs (moc, rcc, …) of the machine itself.
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${KMTX_MINGW})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
