@@ -56,4 +56,8 @@ nice -n 15 cmake -G Ninja -S qtbase -B build \
 nice -n 15 cmake --build build --parallel "$(nproc)" >build.log 2>&1 || { tail -n 60 build.log >&2; exit 1; }
 rm -rf "$prefix"
 cmake --install build >install.log 2>&1 || { tail -n 20 install.log >&2; exit 1; }
+# Qt's Japanese translations (the standard buttons' はい/いいえ) where Qt looks for them, as
+# Debian's Qt of the same version has them.
+mkdir -p "$prefix/translations"
+cp /usr/share/qt6/translations/qtbase_ja.qm "$prefix/translations/"
 echo "Qt $version for Windows (mingw-w64), from Debian's qt6-base source" >"$prefix/.kmtx-complete"

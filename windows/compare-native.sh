@@ -46,7 +46,7 @@ for data in tests/data/*.txt; do
             out="$name $table.$format"
             args=(--table "$table" --all)
             "$native" "$meeting" "${args[@]}" -o "$outputs/native/$out" 2>/dev/null || true
-            QT_QPA_PLATFORM=offscreen "$wine" "$exe" "$(windowsPath "$meeting")" "${args[@]}" \
+            WINEQT_QPA_PLATFORM=offscreen "$wine" "$exe" "$(windowsPath "$meeting")" "${args[@]}" \
                 -o "$(windowsPath "$outputs/windows/$out")" 2>/dev/null || true
             checked=$((checked + 1))
             n="$outputs/native/$out" w="$outputs/windows/$out"
