@@ -9,6 +9,11 @@
 #   ./build.sh fuzz [seconds] [datafile|scenario]   build the fuzz targets with clang in build-fuzz/ and run one
 #                     (default 60 seconds): the data file reader over the meeting files of tests/data/, or the
 #                     window driven by sessions of steps over tests/data/scenarios/; findings go to build-fuzz/
+#   ./build.sh windows       cross-build kmtx.exe and kmtx-export.exe for 64-bit Windows in build-windows/ (Qt 6.4.2
+#                     built once from Debian's source into ~/.cache/kmtx/qt-6.4.2-mingw, hours on two cores) and
+#                     make dist/kmtx-VERSION-windows-x64.zip and dist/kmtx-VERSION-setup.exe
+#   ./build.sh windows-test  the same build with the tests; every test program under Wine, then kmtx-export.exe
+#                     beside the native kmtx-export on the meetings of tests/data
 # Each command keeps its own build folder, so switching between them rebuilds nothing.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -19,6 +24,11 @@ packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
 [ "$mode" = test ] && packages+=(poppler-utils)
 [ "$mode" = bench ] && packages+=(libbenchmark-dev)
 [ "$mode" = fuzz ] && packages=(cmake make clang libclang-rt-dev qt6-base-dev)
+# Windows: the cross compiler, Debian's Qt for its host tools and translations, the tools to unpack and
+# build Qt's source, NSIS for the installer, Wine to run the tests (and poppler to compare PDFs).
+if [ "$mode" = windows ] || [ "$mode" = windows-test ]; then
+    packages+=(ninja-build g++-mingw-w64-x86-64-posix dpkg-dev xz-utils perl nsis wine64 poppler-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -41,8 +51,9 @@ run) dir=build-release type=RelWithDebInfo ;;
 test) dir=build type=Debug ;;
 bench) dir=build-bench type=Release ;;
 fuzz) dir=build-fuzz ;;
+windows | windows-test) exec windows/build-windows.sh "$mode" ;;
 *)
-    echo "usage: $0 run|test|bench|fuzz [seconds]" >&2
+    echo "usage: $0 run|test|bench|fuzz [seconds] [datafile|scenario]|windows|windows-test" >&2
     exit 2
     ;;
 esac

@@ -15,17 +15,22 @@ namespace {
 
 struct Reason {
     std::errc code;
-    const char *english[3]; // the texts Qt and the C library give for it
+    const char *english[5]; // the texts Qt, the C library and Windows (or Wine) give for it
     const char16_t *japanese;
 };
 
 // The reasons a user meets; anything else is passed on as the system gave it.
 const Reason kReasons[] = {
-    {std::errc::no_space_on_device, {"No space left on device"}, u"ディスクの空き容量が足りません"},
-    {std::errc::permission_denied, {"Permission denied"}, u"アクセスが許可されていません"},
+    {std::errc::no_space_on_device,
+     {"No space left on device", "There is not enough space on the disk."},
+     u"ディスクの空き容量が足りません"},
+    {std::errc::permission_denied,
+     {"Permission denied", "Access is denied.", "Access denied."},
+     u"アクセスが許可されていません"},
     {std::errc::operation_not_permitted, {"Operation not permitted"}, u"操作が許可されていません"},
     {std::errc::no_such_file_or_directory,
-     {"No such file or directory"},
+     {"No such file or directory", "The system cannot find the path specified.", "Path not found.",
+      "The system cannot find the file specified.", "File not found."},
      u"ファイルまたはフォルダーがありません"},
     {std::errc::read_only_file_system, {"Read-only file system"}, u"読み取り専用のディスクです"},
     {std::errc::is_a_directory,
@@ -74,7 +79,9 @@ FileBytes readFileBytes(const QString &path, bool japanese)
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) {
         result.failure = FileBytes::Failure::Open;
-        result.reason = systemReason(in.errorString(), japanese);
+        // Windows refuses a folder as if access were denied: a folder is named as such everywhere.
+        result.reason =
+            systemReason(QFileInfo(path).isDir() ? u"Is a directory"_s : in.errorString(), japanese);
         return result;
     }
     // A device that tells no size (a pipe, /dev/zero) is read until it passes the limit.
@@ -216,15 +223,18 @@ bool WholeFile::commit()
                             ? QFile::permissions(m_target)
                             : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
                                   QFile::ReadGroup | QFile::ReadOther);
+    // A temporary file holds its handle until it is gone, and Windows renames no open file.
+    const QString temporary = file.fileName();
+    file.setAutoRemove(false);
+    m_file.reset();
     std::error_code renamed;
-    std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
+    std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()),
                             std::filesystem::path(m_target.toStdU16String()), renamed);
     if (renamed) {
+        QFile::remove(temporary);
         if (m_reason.isEmpty()) m_reason = systemReason(renamed, m_japanese);
-        m_file.reset();
         return false;
     }
-    file.setAutoRemove(false);
     return true;
 }
 

@@ -13,13 +13,14 @@ namespace tables::fonts {
 void registerSubstitutes()
 {
 #ifdef Q_OS_WIN
+    // A Windows not in Japanese lists the faces by their English names.
     QFont::insertSubstitutions(proportionalGothic(), {u"MS PGothic"_s, u"Meiryo UI"_s, u"Yu Gothic UI"_s});
     QFont::insertSubstitutions(gothic(), {u"MS Gothic"_s, u"BIZ UDGothic"_s});
-#else
+#endif
+    // The free faces, on Linux and wherever Windows lacks the faces above (as under Wine).
     QFont::insertSubstitutions(proportionalGothic(),
                                {u"IPAPGothic"_s, u"IPAexGothic"_s, u"VL PGothic"_s, u"Noto Sans CJK JP"_s});
     QFont::insertSubstitutions(gothic(), {u"IPAGothic"_s, u"VL Gothic"_s, u"Noto Sans Mono CJK JP"_s});
-#endif
 }
 
 QString installedFamily(const QString &face)

@@ -46,6 +46,11 @@ Run runExport(const QStringList &arguments, const QString &locale = u"C"_s, cons
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
+#ifdef Q_OS_WIN
+    // Windows' text files end their lines with CR LF.
+    run.out.replace(u"\r\n"_s, u"\n"_s);
+    run.err.replace(u"\r\n"_s, u"\n"_s);
+#endif
     return run;
 }
 
@@ -622,19 +627,25 @@ void ExportTest::filesItWasNotAskedToReplaceStayWhole()
     // The meeting itself, by its name or through a link, is never the output.
     const QString meeting = out(u"meeting.csv"_s);
     QVERIFY(writeBytes(meeting, golden));
+    QStringList targets{meeting};
+#ifndef Q_OS_WIN // where QFile::link makes a shortcut, a file of its own to all but the shell
     QVERIFY(QFile::link(meeting, out(u"to-meeting.csv"_s)));
-    for (const QString &target : {meeting, out(u"to-meeting.csv"_s)}) {
+    targets << out(u"to-meeting.csv"_s);
+#endif
+    for (const QString &target : targets) {
         const Run run = runExport(member(meeting, target), ja);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(u"大会ファイルそのものには書き出せません"_s), qPrintable(run.err));
         QCOMPARE(fileBytes(meeting), golden);
     }
+#ifndef Q_OS_WIN
     // A link is written through, as the window saves: the link stays, its file is replaced.
     QVERIFY(writeBytes(out(u"linked.csv"_s), "earlier"));
     QVERIFY(QFile::link(out(u"linked.csv"_s), out(u"link.csv"_s)));
     QCOMPARE(runExport(member(meeting, out(u"link.csv"_s))).exitCode, 0);
     QVERIFY(QFileInfo(out(u"link.csv"_s)).isSymLink());
     QVERIFY(fileBytes(out(u"linked.csv"_s)).startsWith("\xEF\xBB\xBF"));
+#endif
     // A name as long as the system allows.
     const QString longest = out(QString(251, u'a') + u".csv"_s);
     QCOMPARE(runExport(member(meeting, longest)).exitCode, 0);
