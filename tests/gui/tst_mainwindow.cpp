@@ -337,7 +337,8 @@ void MainWindowTest::fontsResolveToJapaneseFaces()
 {
     // Windows' own faces where they are, else (as on Linux and under Wine) the free ones.
     const bool ms = QFontDatabase::hasFamily(u"MS PGothic"_s);
-    const QString proportional = ms ? u"MS PGothic"_s : u"IPAPGothic"_s, fixed = ms ? u"MS Gothic"_s : u"IPAGothic"_s;
+    const QString proportional = ms ? u"MS PGothic"_s : u"IPAPGothic"_s,
+                  fixed = ms ? u"MS Gothic"_s : u"IPAGothic"_s;
     if (!QFontDatabase::hasFamily(proportional) || !QFontDatabase::hasFamily(fixed))
         QSKIP("The Japanese fonts are not installed here");
     QCOMPARE(QFontInfo(QFont(tables::fonts::proportionalGothic())).family(), proportional);
