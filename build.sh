@@ -10,7 +10,7 @@
 #                     (default 60 seconds): the data file reader over the meeting files of tests/data/, or the
 #                     window driven by sessions of steps over tests/data/scenarios/; findings go to build-fuzz/
 #   ./build.sh windows       cross-build kmtx.exe and kmtx-export.exe for 64-bit Windows in build-windows/ (Qt 6.4.2
-#                     built once from Debian's source into ~/.cache/kmtx/qt-6.4.2-mingw, hours on two cores) and
+#                     built once from Debian's source into ~/.cache/kmtx/qt-6.4.2-mingw, 40 minutes on two cores) and
 #                     make dist/kmtx-VERSION-windows-x64.zip and dist/kmtx-VERSION-setup.exe
 #   ./build.sh windows-test  the same build with the tests; every test program under Wine, then kmtx-export.exe
 #                     beside the native kmtx-export on the meetings of tests/data

@@ -3,7 +3,7 @@
 # from Debian's own source package of qtbase, and installs it into the folder given (the cache).
 # The host tools (moc, rcc, uic, …) are those of Debian's native Qt 6.4.2, which must be installed.
 #   windows/build-qt.sh PREFIX
-# Takes hours on two cores; it runs at low priority. PREFIX/.kmtx-complete marks a finished install;
+# Takes about 40 minutes on two cores; it runs at low priority. PREFIX/.kmtx-complete marks a finished install;
 # a folder without it is built again (the build folder keeps what was compiled before).
 set -euo pipefail
 

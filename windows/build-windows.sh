@@ -4,7 +4,7 @@
 #   windows/build-windows.sh windows        build-windows/: kmtx.exe, kmtx-export.exe; dist/: the zip and setup.exe
 #   windows/build-windows.sh windows-test   every test program under Wine, then kmtx-export.exe beside the
 #                                           native kmtx-export on the meetings of tests/data
-# Qt is built once (hours on two cores) into KMTX_QT_MINGW (~/.cache/kmtx/qt-6.4.2-mingw) and reused.
+# Qt is built once (about 40 minutes on two cores) into KMTX_QT_MINGW (~/.cache/kmtx/qt-6.4.2-mingw) and reused.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,7 +29,7 @@ if [ ! -f "$qt/.kmtx-complete" ]; then
             /etc/apt/sources.list.d/debian.sources >"$src"
         apt-get update >/dev/null
     fi
-    echo "Building Qt 6.4.2 for Windows into $qt (once; it takes hours on two cores)"
+    echo "Building Qt 6.4.2 for Windows into $qt (once; about 40 minutes on two cores)"
     start=$SECONDS
     windows/build-qt.sh "$qt"
     echo "Qt built in $(((SECONDS - start) / 60)) minutes"
