@@ -730,6 +730,10 @@ void ExportTest::groupNamesAsTheWindowKeepsThem()
     QFETCH(QString, kept);
     QFETCH(QStringList, options);
     QFETCH(QString, shown);
+#ifdef Q_OS_WIN
+    if (!kept.isEmpty())
+        QSKIP("on Windows the group names are in the user's registry, which tests leave alone");
+#endif
     // The user's settings as the window writes them, in a folder of the test's own.
     QTemporaryDir config;
     if (!kept.isEmpty()) {
