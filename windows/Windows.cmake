@@ -4,8 +4,6 @@
 # they load (found by reading the programs' and plugins' imports, not from a list), the
 # platform plugin, Qt's Japanese translations and the help.
 
-# Qt's translations are the same files on every system: those of Debian's Qt of this version.
-set(KMTX_QT_TRANSLATIONS /usr/share/qt6/translations CACHE PATH "Folder holding qtbase_ja.qm")
 # Folders holding the DLLs a program may import: Qt's, the compiler's runtime and the Windows
 # system's own (Wine's copies, which identify the DLLs every Windows has; those are left out).
 set(KMTX_WINDOWS_SYSTEM_DLLS /usr/lib/x86_64-linux-gnu/wine/x86_64-windows
@@ -13,6 +11,8 @@ set(KMTX_WINDOWS_SYSTEM_DLLS /usr/lib/x86_64-linux-gnu/wine/x86_64-windows
 
 get_target_property(KMTX_QT_CORE_DLL Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(KMTX_QT_BIN ${KMTX_QT_CORE_DLL} DIRECTORY)
+# Qt's Japanese translations, where windows/build-qt.sh put them beside Qt.
+get_filename_component(KMTX_QT_TRANSLATIONS ${KMTX_QT_BIN}/../translations ABSOLUTE)
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
                 OUTPUT_VARIABLE KMTX_LIBSTDCXX OUTPUT_STRIP_TRAILING_WHITESPACE)
 get_filename_component(KMTX_GCC_DLLS ${KMTX_LIBSTDCXX} DIRECTORY)

@@ -25,24 +25,23 @@ namespace {
 void print(FILE *stream, const QString &text)
 {
     if (text.isEmpty()) return;
+    const QString line = text.endsWith(u'\n') ? text : text + u'\n';
 #ifdef Q_OS_WIN
     // A console shows the text as it is, whatever its code page; a file or a pipe gets UTF-8,
     // which holds every message (the Windows code page of a machine not in Japanese does not).
     const HANDLE handle = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
     DWORD mode = 0;
     if (GetConsoleMode(handle, &mode)) {
-        const QString line = text.endsWith(u'\n') ? text : text + u'\n';
         DWORD written = 0;
         std::fflush(stream);
         WriteConsoleW(handle, line.utf16(), DWORD(line.size()), &written, nullptr);
         return;
     }
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = line.toUtf8();
 #else
-    const QByteArray bytes = text.toLocal8Bit();
+    const QByteArray bytes = line.toLocal8Bit();
 #endif
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    if (!text.endsWith(u'\n')) std::fputc('\n', stream);
 }
 
 // The few texts of Qt's command-line parser, in Japanese.
