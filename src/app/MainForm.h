@@ -141,6 +141,10 @@ public:
     void KumiWake(int group);
     void KumiHyo(int group);
     void DspKumi();
+    // The lines the parties of group g (1..4) number: the group's list for a combination made
+    // automatically, the saved roster for one made by hand. Whatever screen was visited, a
+    // party's indexes are read against this list and no other.
+    const QStringList &partyNumbering(int g) const;
     void KumiOff();
     void KumiOn();
     void ImgEnab();
@@ -220,6 +224,12 @@ public:
     tables::TableOptions tableOptions();
     tables::Particulars particulars();
     QList<tables::Player> partyPlayers(int party); // party 1..12 of KumiList
+    // The slot texts of every place the stored parties fill, as a drawn combination table
+    // writes them: every placed player counts, whatever screens were visited.
+    void placeSlotTexts();
+    // The holes of a round as the score sheet counts them: ホール数, 10 when it holds no
+    // number of holes, 12 above 11.
+    int sheetHoles();
     // The fields of the score sheet (ホール数, 組, 番スタート) hold whole numbers; else a box.
     bool sheetFieldsValid();
     // The particulars as typed.

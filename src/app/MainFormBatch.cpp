@@ -90,8 +90,7 @@ void TMainForm::selectGroupForTable(int g)
     CurGroup = g;
     CurGroupText = grouping::groupLetter(g - 1);
     control("Label10").text = grouping::groupLetter(g - 1) + u"グループ"_s;
-    const QStringList &lines =
-        HandMade == 1 || GroupList[g - 1].isEmpty() ? SavedMemberLines : GroupList[g - 1];
+    const QStringList &lines = partyNumbering(g);
     if (MemberLines == lines) return;
     ClrAll();
     MemberLines = lines;
@@ -100,6 +99,7 @@ void TMainForm::selectGroupForTable(int g)
 
 void TMainForm::PrintAllClick() // ファイル › まとめて印刷
 {
+    UnenteredNoted = false; // the note about players without an entry comes once in this command
     if (printingRefused()) return;
     BatchPrintOffer offer;
     offer.groupNames = GroupDisplayName;
@@ -139,11 +139,11 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     case BatchTable::ResultTable: {
         kind = ticked("N31") ? tablekind::ResultPortrait : tablekind::ResultLandscape;
         if (!buildRankList()) return; // its box names the record that cannot be ranked
-        UnenteredNoted = false;
-        noteUnentered();
+        // Without a single entry there is no result to print, only players without one.
+        const int entries = RankList.size() > UnenteredCount ? static_cast<int>(RankList.size()) : 0;
+        if (entries > 0) noteUnentered();
         const bool portrait = kind == tablekind::ResultPortrait;
         const int rows = portrait ? tables::PortraitPageRows : tables::LandscapePageRows;
-        const int entries = static_cast<int>(RankList.size());
         for (int p = 1; (p - 1) * rows < entries && p <= (portrait ? 10 : 4); ++p) pages.push_back({0, 0, p});
         break;
     }
@@ -241,11 +241,9 @@ void TMainForm::CheckCombinationClick() // 組み合せ設定 › 組み合わ�
                             MsgButtons::Ok);
         return;
     }
-    // A party numbers its members as the tables read them: by the group's list when the
-    // group has one and the combination was not made by hand, else by the whole roster.
+    // A party numbers its members as the tables read them.
     std::array<QStringList, 4> numbering;
-    for (int g = 0; g < 4; ++g)
-        numbering[g] = HandMade == 1 || GroupList[g].isEmpty() ? SavedMemberLines : GroupList[g];
+    for (int g = 0; g < 4; ++g) numbering[g] = partyNumbering(g + 1);
     const QList<grouping::GroupCheck> groups = grouping::checkCombination(KumiLines, numbering, {}, false);
     if (groups.isEmpty()) {
         platform.messageBox(u"確認する組み合わせがありません。先に組み合わせを作って下さい"_s,

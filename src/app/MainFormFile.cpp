@@ -45,7 +45,11 @@ QString figure(const QString &text) { return text.isEmpty() ? u"0"_s : text; }
 
 // ---- Saving ------------------------------------------------------------------------
 
-void TMainForm::Tensave() { ScoreLines = datafile::buildScoreLines(ScoreSlots, KumiSlotText); }
+void TMainForm::Tensave()
+{
+    placeSlotTexts();
+    ScoreLines = datafile::buildScoreLines(ScoreSlots, KumiSlotText);
+}
 
 datafile::Meeting TMainForm::currentMeeting() const
 {
@@ -278,6 +282,8 @@ QString TMainForm::meetingFingerprint() const
         parts << u"$group"_s;
         for (const QString &line : GroupList[g]) parts << normalisedMemberLine(line, ThisYear, TodayMonthDay);
     }
+    // The tournament and course names are saved with the meeting: a change is unsaved work.
+    parts << u"$names"_s << m_controls.at(u"Edit7"_s).text << m_controls.at(u"Edit8"_s).text;
     parts << u"$scores"_s;
     for (const auto &group : ScoreSlots)
         for (const auto &party : group)

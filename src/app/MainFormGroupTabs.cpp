@@ -53,15 +53,11 @@ void TMainForm::groupTab(int g)
     const bool scoreEntry = Screen == screen::GridTable &&
                             (TableMode == tablemode::ScoreEntry || TableMode == tablemode::ScoreCheck);
     if (scoreSheet || combinationTable || scoreEntry) {
-        if (HandMade == 1 || GroupList[g - 1].isEmpty()) {
-            // A hand-made combination numbers its parties by the whole roster, and a group
-            // without a list has no lines to show: the whole roster stays in place.
-            control("Label10").text = letter + u"グループ"_s;
-            MemberLines = SavedMemberLines;
-            Bunkatu();
-        } else {
-            showGroupInList(*this, g);
-        }
+        // The list shows the lines the group's parties number (the whole roster for a
+        // hand-made combination or a group without a list).
+        control("Label10").text = letter + u"グループ"_s;
+        MemberLines = partyNumbering(g);
+        Bunkatu();
         redrawTableOfGroup();
     }
 }

@@ -87,6 +87,9 @@ void TMainForm::Button4Click() // 自分で 「開始」
                             MsgButtons::Ok);
         return;
     }
+    // Group lists left without parties belong to no combination; kept, they would make the
+    // parties pasted now read as rows of a group's list.
+    for (QStringList &list : GroupList) list.clear();
     markPlacedAsStored(*this);
     Combining = 1;
     setColour({"Label44", "Label45", "Label46", "Label47"}, colours::Cream);

@@ -55,6 +55,15 @@ void TMainForm::KumiWake(int group)
     KumiList = grouping::kumiline::load(KumiLineBuf);
 }
 
+const QStringList &TMainForm::partyNumbering(int g) const
+{
+    // Only the automatic division fills the group lists (自分で 「開始」 empties stale ones), so a
+    // filled list says how the parties were made even after the 組み合わせ tab forgot it.
+    if (g >= 1 && g <= grouping::Groups && HandMade != 1 && !GroupList[g - 1].isEmpty())
+        return GroupList[g - 1];
+    return SavedMemberLines;
+}
+
 void TMainForm::KumiHyo(int group)
 {
     KumiLineBuf = grouping::kumiline::store(KumiList);

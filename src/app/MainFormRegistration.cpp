@@ -160,6 +160,10 @@ void TMainForm::Button6Click() // 「実行」
         showIncomplete(*this, u"生年月日を設定して下さい"_s);
         return;
     }
+    if (const std::optional<QString> problem = roster::birthDateProblem(era, year, month, day)) {
+        showIncomplete(*this, *problem);
+        return;
+    }
 
     if (EditMode == editmode::Register) {
         if (MemberCount() >= roster::MaxMembers) {
@@ -247,8 +251,8 @@ void TMainForm::deleteClick(int row)
 {
     SelRow = row;
     highlightRow(row);
-    const int answer =
-        platform.messageBox(u"このメンバーを削除しますか"_s, u"削除"_s, MsgIcon::Warning, MsgButtons::YesNo);
+    const int answer = platform.messageBox(u"このメンバーを削除しますか"_s, u"削除"_s, MsgIcon::Warning,
+                                           MsgButtons::YesNoDefaultNo);
     if (answer == IdYes) MemberLines.removeAt(row);
     SavedMemberLines = MemberLines;
     Bunkatu();

@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 
 #include "app/ScreenAreas.h"
+#include "scoring/MissingEntries.h"
 #include "scoring/ScoreEntry.h"
 #include "tables/Canvas.h"
 #include "text/Cp932.h"
@@ -21,6 +22,8 @@ const QString kWarning = u"出場者が無い枠は入力できません。組�
 const QString kCellBlank = u"############"_s;
 const QString kCursor = u"⇒"_s;
 const QString kSwapMark = u"＊"_s;
+const QString kSwapHint = u"入れ替える選手を選び、次に相手の選手を選んで実行を押して下さい。"_s;
+const QString kScoresMoved = u"入れ替えました。入力済みの得点も選手と一緒に移しました。"_s;
 } // namespace
 
 // ---- The cells ----------------------------------------------------------------------------
@@ -170,7 +173,8 @@ void TMainForm::entryFieldKey(const QString &field, int keyCode)
         if (keyCode == 13) {
             control("Edit4").text.clear();
             FocusRequest = u"Edit4"_s;
-        } else if (keyCode == 46) {
+        } else if (keyCode == 46 && control("Edit3").text.isEmpty()) {
+            // Delete in an empty １打 clears the place; in typed figures it deletes a character.
             LastKeyCode = u"46"_s;
             for (const char *f : {"Edit3", "Edit4", "Edit5", "Label55"}) control(f).text.clear();
             FocusRequest = u"Edit3"_s;
@@ -221,12 +225,21 @@ void TMainForm::Label55Click() // records the entry
     }
     if (control("Edit5").text.isEmpty()) return;
 
-    const scoring::EntryResult result =
-        scoring::addEntry(record, control("Edit3").text, control("Edit4").text, control("Edit5").text);
+    const QString &one = control("Edit3").text;
+    const QString &two = control("Edit4").text;
+    const QString &total = control("Edit5").text;
+    const scoring::EntryResult result = scoring::addEntry(record, one, two, total);
     if (result.error) {
         platform.messageBox(result.error->message(), u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
         return;
     }
+    // An entry no round can give is recorded only when the organiser says so (two rounds
+    // entered at once); いいえ keeps the figures for correction.
+    if (const std::optional<QString> question =
+            scoring::impossibleEntryQuestion(one, two, total, sheetHoles());
+        question &&
+        platform.messageBox(*question, u"得点入力"_s, MsgIcon::Question, MsgButtons::YesNo) != IdYes)
+        return;
     record = result.slot;
     showMissingCount();
     // 確定 shows the entry just recorded, and only a recorded one.
@@ -270,6 +283,7 @@ void TMainForm::N45Click() // 入れ替え終り
 
 void TMainForm::Button3Click() // 「メンバー選択」
 {
+    control("Label1").text = kSwapHint;
     if (SwapPicks == 0) {
         SwapOn = 1;
         markSwapCell(SwapFirst.x(), SwapFirst.y(), false);
@@ -311,6 +325,7 @@ void TMainForm::Button5Click() // 「入れ替え実行」
     // With one player marked the swap waits for the second.
     if (SwapOn == 1 && SwapPicks == 1) return;
     bool abandoned = false;
+    bool scoresMoved = false;
     if (SwapOn == 1) {
         QStringList &p1 = KumiList[SwapFirst.x()];
         QStringList &p2 = KumiList[SwapSecond.x()];
@@ -324,6 +339,14 @@ void TMainForm::Button5Click() // 「入れ替え実行」
             p2[s2] = m1;
             p1[s1] = m2;
             SwapOn = 0;
+            // A score record belongs to its place; the players take theirs along.
+            if (CurGroup >= 1 && CurGroup <= grouping::Groups) {
+                auto &group = ScoreSlots[CurGroup - 1];
+                ScoreSlot &r1 = group[SwapFirst.x()][s1];
+                ScoreSlot &r2 = group[SwapSecond.x()][s2];
+                scoresMoved = &r1 != &r2 && (scoring::hasEntry(r1) || scoring::hasEntry(r2));
+                if (scoresMoved) std::swap(r1, r2);
+            }
         }
     }
     if (!abandoned && CurGroup >= 1 && CurGroup <= grouping::Groups) {
@@ -332,7 +355,8 @@ void TMainForm::Button5Click() // 「入れ替え実行」
     }
     SwapPicks = 0;
     SwapFirst = SwapSecond = QPoint(0, 0);
-    control("Label1").visible = false;
+    control("Label1").visible = scoresMoved;
+    if (scoresMoved) control("Label1").text = kScoresMoved;
     // The mark of party 1, slot 1 goes, and nothing beside it.
     markSwapCell(0, 0, false);
 }

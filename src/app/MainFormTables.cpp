@@ -7,6 +7,7 @@
 #include "scoring/Ranking.h"
 #include "tables/Canvas.h"
 #include "tables/CombinationGrid.h"
+#include "tables/MeetingTables.h"
 #include "tables/MemberTable.h"
 #include "tables/ResultTable.h"
 #include "tables/ScoreSheet.h"
@@ -98,15 +99,22 @@ QList<tables::Player> TMainForm::partyPlayers(int party)
 {
     QList<tables::Player> players;
     if (party < 1 || party > grouping::Parties) return players;
-    for (const QString &item : KumiList[party - 1]) {
-        bool ok = false;
-        const int index = item.toInt(&ok);
-        if (ok && index >= 0 && index < roster::MaxMembers)
-            players << tables::Player{Members[index].Name, Members[index].Team};
-        else
-            players << tables::Player{};
-    }
+    const QStringList &numbering = partyNumbering(CurGroup);
+    for (const QString &item : KumiList[party - 1]) players << tables::playerAt(numbering, item);
     return players;
+}
+
+void TMainForm::placeSlotTexts()
+{
+    for (int g = 1; g <= grouping::Groups; ++g)
+        tables::writeSlotTexts(KumiSlotText, g - 1, tables::partiesOf(KumiLines[g - 1], partyNumbering(g)));
+}
+
+int TMainForm::sheetHoles()
+{
+    const std::optional<int> holes = wholeNumber(HoleCount());
+    if (!holes || *holes < 1) return 10;
+    return *holes > 11 ? 12 : *holes;
 }
 
 bool TMainForm::sheetFieldsValid()
@@ -281,6 +289,7 @@ Canvas &TMainForm::tableCanvas(const char *name)
 bool TMainForm::buildRankList()
 {
     const scoring::RankOptions options{control("CheckBox1").checked, control("CheckBox3").checked};
+    placeSlotTexts();
     scoring::Ranking ranking = scoring::rankPlayers(ScoreSlots, KumiSlotText, options);
     RankList = ranking.rows();
     UnenteredCount = static_cast<int>(ranking.Unentered.size());

@@ -16,7 +16,9 @@
 class Canvas;
 
 enum class MsgIcon { None, Information, Question, Warning, Error };
-enum class MsgButtons { Ok, YesNo, YesNoCancel };
+// YesNo answers はい to Enter but for a question (icon Question); YesNoDefaultNo always
+// answers いいえ to Enter.
+enum class MsgButtons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
 
 // What a message box returns (the values Windows uses).
 enum MsgResult { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };

@@ -25,13 +25,13 @@ bool isMarker(const QString &line)
     return line.startsWith(u'$') && text::commatext::Fields(line).size() < 11;
 }
 
-// A "$" line that ends the roster must be the first marker; anything else would shift every
-// later section by one.
-bool isFirstMarker(const QString &line)
+// A marker as written ("$,TenA"), or bare ("$") as older and hand-edited files have it; any
+// other "$" line stands where a marker is not expected.
+bool isExpectedMarker(const QString &line, const QString &expected)
 {
     QStringView text(line);
     while (!text.isEmpty() && text.back().unicode() <= 0x20) text.chop(1);
-    return text.compare(markers().constFirst(), Qt::CaseInsensitive) == 0;
+    return text == u"$" || text.compare(expected, Qt::CaseInsensitive) == 0;
 }
 
 // What is wrong with a member line, or an empty text. Fields 1 to 11 are read; the twelfth
@@ -166,18 +166,17 @@ ReadResult read(const QByteArray &file)
     qsizetype pos = 1;
     while (pos < n && !isMarker(lines.at(pos))) m.memberLines << lines.at(pos++);
     if (m.memberLines.size() > MaxMemberLines) return ReadError{ReadError::Kind::TooManyMembers, 0, {}};
-    if (pos < n && !isFirstMarker(lines.at(pos)))
-        return damaged(int(pos + 1), u"「%1」はメンバーの行ではなく、区切りの行「%2」でもありません"_s.arg(
-                                         shown(lines.at(pos)), markers().constFirst()));
 
-    // Twelve sections and the closing marker, found by position.
+    // Twelve sections and the closing marker, found by position: the markers' text is not
+    // read (older files have bare "$" lines), so their number must be exact.
     std::array<QStringList, 12> sections;
     std::array<qsizetype, 12> firstLine{};
+    std::array<qsizetype, 13> markerLine{};
     for (int s = 0; s <= 12; ++s) {
         if (pos >= n)
             return damaged(int(n),
                            u"区切りの行（「$」で始まる行）が%1行しかありません。13行必要です"_s.arg(s));
-        ++pos; // the marker
+        markerLine[s] = pos++;
         if (s == 12) break;
         firstLine[s] = pos;
         while (pos < n && !isMarker(lines.at(pos))) sections[s] << lines.at(pos++);
@@ -187,7 +186,31 @@ ReadResult read(const QByteArray &file)
     while (n - 1 - hyou > 4 && isIgnorable(lines.at(n - 1))) --n;
     if (n - 4 <= hyou)
         return damaged(int(n), u"最後の4行（組み合わせの種類・大会名・種目・コース名）がありません"_s);
-
+    // A "$" line more would move every later section into the next group. The line named is
+    // the first marker not of its place (a bare "$" just before a marker of the place before
+    // is the one too many), or else the first past the thirteenth.
+    qsizetype extra = 0;
+    qsizetype named = 0;
+    for (qsizetype i = hyou + 1; i < n - 4; ++i) {
+        if (!isMarker(lines.at(i))) continue;
+        ++extra;
+        if (named == 0) named = i;
+    }
+    if (extra > 0) {
+        const QStringList expected = markers();
+        for (int s = 0; s <= 12; ++s) {
+            const QString &line = lines.at(markerLine[s]);
+            if (isExpectedMarker(line, expected.at(s))) continue;
+            const bool placeBefore = s > 0 && isExpectedMarker(line, expected.at(s - 1));
+            named = placeBefore && isExpectedMarker(lines.at(markerLine[s - 1]), u"$"_s) ? markerLine[s - 1]
+                                                                                         : markerLine[s];
+            break;
+        }
+        return damaged(int(named + 1),
+                       u"区切りの行（「$」で始まる行）が%1行あります。13行でなければなりません（「%2」）"_s
+                           .arg(13 + extra)
+                           .arg(shown(lines.at(named))));
+    }
     for (int g = 0; g < Groups; ++g) {
         m.kumiLines[g] = sections[g];
         m.groupLists[g] = sections[4 + g];

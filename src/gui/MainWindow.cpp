@@ -151,10 +151,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    // Delete in １打 clears the place of the cursor; any other key there ends a Delete.
+    // Delete in an empty １打 clears the place of the cursor (in typed figures it deletes a
+    // character, as everywhere); any other key there ends a Delete.
     if (event->type() == QEvent::KeyPress && watched->objectName() == u"Edit3"_s) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Delete) {
+        const auto *field = qobject_cast<QLineEdit *>(watched);
+        if (key == Qt::Key_Delete && field && field->text().isEmpty()) {
             run([this] { m_form.entryFieldKey(u"Edit3"_s, 46); });
             return true;
         }

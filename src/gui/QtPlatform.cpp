@@ -102,11 +102,12 @@ int QtPlatform::messageBox(const QString &text, const QString &caption, MsgIcon 
         const int chosen = box.exec();
         return chosen == QMessageBox::Yes ? IdYes : chosen == QMessageBox::No ? IdNo : IdCancel;
     }
-    if (buttons == MsgButtons::YesNo) {
+    if (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoDefaultNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        // A question (the icon of the boxes that would discard the listed members) waits
-        // for はい to be chosen: Enter alone answers いいえ and throws nothing away.
-        box.setDefaultButton(icon == MsgIcon::Question ? QMessageBox::No : QMessageBox::Yes);
+        // A question (the icon of the boxes that would discard the listed members), and a box
+        // that would delete, wait for はい to be chosen: Enter alone answers いいえ.
+        const bool noFirst = icon == MsgIcon::Question || buttons == MsgButtons::YesNoDefaultNo;
+        box.setDefaultButton(noFirst ? QMessageBox::No : QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? IdYes : IdNo;
     }
     box.setStandardButtons(QMessageBox::Ok);

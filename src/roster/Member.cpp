@@ -2,6 +2,8 @@
 
 #include "text/CommaText.h"
 
+#include <QDate>
+
 using namespace Qt::StringLiterals;
 
 namespace commatext = text::commatext;
@@ -104,6 +106,35 @@ int westernYear(const QString &era, int eraYear)
     if (era == u"昭和"_s) return eraYear + 1925;
     if (era == u"平成"_s) return eraYear + 1988;
     return 0;
+}
+
+std::optional<QString> birthDateProblem(const QString &era, int year, int month, int day)
+{
+    struct Span {
+        const char16_t *era;
+        QDate first, last;
+    };
+    static const Span spans[] = {{u"大正", QDate(1912, 7, 30), QDate(1926, 12, 24)},
+                                 {u"昭和", QDate(1926, 12, 25), QDate(1989, 1, 7)},
+                                 {u"平成", QDate(1989, 1, 8), QDate(2019, 4, 30)}};
+    const QString date = u"%1%2年%3月%4日"_s.arg(era).arg(year).arg(month).arg(day);
+    const int western = westernYear(era, year);
+    // Without a western year the day is checked in a leap year, so that 2月29日 stands.
+    if (!QDate(western > 0 ? western : 2000, month, day).isValid())
+        return u"%1という日はありません。生年月日を確かめて下さい"_s.arg(date);
+    for (const Span &span : spans) {
+        if (era != QStringView(span.era)) continue;
+        const QDate birth(western, month, day);
+        if (birth < span.first || birth > span.last)
+            return u"%1は%2の期間（1年%3月%4日から%5年%6月%7日まで）にありません。生年月日を確かめて下さい"_s
+                .arg(date, era)
+                .arg(span.first.month())
+                .arg(span.first.day())
+                .arg(span.last.year() - span.first.year() + 1)
+                .arg(span.last.month())
+                .arg(span.last.day());
+    }
+    return std::nullopt;
 }
 
 void recomputeAge(Member &record, int thisYear, int todayMonthDay)

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 struct Member {
     QString Name; // 氏名
@@ -56,6 +57,12 @@ QString registeredLine(const QString &name, const QString &team, const QString &
 // Western birth year of an era year, or 0 when the era has no conversion
 // ("非表示", "西暦" and any other text) or the year lies outside 0 to 9999.
 int westernYear(const QString &era, int eraYear);
+
+// Why a birth date the registration form offers cannot be registered: a day the month does
+// not have (2月30日), or for 大正, 昭和 and 平成 a date outside the era (昭和64年2月1日);
+// nothing for a date that exists. "非表示" and "西暦" carry no year to check: only the
+// month and day are (2月29日 is taken).
+std::optional<QString> birthDateProblem(const QString &era, int year, int month, int day);
 
 // Recomputes Age for the eras 大正, 昭和 and 平成 from thisYear and
 // todayMonthDay (month * 100 + day). A non-decimal year, month or day, or one beyond any

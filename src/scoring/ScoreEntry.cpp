@@ -38,6 +38,22 @@ QString EntryError::message() const
     return u"%1の累計が%2を超えるため入力できません"_s.arg(fieldName()).arg(limit);
 }
 
+std::optional<QString> impossibleEntryQuestion(const QString &oneStrokes, const QString &twoStrokes,
+                                               const QString &total, int holes)
+{
+    const auto one = grouping::wholeNumber(oneStrokes);
+    const auto two = grouping::wholeNumber(twoStrokes);
+    const auto strokes = grouping::wholeNumber(total);
+    if (!one || !two || !strokes) return std::nullopt;
+    const qint64 finished = qint64(*one) + *two;
+    if (finished <= holes && *strokes >= *one + 2 * qint64(*two) + 3 * (holes - finished))
+        return std::nullopt;
+    return u"この得点はありえない値です（１打%1・２打%2・合計%3、%4ホール）。このまま記録しますか"_s.arg(*one)
+        .arg(*two)
+        .arg(*strokes)
+        .arg(holes);
+}
+
 EntryResult addEntry(const ScoreSlot &record, const QString &oneStrokes, const QString &twoStrokes,
                      const QString &total)
 {

@@ -31,6 +31,13 @@ struct EntryResult {
 EntryResult addEntry(const ScoreSlot &record, const QString &oneStrokes, const QString &twoStrokes,
                      const QString &total);
 
+// The question before recording an entry that cannot be one round of `holes` holes: more
+// one- and two-stroke holes than holes, or fewer strokes than one per one-stroke hole, two
+// per two-stroke hole and three per other hole. Nothing for a possible entry, and for
+// figures that are not whole numbers (addEntry refuses those).
+std::optional<QString> impossibleEntryQuestion(const QString &oneStrokes, const QString &twoStrokes,
+                                               const QString &total, int holes);
+
 // "(" Entries ")" then "#" when no entry is counted, otherwise the summary; group C puts a
 // blank after the parenthesis. A record of start-up shows "()".
 QString cellText(const ScoreSlot &record, bool blankAfterParenthesis = false);

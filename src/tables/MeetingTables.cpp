@@ -9,28 +9,41 @@ namespace kumiline = grouping::kumiline;
 
 namespace tables {
 
-PartyPlayers partiesOfGroup(const datafile::Meeting &meeting, int g)
+Player playerAt(const QStringList &numbering, const QString &item)
+{
+    bool ok = false;
+    const int index = item.toInt(&ok);
+    if (!ok || index < 0 || index >= numbering.size()) return Player{};
+    Member m = Member::startValue();
+    roster::splitInto(numbering.at(index), m);
+    return Player{m.Name, m.Team};
+}
+
+PartyPlayers partiesOf(const QStringList &kumiLines, const QStringList &numbering)
 {
     PartyPlayers parties;
-    if (g < 0 || g >= datafile::Groups) return parties;
-    const QStringList &lines = meeting.dividedAutomatically() && !meeting.groupLists[g].isEmpty()
-                                   ? meeting.groupLists[g]
-                                   : meeting.memberLines;
-    const kumiline::PartyLists lists = kumiline::load(meeting.kumiLines[g]);
-    for (int k = 0; k < kumiline::Parties; ++k) {
-        for (const QString &item : lists[k]) {
-            bool ok = false;
-            const int index = item.toInt(&ok);
-            Player player;
-            if (ok && index >= 0 && index < lines.size()) {
-                Member m = Member::startValue();
-                roster::splitInto(lines.at(index), m);
-                player = Player{m.Name, m.Team};
-            }
-            parties[k] << player;
-        }
-    }
+    const kumiline::PartyLists lists = kumiline::load(kumiLines);
+    for (int k = 0; k < kumiline::Parties; ++k)
+        for (const QString &item : lists[k]) parties[k] << playerAt(numbering, item);
     return parties;
+}
+
+PartyPlayers partiesOfGroup(const datafile::Meeting &meeting, int g)
+{
+    if (g < 0 || g >= datafile::Groups) return {};
+    const QStringList &numbering = meeting.dividedAutomatically() && !meeting.groupLists[g].isEmpty()
+                                       ? meeting.groupLists[g]
+                                       : meeting.memberLines;
+    return partiesOf(meeting.kumiLines[g], numbering);
+}
+
+void writeSlotTexts(SlotTextArray &texts, int g, const PartyPlayers &parties)
+{
+    if (g < 0 || g >= GroupsMax) return;
+    for (int k = 0; k < PartiesMax; ++k) {
+        const int filled = std::min<int>(static_cast<int>(parties[k].size()), SlotsMax);
+        for (int s = 0; s < filled; ++s) texts[g][k][s] = parties[k][s].name + u',' + parties[k][s].team;
+    }
 }
 
 bool hasPlayers(const PartyPlayers &parties)
@@ -43,6 +56,7 @@ std::optional<MeetingScores> scoresOf(const datafile::Meeting &meeting)
     MeetingScores scores;
     for (int g = 0; g < GroupsMax; ++g) scoring::clearGroup(scores.records, g);
     if (datafile::applyScoreLines(meeting.scoreLines, scores.records, scores.slotTexts)) return std::nullopt;
+    for (int g = 0; g < GroupsMax; ++g) writeSlotTexts(scores.slotTexts, g, partiesOfGroup(meeting, g));
     return scores;
 }
 

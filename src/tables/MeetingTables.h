@@ -19,16 +19,30 @@ namespace tables {
 
 using PartyPlayers = std::array<QList<Player>, 12>;
 
+// The player an item of a party names: row `item` of `numbering` (the group's list for a
+// combination made automatically, the whole roster for one made by hand); a player without
+// name when the item names no row.
+Player playerAt(const QStringList &numbering, const QString &item);
+
+// The players of the stored parties `kumiLines` of one group, numbered by `numbering`.
+PartyPlayers partiesOf(const QStringList &kumiLines, const QStringList &numbering);
+
 // The players of parties 1 to 12 of group g (0..3). A party's items are rows of the
 // group's list when the combination was made automatically and the group has a list,
-// else rows of the whole roster; an item that names no row gives a player without name.
+// else rows of the whole roster.
 PartyPlayers partiesOfGroup(const datafile::Meeting &meeting, int g);
+
+// The slot texts ("name,team", as the combination table writes them) of every place the
+// parties of group g (0..3) fill. A place counts when the combination fills it, whether or
+// not a table of its group was drawn; places the parties do not fill keep their text.
+void writeSlotTexts(SlotTextArray &texts, int g, const PartyPlayers &parties);
 
 // True when some party of the group holds a player.
 bool hasPlayers(const PartyPlayers &parties);
 
-// The score records and slot texts of a meeting, from cleared records; nothing when a
-// score line is damaged (the reader refuses such a file before).
+// The score records and slot texts of a meeting, from cleared records, with the slot texts
+// of every placed player; nothing when a score line is damaged (the reader refuses such a
+// file before).
 struct MeetingScores {
     ScoreSlotArray records;
     SlotTextArray slotTexts;

@@ -58,6 +58,7 @@ void scoredMeeting(Scenario &s, const QString &file)
 {
     storeCombination(s, 2, 3, 5);
     s.form.TokutenClr(5);
+    s.form.control("Edit9").text = u"8"_s; // rounds of eight holes: every entry below can be played
     s.form.Label54Click();
     s.form.groupTab(1);
     enter(s, u"1"_s, u"0"_s, u"30"_s);

@@ -1,10 +1,12 @@
 // Saving and opening a meeting through the form: the stores that come back, every
 // refusal leaving the whole form as it was, unsaved work, recent files and the test data.
 #include "datafile/MeetingFile.h"
+#include "datafile/ScoreLines.h"
 #include "datafile/TestData.h"
 #include "support/GroupingSteps.h"
 #include "support/MeetingJson.h"
 #include "support/Scenario.h"
+#include "tables/MeetingTables.h"
 #include "text/Cp932.h"
 
 #include <QStandardPaths>
@@ -117,6 +119,8 @@ private slots:
     void sampleMembersReplaceTheRoster();
     void sampleScores();
     void sampleScoresRefusedOffTheScoreEntryTable();
+    void tablesNameTheStoredPlayersOnEveryRoute_data();
+    void tablesNameTheStoredPlayersOnEveryRoute();
 };
 
 void DataFileTest::fullMeetingComesBackWhole()
@@ -842,3 +846,51 @@ void DataFileTest::sampleScoresRefusedOffTheScoreEntryTable()
 
 QTEST_APPLESS_MAIN(DataFileTest)
 #include "tst_datafile.moc"
+
+void DataFileTest::tablesNameTheStoredPlayersOnEveryRoute_data()
+{
+    QTest::addColumn<QString>("route"); // commands by control name, after opening sample-120
+    QTest::newRow("combination table after the 組み合わせ tab")
+        << u"Label64 Label42 Label64 Label44 Label53"_s;
+    QTest::newRow("score sheet after the 組み合わせ tab") << u"Label64 Label42 Label64 Label43 Label44"_s;
+    QTest::newRow("score entry after the 組み合わせ tab") << u"Label42 Label54 Label44"_s;
+    QTest::newRow("check sheet after 完了") << u"Label42 Label64 ScoreCheck Label44"_s;
+    QTest::newRow("straight from opening") << u"Label64 Label53 Label44"_s;
+}
+
+void DataFileTest::tablesNameTheStoredPlayersOnEveryRoute()
+{
+    QFETCH(QString, route);
+    const std::map<QString, void (TMainForm::*)()> commands{
+        {u"Label42"_s, &TMainForm::Label42Click},      {u"Label64"_s, &TMainForm::Label64Click},
+        {u"Label44"_s, &TMainForm::Label44Click},      {u"Label53"_s, &TMainForm::Label53Click},
+        {u"Label43"_s, &TMainForm::Label43Click},      {u"Label54"_s, &TMainForm::Label54Click},
+        {u"ScoreCheck"_s, &TMainForm::ScoreCheckClick}};
+    QTemporaryDir dir;
+    Scenario s;
+    openCopy(s, dir, u"sample-120.txt"_s, u"大会.txt"_s);
+    for (const QString &name : route.split(u' ')) (s.form.*commands.at(name))();
+
+    // What the file numbers is what every table names: the group's list of an automatic division.
+    const tables::PartyPlayers stored = tables::partiesOfGroup(s.form.currentMeeting(), 0);
+    QCOMPARE(stored[0].value(0).name, u"吉永23代"_s);
+    for (int p = 0; p < 12; ++p) QCOMPARE(s.form.partyPlayers(p + 1).size(), stored[p].size());
+    for (int p = 0; p < 12; ++p)
+        for (int k = 0; k < stored[p].size(); ++k)
+            QCOMPARE(s.form.partyPlayers(p + 1).at(k).name, stored[p].at(k).name);
+
+    // Saved, every score stands beside its player.
+    s.platform.chooseFile(dir.filePath(u"保存.txt"_s));
+    s.form.N7Click();
+    const datafile::ReadResult saved = datafile::read(fileBytes(dir.filePath(u"保存.txt"_s)));
+    QVERIFY(std::holds_alternative<datafile::Meeting>(saved));
+    ScoreSlotArray records;
+    SlotTextArray texts;
+    QVERIFY(!datafile::applyScoreLines(std::get<datafile::Meeting>(saved).scoreLines, records, texts));
+    const datafile::ReadResult original = datafile::read(fileBytes(dataPath(u"sample-120.txt"_s)));
+    QCOMPARE(std::get<datafile::Meeting>(saved).scoreLines[0],
+             std::get<datafile::Meeting>(original).scoreLines[0]);
+    for (int p = 0; p < 12; ++p)
+        for (int k = 0; k < stored[p].size(); ++k)
+            QCOMPARE(texts[0][p][k], stored[p].at(k).name + u',' + stored[p].at(k).team);
+}

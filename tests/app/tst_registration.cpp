@@ -4,6 +4,8 @@
 using namespace Qt::StringLiterals;
 using namespace steps;
 
+Q_DECLARE_METATYPE(steps::Entry)
+
 class Registration : public QObject
 {
     Q_OBJECT
@@ -86,7 +88,7 @@ void Registration::listShowsBirthDateAndAge_data()
     QTest::newRow("the day before the birthday")
         << QDate(2026, 5, 1).addDays(-1) << true << int(Showa) << u"昭和 30 5 1 70"_s;
     QTest::newRow("the birthday") << QDate(2026, 5, 1) << true << int(Showa) << u"昭和 30 5 1 71"_s;
-    QTest::newRow("taisho") << d << true << int(Taisho) << u"大正 30 5 1 85"_s;
+    QTest::newRow("taisho") << d << true << int(Taisho) << u"大正 14 5 1 101"_s; // 大正 ends in its 15th year
     QTest::newRow("heisei") << d << true << int(Heisei) << u"平成 30 5 1 8"_s;
     QTest::newRow("blank era keeps age 0") << d << true << int(Western) << u"西暦 30 5 1 0"_s;
     QTest::newRow("hidden era") << d << true << int(Hidden) << u"    "_s;
@@ -103,7 +105,7 @@ void Registration::listShowsBirthDateAndAge()
     if (option) s.form.N37Click();
     s.form.Label40Click();
     s.form.Label3Click();
-    registerMember(s, {kHanako.name, kHanako.team, Woman, era, 30, 5, 1});
+    registerMember(s, {kHanako.name, kHanako.team, Woman, era, era == Taisho ? 14 : 30, 5, 1});
     QStringList drawn;
     for (int x : {368, 395, 412, 428, 455}) drawn << listText(s, x, 0);
     QCOMPARE(drawn.join(u' '), shown);
@@ -164,24 +166,40 @@ void Registration::refusedForms_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("team");
     QTest::addColumn<int>("sex");
-    QTest::addColumn<int>("year");
+    QTest::addColumn<Entry>("date"); // era, year, month and day
     QTest::addColumn<QString>("message");
     const QString n = u"山田"_s, t = u"緑会"_s;
-    QTest::newRow("no sex") << QString() << QString() << -1 << 1 << u"性別を設定して下さい"_s;
-    QTest::newRow("no name") << QString() << QString() << 0 << 1 << u"氏名を入力して下さい"_s;
-    QTest::newRow("no team") << n << QString() << 1 << 1 << u"チーム名を入力して下さい"_s;
-    QTest::newRow("no year") << n << t << 1 << 0 << u"生年月日を設定して下さい"_s;
-    QTest::newRow("comma") << u"山田,花子"_s << t << 0 << 1 << u"氏名に使えない文字「,」が含まれています"_s;
-    QTest::newRow("name checked first")
-        << u"山,田"_s << u"緑 会"_s << 0 << 1 << u"氏名に使えない文字「,」が含まれています"_s;
-    QTest::newRow("blank") << n << u"緑 会"_s << 0 << 1
-                           << u"チーム名に半角スペースは使えません（全角スペースは使えます）"_s;
-    QTest::newRow("tab") << u"山田\t"_s << t << 0 << 1 << u"氏名に制御文字（U+0009）は使えません"_s;
-    QTest::newRow("delete") << n << u"緑\u007f"_s << 0 << 1 << u"チーム名に制御文字（U+007F）は使えません"_s;
-    QTest::newRow("leading quote") << u"\"山田"_s << t << 0 << 1 << u"氏名の先頭に「\"」は使えません"_s;
-    QTest::newRow("leading dollar") << n << u"$緑会"_s << 0 << 1 << u"チーム名の先頭に「$」は使えません"_s;
-    QTest::newRow("emoji") << u"山田😀"_s << t << 0 << 1 << u"氏名に使えない文字「😀」が含まれています"_s;
-    QTest::newRow("hangul") << n << u"김"_s << 0 << 1 << u"チーム名に使えない文字「김」が含まれています"_s;
+    const auto row = [](const char *tag, const QString &name, const QString &team, int sex, int year,
+                        const QString &message, int era = Showa, int month = 1, int day = 1) {
+        QTest::newRow(tag) << name << team << sex << Entry{{}, {}, 0, era, year, month, day} << message;
+    };
+    row("no sex", QString(), QString(), -1, 1, u"性別を設定して下さい"_s);
+    row("no name", QString(), QString(), 0, 1, u"氏名を入力して下さい"_s);
+    row("no team", n, QString(), 1, 1, u"チーム名を入力して下さい"_s);
+    row("no year", n, t, 1, 0, u"生年月日を設定して下さい"_s);
+    row("comma", u"山田,花子"_s, t, 0, 1, u"氏名に使えない文字「,」が含まれています"_s);
+    row("name checked first", u"山,田"_s, u"緑 会"_s, 0, 1, u"氏名に使えない文字「,」が含まれています"_s);
+    row("blank", n, u"緑 会"_s, 0, 1, u"チーム名に半角スペースは使えません（全角スペースは使えます）"_s);
+    row("tab", u"山田\t"_s, t, 0, 1, u"氏名に制御文字（U+0009）は使えません"_s);
+    row("delete", n, u"緑\u007f"_s, 0, 1, u"チーム名に制御文字（U+007F）は使えません"_s);
+    row("leading quote", u"\"山田"_s, t, 0, 1, u"氏名の先頭に「\"」は使えません"_s);
+    row("leading dollar", n, u"$緑会"_s, 0, 1, u"チーム名の先頭に「$」は使えません"_s);
+    row("emoji", u"山田😀"_s, t, 0, 1, u"氏名に使えない文字「😀」が含まれています"_s);
+    row("hangul", n, u"김"_s, 0, 1, u"チーム名に使えない文字「김」が含まれています"_s);
+    // Birth dates that do not exist, or lie outside their era.
+    const QString check = u"。生年月日を確かめて下さい"_s;
+    row("2月30日", n, t, 0, 20, u"昭和20年2月30日という日はありません"_s + check, Showa, 2, 30);
+    row("4月31日, no era year", n, t, 0, 5, u"非表示5年4月31日という日はありません"_s + check, Hidden, 4, 31);
+    row("2月29日 of a common year", n, t, 0, 2, u"平成2年2月29日という日はありません"_s + check, Heisei, 2,
+        29);
+    row("before 昭和", n, t, 0, 1,
+        u"昭和1年12月24日は昭和の期間（1年12月25日から64年1月7日まで）にありません"_s + check, Showa, 12, 24);
+    row("after 昭和", n, t, 0, 64,
+        u"昭和64年1月8日は昭和の期間（1年12月25日から64年1月7日まで）にありません"_s + check, Showa, 1, 8);
+    row("after 平成", n, t, 0, 31,
+        u"平成31年5月1日は平成の期間（1年1月8日から31年4月30日まで）にありません"_s + check, Heisei, 5, 1);
+    row("after 大正", n, t, 0, 16,
+        u"大正16年1月1日は大正の期間（1年7月30日から15年12月24日まで）にありません"_s + check, Taisho, 1, 1);
 }
 
 void Registration::refusedForms()
@@ -189,7 +207,7 @@ void Registration::refusedForms()
     QFETCH(QString, name);
     QFETCH(QString, team);
     QFETCH(int, sex);
-    QFETCH(int, year);
+    QFETCH(Entry, date);
     QFETCH(QString, message);
     for (bool correcting : {false, true}) {
         Scenario s;
@@ -198,7 +216,7 @@ void Registration::refusedForms()
             s.form.Label4Click();
             s.form.clickMemberList(1);
         }
-        registerMember(s, {name, team, sex, Showa, year, 1, 1});
+        registerMember(s, {name, team, sex, date.era, date.year, date.month, date.day});
         boxIs(s, message, u"入力が未完"_s);
         QCOMPARE(s.form.MemberLines, rosterLines(2)); // byte for byte as it was
         QCOMPARE(s.form.SavedMemberLines, rosterLines(2));
@@ -377,7 +395,7 @@ void Registration::deleting()
     s.form.Label6Click();
     s.platform.answer(IdYes);
     s.form.clickMemberList(2);
-    boxIs(s, u"このメンバーを削除しますか"_s, u"削除"_s, MsgIcon::Warning, MsgButtons::YesNo);
+    boxIs(s, u"このメンバーを削除しますか"_s, u"削除"_s, MsgIcon::Warning, MsgButtons::YesNoDefaultNo);
     QCOMPARE(namesInOrder(s), QStringList({memberName(1), memberName(2), memberName(4), memberName(5)}));
     QCOMPARE(s.form.SavedMemberLines, s.form.MemberLines);
     QCOMPARE(nameIn(s, 4), QString());

@@ -73,6 +73,8 @@ private slots:
     void printedResultTable_data();
     void printedResultTable();
     void scoreEntryScreenEmptiesTheRanking();
+    void everyPlacedPlayerWhateverWasVisited_data();
+    void everyPlacedPlayerWhateverWasVisited();
 };
 
 void ResultsTest::portraitTable()
@@ -396,6 +398,40 @@ void ResultsTest::scoreEntryScreenEmptiesTheRanking()
     QCOMPARE(m.s.form.RankList.size(), 1);
     m.s.form.Label54Click();
     QVERIFY(m.s.form.RankList.isEmpty());
+}
+
+void ResultsTest::everyPlacedPlayerWhateverWasVisited_data()
+{
+    // sample-120: 120 placed players, group A's 60 with entries; group B's score section is empty.
+    QTest::addColumn<QString>("route");
+    QTest::newRow("fresh open") << QString();
+    QTest::newRow("after 得点入力 B") << u"Label54 Label45"_s;
+    QTest::newRow("まとめて印刷 on the result table") << u"PrintAll"_s;
+}
+
+void ResultsTest::everyPlacedPlayerWhateverWasVisited()
+{
+    QFETCH(QString, route);
+    Scenario s;
+    s.platform.chooseFile(QFINDTESTDATA(u"../data/sample-120.txt"_s));
+    s.form.N3Click();
+    if (route.contains(u"Label54"_s)) {
+        s.form.Label54Click();
+        s.form.Label45Click();
+    }
+    s.form.Label64Click();
+    s.form.Label60Click();
+    if (route == u"PrintAll"_s) {
+        s.platform.takeBoxes();
+        s.platform.batchAnswers.push_back(BatchPrintChoice{BatchTable::ResultTable, 0, BatchOutput::Preview});
+        s.form.PrintAllClick();
+        QCOMPARE(s.platform.printed.size(), size_t(3)); // 120 rows, 40 a page
+    }
+    QCOMPARE(s.form.RankList.size(), 120);
+    QCOMPARE(s.form.UnenteredCount, 60);
+    // The note, once per command.
+    QCOMPARE(s.platform.boxes.size(), size_t(1));
+    QCOMPARE(s.platform.boxes.back().text, u"未入力の選手が60名います。未入力の確認で一覧できます。"_s);
 }
 
 QTEST_APPLESS_MAIN(ResultsTest)

@@ -100,6 +100,8 @@ private slots:
     void deleteOnAnEmptyPlaceWarns();
     void entriesThatAreNotWholeNumbers_data();
     void entriesThatAreNotWholeNumbers();
+    void impossibleEntriesAskFirst_data();
+    void impossibleEntriesAskFirst();
     void emptyTotalIsIgnored();
     void label55Records();
     void clickIntoAFieldEmptiesIt();
@@ -415,6 +417,13 @@ void ScoreEntryScreenTest::deleteClearsTheSlotOnce()
     // After a redraw the cleared slot shows (0)#.
     s.form.Label44Click();
     QCOMPARE(cellOf(s, 0, 1), u"(1)1,0,38"_s);
+    // In typed figures Delete edits them (the field deletes a character); the record stays.
+    clickCell(s, 0, 1);
+    s.form.typeInto("Edit3", u"12"_s);
+    s.form.entryFieldKey(u"Edit3"_s, 46);
+    QCOMPARE(s.form.ScoreSlots[0][0][1], (ScoreSlot{u"1,0,38"_s, u"1"_s, u"0"_s, u"38"_s, u"1"_s}));
+    QCOMPARE(s.form.LastKeyCode, QString());
+    QCOMPARE(s.form.control("Edit3").text, u"12"_s);
     QCOMPARE(cellOf(s, 0, 2), u"(0)#"_s);
 }
 
@@ -460,6 +469,50 @@ void ScoreEntryScreenTest::entriesThatAreNotWholeNumbers()
     QCOMPARE(s.form.EntrySlot, 0);
     QCOMPARE(s.form.control("Edit5").text, total);       // the fields keep what was typed
     QCOMPARE(s.form.control("Label55").text, QString()); // 確定 shows recorded entries only
+}
+
+void ScoreEntryScreenTest::impossibleEntriesAskFirst_data()
+{
+    QTest::addColumn<QString>("holes"); // ホール数 as typed
+    QTest::addColumn<QString>("entry"); // １打,２打,合計
+    QTest::addColumn<QString>("question");
+    const QString q = u"この得点はありえない値です（%1）。このまま記録しますか"_s;
+    QTest::newRow("more holes than the round")
+        << u"10"_s << u"9,9,10"_s << q.arg(u"１打9・２打9・合計10、10ホール"_s);
+    QTest::newRow("too few strokes") << QString() << u"0,0,29"_s
+                                     << q.arg(u"１打0・２打0・合計29、10ホール"_s);
+    QTest::newRow("eight holes") << u"8"_s << u"1,1,20"_s << q.arg(u"１打1・２打1・合計20、8ホール"_s);
+    QTest::newRow("above 11 counts 12")
+        << u"15"_s << u"13,0,13"_s << q.arg(u"１打13・２打0・合計13、12ホール"_s);
+    QTest::newRow("full-width figures")
+        << u"10"_s << u"１１,０,１１"_s << q.arg(u"１打11・２打0・合計11、10ホール"_s);
+    QTest::newRow("all in one") << u"10"_s << u"10,0,10"_s << QString();
+    QTest::newRow("fewest strokes") << u"10"_s << u"5,5,15"_s << QString();
+    QTest::newRow("three each") << u"10"_s << u"0,0,30"_s << QString();
+}
+
+void ScoreEntryScreenTest::impossibleEntriesAskFirst()
+{
+    QFETCH(QString, holes);
+    QFETCH(QString, entry);
+    QFETCH(QString, question);
+    const QStringList figures = entry.split(u',');
+    for (const int answer : {IdNo, IdYes}) {
+        Scenario s;
+        onScoreEntry(s, 1, 2, 4, 1);
+        s.form.control("Edit9").text = holes;
+        s.platform.answer(answer);
+        enter(s, figures[0], figures[1], figures[2]);
+        const bool recorded = question.isEmpty() || answer == IdYes;
+        QCOMPARE(s.platform.boxes.size(), std::size_t(question.isEmpty() ? 0 : 1));
+        if (!question.isEmpty())
+            QCOMPARE_BOX(s.platform.boxes.back(), question, u"得点入力"_s, MsgIcon::Question,
+                         MsgButtons::YesNo);
+        QCOMPARE(s.form.ScoreSlots[0][0][0].Entries, recorded ? u"1"_s : u"0"_s);
+        // いいえ keeps the figures for correction and the cursor where it was.
+        QCOMPARE(s.form.control("Edit5").text, recorded ? QString() : figures[2]);
+        QCOMPARE(s.form.EntrySlot, recorded ? 1 : 0);
+    }
 }
 
 void ScoreEntryScreenTest::emptyTotalIsIgnored()

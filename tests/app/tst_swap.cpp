@@ -1,5 +1,5 @@
 // Swapping two players on the combination table: 入れ替え開始 / 入れ替え終り, メンバー選択,
-// the red marks, 入れ替え実行, and scores that stay with the place.
+// the red marks, 入れ替え実行, and scores that go with the players.
 #include "TableSteps.h"
 
 using namespace Qt::StringLiterals;
@@ -55,7 +55,7 @@ private slots:
     void oneMarkWaitsForTheSecond();
     void executeWithoutSelectingSwapsNothing();
     void anEmptyPlaceAbandonsTheSwap();
-    void scoresStayWithThePlace();
+    void scoresGoWithThePlayers();
 };
 
 void SwapTest::offeringAndHidingTheButtons()
@@ -232,21 +232,28 @@ void SwapTest::anEmptyPlaceAbandonsTheSwap()
     QVERIFY(s.platform.boxes.empty());
 }
 
-void SwapTest::scoresStayWithThePlace()
+void SwapTest::scoresGoWithThePlayers()
 {
     Scenario s;
     onCombinationTable(s, 3, 4);
     s.form.TokutenClr(1);
     const ScoreSlot entered{u"2,3,40"_s, u"2"_s, u"3"_s, u"40"_s, u"1"_s};
     s.form.ScoreSlots[0][0][0] = entered;
+    const ScoreSlot cleared = s.form.ScoreSlots[0][2][3];
     s.form.Button3Click();
     clickCell(s, 0, 0);
     clickCell(s, 2, 3);
     s.form.Button5Click();
-    QCOMPARE(s.form.ScoreSlots[0][0][0], entered);
-    QCOMPARE(s.form.ScoreSlots[0][2][3].Entries, u"0"_s);
+    QCOMPARE(s.form.ScoreSlots[0][2][3], entered);
+    QCOMPARE(s.form.ScoreSlots[0][0][0], cleared);
     QCOMPARE(s.form.KumiSlotText[0][0][0], storedName(1, 3, 3, 4) + u",班1"_s);
     QCOMPARE(s.form.KumiSlotText[0][2][3], storedName(1, 1, 0, 4) + u",班1"_s);
+    // The hint line says so; メンバー選択 brings its own hint back.
+    QVERIFY(s.form.control("Label1").visible);
+    QCOMPARE(s.form.control("Label1").text, u"入れ替えました。入力済みの得点も選手と一緒に移しました。"_s);
+    s.form.Button3Click();
+    QCOMPARE(s.form.control("Label1").text,
+             u"入れ替える選手を選び、次に相手の選手を選んで実行を押して下さい。"_s);
 }
 
 QTEST_APPLESS_MAIN(SwapTest)

@@ -416,6 +416,15 @@ void ExportTest::resultCsvIsTheRanking()
                               QString(QChar(u'A' + at.group)), QString::number(at.party + 1)}));
         if (k > 0) QVERIFY(rows.at(k).at(5).toInt() <= rows.at(k + 1).at(5).toInt());
     }
+
+    // Every placed player of the sample, its group B without a score section among them.
+    run = runExport({dataPath(u"sample-120.txt"_s), u"--table"_s, u"result"_s, u"-o"_s, out(u"s.csv"_s)});
+    QCOMPARE(run.exitCode, 0);
+    rows = csvRows(fileBytes(out(u"s.csv"_s)));
+    QCOMPARE(rows.size(), 121);
+    QCOMPARE(std::count_if(rows.cbegin(), rows.cend(),
+                           [](const QStringList &r) { return r.at(0) == u"未入力"_s; }),
+             60);
 }
 
 void ExportTest::resultCsvFollowsTheRankingOptions_data()

@@ -70,9 +70,11 @@ void DataFileDialogTest::saveAndOpenThroughTheDialogs()
         return true;
     };
     w.window->setWindowTitle(u"くみっとEX"_s);
+    w.answers.push_back(IdNo); // the changed name is unsaved work: not saved
     w.window->menuEntry(u"N3"_s)->trigger();
     QCOMPARE(titles.last(), u"データー開く"_s);
-    QCOMPARE(w.boxes.size(), size_t(0));
+    QCOMPARE(w.boxes.size(), size_t(1));
+    QCOMPARE(w.boxes.back().caption, u"データー保存"_s);
     QCOMPARE(w.window->windowTitle(), saved);
     QCOMPARE(w.form().DataFileName, saved);
     QCOMPARE(w.widgetAs<QLineEdit>("Edit7")->text(), u"なかよし会親睦大会"_s);

@@ -98,6 +98,17 @@ void ScoresGuiTest::deleteInTheFirstFieldClearsThePlace()
     enterTheFirstPlace(w);
     TMainForm &f = w.form();
     f.EntrySlot = 0; // back on the first place, as a click would put it
+    // In typed figures Delete deletes a character, and the place keeps its score.
+    const ScoreSlot entered = f.ScoreSlots[0][0][0];
+    QTest::keyClicks(w.widget("Edit3"), u"12"_s);
+    QTest::keyClick(w.widget("Edit3"), Qt::Key_Home);
+    QTest::keyClick(w.widget("Edit3"), Qt::Key_Delete);
+    QCOMPARE(w.widgetAs<QLineEdit>("Edit3")->text(), u"2"_s);
+    QCOMPARE(f.ScoreSlots[0][0][0], entered);
+    QTest::keyClick(w.widget("Edit3"), Qt::Key_Delete);
+    QCOMPARE(w.widgetAs<QLineEdit>("Edit3")->text(), QString());
+    QCOMPARE(f.ScoreSlots[0][0][0], entered);
+    // In an empty １打 it clears the place.
     QTest::keyClick(w.widget("Edit3"), Qt::Key_Delete);
     QCOMPARE(f.ScoreSlots[0][0][0], ScoreSlot::cleared());
     QCOMPARE(f.LastKeyCode, QString());
