@@ -652,6 +652,15 @@ void DataFileTest::reshapedLinesAreNoChange()
     openCopy(t, dir, u"write-hand-made.txt"_s, u"大会.txt"_s);
     t.form.ScoreSlots[2][0][1].Total = u"41"_s;
     QVERIFY(t.form.meetingChanged());
+
+    // So is a changed tournament or course name: both are saved with the meeting.
+    for (const char *field : {"Edit7", "Edit8"}) {
+        Scenario u;
+        openCopy(u, dir, u"write-hand-made.txt"_s, u"大会.txt"_s);
+        u.form.typeInto(field, u"秋季大会"_s);
+        u.form.N11Click();
+        QCOMPARE(u.platform.boxes.back().caption, u"データー保存"_s);
+    }
 }
 
 void DataFileTest::openingWithChangesAsksFirst()
