@@ -219,6 +219,17 @@ void ExportTest::everyTableToEveryFormat()
     if (format == u"pdf"_s) {
         QVERIFY(bytes.startsWith("%PDF-"));
         if (!poppler(u"pdfinfo"_s).isEmpty()) QCOMPARE(pdfPages(target), 1);
+        // The title and maker the window gives the PDF of the same table.
+        if (table == u"combination"_s && file == u"write-hand-made.txt"_s &&
+            !poppler(u"pdfinfo"_s).isEmpty()) {
+            QProcess p;
+            p.start(poppler(u"pdfinfo"_s), {target});
+            p.waitForFinished();
+            const QString info = QString::fromUtf8(p.readAllStandardOutput());
+            QVERIFY2(info.contains(u"Title:           なかよし会親睦大会 組み合わせ表 A\n"_s) &&
+                         info.contains(u"Creator:         くみっとEX\n"_s),
+                     qPrintable(info));
+        }
     } else if (format == u"png"_s) {
         QImage image;
         QVERIFY(image.loadFromData(bytes, "PNG"));

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -49,6 +50,15 @@ void checkTitlePosition(const QString &pdf)
     QVERIFY2(found, qPrintable(out.left(2000)));
 }
 
+// A poppler tool's output for the PDF, or an empty text when poppler-utils is not installed.
+QString poppler(const QString &tool, const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(tool), arguments);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 QByteArray fileHead(const QString &path)
 {
     QFile f(path);
@@ -67,6 +77,8 @@ private slots:
     void savePdfThroughTheMenu();
     void printAndPreviewOnQtsPrinter();
     void pdfOfEachLayout();
+    void printingFitsThePaper_data();
+    void printingFitsThePaper();
     void commandBoxHidesWhenClickedOutsideItsCommands();
 };
 
@@ -221,6 +233,88 @@ void TablesGuiTest::pdfOfEachLayout()
     w.click("Label56");
     QVERIFY(saveAs(u"members-landscape.pdf"_s).startsWith("%PDF"));
     QVERIFY(w.boxes.empty());
+}
+
+void TablesGuiTest::printingFitsThePaper_data()
+{
+    QTest::addColumn<int>("paper"); // chosen in the print dialog
+    QTest::addColumn<bool>("hasA4");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("Letter printer") << int(QPageSize::Letter) << false
+                                    << u"用紙がA4ではないため、縮小して印刷します（Letter）"_s;
+    QTest::newRow("B5 printer") << int(QPageSize::B5) << false
+                                << u"用紙がA4ではないため、縮小して印刷します（B5）"_s;
+    QTest::newRow("B5 chosen where A4 is") << int(QPageSize::B5) << true << QString();
+}
+
+void TablesGuiTest::printingFitsThePaper()
+{
+    QFETCH(int, paper);
+    QFETCH(bool, hasA4);
+    QFETCH(QString, notice);
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) QSKIP("poppler-utils is not installed");
+    QTemporaryDir dir;
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    QStringList lines;
+    for (int k = 1; k <= 12; ++k) lines << u"選手%1,緑会,男,昭和,10,10,10,0,on,off,off,,"_s.arg(k);
+    w.form().MemberLines = lines;
+    w.form().SavedMemberLines = lines;
+    w.form().GroupList[0] = lines;
+    w.form().KumiLines[0] = QStringList(12, u"1"_s);
+    w.form().KumiLines[0][0] = u"7,0,1,2,3,4,5"_s;
+    w.form().KumiLines[0][1] = u"7,6,7,8,9,10,11"_s;
+    w.form().AutoMade = 1;
+    w.form().Bunkatu();
+    w.click("Label64");
+    w.click("Label53");
+    w.click("Label44");
+    // On A4 first; the next print dialog opens on the printer and file chosen then.
+    QString offered;
+    const auto print = [&](const QString &file, int size, bool a4) {
+        w.window->platform().printerHasA4 = [a4](const QPrinter &) { return a4; };
+        w.window->platform().answerPrintDialog = [&offered, file, size](QPrinter &printer) {
+            offered = printer.outputFileName() + u' ' + printer.pageLayout().pageSize().key();
+            printer.setOutputFileName(file);
+            printer.setPageSize(QPageSize(QPageSize::PageSizeId(size)));
+            return true;
+        };
+        w.window->menuEntry(u"N21"_s)->trigger();
+        return poppler(u"pdftotext"_s, {u"-bbox"_s, file, u"-"_s});
+    };
+    const QString onA4 = print(dir.filePath(u"a4.pdf"_s), QPageSize::A4, true);
+    QVERIFY(w.boxes.empty());
+    const QString onPaper = print(dir.filePath(u"paper.pdf"_s), paper, hasA4);
+    QCOMPARE(offered, dir.filePath(u"a4.pdf"_s) + u" A4"_s);
+    if (notice.isEmpty()) {
+        QVERIFY(w.boxes.empty());
+    } else {
+        QCOMPARE(w.boxes.size(), size_t(1));
+        QCOMPARE_BOX(w.boxes.back(), notice, u"印刷"_s, MsgIcon::Information, MsgButtons::Ok);
+    }
+    // The page is the paper (A4 where the printer has it), and everything of the table is on it.
+    const QString info = poppler(u"pdfinfo"_s, {dir.filePath(u"paper.pdf"_s)});
+    QVERIFY2(info.contains(u"Title:           なかよし会親睦大会 組み合わせ表 A\n"_s), qPrintable(info));
+    const QSizeF expected = QPageLayout(QPageSize(hasA4 ? QPageSize::A4 : QPageSize::PageSizeId(paper)),
+                                        QPageLayout::Landscape, {})
+                                .fullRect(QPageLayout::Point)
+                                .size();
+    const auto size = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+)"_s).match(info);
+    QVERIFY2(qAbs(size.captured(1).toDouble() - expected.width()) < 1 &&
+                 qAbs(size.captured(2).toDouble() - expected.height()) < 1,
+             qPrintable(info));
+    static const QRegularExpression word(uR"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re"_s);
+    QStringList texts, textsOnA4;
+    for (auto it = word.globalMatch(onPaper); it.hasNext();) {
+        const auto m = it.next();
+        QVERIFY2(m.captured(1).toDouble() <= expected.width() &&
+                     m.captured(2).toDouble() <= expected.height(),
+                 qPrintable(m.captured(3)));
+        texts << m.captured(3);
+    }
+    for (auto it = word.globalMatch(onA4); it.hasNext();) textsOnA4 << it.next().captured(3);
+    QVERIFY(texts.contains(u"選手12"_s));
+    QCOMPARE(texts, textsOnA4);
 }
 
 void TablesGuiTest::commandBoxHidesWhenClickedOutsideItsCommands()
