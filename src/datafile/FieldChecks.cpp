@@ -49,6 +49,8 @@ QString lengthFault(const QString &field, int maxBytes, const FieldName &fieldNa
 {
     // No character takes more than two bytes: a short field needs no counting.
     if (2 * field.size() <= maxBytes || text::cp932::byteLength(field) <= maxBytes) return {};
+    // A field of a few bytes is told in bytes alone; a name also in full-width characters.
+    if (maxBytes < 10) return u"%1が長すぎます（%2バイトまでです）"_s.arg(fieldName()).arg(maxBytes);
     return u"%1が長すぎます（%2バイト、全角%3文字までです）"_s.arg(fieldName())
         .arg(maxBytes)
         .arg(maxBytes / 2);

@@ -54,6 +54,16 @@ QString memberLineFault(const QString &line)
     }
     if (fields.size() < 11)
         return u"メンバーの行の項目が足りません（11項目必要ですが%1項目です）"_s.arg(fields.size());
+    // The other texts hold at most what the window writes there: 性別 "女性", 元号 "非表示",
+    // an age below 1000, the marks "off".
+    static const int longest[11] = {0, 0, 4, 6, 0, 0, 0, 3, 3, 3, 3};
+    for (qsizetype i = 2; i < 11; ++i) {
+        if (longest[i] == 0) continue;
+        const QString fault = lengthFault(fields.at(i), longest[i], [&] {
+            return u"メンバーの行の%1番目の項目「%2」"_s.arg(i + 1).arg(shown(fields.at(i)));
+        });
+        if (!fault.isEmpty()) return fault;
+    }
     // The ranges of registration's lists: year 1 to 64, month 1 to 12, day 1 to 31.
     static const struct {
         const char16_t *name;

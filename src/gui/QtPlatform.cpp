@@ -270,7 +270,7 @@ public:
     {
         m_open = m_painter.begin(m_device);
         if (page.isEmpty()) page = QSize(m_device->width(), m_device->height());
-        m_painter.scale(m_scale, m_scale);
+        if (m_open) m_painter.scale(m_scale, m_scale);
         m_canvas = std::make_unique<PainterCanvas>(m_painter, page);
     }
     ~PainterJob() override

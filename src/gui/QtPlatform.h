@@ -6,6 +6,7 @@
 #include "tables/RetainedPicture.h"
 
 #include <QPointer>
+#include <QPrinter>
 #include <QSettings>
 #include <functional>
 #include <map>
@@ -14,7 +15,6 @@
 class HelpWindow;
 class QDialog;
 class QFileDialog;
-class QPrinter;
 class QUrl;
 class QWidget;
 

@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -240,8 +242,9 @@ void TablesGuiTest::printingFitsThePaper_data()
     QTest::addColumn<int>("paper"); // chosen in the print dialog
     QTest::addColumn<bool>("hasA4");
     QTest::addColumn<QString>("notice");
-    QTest::newRow("Letter printer") << int(QPageSize::Letter) << false
-                                    << u"用紙がA4ではないため、縮小して印刷します（Letter）"_s;
+    QTest::newRow("Letter printer")
+        << int(QPageSize::Letter) << false
+        << u"用紙がA4ではないため、縮小して印刷します（%1）"_s; // as Qt names it here
     QTest::newRow("B5 printer") << int(QPageSize::B5) << false
                                 << u"用紙がA4ではないため、縮小して印刷します（B5）"_s;
     QTest::newRow("B5 chosen where A4 is") << int(QPageSize::B5) << true << QString();
@@ -286,11 +289,16 @@ void TablesGuiTest::printingFitsThePaper()
     QVERIFY(w.boxes.empty());
     const QString onPaper = print(dir.filePath(u"paper.pdf"_s), paper, hasA4);
     QCOMPARE(offered, dir.filePath(u"a4.pdf"_s) + u" A4"_s);
+    if (notice.contains(u"%1"_s))
+        notice = notice.arg(QPageSize(QPageSize::PageSizeId(paper)).name().section(u" / "_s, 0, 0));
     if (notice.isEmpty()) {
         QVERIFY(w.boxes.empty());
     } else {
         QCOMPARE(w.boxes.size(), size_t(1));
-        QCOMPARE_BOX(w.boxes.back(), notice, u"印刷"_s, MsgIcon::Information, MsgButtons::Ok);
+        QCOMPARE(w.boxes.back().text, notice);
+        QCOMPARE(w.boxes.back().caption, u"印刷"_s);
+        QCOMPARE(w.boxes.back().icon, MsgIcon::Information);
+        QCOMPARE(w.boxes.back().buttons, MsgButtons::Ok);
     }
     // The page is the paper (A4 where the printer has it), and everything of the table is on it.
     const QString info = poppler(u"pdfinfo"_s, {dir.filePath(u"paper.pdf"_s)});
@@ -303,16 +311,26 @@ void TablesGuiTest::printingFitsThePaper()
     QVERIFY2(qAbs(size.captured(1).toDouble() - expected.width()) < 1 &&
                  qAbs(size.captured(2).toDouble() - expected.height()) < 1,
              qPrintable(info));
+    // Every word of the A4 page, placed as on A4 shrunk to the paper (from the first word:
+    // the printer's margins stay).
+    const QSizeF a4 = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}).fullRect().size();
+    const double scale = std::min({1.0, expected.width() / a4.width(), expected.height() / a4.height()});
     static const QRegularExpression word(uR"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re"_s);
     QStringList texts, textsOnA4;
-    for (auto it = word.globalMatch(onPaper); it.hasNext();) {
+    QPointF first, firstOnA4;
+    auto onA4Words = word.globalMatch(onA4);
+    for (auto it = word.globalMatch(onPaper); it.hasNext() && onA4Words.hasNext();) {
         const auto m = it.next();
-        QVERIFY2(m.captured(1).toDouble() <= expected.width() &&
-                     m.captured(2).toDouble() <= expected.height(),
-                 qPrintable(m.captured(3)));
+        const auto a = onA4Words.next();
+        const QPointF at(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF atOnA4(a.captured(1).toDouble(), a.captured(2).toDouble());
+        if (texts.isEmpty()) std::tie(first, firstOnA4) = std::pair(at, atOnA4);
+        QVERIFY2(at.x() <= expected.width() && at.y() <= expected.height(), qPrintable(m.captured(3)));
+        const QPointF off = (at - first) - (atOnA4 - firstOnA4) * scale;
+        QVERIFY2(qAbs(off.x()) < 1 && qAbs(off.y()) < 1, qPrintable(m.captured(3)));
         texts << m.captured(3);
+        textsOnA4 << a.captured(3);
     }
-    for (auto it = word.globalMatch(onA4); it.hasNext();) textsOnA4 << it.next().captured(3);
     QVERIFY(texts.contains(u"選手12"_s));
     QCOMPARE(texts, textsOnA4);
 }
