@@ -386,7 +386,7 @@ std::unique_ptr<PrintJob> QtPlatform::beginPrint(PageOrientation orientation, co
                            paperName(printer.pageLayout().pageSize())),
                        u"印刷"_s, MsgIcon::Information, MsgButtons::Ok);
     }
-    // The page the tables see: A4's printable area at the printer's resolution.
+    // The page as the tables see it: the paper's printable area, grown as the drawing shrinks.
     const QSize area(qRound(printer.width() / scale), qRound(printer.height() / scale));
     auto job = std::make_unique<PainterJob<QPrinter>>(printer, scale, area);
     if (!job->opened()) return nullptr;
