@@ -221,6 +221,10 @@ public:
     void showResultTable(); // the result table drawn again, as a page turn draws it
     bool printingRefused(); // the notice while combining; true on screens that print nothing
     void printOn(PrintJob &job);
+    // The name of a print job or PDF of a table of that kind: the tournament, the table and
+    // part, the part shown of it (a group, a party).
+    QString documentNameOf(int tableKind, const QString &part);
+    QString currentDocumentName(); // of the table on the screen
     tables::TableOptions tableOptions();
     tables::Particulars particulars();
     QList<tables::Player> partyPlayers(int party); // party 1..12 of KumiList

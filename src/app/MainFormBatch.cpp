@@ -7,6 +7,7 @@
 #include "grouping/KumiLine.h"
 #include "tables/Canvas.h"
 #include "tables/CombinationReport.h"
+#include "tables/MeetingTables.h"
 #include "tables/PageFrames.h"
 
 #include <array>
@@ -206,7 +207,7 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
 
     switch (choice->output) {
     case BatchOutput::Print:
-        if (std::unique_ptr<PrintJob> job = platform.beginPrint(orientation)) {
+        if (std::unique_ptr<PrintJob> job = platform.beginPrint(orientation, documentNameOf(kind, {}))) {
             drawPages(*job);
             QString error;
             if (!job->end(&error))
@@ -219,7 +220,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
         const std::optional<QString> path = platform.pdfFileName();
         if (!path) break;
         QString error;
-        std::unique_ptr<PrintJob> job = platform.beginPdf(*path, orientation, &error);
+        std::unique_ptr<PrintJob> job =
+            platform.beginPdf(*path, orientation, documentNameOf(kind, {}), &error);
         if (job) {
             drawPages(*job);
             if (!job->end(&error)) job.reset();
@@ -254,7 +256,8 @@ void TMainForm::CheckCombinationClick() // 組み合せ設定 › 組み合わ�
     QStringList lines;
     for (const tables::ReportLine &line : report) lines << line.text();
     platform.showCombinationCheck(lines, [this, report] {
-        std::unique_ptr<PrintJob> job = platform.beginPrint(PageOrientation::Portrait);
+        std::unique_ptr<PrintJob> job = platform.beginPrint(
+            PageOrientation::Portrait, tables::documentName({TournamentName(), u"組み合わせの確認"_s}));
         if (!job) return;
         const sheet::Scale scale = sheet::printerScale(job->dpiX(), job->dpiY());
         const int pages = tables::reportPageCount(report);

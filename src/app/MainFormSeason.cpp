@@ -54,7 +54,8 @@ void TMainForm::SeasonClick() // ファイル › 年間成績…
 
     SeasonWindowActions actions;
     actions.print = [this, meetings, madeOn] {
-        std::unique_ptr<PrintJob> job = platform.beginPrint(PageOrientation::Landscape);
+        std::unique_ptr<PrintJob> job =
+            platform.beginPrint(PageOrientation::Landscape, season::documentName());
         if (!job) return;
         drawSeasonPages(*job, season::build(*meetings), madeOn);
         QString error;
@@ -71,7 +72,8 @@ void TMainForm::SeasonClick() // ファイル › 年間成績…
         const std::optional<QString> path = platform.pdfFileName();
         if (!path) return;
         QString error;
-        std::unique_ptr<PrintJob> job = platform.beginPdf(*path, PageOrientation::Landscape, &error);
+        std::unique_ptr<PrintJob> job =
+            platform.beginPdf(*path, PageOrientation::Landscape, season::documentName(), &error);
         if (job) {
             drawSeasonPages(*job, season::build(*meetings), madeOn);
             if (!job->end(&error)) job.reset();

@@ -531,10 +531,39 @@ void TMainForm::printOn(PrintJob &job)
     Draw(job.page());
 }
 
+QString TMainForm::documentNameOf(int tableKind, const QString &part)
+{
+    QString table;
+    switch (tableKind) {
+    case tablekind::MemberLandscape:
+    case tablekind::MemberPortrait: table = u"メンバー表"_s; break;
+    case tablekind::ResultLandscape:
+    case tablekind::ResultPortrait: table = u"成績表"_s; break;
+    case tablekind::ScoreSheet: table = u"スコア表"_s; break;
+    case tablekind::CombinationTable: table = u"組み合わせ表"_s; break;
+    case tablekind::ScoreEntry: table = u"得点入力表"_s; break;
+    case tablekind::ScoreCheck: table = u"得点確認表"_s; break;
+    }
+    return tables::documentName({TournamentName(), table, part});
+}
+
+QString TMainForm::currentDocumentName()
+{
+    QString part;
+    for (int g = 0; g < grouping::Groups; ++g)
+        if (CurGroupText == grouping::groupLetter(g)) part = GroupDisplayName[g];
+    if (TableKind == tablekind::ScoreSheet) part += u' ' + SheetKumi() + u"組"_s;
+    if (TableKind != tablekind::ScoreSheet && TableKind != tablekind::CombinationTable &&
+        TableKind != tablekind::ScoreEntry && TableKind != tablekind::ScoreCheck)
+        part.clear();
+    return documentNameOf(TableKind, part);
+}
+
 void TMainForm::N21Click() // menu 「印 刷」
 {
     if (printingRefused()) return;
-    if (std::unique_ptr<PrintJob> job = platform.beginPrint(orientationOf(TableKind))) {
+    if (std::unique_ptr<PrintJob> job =
+            platform.beginPrint(orientationOf(TableKind), currentDocumentName())) {
         printOn(*job);
         QString error;
         if (!job->end(&error))
@@ -564,7 +593,8 @@ void TMainForm::SavePdfClick() // ファイル › PDFに保存
     const std::optional<QString> path = platform.pdfFileName();
     if (!path) return;
     QString error;
-    std::unique_ptr<PrintJob> job = platform.beginPdf(*path, orientationOf(TableKind), &error);
+    std::unique_ptr<PrintJob> job =
+        platform.beginPdf(*path, orientationOf(TableKind), currentDocumentName(), &error);
     if (job) {
         printOn(*job);
         if (!job->end(&error)) job.reset();

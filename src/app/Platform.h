@@ -141,15 +141,19 @@ public:
     virtual void closeMainWindow() = 0;
 
     // The print dialog; a job of one page on the chosen printer, or nullptr when cancelled.
-    virtual std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) = 0;
+    // The job carries name (tables::documentName) to the printer's queue. The page is A4:
+    // on a printer without A4 paper it is scaled down to the paper, which the user is told.
+    // The printer chosen and its settings are kept for the next job.
+    virtual std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation, const QString &name) = 0;
     // The print preview: the page is drawn (perhaps more than once) on the preview's painter.
     virtual void printPreview(PageOrientation orientation, const PageDrawing &draw) = 0;
     // The save dialog of "PDFに保存": the chosen file, or nothing when cancelled.
     virtual std::optional<QString> pdfFileName() = 0;
-    // A one-page PDF file at 1200 dots per inch, drawn from the page's top-left corner;
-    // nullptr with a reason when the file cannot be written.
+    // A one-page PDF file at 1200 dots per inch, drawn from the page's top-left corner, with
+    // title as its title (tables::documentName); nullptr with a reason when the file cannot
+    // be written.
     virtual std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation,
-                                               QString *errorText) = 0;
+                                               const QString &title, QString *errorText) = 0;
     // The print preview of a job of many pages; `draw` may run more than once.
     virtual void printPreviewPages(PageOrientation orientation, const JobDrawing &draw) = 0;
 

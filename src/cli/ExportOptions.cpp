@@ -31,6 +31,21 @@ std::optional<int> number(const QString &text)
     return value;
 }
 
+// The meeting is never written over, by its own name, a link or another name of the file.
+bool isSameFile(const QString &meeting, const QString &output)
+{
+    std::error_code same;
+    return std::filesystem::equivalent(std::filesystem::path(meeting.toStdU16String()),
+                                       std::filesystem::path(output.toStdU16String()), same);
+}
+
+UsageError writesOverMeeting(const QString &output, const Texts &t)
+{
+    return UsageError{t(u"大会ファイルそのものには書き出せません: "_s,
+                        u"The output would replace the meeting file itself: "_s) +
+                      output};
+}
+
 // --season MEETING MEETING... [--keep-order] -o OUT.pdf|OUT.csv
 ParseResult parseSeason(const QCommandLineParser &parser, const QStringList &paths, bool tableGiven,
                         const Texts &t)
@@ -48,6 +63,8 @@ ParseResult parseSeason(const QCommandLineParser &parser, const QStringList &pat
     r.outputPath = parser.value(u"output"_s);
     if (r.outputPath.isEmpty())
         return UsageError{t(u"-o で書き出すファイルを指定して下さい"_s, u"-o OUT is missing"_s)};
+    for (const QString &path : paths)
+        if (isSameFile(path, r.outputPath)) return writesOverMeeting(r.outputPath, t);
     const QString suffix = QFileInfo(r.outputPath).suffix().toLower();
     if (suffix != u"pdf"_s && suffix != u"csv"_s)
         return UsageError{t(u"年間成績の書き出すファイルの拡張子は .pdf か .csv にして下さい: "_s,
@@ -254,13 +271,7 @@ ParseResult parseCommandLine(const QStringList &arguments, bool japanese)
     if (!parser.isSet(output))
         return UsageError{t(u"-o で書き出すファイルを指定して下さい"_s, u"-o OUT is missing"_s)};
     r.outputPath = parser.value(output);
-    // The meeting is never written over, by its own name, a link or another name of the file.
-    std::error_code same;
-    if (std::filesystem::equivalent(std::filesystem::path(r.meetingPath.toStdU16String()),
-                                    std::filesystem::path(r.outputPath.toStdU16String()), same))
-        return UsageError{t(u"大会ファイルそのものには書き出せません: "_s,
-                            u"The output would replace the meeting file itself: "_s) +
-                          r.outputPath};
+    if (isSameFile(r.meetingPath, r.outputPath)) return writesOverMeeting(r.outputPath, t);
     const QString suffix = QFileInfo(r.outputPath).suffix().toLower();
     if (suffix == u"pdf"_s)
         r.format = Format::Pdf;

@@ -237,13 +237,14 @@ QPageLayout a4(bool landscape)
 
 // The output is written whole or not at all, as the window saves: an existing file stays
 // until the new one is complete, a symbolic link is written through, and a file that may
-// not be written is refused. An export can always be made again from the meeting file: the
-// new file is renamed into place without waiting for the disk, which the data file's saving does.
+// not be written, a device, a pipe or a socket is refused.
 class OutputFile
 {
 public:
-    OutputFile(const QString &path, const Texts &t) : m_path(path), m_t(t), m_file(path, t.ja, false) {}
+    OutputFile(const QString &path, const Texts &t) : m_path(path), m_t(t), m_file(path, t.ja) {}
     QIODevice &device() { return m_file.device(); }
+    // Why a drawing into device() failed.
+    QString reason() const { return m_file.deviceReason(); }
 
     ExportOutcome open()
     {
@@ -266,6 +267,29 @@ private:
     datafile::WholeFile m_file;
 };
 
+// The PDF's title, as the window gives a PDF of the same table.
+QString pdfTitle(const Context &c)
+{
+    if (c.request.season) return tables::season::documentName();
+    QString table;
+    switch (c.request.table) {
+    case Table::Member: table = u"メンバー表"_s; break;
+    case Table::Combination: table = u"組み合わせ表"_s; break;
+    case Table::ScoreSheet: table = u"スコア表"_s; break;
+    case Table::ScoreEntry: table = u"得点入力表"_s; break;
+    case Table::ScoreCheck: table = u"得点確認表"_s; break;
+    case Table::Result: table = u"成績表"_s; break;
+    }
+    // A table of one group (one party of a score sheet) names it; the whole meeting does not.
+    QString part;
+    const bool byGroup = c.request.table == Table::Combination || c.request.table == Table::ScoreEntry ||
+                         c.request.table == Table::ScoreCheck || c.request.table == Table::ScoreSheet;
+    if (byGroup && (!c.request.all || c.request.group)) part = c.groupNames[c.request.group.value_or(0)];
+    if (c.request.table == Table::ScoreSheet && !c.request.all)
+        part += u' ' + QString::number(c.request.party.value_or(1)) + u"組"_s;
+    return tables::documentName({c.particulars.tournamentName, table, part});
+}
+
 ExportOutcome writePdf(const QList<Page> &pages, const Context &c)
 {
     OutputFile file(c.request.outputPath, c.t);
@@ -273,13 +297,13 @@ ExportOutcome writePdf(const QList<Page> &pages, const Context &c)
     {
         QPdfWriter writer(&file.device());
         writer.setResolution(kPdfResolution);
-        writer.setCreator(u"kmtx-export"_s);
-        writer.setTitle(c.particulars.tournamentName);
+        writer.setCreator(tables::pdfCreator());
+        writer.setTitle(pdfTitle(c));
         writer.setPageLayout(a4(pages.first().landscape));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            return {1,
-                    c.t(u"PDF を作れません: %1"_s, u"Cannot make the PDF: %1"_s).arg(c.request.outputPath)};
+            return {1, c.t(u"PDF を作れません: %1: %2"_s, u"Cannot make the PDF: %1: %2"_s)
+                           .arg(c.request.outputPath, file.reason())};
         }
         const sheet::Scale scale = sheet::printerScale(kPdfResolution, kPdfResolution);
         for (qsizetype i = 0; i < pages.size(); ++i) {
@@ -319,7 +343,8 @@ ExportOutcome writePng(const Page &page, const Context &c)
     OutputFile file(c.request.outputPath, c.t);
     if (ExportOutcome o = file.open(); o.exitCode) return o;
     if (!tables::png::write(image, file.device())) {
-        return {1, c.t(u"PNG を書けません: %1"_s, u"Cannot write the PNG: %1"_s).arg(c.request.outputPath)};
+        return {1, c.t(u"PNG を書けません: %1: %2"_s, u"Cannot write the PNG: %1: %2"_s)
+                       .arg(c.request.outputPath, file.reason())};
     }
     return file.commit();
 }
@@ -377,7 +402,6 @@ ExportOutcome seasonExport(const ExportRequest &request, const Texts &t)
     if (loaded.meetings.isEmpty()) return {1, refused};
 
     Context c{request, t, {}, {}, {}, {}, {}, {}, {}};
-    c.particulars.tournamentName = u"年間成績"_s;
     const season::Table table = season::build(loaded.meetings);
     ExportOutcome outcome;
     if (request.format == Format::Csv) {

@@ -1,6 +1,7 @@
 #include "datafile/FieldChecks.h"
 
 #include "roster/NameCheck.h"
+#include "text/Cp932.h"
 
 using namespace Qt::StringLiterals;
 
@@ -44,12 +45,32 @@ QString splittingFault(QStringView field, const FieldName &fieldName)
     return {};
 }
 
-QString nameFault(const QString &field, const FieldName &fieldName)
+QString lengthFault(const QString &field, int maxBytes, const FieldName &fieldName)
+{
+    // No character takes more than two bytes: a short field needs no counting.
+    if (2 * field.size() <= maxBytes || text::cp932::byteLength(field) <= maxBytes) return {};
+    // A field of a few bytes is told in bytes alone; a name also in full-width characters.
+    if (maxBytes < 10) return u"%1が長すぎます（%2バイトまでです）"_s.arg(fieldName()).arg(maxBytes);
+    return u"%1が長すぎます（%2バイト、全角%3文字までです）"_s.arg(fieldName())
+        .arg(maxBytes)
+        .arg(maxBytes / 2);
+}
+
+QString nameFault(const QString &field, int maxBytes, const FieldName &fieldName)
 {
     QString probe = field;
     if (probe.startsWith(u'$')) probe[0] = u'x';
     const std::optional<QString> bad = roster::forbiddenCharacter(probe);
-    return bad ? roster::forbiddenCharacterMessage(fieldName(), *bad) : QString();
+    return bad ? roster::forbiddenCharacterMessage(fieldName(), *bad)
+               : lengthFault(field, maxBytes, fieldName);
+}
+
+QString particularFault(const QString &line, int maxBytes, const QString &label)
+{
+    const FieldName fieldName = [&] { return u"%1「%2」"_s.arg(label, shown(line)); };
+    for (QChar c : line)
+        if (isControl(c)) return roster::forbiddenCharacterMessage(fieldName(), QString(c));
+    return lengthFault(line, maxBytes, fieldName);
 }
 
 QStringList plainFields(QStringView line, qsizetype limit)

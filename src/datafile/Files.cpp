@@ -3,9 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryFile>
 
 #include <filesystem>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -73,9 +76,81 @@ QString systemReason(std::error_code error, bool japanese)
     return QString::fromLocal8Bit(error.message());
 }
 
+namespace {
+
+// A file whose writes go to the disk at once and whole: a write the disk takes only in part
+// is carried on until the system refuses it, which then sets the reason (a part taken
+// without an error leaves the reason unknown, and a buffered flush that fails would still be
+// renamed into place by QSaveFile::commit).
+class WriteThroughFile : public QSaveFile
+{
+public:
+    using QSaveFile::QSaveFile;
+    bool openForWriting() { return QSaveFile::open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+protected:
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        qint64 done = 0;
+        while (done < length) {
+            const qint64 n = QSaveFile::writeData(data + done, length - done);
+            if (n <= 0) return -1;
+            done += n;
+        }
+        return done;
+    }
+};
+
+// The file a path names, its symbolic links followed (a link to a link too).
+QString linkTarget(const QString &path)
+{
+    QString target = path;
+    for (int depth = 0; depth < 40 && QFileInfo(target).isSymLink(); ++depth)
+        target = QFileInfo(target).symLinkTarget();
+    return target;
+}
+
+std::filesystem::path nativePath(const QString &path) { return std::filesystem::path(path.toStdU16String()); }
+
+// What the path names, its links followed; not_found when nothing is there.
+std::filesystem::file_type typeOf(const QString &path)
+{
+    std::error_code error;
+    return std::filesystem::status(nativePath(path), error).type();
+}
+
+bool isDevice(std::filesystem::file_type type)
+{
+    using std::filesystem::file_type;
+    return type != file_type::regular && type != file_type::directory && type != file_type::not_found &&
+           type != file_type::none && type != file_type::unknown;
+}
+
+QString notRegularReason(bool japanese)
+{
+    return japanese ? u"通常のファイルではありません（デバイス・パイプ・ソケットです）"_s
+                    : u"Not a regular file (a device, a pipe or a socket)"_s;
+}
+
+// Whether the file's own permissions let it be written: the administrator, whom the system
+// lets write anything, is held to them as well.
+bool permitsWriting(const QFileInfo &file)
+{
+    const QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return file.isWritable() && (file.permissions() & anyWrite);
+}
+
+} // namespace
+
 FileBytes readFileBytes(const QString &path, bool japanese)
 {
     FileBytes result;
+    // A pipe or a device would keep the reader waiting, or never end.
+    if (isDevice(typeOf(path))) {
+        result.failure = FileBytes::Failure::Open;
+        result.reason = notRegularReason(japanese);
+        return result;
+    }
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) {
         result.failure = FileBytes::Failure::Open;
@@ -111,65 +186,7 @@ FileBytes readFileBytes(const QString &path, bool japanese)
     return result;
 }
 
-namespace {
-
-// A file whose writes go to the disk at once and whole: a write the disk takes only in part
-// is carried on until the system refuses it, which then sets the reason (a part taken
-// without an error leaves the reason unknown, and a buffered flush that fails would still be
-// renamed into place by QSaveFile::commit).
-template <typename File> class WriteThrough : public File
-{
-public:
-    using File::File;
-    bool openForWriting() { return File::open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
-
-protected:
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        qint64 done = 0;
-        while (done < length) {
-            const qint64 n = File::writeData(data + done, length - done);
-            if (n <= 0) return -1;
-            done += n;
-        }
-        return done;
-    }
-};
-
-class TemporaryFile : public WriteThrough<QTemporaryFile>
-{
-public:
-    using WriteThrough::WriteThrough;
-    bool openForWriting() { return QTemporaryFile::open(QIODevice::ReadWrite | QIODevice::Unbuffered); }
-};
-
-// The file a path names, its symbolic links followed (a link to a link too).
-QString linkTarget(const QString &path)
-{
-    QString target = path;
-    for (int depth = 0; depth < 40 && QFileInfo(target).isSymLink(); ++depth)
-        target = QFileInfo(target).symLinkTarget();
-    return target;
-}
-
-// The name of the new file beside target: hidden, the target's name, then six characters
-// made unique; cut so that it is never longer than a name may be (255 bytes).
-QString temporaryTemplate(const QString &target)
-{
-    const QFileInfo info(target);
-    QString name = info.fileName();
-    const auto fits = [](const QString &n) {
-        return QFile::encodeName(u"."_s + n + u".XXXXXX"_s).size() <= 255;
-    };
-    while (!name.isEmpty() && !fits(name)) name.chop(name.back().isLowSurrogate() && name.size() > 1 ? 2 : 1);
-    return info.absolutePath() + u"/."_s + name + u".XXXXXX"_s;
-}
-
-} // namespace
-
-WholeFile::WholeFile(const QString &path, bool japanese, bool waitForDisk)
-    : m_target(linkTarget(path)), m_japanese(japanese), m_waitForDisk(waitForDisk)
-{}
+WholeFile::WholeFile(const QString &path, bool japanese) : m_target(linkTarget(path)), m_japanese(japanese) {}
 
 WholeFile::~WholeFile() = default; // a new file that did not take its place is removed
 
@@ -182,21 +199,28 @@ bool WholeFile::fail(const QString &systemText)
 
 bool WholeFile::open()
 {
-    // The refusals QSaveFile makes, for both kinds of writing.
     const QFileInfo target(m_target);
     if (target.isDir()) return fail(u"Filename refers to a directory"_s);
-    if (target.exists() && !target.isWritable())
-        return fail(u"Existing file %1 is not writable"_s.arg(m_target));
-    if (m_waitForDisk) {
-        auto file = std::make_unique<WriteThrough<QSaveFile>>(m_target);
-        const bool opened = file->openForWriting();
-        m_file = std::move(file);
-        return opened || fail(m_file->errorString());
+    // A device, a pipe or a socket is left as it is: the new file would take its place.
+    if (isDevice(typeOf(m_target))) {
+        m_reason = notRegularReason(m_japanese);
+        return false;
     }
-    auto file = std::make_unique<TemporaryFile>(temporaryTemplate(m_target));
+    if (target.exists() && !permitsWriting(target))
+        return fail(u"Existing file %1 is not writable"_s.arg(m_target));
+    auto file = std::make_unique<WriteThroughFile>(m_target);
     const bool opened = file->openForWriting();
     m_file = std::move(file);
-    return opened || fail(m_file->errorString());
+    if (!opened) return fail(m_file->errorString());
+#ifdef Q_OS_UNIX
+    // The replaced file's mode exactly (QSaveFile gives the new file the mode as Qt reads it,
+    // in which the administrator may write anything); a new file has the one the umask gives.
+    struct stat old {
+    };
+    if (target.exists() && ::stat(QFile::encodeName(m_target).constData(), &old) == 0)
+        ::fchmod(m_file->handle(), old.st_mode & 07777);
+#endif
+    return true;
 }
 
 QIODevice &WholeFile::device() { return *m_file; }
@@ -207,35 +231,19 @@ bool WholeFile::write(const QByteArray &bytes)
            fail(m_file ? m_file->errorString() : QString());
 }
 
+QString WholeFile::deviceReason() const
+{
+    if (!m_reason.isEmpty()) return m_reason;
+    return systemReason(m_file ? m_file->errorString() : QString(), m_japanese);
+}
+
 bool WholeFile::commit()
 {
     if (!m_file) return false;
     // A write that failed inside a drawing (QPdfWriter, QImage) is found here.
     if (m_file->error() != QFileDevice::NoError) return fail(m_file->errorString());
-    if (m_waitForDisk) {
-        auto &file = static_cast<WriteThrough<QSaveFile> &>(*m_file);
-        return file.commit() || fail(file.errorString());
-    }
-    auto &file = static_cast<TemporaryFile &>(*m_file);
-    file.close();
-    // The permissions of the file replaced, or those a file made here would have had.
-    file.setPermissions(QFileInfo::exists(m_target)
-                            ? QFile::permissions(m_target)
-                            : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
-                                  QFile::ReadGroup | QFile::ReadOther);
-    // A temporary file holds its handle until it is gone, and Windows renames no open file.
-    const QString temporary = file.fileName();
-    file.setAutoRemove(false);
-    m_file.reset();
-    std::error_code renamed;
-    std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()),
-                            std::filesystem::path(m_target.toStdU16String()), renamed);
-    if (renamed) {
-        QFile::remove(temporary);
-        if (m_reason.isEmpty()) m_reason = systemReason(renamed, m_japanese);
-        return false;
-    }
-    return true;
+    auto &file = static_cast<WriteThroughFile &>(*m_file);
+    return file.commit() || fail(file.errorString());
 }
 
 } // namespace datafile

@@ -29,20 +29,18 @@ struct FileBytes {
 };
 
 // The file's bytes, reading no more than MaxFileBytes + 1 (a larger file is TooLarge, and a
-// device that never ends is not read on).
+// device that never ends is not read on). A device, a pipe or a socket is refused at once.
 FileBytes readFileBytes(const QString &path, bool japanese);
 
-// A file written whole or not at all: the bytes go to a new file beside it, which takes its
-// place only at commit. A symbolic link is written through to the file it names, an
-// existing file that may not be written is refused (both as QSaveFile does), and every
-// write either goes to the disk whole or fails with the system's reason.
+// A file written whole or not at all, through QSaveFile: the bytes go to a new file beside
+// it, which takes its place only at commit, once the disk holds it. A symbolic link is
+// written through to the file it names. Refused: a folder, a device, a pipe or a socket (or
+// a link to one), and an existing file whose permissions allow no writing, even to the
+// administrator. A replaced file keeps its mode; a new one has the mode the umask gives.
 class WholeFile
 {
 public:
-    // waitForDisk: the new file takes the old one's place only once the disk holds it (the
-    // data file, through QSaveFile); an output that can be made again from the meeting file
-    // (kmtx-export) is renamed into place without waiting.
-    WholeFile(const QString &path, bool japanese, bool waitForDisk = true);
+    WholeFile(const QString &path, bool japanese);
     ~WholeFile();
     WholeFile(const WholeFile &) = delete;
     WholeFile &operator=(const WholeFile &) = delete;
@@ -54,12 +52,13 @@ public:
     bool commit();
     // Why open, a write or commit failed (the first reason met).
     QString reason() const { return m_reason; }
+    // Why a write through device() failed: the first reason met, else the device's own.
+    QString deviceReason() const;
 
 private:
     bool fail(const QString &systemText);
     QString m_target; // the path with its links followed
     bool m_japanese;
-    bool m_waitForDisk;
     std::unique_ptr<QFileDevice> m_file;
     QString m_reason;
 };

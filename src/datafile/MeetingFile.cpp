@@ -40,9 +40,10 @@ QString memberLineFault(const QString &line)
 {
     const QStringList fields = plainFields(line, 11);
     static const QString names[2] = {u"メンバーの氏名"_s, u"メンバーのチーム名"_s};
+    static const int limits[2] = {NameBytes, TeamBytes};
     for (qsizetype i = 0; i < 2 && i < fields.size(); ++i) {
-        const QString fault =
-            nameFault(fields.at(i), [&] { return u"%1「%2」"_s.arg(names[i], shown(fields.at(i))); });
+        const QString fault = nameFault(fields.at(i), limits[i],
+                                        [&] { return u"%1「%2」"_s.arg(names[i], shown(fields.at(i))); });
         if (!fault.isEmpty()) return fault;
     }
     for (qsizetype i = 2; i < 11 && i < fields.size(); ++i) {
@@ -53,6 +54,16 @@ QString memberLineFault(const QString &line)
     }
     if (fields.size() < 11)
         return u"メンバーの行の項目が足りません（11項目必要ですが%1項目です）"_s.arg(fields.size());
+    // The other texts hold at most what the window writes there: 性別 "女性", 元号 "非表示",
+    // an age below 1000, the marks "off".
+    static const int longest[11] = {0, 0, 4, 6, 0, 0, 0, 3, 3, 3, 3};
+    for (qsizetype i = 2; i < 11; ++i) {
+        if (longest[i] == 0) continue;
+        const QString fault = lengthFault(fields.at(i), longest[i], [&] {
+            return u"メンバーの行の%1番目の項目「%2」"_s.arg(i + 1).arg(shown(fields.at(i)));
+        });
+        if (!fault.isEmpty()) return fault;
+    }
     // The ranges of registration's lists: year 1 to 64, month 1 to 12, day 1 to 31.
     static const struct {
         const char16_t *name;
@@ -241,6 +252,12 @@ ReadResult read(const QByteArray &file)
         return damaged(int(n - 3),
                        u"組み合わせの種類を表す数字（100 または 0）の代わりに「%1」があります"_s.arg(
                            shown(lines.at(n - 4))));
+    // The particulars as the window's fields hold them.
+    if (const QString fault = particularFault(lines.at(n - 3), TournamentBytes, u"大会名"_s);
+        !fault.isEmpty())
+        return damaged(int(n - 2), fault);
+    if (const QString fault = particularFault(lines.at(n - 1), CourseBytes, u"コース名"_s); !fault.isEmpty())
+        return damaged(int(n), fault);
     m.tournamentName = lines.at(n - 3);
     m.courseName = lines.at(n - 1);
     return m;

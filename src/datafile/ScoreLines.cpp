@@ -28,13 +28,13 @@ bool isFigure(QStringView text, int high, bool entered)
 }
 
 // What is wrong with a field of a score line as the comma-text rule reads it, or an empty
-// text; the name and team of a slot are held to the rules of registration.
-QString scoreFieldFault(const QString &field, qsizetype index, bool nameOrTeam)
+// text; the name and team of a slot (maxBytes above 0) are held to the rules of registration.
+QString scoreFieldFault(const QString &field, qsizetype index, int maxBytes = 0)
 {
     const FieldName fieldName = [&] {
         return u"得点の行の%1番目の項目「%2」"_s.arg(index + 1).arg(shown(field));
     };
-    return nameOrTeam ? nameFault(field, fieldName) : splittingFault(field, fieldName);
+    return maxBytes > 0 ? nameFault(field, maxBytes, fieldName) : splittingFault(field, fieldName);
 }
 } // namespace
 
@@ -77,7 +77,7 @@ std::optional<ScoreLineError> readScoreLines(const std::array<QStringList, Group
             // line's fields where its commas put them.
             const QStringList plain = group.at(k).split(u',');
             for (qsizetype i = 0; i < plain.size(); ++i) {
-                const QString fault = scoreFieldFault(plain.at(i), i, false);
+                const QString fault = scoreFieldFault(plain.at(i), i);
                 if (!fault.isEmpty()) return ScoreLineError{g, k, fault};
             }
             const text::commatext::Fields f(group.at(k));
@@ -100,7 +100,8 @@ std::optional<ScoreLineError> readScoreLines(const std::array<QStringList, Group
                                 .arg(kFigures[i].high)};
                 }
                 for (qsizetype i = pos + 4; i < pos + 6; ++i) {
-                    const QString fault = scoreFieldFault(f.at(i).toString(), i, true);
+                    const QString fault =
+                        scoreFieldFault(f.at(i).toString(), i, i == pos + 4 ? NameBytes : TeamBytes);
                     if (!fault.isEmpty()) return ScoreLineError{g, k, fault};
                 }
                 store(g, k, s, f, pos);

@@ -4,6 +4,7 @@
 #include "gui/HelpWindow.h"
 #include "gui/SeasonWindow.h"
 #include "tables/GroupNames.h"
+#include "tables/MeetingTables.h"
 #include "tables/PainterCanvas.h"
 
 #include <QCoreApplication>
@@ -18,9 +19,12 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -257,14 +261,18 @@ QPageLayout::Orientation pageOrientation(PageOrientation o)
     return o == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-// A job on a paint device that owns the device and the painter open on its one page.
+// A job on a paint device and the painter open on its pages. The pages are drawn at the
+// device's resolution, shrunk by scale (below 1 on paper smaller than the page).
 template <typename Device> class PainterJob : public PrintJob
 {
 public:
-    explicit PainterJob(std::unique_ptr<Device> device) : m_device(std::move(device))
+    explicit PainterJob(std::unique_ptr<Device> device) : PainterJob(*device) { m_owned = std::move(device); }
+    PainterJob(Device &device, qreal scale = 1.0, QSize page = {}) : m_device(&device), m_scale(scale)
     {
-        m_open = m_painter.begin(m_device.get());
-        m_canvas = std::make_unique<PainterCanvas>(m_painter, QSize(m_device->width(), m_device->height()));
+        m_open = m_painter.begin(m_device);
+        if (page.isEmpty()) page = QSize(m_device->width(), m_device->height());
+        if (m_open) m_painter.scale(m_scale, m_scale);
+        m_canvas = std::make_unique<PainterCanvas>(m_painter, page);
     }
     ~PainterJob() override
     {
@@ -274,7 +282,13 @@ public:
     Canvas &page() override { return *m_canvas; }
     int dpiX() const override { return m_device->logicalDpiX(); }
     int dpiY() const override { return m_device->logicalDpiY(); }
-    bool nextPage() override { return m_open && m_device->newPage(); }
+    bool nextPage() override
+    {
+        if (!m_open || !m_device->newPage()) return false;
+        m_painter.resetTransform();
+        m_painter.scale(m_scale, m_scale);
+        return true;
+    }
     bool end(QString *errorText) override
     {
         const bool ok = m_open && m_painter.end();
@@ -283,7 +297,9 @@ public:
     }
 
 private:
-    std::unique_ptr<Device> m_device;
+    std::unique_ptr<Device> m_owned;
+    Device *m_device;
+    qreal m_scale = 1.0;
     QPainter m_painter;
     std::unique_ptr<PainterCanvas> m_canvas;
     bool m_open = false;
@@ -316,24 +332,64 @@ void drawOnPrinter(QPrinter *printer, const PageDrawing &draw)
     draw(canvas, printer->logicalDpiX(), printer->logicalDpiY());
 }
 
+// Whether the printer has A4 paper: a PDF has every size, and a printer that names no
+// sizes is asked for A4 as before.
+bool offersA4(const QPrinter &printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat) return true;
+    const QList<QPageSize> sizes = QPrinterInfo(printer).supportedPageSizes();
+    return sizes.isEmpty() || std::any_of(sizes.cbegin(), sizes.cend(), [](const QPageSize &size) {
+               return size.isEquivalentTo(QPageSize(QPageSize::A4));
+           });
+}
+
+// The paper's name as the user knows it ("B5", "Letter").
+QString paperName(const QPageSize &size)
+{
+    const QString name = size.name();
+    const qsizetype slash = name.indexOf(u" / "_s);
+    return slash < 0 ? name : name.left(slash);
+}
+
 } // namespace
 
-std::unique_ptr<PrintJob> QtPlatform::beginPrint(PageOrientation orientation)
+std::unique_ptr<PrintJob> QtPlatform::beginPrint(PageOrientation orientation, const QString &name)
 {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setPageOrientation(pageOrientation(orientation));
-    printer->setPageSize(QPageSize(QPageSize::A4));
+    // The printer and its settings chosen last; the page is A4 in the table's orientation.
+    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter &printer = *m_printer;
+    const QPageLayout::Orientation turned = pageOrientation(orientation);
+    printer.setPageOrientation(turned);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(name);
     bool confirmed = false;
     if (answerPrintDialog) {
-        confirmed = answerPrintDialog(*printer);
+        confirmed = answerPrintDialog(printer);
     } else {
         if (beforeBox) beforeBox();
-        QPrintDialog dialog(printer.get(), window);
+        QPrintDialog dialog(&printer, window);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         confirmed = dialog.exec() == QDialog::Accepted;
     }
     if (!confirmed) return nullptr;
-    auto job = std::make_unique<PainterJob<QPrinter>>(std::move(printer));
+
+    // The tables are laid out on A4: on A4 paper where the printer has it, else shrunk to the
+    // paper it has, keeping their proportions.
+    const bool a4 = printerHasA4 ? printerHasA4(printer) : offersA4(printer);
+    qreal scale = 1.0;
+    const QPageLayout page(QPageSize(QPageSize::A4), turned, QMarginsF());
+    if (!a4 || !printer.setPageSize(QPageSize(QPageSize::A4))) {
+        const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Point).size();
+        const QSizeF wanted = page.fullRect(QPageLayout::Point).size();
+        scale = std::min({1.0, paper.width() / wanted.width(), paper.height() / wanted.height()});
+        if (scale < 1.0)
+            messageBox(u"用紙がA4ではないため、縮小して印刷します（%1）"_s.arg(
+                           paperName(printer.pageLayout().pageSize())),
+                       u"印刷"_s, MsgIcon::Information, MsgButtons::Ok);
+    }
+    // The page as the tables see it: the paper's printable area, grown as the drawing shrinks.
+    const QSize area(qRound(printer.width() / scale), qRound(printer.height() / scale));
+    auto job = std::make_unique<PainterJob<QPrinter>>(printer, scale, area);
     if (!job->opened()) return nullptr;
     return job;
 }
@@ -371,12 +427,12 @@ std::optional<QString> QtPlatform::pdfFileName()
 }
 
 std::unique_ptr<PrintJob> QtPlatform::beginPdf(const QString &path, PageOrientation orientation,
-                                               QString *errorText)
+                                               const QString &title, QString *errorText)
 {
     auto writer = std::make_unique<QPdfWriter>(path);
     writer->setResolution(1200);
-    writer->setCreator(QCoreApplication::applicationName());
-    writer->setTitle(QFileInfo(path).completeBaseName());
+    writer->setCreator(tables::pdfCreator());
+    writer->setTitle(title);
     writer->setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), pageOrientation(orientation), QMarginsF(0, 0, 0, 0)));
     auto job = std::make_unique<PainterJob<QPdfWriter>>(std::move(writer));

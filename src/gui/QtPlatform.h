@@ -6,6 +6,7 @@
 #include "tables/RetainedPicture.h"
 
 #include <QPointer>
+#include <QPrinter>
 #include <QSettings>
 #include <functional>
 #include <map>
@@ -14,7 +15,6 @@
 class HelpWindow;
 class QDialog;
 class QFileDialog;
-class QPrinter;
 class QUrl;
 class QWidget;
 
@@ -47,10 +47,10 @@ public:
     std::optional<QString> saveFileName(const FileDialogSpec &spec) override;
     std::optional<QStringList> openFileNames(const FileDialogSpec &spec) override;
     void setCaption(const QString &caption) override;
-    std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) override;
+    std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation, const QString &name) override;
     void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
     std::optional<QString> pdfFileName() override;
-    std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation,
+    std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation, const QString &title,
                                        QString *errorText) override;
     void printPreviewPages(PageOrientation orientation, const JobDrawing &draw) override;
     std::optional<BatchPrintChoice> chooseBatchPrint(const BatchPrintOffer &offer) override;
@@ -88,6 +88,8 @@ public:
     // Set by GUI tests only: answers the print dialog (true prints on the printer as set up
     // here), the preview (instead of showing it) and the PDF save dialog.
     std::function<bool(QPrinter &printer)> answerPrintDialog;
+    // Set by GUI tests only: whether the printer chosen has A4 paper, in place of asking it.
+    std::function<bool(const QPrinter &printer)> printerHasA4;
     std::function<void(QPrinter &printer)> answerPreview;
     std::function<std::optional<QString>()> answerPdfDialog;
     // Set by GUI tests only: handles the dialog of まとめて印刷, the window of
@@ -98,6 +100,7 @@ private:
     void runDialog(QDialog &dialog);
 
     QtSettingsStore m_settings;
+    std::unique_ptr<QPrinter> m_printer; // the printer chosen last, with its settings
     std::map<QString, std::unique_ptr<RetainedPicture>> m_pictures;
     QPointer<HelpWindow> m_helpWindow; // a child of the main window
 };

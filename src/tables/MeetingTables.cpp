@@ -154,4 +154,14 @@ QList<QStringList> scoreEntryRows(const QList<GroupParties> &groups, const Score
     return rows;
 }
 
+QString pdfCreator() { return u"くみっとEX"_s; }
+
+QString documentName(const QStringList &parts)
+{
+    QStringList shown;
+    for (const QString &part : parts)
+        if (!part.trimmed().isEmpty()) shown << part.trimmed();
+    return shown.join(u' ');
+}
+
 } // namespace tables

@@ -49,6 +49,15 @@ struct MeetingScores {
 };
 std::optional<MeetingScores> scoresOf(const datafile::Meeting &meeting);
 
+// ---- Names of print jobs and PDF files --------------------------------------------------
+
+// The program, as a PDF names its maker whether the window or kmtx-export made it.
+QString pdfCreator();
+
+// The name of a print job, and the title of a PDF of the same table: the tournament, the
+// table and the part of it shown, blank parts left out ("春季大会 組み合わせ表 A").
+QString documentName(const QStringList &parts);
+
 // ---- Comma-separated files ------------------------------------------------------------
 // UTF-8 with a byte-order mark and CR LF line ends, so a spreadsheet opens them as they
 // are; a field holding a comma, a double quote or a line end is quoted, and one that begins

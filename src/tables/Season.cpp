@@ -180,16 +180,25 @@ QList<QStringList> rowsOf(const Table &table, bool withPlaces)
 {
     QStringList heading{u"順位"_s, u"氏名"_s, u"チーム"_s};
     for (const QString &title : table.titles) {
-        heading << title;
-        if (withPlaces) heading << title + u" グループ"_s << title + u" 組"_s;
+        if (withPlaces)
+            heading << title + u" 順位"_s << title + u" 打数"_s << title + u" グループ"_s << title + u" 組"_s;
+        else
+            heading << title;
     }
     heading << u"出場回数"_s << u"合計打数"_s << u"平均打数"_s << u"ホールインワン計"_s;
     QList<QStringList> rows{heading};
     for (const Row &row : table.rows) {
         QStringList cells{row.place > 0 ? QString::number(row.place) : QString(), row.name, row.team};
         for (const Result &r : row.results) {
-            cells << r.text();
-            if (!withPlaces) continue;
+            if (!withPlaces) {
+                cells << r.text();
+                continue;
+            }
+            // Numbers only, so that a spreadsheet sorts and sums them; a place without an
+            // entry shows as a group and party without rank and strokes.
+            const bool ranked = r.kind == Result::Ranked;
+            cells << (ranked ? QString::number(r.rank) : QString())
+                  << (ranked ? QString::number(r.total) : QString());
             if (r.kind == Result::Absent)
                 cells << QString() << QString();
             else
@@ -207,5 +216,7 @@ QList<QStringList> rowsOf(const Table &table, bool withPlaces)
 QList<QStringList> shownRows(const Table &table) { return rowsOf(table, false); }
 
 QList<QStringList> csvRows(const Table &table) { return rowsOf(table, true); }
+
+QString documentName() { return tables::documentName({u"年間成績表"_s}); }
 
 } // namespace tables::season

@@ -83,8 +83,12 @@ Table build(const QList<Meeting> &meetings);
 // The table as shown and printed: 順位, 氏名, チーム, one column per meeting, 出場回数,
 // 合計打数, 平均打数, ホールインワン計; the first row holds the headings.
 QList<QStringList> shownRows(const Table &table);
-// The table as a comma-separated file: as shown, with each meeting's column followed by the
-// group letter and party number of the member's place at that meeting.
+// The table as a comma-separated file: as shown, but each meeting in four columns: the
+// member's rank and total strokes there as plain numbers ("春季大会 順位", "春季大会 打数",
+// empty when the member has no rank), and the group letter and party number of the place.
 QList<QStringList> csvRows(const Table &table);
+
+// The name of the season's print job and the title of its PDF.
+QString documentName();
 
 } // namespace tables::season

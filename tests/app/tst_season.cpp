@@ -147,14 +147,15 @@ void SeasonTest::standingsInTheWindowAndFromTheCommandLine()
     QCOMPARE(s.platform.printed.size(), std::size_t(1));
     const QStringList printed = textsOf(*s.platform.lastPage().canvas);
     QVERIFY(printed.contains(u"年間成績表"_s));
+    QCOMPARE(s.platform.lastPage().name, u"年間成績表"_s);
     QVERIFY(printed.contains(u"60.7"_s) && printed.contains(u"3位 65"_s) && printed.contains(u"高橋和子"_s));
     const QString windowCsv = m_dir.filePath(u"window.csv"_s);
     s.platform.chooseFile(windowCsv);
     window.actions.csv();
     const QByteArray csv = fileBytes(windowCsv);
     QVERIFY(csv.startsWith(QByteArray(QByteArray("\xEF\xBB\xBF") + u"順位,氏名,チーム,"_s.toUtf8())));
-    QVERIFY(csv.contains(u"%1,%1 グループ,%1 組,"_s.arg(titles.first()).toUtf8()));
-    QVERIFY(csv.contains(u"1,山田太郎,緑会,1位 60,A,1,"_s.toUtf8()));
+    QVERIFY(csv.contains(u"%1 順位,%1 打数,%1 グループ,%1 組,"_s.arg(titles.first()).toUtf8()));
+    QVERIFY(csv.contains(u"1,山田太郎,緑会,1,60,A,1,"_s.toUtf8()));
 
     // kmtx-export from the same files, in the order the window ended with.
     QStringList cliPaths;

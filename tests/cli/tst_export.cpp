@@ -17,6 +17,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#endif
+
 using namespace Qt::StringLiterals;
 namespace cp932 = text::cp932;
 
@@ -29,10 +38,15 @@ struct Run {
 };
 
 // configHome: where the program finds the user's settings (the group names), else the
-// folder every test run is given instead of the user's own.
-Run runExport(const QStringList &arguments, const QString &locale = u"C"_s, const QString &configHome = {})
+// folder every test run is given instead of the user's own; inChild runs in the program's
+// process before it starts (Unix).
+Run runExport(const QStringList &arguments, const QString &locale = u"C"_s, const QString &configHome = {},
+              [[maybe_unused]] const std::function<void()> &inChild = {})
 {
     QProcess process;
+#ifdef Q_OS_UNIX
+    if (inChild) process.setChildProcessModifier(inChild);
+#endif
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!configHome.isEmpty()) env.insert(u"XDG_CONFIG_HOME"_s, configHome);
     env.insert(u"LC_ALL"_s, locale);
@@ -153,6 +167,8 @@ private slots:
     void outputThatCannotBeWritten();
     void anExistingOutputIsReplacedWhole();
     void filesItWasNotAskedToReplaceStayWhole();
+    void outputsHarmNoOtherFile_data();
+    void outputsHarmNoOtherFile();
     void helpInJapaneseAndEnglish();
     void aPartyOfEightUnderTheFrameOfSix();
     void groupNamesAsTheWindowKeepsThem_data();
@@ -675,6 +691,79 @@ void ExportTest::filesItWasNotAskedToReplaceStayWhole()
     const Run folder = runExport(member(m_dir.path(), out(u"x.csv"_s)), ja);
     QVERIFY2(folder.err.endsWith(u"ファイルではなくフォルダーです\n"_s), qPrintable(folder.err));
     QVERIFY(runExport(member(m_dir.path(), out(u"x.csv"_s))).err.contains(u"directory"_s));
+}
+
+void ExportTest::outputsHarmNoOtherFile_data()
+{
+    QTest::addColumn<QString>("before"); // what stands at the output (or is the meeting)
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // on standard error, %1 the output
+    QTest::addColumn<int>("mode");        // of the output after, -1 not looked at
+    const QString device = u"通常のファイルではありません（デバイス・パイプ・ソケットです）"_s;
+    QTest::newRow("link to a device node") << u"device"_s << u"d.csv"_s << 1 << device << -1;
+    QTest::newRow("pipe") << u"fifo"_s << u"p.csv"_s << 1 << device << -1;
+    QTest::newRow("meeting is a pipe") << u"fifo meeting"_s << u"m.csv"_s << 1 << device << -1;
+    QTest::newRow("read-only, to root too")
+        << u"0444"_s << u"r.csv"_s << 1 << u"書き込みが許可されていない"_s << 0444;
+    QTest::newRow("new under umask 077") << u"umask"_s << u"u.csv"_s << 0 << QString() << 0600;
+    QTest::newRow("png past the size limit")
+        << u"limit"_s << u"l.png"_s << 1 << u"PNG を書けません: %1: ファイルが大きすぎます"_s << -1;
+    QTest::newRow("season over its own meeting")
+        << u"season"_s << u"own-meeting.csv"_s << 2 << u"大会ファイルそのものには書き出せません: %1"_s << -1;
+}
+
+void ExportTest::outputsHarmNoOtherFile()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("devices, pipes and modes as Unix has them");
+#else
+    QFETCH(QString, before);
+    QFETCH(QString, output);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QFETCH(int, mode);
+    namespace fs = std::filesystem;
+    const QString target = out(output), meeting = dataPath(u"write-hand-made.txt"_s);
+    QStringList arguments{meeting, u"--table"_s, u"member"_s, u"-o"_s, target};
+    QString kept = target;       // a device or pipe that must stay one
+    if (before == u"device"_s) { // a node of its own, with the numbers of the null device
+        if (::mknod(qPrintable(out(u"node"_s)), S_IFCHR | 0666, makedev(1, 3)) != 0) QSKIP("needs root");
+        QVERIFY(QFile::link(out(u"node"_s), target));
+    } else if (before.startsWith(u"fifo"_s)) {
+        kept = out(output + u".fifo"_s);
+        QCOMPARE(::mkfifo(qPrintable(kept), 0644), 0);
+        if (before == u"fifo"_s) {
+            QVERIFY(QFile::rename(kept, target));
+            kept = target;
+        } else {
+            arguments[0] = kept;
+        }
+    } else if (before == u"0444"_s) {
+        QVERIFY(writeBytes(target, "earlier") &&
+                QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    } else if (before == u"season"_s) {
+        QVERIFY(QFile::copy(meeting, target));
+        arguments = QStringList{u"--season"_s, meeting, target, u"-o"_s, target};
+    }
+    const fs::file_type type = fs::status(fs::path(kept.toStdString())).type();
+    const Run run = runExport(arguments, u"ja_JP.UTF-8"_s, {}, [before] {
+        if (before == u"umask"_s) ::umask(077);
+        if (before != u"limit"_s) return;
+        ::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with its reason
+        const rlimit small{1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    });
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message.contains(u"%1"_s) ? message.arg(target) : message),
+             qPrintable(run.err));
+    if (type != fs::file_type::not_found) QCOMPARE(fs::status(fs::path(kept.toStdString())).type(), type);
+    if (before == u"0444"_s) QCOMPARE(fileBytes(target), QByteArray("earlier"));
+    if (before == u"season"_s) QCOMPARE(fileBytes(target), fileBytes(meeting));
+    if (mode >= 0)
+        QCOMPARE(int(fs::status(fs::path(target.toStdString())).permissions() & fs::perms::mask), mode);
+    QVERIFY(QDir(m_dir.path()).entryList({u".*"_s + output + u"*"_s}, QDir::Hidden | QDir::Files).isEmpty());
+#endif
 }
 
 void ExportTest::helpInJapaneseAndEnglish()

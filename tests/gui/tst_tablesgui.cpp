@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -67,6 +70,8 @@ private slots:
     void savePdfThroughTheMenu();
     void printAndPreviewOnQtsPrinter();
     void pdfOfEachLayout();
+    void printingFitsThePaper_data();
+    void printingFitsThePaper();
     void commandBoxHidesWhenClickedOutsideItsCommands();
 };
 
@@ -221,6 +226,76 @@ void TablesGuiTest::pdfOfEachLayout()
     w.click("Label56");
     QVERIFY(saveAs(u"members-landscape.pdf"_s).startsWith("%PDF"));
     QVERIFY(w.boxes.empty());
+}
+
+void TablesGuiTest::printingFitsThePaper_data()
+{
+    QTest::addColumn<int>("paper"); // chosen in the print dialog
+    QTest::addColumn<bool>("hasA4");
+    QTest::newRow("Letter printer") << int(QPageSize::Letter) << false;
+    QTest::newRow("B5 printer") << int(QPageSize::B5) << false;
+    QTest::newRow("B5 chosen where A4 is") << int(QPageSize::B5) << true;
+}
+
+void TablesGuiTest::printingFitsThePaper()
+{
+    QFETCH(int, paper);
+    QFETCH(bool, hasA4);
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) QSKIP("poppler-utils is not installed");
+    QTemporaryDir dir;
+    StartedWindow w;
+    QVERIFY(w.exposed());
+    loadRoster(w, 30);
+    w.click("Label64");
+    w.click("Label56"); // the member table, portrait
+    QString offered;    // the printer's file, paper and job as the dialog opens
+    const auto print = [&](const QString &file, int size, bool a4) {
+        w.window->platform().printerHasA4 = [a4](const QPrinter &) { return a4; };
+        w.window->platform().answerPrintDialog = [&offered, file, size](QPrinter &printer) {
+            offered = printer.outputFileName() + u' ' + printer.pageLayout().pageSize().key() + u' ' +
+                      printer.docName();
+            printer.setOutputFileName(file);
+            printer.setPageSize(QPageSize(QPageSize::PageSizeId(size)));
+            return true;
+        };
+        w.window->menuEntry(u"N21"_s)->trigger();
+        QProcess p;
+        p.start(QStandardPaths::findExecutable(u"pdftotext"_s), {u"-bbox"_s, file, u"-"_s});
+        p.waitForFinished(10000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    const QString onA4 = print(dir.filePath(u"a4.pdf"_s), QPageSize::A4, true);
+    const QString onPaper = print(dir.filePath(u"paper.pdf"_s), paper, hasA4);
+    // The printer chosen is kept, set to A4 again; the job is named after the table.
+    QCOMPARE(offered, dir.filePath(u"a4.pdf"_s) + u" A4 なかよし会親睦大会 メンバー表"_s);
+    const QPageSize used(hasA4 ? QPageSize::A4 : QPageSize::PageSizeId(paper));
+    const QSizeF page = used.size(QPageSize::Point), a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+    const double scale = std::min({1.0, page.width() / a4.width(), page.height() / a4.height()});
+    QCOMPARE(w.boxes.size(), size_t(hasA4 ? 0 : 1));
+    if (!hasA4) {
+        QCOMPARE(w.boxes.back().text, u"用紙がA4ではないため、縮小して印刷します（%1）"_s.arg(
+                                          used.name().section(u" / "_s, 0, 0)));
+        QVERIFY(w.boxes.back().caption == u"印刷"_s && w.boxes.back().icon == MsgIcon::Information);
+    }
+    // Every word of the A4 page is on the paper, placed as on A4 shrunk (from the first word:
+    // the printer's margins stay).
+    static const QRegularExpression word(uR"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re"_s);
+    auto it = word.globalMatch(onPaper), onA4Words = word.globalMatch(onA4);
+    QPointF first, firstOnA4;
+    QString last;
+    while (onA4Words.hasNext()) {
+        QVERIFY(it.hasNext());
+        const auto m = it.next(), a = onA4Words.next();
+        const QPointF at(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF atOnA4(a.captured(1).toDouble(), a.captured(2).toDouble());
+        if (last.isEmpty()) std::tie(first, firstOnA4) = std::pair(at, atOnA4);
+        const QPointF off = (at - first) - (atOnA4 - firstOnA4) * scale;
+        QVERIFY2(m.captured(3) == a.captured(3) && at.x() <= page.width() && at.y() <= page.height() &&
+                     qAbs(off.x()) < 1 && qAbs(off.y()) < 1,
+                 qPrintable(m.captured(3)));
+        last = m.captured(3);
+    }
+    QVERIFY(!it.hasNext() && onA4.contains(u">会員30<"_s));
 }
 
 void TablesGuiTest::commandBoxHidesWhenClickedOutsideItsCommands()

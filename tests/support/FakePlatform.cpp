@@ -125,6 +125,7 @@ public:
         const PrintedPage &last = *m_pages.back();
         PrintedPage &next = newPage(m_printed, last.target, last.orientation, last.dpiX, last.dpiY);
         next.path = last.path;
+        next.name = last.name;
         m_pages.push_back(&next);
         return true;
     }
@@ -140,12 +141,13 @@ private:
 };
 } // namespace
 
-std::unique_ptr<PrintJob> FakePlatform::beginPrint(PageOrientation orientation)
+std::unique_ptr<PrintJob> FakePlatform::beginPrint(PageOrientation orientation, const QString &name)
 {
     ++printDialogs;
     if (!confirmPrint) return nullptr;
-    return std::make_unique<FakePrintJob>(
-        printed, newPage(printed, PrintedPage::Printer, orientation, printerDpiX, printerDpiY));
+    PrintedPage &page = newPage(printed, PrintedPage::Printer, orientation, printerDpiX, printerDpiY);
+    page.name = name;
+    return std::make_unique<FakePrintJob>(printed, page);
 }
 
 void FakePlatform::printPreview(PageOrientation orientation, const PageDrawing &draw)
@@ -162,7 +164,7 @@ std::optional<QString> FakePlatform::pdfFileName()
 }
 
 std::unique_ptr<PrintJob> FakePlatform::beginPdf(const QString &path, PageOrientation orientation,
-                                                 QString *errorText)
+                                                 const QString &title, QString *errorText)
 {
     if (!pdfRefusal.isEmpty()) {
         if (errorText) *errorText = pdfRefusal;
@@ -170,6 +172,7 @@ std::unique_ptr<PrintJob> FakePlatform::beginPdf(const QString &path, PageOrient
     }
     PrintedPage &page = newPage(printed, PrintedPage::Pdf, orientation, 1200, 1200);
     page.path = path;
+    page.name = title;
     return std::make_unique<FakePrintJob>(printed, page);
 }
 

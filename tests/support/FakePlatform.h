@@ -26,6 +26,7 @@ struct PrintedPage {
     int dpiX = 0;
     int dpiY = 0;
     QString path;       // the PDF's file
+    QString name;       // the job's name, or the PDF's title
     bool ended = false; // the job was ended
     std::unique_ptr<PageCanvas> canvas;
 };
@@ -66,10 +67,10 @@ public:
     std::optional<QString> saveFileName(const FileDialogSpec &spec) override;
     std::optional<QStringList> openFileNames(const FileDialogSpec &spec) override;
     void setCaption(const QString &text) override { caption = text; }
-    std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation) override;
+    std::unique_ptr<PrintJob> beginPrint(PageOrientation orientation, const QString &name) override;
     void printPreview(PageOrientation orientation, const PageDrawing &draw) override;
     std::optional<QString> pdfFileName() override;
-    std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation,
+    std::unique_ptr<PrintJob> beginPdf(const QString &path, PageOrientation orientation, const QString &title,
                                        QString *errorText) override;
     void printPreviewPages(PageOrientation orientation, const JobDrawing &draw) override;
     std::optional<BatchPrintChoice> chooseBatchPrint(const BatchPrintOffer &offer) override;
