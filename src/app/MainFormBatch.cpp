@@ -100,7 +100,17 @@ void TMainForm::selectGroupForTable(int g)
 
 void TMainForm::PrintAllClick() // ファイル › まとめて印刷
 {
-    if (printingRefused()) return;
+    // The pages come from the meeting itself, so any screen prints them; while combining
+    // only a table screen goes on after the notice, as 印刷 does.
+    const bool tableScreen = Screen == screen::ScoreSheet || Screen == screen::PagedTable ||
+                             (Screen == screen::GridTable && TableMode != tablemode::ScoreEntry);
+    if (tableScreen) {
+        if (printingRefused()) return;
+    } else if (Combining) {
+        platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
+                            MsgButtons::Ok);
+        return;
+    }
     BatchPrintOffer offer;
     offer.groupNames = GroupDisplayName;
     for (int g = 1; g <= 4; ++g) offer.groupHasParties[g - 1] = groupHasParties(*this, g);
@@ -231,7 +241,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     }
     }
     state.restore();
-    redrawCurrentTable();
+    if (Screen == screen::ScoreSheet || Screen == screen::PagedTable || Screen == screen::GridTable)
+        redrawCurrentTable();
 }
 
 void TMainForm::CheckCombinationClick() // 組み合せ設定 › 組み合わせの確認

@@ -22,6 +22,8 @@ const std::vector<const char *> &names()
     static const std::vector<const char *> all{
         // member list area: the list, its edits (メンバー登録) and its marks (組み合わせ)
         "Panel1", "Image1", "Label5", "Label6", "Label22", "Label75", "Label76", "Label77",
+        // the hint of an empty roster
+        "StartHint",
         // registration form with 実行
         "Panel2", "Button6",
         // count line with やり直し

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTranslator>
 
@@ -36,6 +37,19 @@ void installJapaneseTranslations(QApplication &app)
     delete translator;
 }
 
+// The Fusion style, with the menu bar reached by Alt alone as on Windows.
+class KeyboardStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == QStyle::SH_MenuBar_AltKeyNavigation) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 } // namespace
 
 void MainWindow::prepareApplication(QApplication &app)
@@ -43,7 +57,7 @@ void MainWindow::prepareApplication(QApplication &app)
     app.setApplicationName(u"くみっとSP"_s);
     app.setApplicationVersion(QString::fromLatin1(KMTX_VERSION));
     app.setDesktopFileName(u"kmtx"_s);
-    if (QStyle *style = QStyleFactory::create(u"Fusion"_s)) app.setStyle(style);
+    if (QStyle *style = QStyleFactory::create(u"Fusion"_s)) app.setStyle(new KeyboardStyle(style));
     fonts::registerSubstitutes();
     // The installed face is asked for by its own name: looking up a missing name would
     // make Qt ask the system for fallback fonts at the window's first text.
