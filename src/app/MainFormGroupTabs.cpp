@@ -70,11 +70,10 @@ void TMainForm::N16Click() // クリア › 組み合わせデータをクリア
 {
     if (!combinationDiscardConfirmed(u"組み合わせデータをクリア"_s)) return;
     clearCombinationData();
-    // After a finished combination both 開始 stay unavailable until やり直し.
-    if (!control("Button1").enabled && !control("Button4").enabled)
+    // After a finished combination both 開始 of this screen stay unavailable until やり直し.
+    if (Screen == screen::Combination && !control("Button1").enabled && !control("Button4").enabled)
         platform.messageBox(
-            u"組み合わせデータをクリアしました。\n"
-            u"新しく組み合わせる時は、「組み合わせ」の画面で「やり直し」を押してから「開始」を押して下さい"_s,
+            u"組み合わせデータをクリアしました。\n新しく組み合わせる時は、「やり直し」を押してから「開始」を押して下さい"_s,
             u"組み合わせデータをクリア"_s, MsgIcon::Information, MsgButtons::Ok);
 }
 

@@ -79,6 +79,12 @@ void TMainForm::showScreenAreas(const ScreenAreas &view)
     for (const char *name : screenareas::names())
         if (!listed(view.kept, name) && !listed(view.shown, name)) control(name).visible = false;
     for (const char *name : view.shown) control(name).visible = true;
+    // A search belongs to the list it was made in: another screen starts without one, and
+    // the list is drawn afresh if it showed members found.
+    control("MemberSearch").text.clear();
+    if (!SearchFound.isEmpty()) ListRowsDrawn = -1;
+    SearchFound.clear();
+    SearchAt = -1;
 }
 
 void TMainForm::colourScreenTabs(const char *current)

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTranslator>
@@ -37,11 +38,23 @@ void installJapaneseTranslations(QApplication &app)
     delete translator;
 }
 
-// The Fusion style, with the menu bar reached by Alt alone as on Windows.
+// The Fusion style, with the menu bar reached by Alt alone as on Windows, and the keyboard's
+// focus shown plainly: a text field that has it gets the same frame as the other controls.
 class KeyboardStyle : public QProxyStyle
 {
 public:
     using QProxyStyle::QProxyStyle;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (element != PE_PanelLineEdit || !(option->state & State_HasFocus)) return;
+        painter->save();
+        painter->setPen(QPen(option->palette.color(QPalette::Active, QPalette::Highlight), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *returnData) const override
     {

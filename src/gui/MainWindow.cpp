@@ -154,11 +154,7 @@ void MainWindow::placeWidget(const QString &name, QWidget *w)
     w->setGeometry(r);
     if (place->look == Look::Area || place->look == Look::ScrollBox || place->look == Look::Picture) return;
     QFont font = w->font();
-    const int usual = place->fontPixels > 0                                                ? place->fontPixels
-                      : place->look == Look::Tab                                           ? TabFontPixels
-                      : place->look == Look::Heading                                       ? 14
-                      : place->look == Look::TextField || place->look == Look::NumberField ? 14
-                                                                                           : 13;
+    const int usual = place->fontPixels > 0 ? place->fontPixels : usualFontPixels(place->look);
     font.setPixelSize(scaledPixels(usual));
     if (font != w->font()) w->setFont(font);
     // A tab fits its caption again at the new size when the form's state is next copied.
