@@ -193,6 +193,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     }
 
     TableState state(*this);
+    // Off the table screens the pages leave the window's pictures as they were.
+    if (!tableScreen) ++HiddenDrawing;
     const auto drawPages = [this, &pages, kind](PrintJob &job) {
         for (std::size_t i = 0; i < pages.size(); ++i) {
             if (i > 0 && !job.nextPage()) return;
@@ -241,6 +243,7 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     }
     }
     state.restore();
+    if (!tableScreen) --HiddenDrawing;
     if (Screen == screen::ScoreSheet || Screen == screen::PagedTable || Screen == screen::GridTable)
         redrawCurrentTable();
 }

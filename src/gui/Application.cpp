@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;

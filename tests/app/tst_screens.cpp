@@ -397,12 +397,6 @@ void Screens::textSizeAndWhatToDo()
         s.platform.boxes.back(),
         u"組み合わせデータをクリアしました。\n新しく組み合わせる時は、「やり直し」を押してから「開始」を押して下さい"_s,
         u"組み合わせデータをクリア"_s, MsgIcon::Information, MsgButtons::Ok);
-    const QStringList lines = s.form.MemberLines; // まとめて印刷 before any table was drawn
-    s.platform.pdfAnswer = u"/tmp/members.pdf"_s;
-    s.platform.batchAnswers.push_back(BatchPrintChoice{BatchTable::MemberTable, 0, BatchOutput::Pdf});
-    s.form.PrintAllClick();
-    QVERIFY(s.platform.printed.size() == 1 && s.form.Screen == screen::Combination &&
-            s.form.MemberLines == lines);
 }
 
 QTEST_APPLESS_MAIN(Screens)

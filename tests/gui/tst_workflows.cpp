@@ -136,8 +136,9 @@ bool tabAndPress(StartedWindow &w, const char *name)
 {
     for (int n = 0; n < 300 && QApplication::focusWidget() != w.widget(name); ++n)
         press(w, {}, {}, Qt::Key_Tab);
+    const bool reached = QApplication::focusWidget() == w.widget(name);
     press(w, {}, {}, Qt::Key_Space);
-    return QApplication::focusWidget() == w.widget(name);
+    return reached;
 }
 } // namespace
 
