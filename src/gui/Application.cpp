@@ -1,6 +1,7 @@
 // The application around the window: its names, style, fonts, icon and translations.
 #include "gui/MainWindow.h"
 
+#include "gui/ControlWidgets.h"
 #include "gui/ProgramIcon.h"
 #include "tables/Canvas.h"
 #include "tables/FontSubstitutes.h"
@@ -51,7 +52,7 @@ public:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         if (element != PE_PanelLineEdit || !(option->state & State_HasFocus)) return;
         painter->save();
-        painter->setPen(QPen(option->palette.color(QPalette::Active, QPalette::Highlight), 2));
+        painter->setPen(QPen(FocusFrameColour, 2));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
         painter->restore();

@@ -15,9 +15,9 @@
 namespace {
 
 // The frame that shows where the keyboard's focus is.
-void paintFocusFrame(QPainter &painter, const QRect &rect, const QPalette &palette)
+void paintFocusFrame(QPainter &painter, const QRect &rect)
 {
-    painter.setPen(QPen(palette.color(QPalette::Active, QPalette::Highlight), 2));
+    painter.setPen(QPen(FocusFrameColour, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.adjusted(1, 1, -1, -1));
 }
@@ -37,7 +37,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        paintFocusFrame(painter, rect(), palette());
+        paintFocusFrame(painter, rect());
     }
 };
 
@@ -61,7 +61,7 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus()) return;
     QPainter painter(this);
-    paintFocusFrame(painter, rect(), palette());
+    paintFocusFrame(painter, rect());
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)

@@ -3,11 +3,16 @@
 // button, a picture that shows one of the platform's canvases, a scroll box with a fixed
 // wheel step, and the pair of arrows of a spin button.
 
+#include <QColor>
 #include <QLabel>
 #include <QScrollArea>
 #include <QWidget>
 
 class QtPlatform;
+
+// The frame that shows where the keyboard's focus is: a colour that stands out on the
+// window's teal, green, white and yellow alike.
+inline const QColor FocusFrameColour{230, 100, 0};
 
 // A label that reports a click: a press and a release of the left button over it.
 // It takes the focus with the tab key, shows it with a frame, and Space or Enter clicks it.
