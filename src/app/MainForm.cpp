@@ -117,6 +117,8 @@ QString TMainForm::typeInto(const QString &field, const QString &text)
         Edit16Change();
     else if (field == u"Edit13"_s)
         Edit13Change();
+    else if (field == u"MemberSearch"_s)
+        MemberSearchChange();
     return control(field).text;
 }
 
@@ -139,6 +141,8 @@ void TMainForm::pressEnter(const QString &name)
         Button6Click();
     else if (name == u"Edit3"_s || name == u"Edit4"_s || name == u"Edit5"_s)
         entryFieldKey(name, 13);
+    else if (name == u"MemberSearch"_s)
+        searchNext();
 }
 
 void TMainForm::chooseItem(const char *list, int index)
@@ -216,6 +220,7 @@ void TMainForm::FormCreate()
     control("Edit12").text = QString::number(ThisDay);
 
     RegFSettei();
+    loadTextScale();
     Hajime();
     Bunkatu();
     Label42Click();

@@ -257,6 +257,10 @@ public:
     void Image28MouseDown(int x, int y);
     void placeEntryCursor(int x, int y);
     void moveEntryCursor(int row, int slot); // the entry cursor to a cell (row and slot 0-based)
+    // An arrow key in an empty １打: the cursor moves by whole parties (rows) or places
+    // (places), from one party's last place on to the next party's first. False when the
+    // key is not taken (１打 holds text, or not on the score entry).
+    bool entryArrowKey(int rows, int places);
     // 未入力の確認: the line under the score-entry table and its list.
     QList<scoring::MissingEntry> missingEntriesOfGroup();
     void showMissingCount();
@@ -340,20 +344,36 @@ public:
     void N11Click();                     // ファイル › 閉じる
     void N5Click();                      // ヘルプ › ヘルプ
     void N6Click();                      // ヘルプ › バージョン情報
+    void TextSize100Click();             // オプション › 文字の大きさ › 標準
+    void TextSize125Click();             // … 大 (125 %)
+    void TextSize150Click();             // … 特大 (150 %)
+    void chooseTextScale(int percent);
+    // The window tells the largest size that fits the screen: larger ones are not offered.
+    void offerTextSizes(int largestPercent);
+    void loadTextScale(); // the size kept in the settings
+
+    // ---- Finding a member in the list ---------------------------------------------
+    void MemberSearchChange(); // typing into the search field by the member list
+    void searchNext();         // Enter in the search field: the next member found
+    void unmarkSearch();       // the members found drawn as usual again
+    void showStartHint();      // the hint of an empty roster on the 組み合わせ screen
 
     // ---- Data file and test data -------------------------------------------------
-    void N3Click();      // ファイル › 開く
-    void N7Click();      // ファイル › 保存
-    void Recent1Click(); // ファイル › the recent files, newest first
+    void N3Click();          // ファイル › 開く
+    void N7Click();          // ファイル › 保存
+    void SaveInPlaceClick(); // ファイル › 上書き保存
+    void Recent1Click();     // ファイル › the recent files, newest first
     void Recent2Click();
     void Recent3Click();
     void Recent4Click();
     void Tensave();
     void TenRead();
-    void N27Click();    // テスト用擬似データ読み出し › 擬似メンバー読み出し
-    void N28Click();    // … 擬似得点読み出し
-    bool saveMeeting(); // true once the file is written
-    bool mayOpen();     // the refusals of 開く and the unsaved-work question
+    void N27Click(); // テスト用擬似データ読み出し › 擬似メンバー読み出し
+    void N28Click(); // … 擬似得点読み出し
+    // Writes the meeting; in place to DataFileName without a dialog when there is one.
+    // True once the file is written.
+    bool saveMeeting(bool inPlace = false);
+    bool mayOpen();                            // the refusals of 開く and the unsaved-work question
     bool openMeetingFile(const QString &path); // reads and checks the whole file, then applies it
     void applyMeeting(const datafile::Meeting &meeting, const QString &path);
     datafile::Meeting currentMeeting() const;
@@ -502,6 +522,14 @@ public:
     std::array<bool, grouping::Groups> RenamePending{};
     std::array<QString, grouping::Groups> PendingName;
     bool DeleteRequested = false;
+
+    // The window's text size in percent (100, 125, 150) and the largest the screen takes.
+    int TextScale = 100;
+    int LargestTextScale = 150;
+
+    // Members found by the search field (rows of the list) and the one the list shows.
+    QList<int> SearchFound;
+    int SearchAt = -1;
 
 private:
     void addControl(const QString &name, ControlKind kind, const QString &text = QString());

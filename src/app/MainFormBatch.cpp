@@ -101,7 +101,17 @@ void TMainForm::selectGroupForTable(int g)
 void TMainForm::PrintAllClick() // ファイル › まとめて印刷
 {
     UnenteredNoted = false; // the note about players without an entry comes once in this command
-    if (printingRefused()) return;
+    // The pages come from the meeting itself, so any screen prints them; while combining
+    // only a table screen goes on after the notice, as 印刷 does.
+    const bool tableScreen = Screen == screen::ScoreSheet || Screen == screen::PagedTable ||
+                             (Screen == screen::GridTable && TableMode != tablemode::ScoreEntry);
+    if (tableScreen) {
+        if (printingRefused()) return;
+    } else if (Combining) {
+        platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
+                            MsgButtons::Ok);
+        return;
+    }
     BatchPrintOffer offer;
     offer.groupNames = GroupDisplayName;
     for (int g = 1; g <= 4; ++g) offer.groupHasParties[g - 1] = groupHasParties(*this, g);
@@ -184,6 +194,8 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     }
 
     TableState state(*this);
+    // Off the table screens the pages leave the window's pictures as they were.
+    if (!tableScreen) ++HiddenDrawing;
     const auto drawPages = [this, &pages, kind](PrintJob &job) {
         for (std::size_t i = 0; i < pages.size(); ++i) {
             if (i > 0 && !job.nextPage()) return;
@@ -233,7 +245,9 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     }
     }
     state.restore();
-    redrawCurrentTable();
+    if (!tableScreen) --HiddenDrawing;
+    if (Screen == screen::ScoreSheet || Screen == screen::PagedTable || Screen == screen::GridTable)
+        redrawCurrentTable();
 }
 
 void TMainForm::CheckCombinationClick() // 組み合せ設定 › 組み合わせの確認

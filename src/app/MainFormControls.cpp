@@ -51,6 +51,15 @@ void TMainForm::buildControls()
     control("Label22").visible = false;
     add("Image1", K::Image);
     add("Image2", K::Image);
+    add("MemberSearch", K::Edit); // finds a member by part of a name or team
+    control("MemberSearch").maxChars = 20;
+    control("MemberSearch").toolTip =
+        u"氏名かチーム名の一部を入れると、一覧表のその行に移ります (Ctrl+F)。Enterで次の行に移ります。"_s;
+    add("StartHint", K::Label,
+        u"メンバーが登録されていません。\n"
+        u"「メンバー登録」を押し、「新規登録」を選んでメンバーを登録して下さい。\n"
+        u"保存したデータは、メニューの「ファイル」の「開く」で読み込めます。"_s);
+    control("StartHint").visible = false;
 
     // Registration form
     add("Label3", K::Label, u" 新規登録"_s);
@@ -184,6 +193,7 @@ void TMainForm::buildControls()
     // Menu entries
     const std::pair<const char *, QString> menu[] = {
         {"N3", u"開く"_s},
+        {"SaveInPlace", u"上書き保存"_s},
         {"N7", u"保存"_s},
         {"Recent1", QString()},
         {"Recent2", QString()},
@@ -235,6 +245,9 @@ void TMainForm::buildControls()
         {"CsvExport", u"CSVに書き出し"_s},
         {"Season", u"年間成績…"_s},
         {"CheckCombination", u"組み合わせの確認"_s},
+        {"TextSize100", u"標準"_s},
+        {"TextSize125", u"大 (125 %)"_s},
+        {"TextSize150", u"特大 (150 %)"_s},
         {"N5", u"ヘルプ"_s},
         {"N6", u"バージョン情報"_s},
     };

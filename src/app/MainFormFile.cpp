@@ -73,7 +73,12 @@ void TMainForm::N7Click() // ファイル › 保存
     saveMeeting();
 }
 
-bool TMainForm::saveMeeting()
+void TMainForm::SaveInPlaceClick() // ファイル › 上書き保存
+{
+    saveMeeting(true);
+}
+
+bool TMainForm::saveMeeting(bool inPlace)
 {
     if (Combining) {
         refuseCombining(*this);
@@ -97,14 +102,20 @@ bool TMainForm::saveMeeting()
         return false;
     }
 
-    FileDialogSpec spec;
-    spec.title = u"データー保存"_s;
-    spec.filter = u"テキストファイル (*.txt)"_s;
-    spec.startFolder = documentsFolder();
-    spec.defaultSuffix = u"txt"_s;
-    spec.confirmOverwrite = true;
-    const std::optional<QString> path = platform.saveFileName(spec);
-    if (!path) return false;
+    // A meeting without a file of its own is given a name first.
+    std::optional<QString> path;
+    if (inPlace && !DataFileName.isEmpty()) {
+        path = DataFileName;
+    } else {
+        FileDialogSpec spec;
+        spec.title = u"データー保存"_s;
+        spec.filter = u"テキストファイル (*.txt)"_s;
+        spec.startFolder = documentsFolder();
+        spec.defaultSuffix = u"txt"_s;
+        spec.confirmOverwrite = true;
+        path = platform.saveFileName(spec);
+        if (!path) return false;
+    }
 
     // The old file is replaced only once the new one is written whole.
     datafile::WholeFile out(*path, true);
@@ -303,7 +314,8 @@ bool TMainForm::unsavedWorkHandled()
     const int answer =
         platform.messageBox(u"メンバー・組み合わせ・得点の変更が保存されていません。保存しますか"_s,
                             u"データー保存"_s, MsgIcon::Warning, MsgButtons::YesNoCancel);
-    if (answer == IdYes) return saveMeeting();
+    // はい saves where the meeting came from, as 上書き保存 does.
+    if (answer == IdYes) return saveMeeting(true);
     return answer == IdNo;
 }
 

@@ -64,7 +64,13 @@ void TMainForm::groupTab(int g)
 
 void TMainForm::N16Click() // クリア › 組み合わせデータをクリア
 {
-    if (combinationDiscardConfirmed(u"組み合わせデータをクリア"_s)) clearCombinationData();
+    if (!combinationDiscardConfirmed(u"組み合わせデータをクリア"_s)) return;
+    clearCombinationData();
+    // After a finished combination both 開始 of this screen stay unavailable until やり直し.
+    if (Screen == screen::Combination && !control("Button1").enabled && !control("Button4").enabled)
+        platform.messageBox(
+            u"組み合わせデータをクリアしました。\n新しく組み合わせる時は、「やり直し」を押してから「開始」を押して下さい"_s,
+            u"組み合わせデータをクリア"_s, MsgIcon::Information, MsgButtons::Ok);
 }
 
 bool TMainForm::combinationExists() const

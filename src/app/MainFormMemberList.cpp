@@ -298,6 +298,7 @@ bool TMainForm::marksRedrawnByRows(int count, bool withPasteMarks) const
 
 void TMainForm::Ninzu()
 {
+    showStartHint();
     const roster::MarkCounts counts = roster::countMarks(listedMembers(*this));
     PlayCount = counts.playCount;
     LeaderCount = counts.leaderCount;

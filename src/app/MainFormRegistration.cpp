@@ -81,6 +81,9 @@ void TMainForm::Label3Click() // 「新規登録」
                             u"新規登録"_s, MsgIcon::Question, MsgButtons::YesNo) != IdYes)
         return;
     setRegistrationSelector("Label3");
+    // A new roster is a new meeting: 上書き保存 asks for its file.
+    DataFileName.clear();
+    platform.setCaption(u"くみっとEX"_s);
     MemberLines.clear();
     SavedMemberLines.clear();
     WorkList.clear();
@@ -126,8 +129,11 @@ void TMainForm::Label4Click() // 「修正」
 void TMainForm::Button6Click() // 「実行」
 {
     if (EditMode != editmode::MovePick && EditMode != editmode::Delete && EditMode != editmode::Correct &&
-        EditMode != editmode::Register)
+        EditMode != editmode::Register) {
+        showIncomplete(*this, u"「新規登録」か「追加登録」を選んでから「実行」を押して下さい。\n"
+                              u"登録済みのメンバーを直す時は「修正」を選んで下さい"_s);
         return;
+    }
     if (MemberCount() > roster::MaxMembers) {
         platform.messageBox(kTooMany, u"警告"_s, MsgIcon::Error, MsgButtons::Ok);
         return;

@@ -22,6 +22,8 @@ const std::vector<const char *> &names()
     static const std::vector<const char *> all{
         // member list area: the list, its edits (メンバー登録) and its marks (組み合わせ)
         "Panel1", "Image1", "Label5", "Label6", "Label22", "Label75", "Label76", "Label77",
+        // the hint of an empty roster
+        "StartHint",
         // registration form with 実行
         "Panel2", "Button6",
         // count line with やり直し
@@ -77,6 +79,12 @@ void TMainForm::showScreenAreas(const ScreenAreas &view)
     for (const char *name : screenareas::names())
         if (!listed(view.kept, name) && !listed(view.shown, name)) control(name).visible = false;
     for (const char *name : view.shown) control(name).visible = true;
+    // A search belongs to the list it was made in: another screen starts without one, and
+    // the list is drawn afresh if it showed members found.
+    control("MemberSearch").text.clear();
+    if (!SearchFound.isEmpty()) ListRowsDrawn = -1;
+    SearchFound.clear();
+    SearchAt = -1;
 }
 
 void TMainForm::colourScreenTabs(const char *current)

@@ -150,3 +150,47 @@ void TMainForm::N5Click() // ヘルプ › ヘルプ
 }
 
 void TMainForm::N6Click() { platform.showAbout(); } // ヘルプ › バージョン情報
+
+// ---- The size of the window's text ------------------------------------------------------
+
+namespace {
+const QString kTextSizeKey = u"TextSize"_s;
+constexpr std::pair<int, const char *> kTextSizes[] = {
+    {100, "TextSize100"}, {125, "TextSize125"}, {150, "TextSize150"}};
+} // namespace
+
+void TMainForm::chooseTextScale(int percent)
+{
+    // Only the sizes offered (those the screen takes) are chosen.
+    if (percent > LargestTextScale) return;
+    TextScale = percent;
+    for (const auto &[size, entry] : kTextSizes) control(entry).checked = size == percent;
+    platform.settings().write(kTextSizeKey, QString::number(percent));
+}
+
+void TMainForm::TextSize100Click() { chooseTextScale(100); } // 文字の大きさ › 標準
+void TMainForm::TextSize125Click() { chooseTextScale(125); } // … 大
+void TMainForm::TextSize150Click() { chooseTextScale(150); } // … 特大
+
+void TMainForm::loadTextScale()
+{
+    const int stored = platform.settings().read(kTextSizeKey).value_or(QString()).toInt();
+    TextScale = 100;
+    for (const auto &[size, entry] : kTextSizes)
+        if (size == stored && size <= LargestTextScale) TextScale = size;
+    for (const auto &[size, entry] : kTextSizes) control(entry).checked = size == TextScale;
+}
+
+void TMainForm::offerTextSizes(int largestPercent)
+{
+    LargestTextScale = std::max(100, largestPercent);
+    for (const auto &[size, entry] : kTextSizes) control(entry).visible = size <= LargestTextScale;
+    // A size kept from a larger screen gives way to the largest this one takes; the
+    // setting stays for the larger screen.
+    if (TextScale > LargestTextScale) {
+        TextScale = 100;
+        for (const auto &[size, entry] : kTextSizes)
+            if (size <= LargestTextScale) TextScale = size;
+        for (const auto &[size, entry] : kTextSizes) control(entry).checked = size == TextScale;
+    }
+}

@@ -67,6 +67,7 @@ FormCommand commandOf(const QString &controlName)
         // Menu ファイル, 一括出場設定, クリア
         KMTX_COMMAND(N3),
         KMTX_COMMAND(N7),
+        KMTX_COMMAND(SaveInPlace),
         KMTX_COMMAND(Recent1),
         KMTX_COMMAND(Recent2),
         KMTX_COMMAND(Recent3),
@@ -120,6 +121,9 @@ FormCommand commandOf(const QString &controlName)
         KMTX_COMMAND(N21),
         KMTX_COMMAND(N5),
         KMTX_COMMAND(N6),
+        KMTX_COMMAND(TextSize100),
+        KMTX_COMMAND(TextSize125),
+        KMTX_COMMAND(TextSize150),
         KMTX_COMMAND(PrintPreview),
         KMTX_COMMAND(SavePdf),
         KMTX_COMMAND(UpDown1),

@@ -3,18 +3,24 @@
 // button, a picture that shows one of the platform's canvases, a scroll box with a fixed
 // wheel step, and the pair of arrows of a spin button.
 
+#include <QColor>
 #include <QLabel>
 #include <QScrollArea>
 #include <QWidget>
 
 class QtPlatform;
 
+// The frame that shows where the keyboard's focus is: a colour that stands out on the
+// window's teal, green, white and yellow alike.
+inline const QColor FocusFrameColour{230, 100, 0};
+
 // A label that reports a click: a press and a release of the left button over it.
+// It takes the focus with the tab key, shows it with a frame, and Space or Enter clicks it.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget *parent);
 
 Q_SIGNALS:
     void clicked();
@@ -22,6 +28,8 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_pressed = false;
@@ -38,6 +46,8 @@ public:
 
     // Takes the picture's size and repaints the area whose items changed, if any.
     void refresh();
+    // Shows the picture enlarged by the window's text size, drawn anew at that size.
+    void setScale(double scale);
 
 Q_SIGNALS:
     // A press of the left button, in picture coordinates.
@@ -51,6 +61,7 @@ private:
     const QtPlatform &m_platform;
     QString m_name;
     quint64 m_seenRevision = 0;
+    double m_scale = 1.0;
 };
 
 // A scroll box whose mouse wheel moves the view by a fixed number of pixels per step and
@@ -60,15 +71,22 @@ class ScrollBox : public QScrollArea
     Q_OBJECT
 public:
     ScrollBox(int wheelStep, QWidget *parent);
-    int wheelStep() const { return m_wheelStep; }
+    int wheelStep() const { return qRound(m_wheelStep * m_scale); }
+    // The window's text size: the wheel steps as far through the enlarged picture.
+    void setScale(double scale);
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     int m_wheelStep;
     int m_pendingDelta = 0;
+    double m_scale = 1.0;
+    QWidget *m_focusFrame = nullptr; // drawn over the edges while the box has the focus
 };
 
 // The two arrows of a spin button attached to a number field.

@@ -47,7 +47,7 @@ void memberListArea(Table &t)
 {
     const QString area = u"Panel1"_s;
     t.add(Look::Area, area, {}, 2, 2, 520, 651);
-    Place &title = t.add(Look::Heading, u"Label10"_s, area, 8, 4, 236, 20);
+    Place &title = t.add(Look::Heading, u"Label10"_s, area, 8, 4, 118, 20);
     title.fontColour = kWhite;
     title.fontPixels = 15;
     // The mark commands of 組み合わせ and the list edits of メンバー登録 share the right
@@ -66,6 +66,12 @@ void memberListArea(Table &t)
     list.wheelStep = 29;
     list.background = colours::Teal;
     t.add(Look::Picture, u"Image1"_s, u"ScrollBox1"_s, 0, 0, 488, 8401);
+    // Between the title and the commands: finding a member by part of a name or team.
+    t.add(Look::TextField, u"MemberSearch"_s, area, 128, 3, 120, 22).caption = u"検索 (Ctrl+F)"_s;
+    // Over the empty list of an empty roster: where to begin.
+    Place &start = t.add(Look::Hint, u"StartHint"_s, area, 20, 100, 480, 96);
+    start.fontPixels = 15;
+    start.background = kHintYellow;
 }
 
 void registrationForm(Table &t)

@@ -31,7 +31,7 @@ struct Place {
     Look look = Look::Text;
     QString parent; // empty: the window's client area
     QRect geometry;
-    QString caption;    // the text of a fixed caption
+    QString caption;    // the text of a fixed caption; a text field's grey hint while empty
     int fontPixels = 0; // 0: the look's usual size
     QColor fontColour;  // used when the form gives the control no font colour
     QColor background;  // used when the form gives the control no colour

@@ -4,6 +4,7 @@
 #include "gui/Commands.h"
 #include "gui/ControlWidgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -12,12 +13,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
+#include <QShortcut>
 #include <algorithm>
 #include <exception>
 
@@ -70,6 +74,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_form(m_platform
 
     buildWidgets();
     buildMenus();
+    installKeys();
     // The window is as tall as its areas: with the title bar of a usual desktop it fits a
     // 1024 × 768 screen above the task bar.
     setFixedSize(1020, menuBar()->sizeHint().height() + layoutBottom() + BottomMargin);
@@ -88,6 +93,73 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_form(m_platform
     m_platform.close = [this] { this->close(); };
 
     run([this] { m_form.FormCreate(); });
+    // Only the text sizes whose window fits the screen are offered.
+    if (const QScreen *screen = this->screen()) {
+        const int largest =
+            largestTextScale(screen->availableGeometry().size(), menuBar()->sizeHint().height());
+        run([this, largest] { m_form.offerTextSizes(largest); });
+    }
+}
+
+int MainWindow::largestTextScale(QSize screen, int menuBarHeight)
+{
+    // The title bar and frame of a usual desktop besides the window's own pixels.
+    constexpr int frameWidth = 16;
+    constexpr int frameHeight = 40;
+    int largest = 100;
+    for (int percent : {125, 150}) {
+        const double s = percent / 100.0;
+        const int width = qRound(1020 * s) + frameWidth;
+        const int height = qRound((menuBarHeight + layoutBottom() + BottomMargin) * s) + frameHeight;
+        if (width <= screen.width() && height <= screen.height()) largest = percent;
+    }
+    return largest;
+}
+
+void MainWindow::followTextScale()
+{
+    const double scale = m_form.TextScale / 100.0;
+    if (scale == m_scale) return;
+    m_scale = scale;
+    for (auto it = m_widgets.cbegin(); it != m_widgets.cend(); ++it) placeWidget(it.key(), it.value());
+    // The menus and the boxes grow with the window (15 pixels at the usual size).
+    QFont larger = QApplication::font();
+    larger.setPixelSize(scaledPixels(15));
+    for (const char *kind : {"QMenuBar", "QMenu", "QMessageBox", "QDialog"})
+        QApplication::setFont(larger, kind);
+    menuBar()->setFont(larger);
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>()) menu->setFont(larger);
+    setFixedSize(scaledPixels(1020),
+                 menuBar()->sizeHint().height() + scaledPixels(layoutBottom() + BottomMargin));
+    for (ShownControl &shown : m_shown) shown.applied.reset();
+    // The list keeps showing the same rows.
+    m_listScrollSerial = -1;
+    followListScroll();
+}
+
+void MainWindow::placeWidget(const QString &name, QWidget *w)
+{
+    const auto place = m_places.constFind(name);
+    if (place == m_places.constEnd()) return;
+    const QRect r(QPoint(scaledPixels(place->geometry.x()), scaledPixels(place->geometry.y())),
+                  QSize(scaledPixels(place->geometry.width()), scaledPixels(place->geometry.height())));
+    if (auto *picture = qobject_cast<PictureView *>(w)) {
+        // A picture in a scroll box stays where the box has scrolled it.
+        const auto holder = m_places.constFind(place->parent);
+        if (holder == m_places.constEnd() || holder->look != Look::ScrollBox) picture->move(r.topLeft());
+        picture->setScale(m_scale);
+        return;
+    }
+    if (auto *box = qobject_cast<ScrollBox *>(w)) box->setScale(m_scale);
+    w->setGeometry(r);
+    if (place->look == Look::Area || place->look == Look::ScrollBox || place->look == Look::Picture) return;
+    QFont font = w->font();
+    const int usual = place->fontPixels > 0 ? place->fontPixels : usualFontPixels(place->look);
+    font.setPixelSize(scaledPixels(usual));
+    if (font != w->font()) w->setFont(font);
+    // A tab fits its caption again at the new size when the form's state is next copied.
+    if (place->look == Look::Tab)
+        if (auto *label = qobject_cast<QLabel *>(w)) label->clear();
 }
 
 MainWindow::~MainWindow()
@@ -104,6 +176,7 @@ void MainWindow::run(const std::function<void()> &command)
     try {
         command();
         followTableScroll();
+        followTextScale();
     } catch (const std::exception &error) {
         QMessageBox::critical(this, QCoreApplication::applicationName(),
                               QString::fromLocal8Bit(error.what()));
@@ -151,6 +224,16 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+    // Alt with a letter opens no menu (their captions have no letters) and types nothing.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit *>(watched)) {
+        const auto *press = static_cast<QKeyEvent *>(event);
+        if ((press->modifiers() & Qt::AltModifier) && !(press->modifiers() & Qt::ControlModifier) &&
+            !press->text().isEmpty())
+            return true;
+    }
+    // The arrows in an empty １打 move the entry cursor.
+    if (event->type() == QEvent::KeyPress && watched->objectName() == u"Edit3"_s && entryArrow(event))
+        return true;
     // Delete in an empty １打 clears the place of the cursor (in typed figures it deletes a
     // character, as everywhere); any other key there ends a Delete.
     if (event->type() == QEvent::KeyPress && watched->objectName() == u"Edit3"_s) {
@@ -172,6 +255,42 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::entryArrow(QEvent *event)
+{
+    const auto *press = static_cast<QKeyEvent *>(event);
+    if (press->modifiers() & ~Qt::KeypadModifier) return false;
+    int rows = 0;
+    int places = 0;
+    switch (press->key()) {
+    case Qt::Key_Up: rows = -1; break;
+    case Qt::Key_Down: rows = 1; break;
+    case Qt::Key_Left: places = -1; break;
+    case Qt::Key_Right: places = 1; break;
+    default: return false;
+    }
+    bool taken = false;
+    run([this, rows, places, &taken] { taken = m_form.entryArrowKey(rows, places); });
+    return taken;
+}
+
+void MainWindow::installKeys()
+{
+    // F10 opens the menu bar for the arrow keys, as Alt alone does (the style's own way).
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        const QList<QAction *> menus = menuBar()->actions();
+        if (!menus.isEmpty()) menuBar()->setActiveAction(menus.front());
+    });
+    // Ctrl+F: the search field by the member list, where the list is shown.
+    auto *findKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(findKey, &QShortcut::activated, this, [this] {
+        if (QWidget *field = widget(u"MemberSearch"_s); field && field->isVisibleTo(this)) {
+            field->setFocus(Qt::ShortcutFocusReason);
+            if (auto *edit = qobject_cast<QLineEdit *>(field)) edit->selectAll();
+        }
+    });
 }
 
 // ---- Building ---------------------------------------------------------------------
@@ -302,15 +421,19 @@ QWidget *MainWindow::createWidget(const Place &place, QWidget *parent)
     // A font is set only where it differs from the one the widget has from its parent: a
     // font set on a selection list would build its list at once.
     QFont font = w->font();
-    font.setPixelSize(place.fontPixels > 0 ? place.fontPixels : usualFontPixels(place.look));
+    font.setPixelSize(scaledPixels(place.fontPixels > 0 ? place.fontPixels : usualFontPixels(place.look)));
     if (place.look == Look::Heading || place.look == Look::Tab) font.setBold(true);
     if (font != w->font()) w->setFont(font);
+    const QRect geometry(QPoint(scaledPixels(place.geometry.x()), scaledPixels(place.geometry.y())),
+                         QSize(scaledPixels(place.geometry.width()), scaledPixels(place.geometry.height())));
+    if (auto *picture = qobject_cast<PictureView *>(w)) picture->setScale(m_scale);
+    if (auto *scroll = qobject_cast<ScrollBox *>(w)) scroll->setScale(m_scale);
     if (auto *box = qobject_cast<ScrollBox *>(parent)) {
         box->setWidget(w);
-        w->move(place.geometry.topLeft());
-        w->resize(place.geometry.size());
+        w->move(geometry.topLeft());
+        w->resize(geometry.size());
     } else {
-        w->setGeometry(place.geometry);
+        w->setGeometry(geometry);
     }
     m_widgets.insert(place.name, w);
     return w;
@@ -333,6 +456,7 @@ QWidget *MainWindow::createControlWidget(const Place &place, QWidget *parent)
         auto *label = new ClickLabel(parent);
         label->setAutoFillBackground(true);
         if (place.look == Look::Hint) {
+            label->setFocusPolicy(Qt::NoFocus); // a hint is read, not used
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -364,6 +488,7 @@ QWidget *MainWindow::createControlWidget(const Place &place, QWidget *parent)
     case Look::TextField:
     case Look::NumberField: {
         auto *field = new QLineEdit(parent);
+        field->setPlaceholderText(place.caption);
         if (place.look == Look::NumberField) {
             // Numbers are typed in half-width digits: no conversion by the input method.
             field->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhPreferNumbers);

@@ -47,6 +47,11 @@ public:
     // Copies every control of the form into its widget and repaints the pictures.
     void refresh();
 
+    // The window's text size as a factor (1.0, 1.25, 1.5).
+    double scale() const { return m_scale; }
+    // The largest text size (percent) whose window fits a screen of that size.
+    static int largestTextScale(QSize screen, int menuBarHeight);
+
     // Free pixels below the lowest area of the window.
     static constexpr int BottomMargin = 3;
     // The usual font size of the tabs; a long group name gets a smaller one.
@@ -79,6 +84,13 @@ private:
     void followListScroll();
     void followTableScroll();
     void takeFocusRequest();
+    // The keys of the window as a whole: F10 for the menu bar, Ctrl+F for the search field.
+    void installKeys();
+    bool entryArrow(QEvent *event); // an arrow key in １打; true when the form took it
+    // Takes the form's text size: every place, font and picture at that size.
+    void followTextScale();
+    void placeWidget(const QString &name, QWidget *w);
+    int scaledPixels(int pixels) const { return qRound(pixels * m_scale); }
 
     QtPlatform m_platform;
     TMainForm m_form;
@@ -110,4 +122,5 @@ private:
     QStringList m_unplaced;
     int m_listScrollSerial = -1;
     int m_tableScrollSerial = 0;
+    double m_scale = 1.0;
 };

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 void MainWindow::buildMenus()
 {
     QMenuBar *bar = menuBar();
@@ -28,6 +30,8 @@ void MainWindow::buildMenus()
                     [this, title = node.title] { run([this, &title] { m_form.menuOpened(title); }); });
         }
     }
+    // The entries with a key of their own exist from the start, so their keys work at once.
+    for (const QString &name : {u"N3"_s, u"SaveInPlace"_s, u"N5"_s}) menuEntry(name);
     // The bar names the menu it highlights before it measures and opens it.
     connect(bar, &QMenuBar::hovered, this, [this](QAction *action) {
         if (QMenu *menu = action->menu()) fillMenu(menu);
@@ -78,6 +82,7 @@ QAction *MainWindow::createEntry(const QString &name, QWidget *owner)
 {
     auto *action = new QAction(owner);
     action->setObjectName(name);
+    action->setShortcut(shortcutOf(name));
     connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
     m_actions.insert(name, action);
     // The entry shows the form's state from the start.

@@ -188,7 +188,8 @@ void MainWindow::applyControl(const Control &c, QWidget *w)
             const QString caption = button ? c.text.trimmed() : c.text;
             if (look == Look::Tab && label->text() != caption) {
                 label->setText(caption);
-                fitTabFont(label, placeIt->fontPixels > 0 ? placeIt->fontPixels : MainWindow::TabFontPixels);
+                fitTabFont(label, scaledPixels(placeIt->fontPixels > 0 ? placeIt->fontPixels
+                                                                       : MainWindow::TabFontPixels));
             }
             setLabelText(label, caption);
             const QColor fill = background.isValid() ? background : button ? colours::ButtonFace : QColor();
@@ -248,7 +249,7 @@ void MainWindow::followListScroll()
     if (!m_memberList || m_form.ListScrollSerial == m_listScrollSerial) return;
     m_listScrollSerial = m_form.ListScrollSerial;
     const int rowHeight = m_form.RowHeight > 0 ? m_form.RowHeight : 28;
-    m_memberList->verticalScrollBar()->setValue(m_form.ListTopRow * rowHeight);
+    m_memberList->verticalScrollBar()->setValue(scaledPixels(m_form.ListTopRow * rowHeight));
 }
 
 void MainWindow::takeFocusRequest()

@@ -1,6 +1,7 @@
 #include "gui/MenuTable.h"
 
 #include <QStringList>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -27,8 +28,8 @@ std::vector<MenuNode> build()
 {
     return {
         menu(u"ファイル"_s,
-             {entry(u"N3"_s), entry(u"N7"_s), entry(u"PrintPreview"_s, true), entry(u"SavePdf"_s),
-              entry(u"PrintAll"_s), entry(u"CsvExport"_s), entry(u"Season"_s, true),
+             {entry(u"N3"_s), entry(u"SaveInPlace"_s), entry(u"N7"_s), entry(u"PrintPreview"_s, true),
+              entry(u"SavePdf"_s), entry(u"PrintAll"_s), entry(u"CsvExport"_s), entry(u"Season"_s, true),
               entry(u"Recent1"_s, true), entry(u"Recent2"_s), entry(u"Recent3"_s), entry(u"Recent4"_s),
               entry(u"N11"_s, true), entry(u"N39"_s, true)},
              true),
@@ -54,6 +55,8 @@ std::vector<MenuNode> build()
              {menu(u"一覧表に年齢を表示"_s, {entry(u"N37"_s), entry(u"N38"_s)}),
               menu(u"グループ名変更"_s, {entry(u"N24"_s), entry(u"A2"_s, true), entry(u"B2"_s),
                                          entry(u"C2"_s), entry(u"D2"_s), entry(u"N2"_s, true)}),
+              menu(u"文字の大きさ"_s,
+                   {entry(u"TextSize100"_s), entry(u"TextSize125"_s), entry(u"TextSize150"_s)}),
               menu(u"テスト用擬似データ読み出し"_s, {entry(u"N27"_s), entry(u"N28"_s)})},
              true),
         entry(u"N21"_s),
@@ -69,10 +72,26 @@ const std::vector<MenuNode> &menuBarTable()
     return table;
 }
 
+QKeySequence shortcutOf(const QString &entry)
+{
+    static const std::map<QString, QKeySequence> keys{{u"N3"_s, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                                                      {u"SaveInPlace"_s, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                                                      {u"N21"_s, QKeySequence(Qt::CTRL | Qt::Key_P)},
+                                                      {u"N5"_s, QKeySequence(Qt::Key_F1)}};
+    const auto it = keys.find(entry);
+    return it == keys.end() ? QKeySequence() : it->second;
+}
+
 bool isOptionEntry(const QString &name)
 {
-    static const QStringList options{u"N20"_s, u"N29"_s, u"N31"_s,           u"N32"_s,           u"N35"_s,
-                                     u"N36"_s, u"N47"_s, u"N48"_s,           u"N43"_s,           u"N44"_s,
-                                     u"N37"_s, u"N38"_s, u"SpreadTeamsOn"_s, u"SpreadTeamsOff"_s};
+    static const QStringList options{u"N20"_s,           u"N29"_s,
+                                     u"N31"_s,           u"N32"_s,
+                                     u"N35"_s,           u"N36"_s,
+                                     u"N47"_s,           u"N48"_s,
+                                     u"N43"_s,           u"N44"_s,
+                                     u"N37"_s,           u"N38"_s,
+                                     u"SpreadTeamsOn"_s, u"SpreadTeamsOff"_s,
+                                     u"TextSize100"_s,   u"TextSize125"_s,
+                                     u"TextSize150"_s};
     return options.contains(name);
 }

@@ -1,5 +1,6 @@
 // Saving and opening a meeting through the form: the stores that come back, every
 // refusal leaving the whole form as it was, unsaved work, recent files and the test data.
+#include "datafile/Files.h"
 #include "datafile/MeetingFile.h"
 #include "datafile/TestData.h"
 #include "support/GroupingSteps.h"
@@ -90,6 +91,8 @@ class DataFileTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void savingInPlace_data();
+    void savingInPlace();
     void fullMeetingComesBackWhole();
     void anAutomaticCombinationKeepsItsOriginAfterTheCombinationScreen();
     void typedTournamentNameComesBack();
@@ -851,6 +854,43 @@ void DataFileTest::sampleScoresRefusedOffTheScoreEntryTable()
     QCOMPARE_BOX(s.platform.boxes.back(), u"「得点入力」以外は使えません"_s, u"警告"_s, MsgIcon::Warning,
                  MsgButtons::Ok);
     QVERIFY(s.form.ScoreSlots == records);
+}
+
+// ファイル › 上書き保存 and the save question on closing write where the meeting came from.
+enum SaveRoad { Fresh, Opened, CloseYes, NewRoster };
+
+void DataFileTest::savingInPlace_data()
+{
+    QTest::addColumn<int>("road");
+    QTest::addColumn<bool>("inPlace"); // else through the save dialog
+    QTest::newRow("a meeting without a file is named first") << int(Fresh) << false;
+    QTest::newRow("an opened meeting is written to its file") << int(Opened) << true;
+    QTest::newRow("はい when closing saves in place") << int(CloseYes) << true;
+    QTest::newRow("新規登録 starts a meeting without a file") << int(NewRoster) << false;
+}
+
+void DataFileTest::savingInPlace()
+{
+    QFETCH(int, road);
+    QFETCH(bool, inPlace);
+    QTemporaryDir dir;
+    const QString own = dir.filePath(u"大会.txt"_s), other = dir.filePath(u"別名.txt"_s);
+    QVERIFY(QFile::copy(QFINDTESTDATA(u"../data/sample-120.txt"_s), own));
+    QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
+    Scenario s;
+    s.platform.chooseFile(own);
+    if (road != Fresh) s.form.N3Click();
+    s.form.N9Click(); // 全員を出場に設定: work to save
+    s.platform.fileNames = {other};
+    s.platform.answers = {IdYes, IdYes};
+    if (road == NewRoster) s.form.Label40Click(), s.form.Label3Click();
+    const std::size_t dialogs = s.platform.dialogs.size();
+    road == CloseYes ? void(s.form.confirmClose()) : s.form.SaveInPlaceClick();
+    QCOMPARE(s.platform.dialogs.size() - dialogs, std::size_t(inPlace ? 0 : 1));
+    QCOMPARE(datafile::readFileBytes(s.form.DataFileName, true).bytes,
+             datafile::write(s.form.currentMeeting()).bytes);
+    QCOMPARE(s.form.DataFileName, inPlace ? own : other);
+    QCOMPARE(datafile::readFileBytes(own, true).bytes == datafile::readFileBytes(other, true).bytes, false);
 }
 
 QTEST_APPLESS_MAIN(DataFileTest)

@@ -12,6 +12,8 @@ class MemberList : public QObject
 {
     Q_OBJECT
 private slots:
+    void findingMembers_data();
+    void findingMembers();
     void gridAndHeader();
     void blankingKeepsRulesAndRowNumbers();
     void eachScreenShowsItsColumns();
@@ -479,6 +481,36 @@ void MemberList::pasteModeClickPicksThePlayer()
     QVERIFY(pick && pick->text == u"⇒"_s && pick->colour == colours::Black);
     s.form.clickMemberList(3); // not playing: nothing picked
     QCOMPARE(s.form.control("Label20").text, QString());
+}
+
+// The search field: kana and width variants alike, every member found marked, Enter to the next.
+void MemberList::findingMembers_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QList<int>>("found");
+    QTest::newRow("hiragana finds katakana and half-width") << u"やまだ"_s << QList<int>{0, 1, 42};
+    QTest::newRow("full-width letters of a team") << u"ＧＧ"_s << QList<int>{43};
+}
+
+void MemberList::findingMembers()
+{
+    QFETCH(QString, typed);
+    QFETCH(QList<int>, found);
+    Scenario s;
+    QStringList roster{rosterLine(u"やまだ一郎"_s), rosterLine(u"ヤマダ花子"_s)};
+    roster << groupsteps::players(40) << rosterLine(u"ﾔﾏﾀﾞ次郎"_s)
+           << rosterLine(u"川上"_s).team(u"gg倶楽部"_s);
+    groupsteps::open(s, roster);
+    s.form.typeInto("MemberSearch", typed);
+    QCOMPARE(s.form.SearchFound, found);
+    for (int next : found) { // in blue, and Enter goes from one to the next
+        QCOMPARE(s.platform.canvas("Image1").drawnAt(192, s.form.rowTextY(next))->colour, QColor(0, 0, 192));
+        QCOMPARE(s.form.ListTopRow, std::min(next, s.form.lastListTopRow()));
+        s.form.pressEnter(u"MemberSearch"_s);
+    }
+    s.form.typeInto("MemberSearch", QString()); // the list shows the members as usual again
+    for (int row : found)
+        QCOMPARE(s.platform.canvas("Image1").drawnAt(192, s.form.rowTextY(row))->colour, colours::Black);
 }
 
 QTEST_APPLESS_MAIN(MemberList)

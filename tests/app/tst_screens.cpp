@@ -19,6 +19,7 @@ class Screens : public QObject
 {
     Q_OBJECT
 private slots:
+    void textSizeAndWhatToDo();
     void tabsAreRefusedWhileCombining_data();
     void tabsAreRefusedWhileCombining();
     void menusRemindWhileCombining_data();
@@ -371,6 +372,31 @@ void Screens::divisionFieldsLookReadOnly()
     s.form.Button2Click();
     s.form.Button1Click(); // おまかせ 「開始」 locks them again
     locked(true);
+}
+
+// The text size kept in the settings, and the boxes that say what to do instead of nothing.
+void Screens::textSizeAndWhatToDo()
+{
+    Scenario s(QDateTime(QDate(2026, 12, 7), QTime(10, 0)), {{u"TextSize"_s, u"150"_s}});
+    s.form.offerTextSizes(125); // the size kept is too large for this screen: 特大 is not offered
+    s.form.TextSize150Click();
+    QVERIFY(s.form.TextScale == 125 && !s.form.control("TextSize150").visible);
+    QVERIFY(s.form.control("StartHint").visible); // an empty roster: begin with メンバー登録
+    s.form.Label40Click();
+    s.form.Button6Click(); // 実行 with nothing chosen
+    QCOMPARE_BOX(
+        s.platform.boxes.back(),
+        u"「新規登録」か「追加登録」を選んでから「実行」を押して下さい。\n登録済みのメンバーを直す時は「修正」を選んで下さい"_s,
+        u"入力が未完"_s, MsgIcon::Information, MsgButtons::Ok);
+    groupsteps::divide(s, groupsteps::players(12), u"1"_s, u"2"_s);
+    QVERIFY(!s.form.control("StartHint").visible);
+    s.form.Button10Click();
+    s.platform.answer(IdYes);
+    s.form.N16Click(); // 組み合わせデータをクリア: both 開始 stay unavailable
+    QCOMPARE_BOX(
+        s.platform.boxes.back(),
+        u"組み合わせデータをクリアしました。\n新しく組み合わせる時は、「やり直し」を押してから「開始」を押して下さい"_s,
+        u"組み合わせデータをクリア"_s, MsgIcon::Information, MsgButtons::Ok);
 }
 
 QTEST_APPLESS_MAIN(Screens)

@@ -102,6 +102,7 @@ void MenuTest::menusHoldTheirEntries()
     }
     const QStringList expected{
         u"ファイル/N3"_s,
+        u"ファイル/SaveInPlace"_s,
         u"ファイル/N7"_s,
         u"ファイル/PrintPreview"_s,
         u"ファイル/SavePdf"_s,
@@ -150,6 +151,9 @@ void MenuTest::menusHoldTheirEntries()
         u"オプション/グループ名変更/C2"_s,
         u"オプション/グループ名変更/D2"_s,
         u"オプション/グループ名変更/N2"_s,
+        u"オプション/文字の大きさ/TextSize100"_s,
+        u"オプション/文字の大きさ/TextSize125"_s,
+        u"オプション/文字の大きさ/TextSize150"_s,
         u"オプション/テスト用擬似データ読み出し/N27"_s,
         u"オプション/テスト用擬似データ読み出し/N28"_s,
         u"ヘルプ/N5"_s,
