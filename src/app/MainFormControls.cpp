@@ -235,6 +235,8 @@ void TMainForm::buildControls()
         {"CsvExport", u"CSVに書き出し"_s},
         {"Season", u"年間成績…"_s},
         {"CheckCombination", u"組み合わせの確認"_s},
+        {"Undo", u"元に戻す"_s},
+        {"Redo", u"再実行"_s},
         {"N5", u"ヘルプ"_s},
         {"N6", u"バージョン情報"_s},
     };

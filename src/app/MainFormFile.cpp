@@ -64,6 +64,13 @@ datafile::Meeting TMainForm::currentMeeting() const
     return m;
 }
 
+datafile::Meeting TMainForm::meetingAsSaved() const
+{
+    datafile::Meeting m = currentMeeting();
+    m.scoreLines = datafile::buildScoreLines(ScoreSlots, KumiSlotText);
+    return m;
+}
+
 void TMainForm::N7Click() // ファイル › 保存
 {
     saveMeeting();
@@ -186,6 +193,14 @@ bool TMainForm::openMeetingFile(const QString &path)
 
 void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &path)
 {
+    loadMeeting(meeting, path);
+    markMeetingSaved();
+    rememberRecentFile(path);
+    startFreshHistory();
+}
+
+void TMainForm::loadMeeting(const datafile::Meeting &meeting, const QString &path)
+{
     resetCombination(); // the やり直し reset
     MemberLines = meeting.memberLines;
     for (int g = 0; g < grouping::Groups; ++g) {
@@ -216,8 +231,6 @@ void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &pa
     }
     showCombinationCounts();
     TenRead();
-    markMeetingSaved();
-    rememberRecentFile(path);
 }
 
 // ---- Recent files ------------------------------------------------------------------

@@ -4,10 +4,13 @@
 #include "gui/MenuTable.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 void MainWindow::buildMenus()
 {
@@ -23,9 +26,11 @@ void MainWindow::buildMenus()
         // Filled when first opened, before anything else that opening does.
         m_unfilledMenus.insert(menu, &node);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillMenu(menu); });
+        // 編集 is filled at once: its keys work before it was ever opened.
+        if (node.title == u"編集"_s) fillMenu(menu);
         if (node.remindsWhileCombining) {
             connect(menu, &QMenu::aboutToShow, this,
-                    [this, title = node.title] { run([this, &title] { m_form.menuOpened(title); }); });
+                    [this, title = node.title] { run(title, [this, &title] { m_form.menuOpened(title); }); });
         }
     }
     // The bar names the menu it highlights before it measures and opens it.
@@ -79,6 +84,8 @@ QAction *MainWindow::createEntry(const QString &name, QWidget *owner)
     auto *action = new QAction(owner);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
+    if (name == u"Undo"_s) action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    if (name == u"Redo"_s) action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     m_actions.insert(name, action);
     // The entry shows the form's state from the start.
     listShownControls();

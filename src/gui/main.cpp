@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
     MainWindow::prepareApplication(app);
     try {
         MainWindow window;
+        window.keepRecoveryCopies(MainWindow::recoveryFolder());
         window.show();
         return app.exec();
     } catch (const std::exception &error) {
