@@ -525,6 +525,7 @@ private:
     int m_commandDepth = 0;
     datafile::Meeting m_knownMeeting; // the meeting as the last command left it
     QByteArray m_knownBytes;          // … as its data file
+    ScoreSlotArray m_knownSlots;      // … and its score records
     QString m_knownFile;              // DataFileName then
     bool m_known = false;
     QString m_combinationLabel; // a combination in progress: one step from 開始 to 完了

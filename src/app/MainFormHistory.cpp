@@ -122,6 +122,18 @@ void TMainForm::keepChanges(const QString &source, const QString &label, const S
         return;
     }
     const datafile::WriteResult now = datafile::write(meeting);
+    // A table drawn names the places in the score sections without a record changed: the
+    // same meeting, neither a step nor a copy.
+    datafile::Meeting sameScores = meeting;
+    sameScores.scoreLines = m_knownMeeting.scoreLines;
+    if (m_known && now.error.isEmpty() && ScoreSlots == m_knownSlots && sameScores == m_knownMeeting &&
+        m_knownFile == DataFileName) {
+        m_knownMeeting = std::move(meeting);
+        m_knownBytes = now.bytes;
+        noteRecoveryFailure();
+        showUndoEntries();
+        return;
+    }
     // A text the data file cannot hold (refused by 保存 with its own message) is no state
     // to go back to; the step is taken once the text is one the file holds.
     if (now.error.isEmpty() && m_known && now.bytes != m_knownBytes) {
@@ -133,6 +145,7 @@ void TMainForm::keepChanges(const QString &source, const QString &label, const S
         const bool changed = m_known && (now.bytes != m_knownBytes || m_knownFile != DataFileName);
         m_knownMeeting = std::move(meeting);
         m_knownBytes = now.bytes;
+        m_knownSlots = ScoreSlots;
         m_knownFile = DataFileName;
         m_known = true;
         if (changed) keepRecoveryCopy();
@@ -165,6 +178,7 @@ void TMainForm::startFreshHistory()
     History.clear();
     m_combinationLabel.clear();
     m_knownMeeting = meetingAsSaved();
+    m_knownSlots = ScoreSlots;
     const datafile::WriteResult now = datafile::write(m_knownMeeting);
     m_known = now.error.isEmpty();
     m_knownBytes = now.bytes;
@@ -214,10 +228,13 @@ void TMainForm::restoreStep(const QByteArray &bytes, const StepPlace &place)
         return;
     }
     const datafile::Meeting &meeting = std::get<datafile::Meeting>(read);
+    // On the 組み合わせ screen the meeting shows as an opened one does.
+    if (place.screen == screen::Combination && Screen != screen::Combination) Label42Click();
     loadMeeting(meeting, DataFileName);
     control("Edit7").text = meeting.tournamentName;
     goToPlace(place);
     m_knownMeeting = meetingAsSaved();
+    m_knownSlots = ScoreSlots;
     m_knownBytes = bytesOf(m_knownMeeting);
     m_knownFile = DataFileName;
     m_known = true;
@@ -241,8 +258,10 @@ void TMainForm::goToPlace(const StepPlace &place)
         if (Screen != screen::Registration && !combinationExists()) Label40Click();
         return;
     case screen::Combination:
-        Label42Click();
-        groupTabOf();
+        if (place.group >= 1 && place.group <= grouping::Groups && combinationExists())
+            groupTab(place.group);
+        else
+            CurGroup = place.group;
         return;
     default: break;
     }

@@ -18,7 +18,9 @@ const char *const kLock = ".lock"; // held while its program runs
 
 bool writeWhole(const QString &path, const QByteArray &bytes, QString *reason)
 {
-    datafile::WholeFile out(path, true);
+    // Renamed into place once written whole, without waiting for the disk: a program that
+    // is killed loses nothing the system was handed, and the window never waits on it.
+    datafile::WholeFile out(path, true, false);
     if (out.open() && out.write(bytes) && out.commit()) return true;
     *reason = out.reason();
     return false;

@@ -49,6 +49,10 @@ public:
     void keepRecoveryCopies(const QString &folder);
     // The folder of the recovery copies in the user's application data.
     static QString recoveryFolder();
+    // Runs steps written as MainWindowScript.cpp describes; false at the first it cannot run.
+    bool perform(const QString &steps);
+    // kmtx --script FOLDER: steps from standard input; the program's exit status.
+    int runScript(const QString &folder);
 
     // Copies every control of the form into its widget and repaints the pictures.
     void refresh();

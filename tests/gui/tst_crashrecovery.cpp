@@ -1,32 +1,45 @@
-// A meeting survives the machine: the window program, killed (SIGKILL) at random moments of
-// a scripted meeting and started again with はい to the recovery question, gives back the
-// meeting as the last finished command left it, or the one before it, and never a torn one.
+// A meeting survives the machine: the program (kmtx --script), killed with SIGKILL at random
+// moments of a scripted meeting and started again with はい to the recovery question, gives
+// back the meeting as the last finished command left it, or the one before it; never torn.
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-#include <map>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int Kills = 200;
-constexpr int LastStep = 26; // the driver's script: 0 .. LastStep
 
-// The next line the driver writes, without its end.
-QByteArray lineFrom(QProcess &driver)
+// The meeting, a command a line: registration, everybody playing, the division, an entry for
+// each player of group A. A line reads the clock at a fixed time of its own.
+QStringList script()
 {
-    while (!driver.canReadLine())
-        if (!driver.waitForReadyRead(20000)) return "(nothing: " + driver.readAllStandardError() + ')';
-    return driver.readLine().trimmed();
+    QStringList lines{u"Label40;Label3"_s};
+    for (int i = 1; i <= 12; ++i)
+        lines << u"Label40;Label84;Edit2=緑会;Edit1=選手%1;ComboBox1#%2;Button6"_s.arg(i).arg(i % 2);
+    lines << u"Label42;N9"_s << u"Label42;Button1;Button10"_s;
+    for (int k = 0; k < 12; ++k)
+        lines << u"Label54;Label44;cell:%1,0;Edit3=1;Edit3!;Edit4=2;Edit4!;Edit5=%2;Edit5!"_s.arg(k).arg(25 +
+                                                                                                         k);
+    for (int i = 0; i < lines.size(); ++i) lines[i] = u"clock:%1;"_s.arg(60 * i) + lines[i];
+    return lines;
 }
 
-void start(QProcess &driver, const QString &folder)
+// The next line of the program: "ready HASH" or "done HASH" gives the hash.
+QByteArray hashFrom(QProcess &program)
 {
-    driver.setProcessChannelMode(QProcess::SeparateChannels);
-    driver.start(QStringLiteral(KMTX_DRIVE_PROGRAM), {folder});
+    while (!program.canReadLine())
+        if (!program.waitForReadyRead(30000)) return "(no answer) " + program.readAllStandardError();
+    const QByteArray line = program.readLine().trimmed();
+    return line.startsWith("ready ") || line.startsWith("done ") ? line.mid(line.indexOf(' ') + 1) : line;
+}
+
+void start(QProcess &program, const QString &folder)
+{
+    program.start(QStringLiteral(KMTX_PROGRAM), {u"--script"_s, folder});
 }
 } // namespace
 
@@ -39,74 +52,63 @@ private slots:
 
 void CrashRecoveryTest::killedAnywhereLosesAtMostOneCommand()
 {
+    const QStringList lines = script();
     QTemporaryDir dir;
-    // The meeting after each step (-1: before any), from a run that is not interrupted.
-    std::map<int, QByteArray> after;
     QElapsedTimer clock;
-    {
-        QProcess driver;
-        start(driver, dir.filePath(u"reference"_s));
-        const QByteArray ready = lineFrom(driver);
-        QVERIFY2(ready.startsWith("ready "), ready.constData());
-        after[-1] = ready.mid(6);
-        clock.start();
-        for (int step = 0; step <= LastStep; ++step) {
-            driver.write(QByteArray::number(step) + '\n');
-            const QList<QByteArray> done = lineFrom(driver).split(' ');
-            QVERIFY2(done.size() == 3 && done[0] == "done", done.join(' ').constData());
-            after[step] = done[2];
-        }
-        driver.kill();
-        driver.waitForFinished();
+    // The meeting after each line (0: before the first), from a run left alone.
+    QByteArrayList after;
+    QProcess program;
+    start(program, dir.filePath(u"whole"_s));
+    after << hashFrom(program);
+    clock.start();
+    for (const QString &line : lines) {
+        program.write(line.toUtf8() + '\n');
+        after << hashFrom(program);
+        QVERIFY2(after.back().size() == 40, after.back().constData());
     }
-    // A kill lands anywhere in a step, or a little after it.
-    const int stepMicros = int(clock.nsecsElapsed() / 1000 / (LastStep + 1));
+    const int lineMicros = int(clock.nsecsElapsed() / 1000 / lines.size());
+    program.kill();
+    program.waitForFinished();
 
     QRandomGenerator random(20261208);
-    int round = 0;
-    int next = 0;
-    int killedIn = -1; // the step running when the last kill came
-    QString folder = dir.filePath(u"round0"_s);
+    int meetings = 1;
+    int next = 0;      // the line to run next
+    int killedIn = -1; // the line running when the last kill came
+    QString folder = dir.filePath(u"meeting1"_s);
     QElapsedTimer elapsed;
     elapsed.start();
-    for (int kills = 0; kills < Kills; ++kills) {
-        QProcess driver;
-        start(driver, folder);
-        const QByteArray ready = lineFrom(driver);
-        QVERIFY2(ready.startsWith("ready "), ready.constData());
+    for (int kills = 0; kills < Kills;) {
+        start(program, folder);
+        const QByteArray found = hashFrom(program);
         if (killedIn >= 0) {
-            // The step that was running, the last finished one, or the one before it.
-            int found = -2;
-            for (int j = killedIn; j >= killedIn - 2 && found == -2; --j)
-                if (after.at(std::max(j, -1)) == ready.mid(6)) found = std::max(j, -1);
-            QVERIFY2(
-                found != -2,
-                qPrintable(u"kill %1 in step %2: the meeting came back as no state near it"_s.arg(kills).arg(
-                    killedIn)));
-            next = found + 1;
+            // The line that was running, the last finished one or the one before it.
+            const int back = after.mid(0, killedIn + 2).lastIndexOf(found);
+            QVERIFY2(back >= std::max(killedIn - 1, 0),
+                     qPrintable(u"killed in line %1, back at %2"_s.arg(killedIn).arg(back)));
+            next = back;
         }
-        if (next > LastStep) {
-            // The meeting is complete: a new one in a fresh folder.
-            folder = dir.filePath(u"round%1"_s.arg(++round));
+        if (next == lines.size()) { // the meeting is complete: another, in a folder of its own
+            program.kill();
+            program.waitForFinished();
+            folder = dir.filePath(u"meeting%1"_s.arg(++meetings));
             next = 0;
             killedIn = -1;
-            --kills;
             continue;
         }
-        for (int confirmed = random.bounded(4); confirmed > 0 && next < LastStep; --confirmed, ++next) {
-            driver.write(QByteArray::number(next) + '\n');
-            const QList<QByteArray> done = lineFrom(driver).split(' ');
-            QVERIFY2(done.size() == 3 && done[2] == after.at(next), done.join(' ').constData());
+        for (int n = random.bounded(4); n > 0 && next + 1 < lines.size(); --n, ++next) {
+            program.write(lines[next].toUtf8() + '\n');
+            QCOMPARE(hashFrom(program), after[next + 1]);
         }
-        driver.write(QByteArray::number(next) + '\n');
-        driver.waitForBytesWritten();
-        QThread::usleep(random.bounded(stepMicros * 3 / 2 + 1));
-        driver.kill(); // SIGKILL
-        QVERIFY(driver.waitForFinished());
+        program.write(lines[next].toUtf8() + '\n');
+        program.waitForBytesWritten();
+        QThread::usleep(random.bounded(lineMicros * 3 / 2 + 1));
+        program.kill(); // SIGKILL
+        QVERIFY(program.waitForFinished());
         killedIn = next;
+        ++kills;
     }
-    qInfo("%d kills in %lld s over %d meetings (a step takes %d ms)", Kills, elapsed.elapsed() / 1000,
-          round + 1, stepMicros / 1000);
+    qInfo("%d kills in %lld s, %d meetings, %d ms a line", Kills, elapsed.elapsed() / 1000, meetings,
+          lineMicros / 1000);
 }
 
 QTEST_GUILESS_MAIN(CrashRecoveryTest)
