@@ -1,4 +1,4 @@
-// The recovery copy: unsaved work comes back at the next start, or is kept aside in old/; a
+// The recovery copy: unsaved work comes back at the next start or is kept aside in old/; a
 // clean end leaves no copy, a saved meeting's copy follows its file, two programs keep a
 // copy each, and a folder that cannot be written is told once while the work goes on.
 #include "WindowFixture.h"
@@ -10,27 +10,6 @@
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-// A program keeping its copies in `folder`, its questions answered `answer`.
-std::unique_ptr<StartedWindow> start(const QString &folder, int answer = IdNo)
-{
-    auto w = std::make_unique<StartedWindow>();
-    w->answers.assign(8, answer);
-    w->window->keepRecoveryCopies(folder);
-    return w;
-}
-
-bool perform(StartedWindow &w, const QString &steps)
-{
-    const bool done = w.window->perform(steps);
-    w.window->platform().recovery->waitUntilWritten();
-    return done;
-}
-
-QByteArray bytes(StartedWindow &w) { return datafile::write(w.form().meetingAsSaved()).bytes; }
-QStringList copiesIn(const QString &folder) { return QDir(folder).entryList({u"*.txt"_s}, QDir::Files); }
-} // namespace
 
 class RecoveryTest : public QObject
 {
@@ -44,8 +23,8 @@ private slots:
 void RecoveryTest::copiesFollowTheWork_data()
 {
     QTest::addColumn<QString>("ending"); // how the first program ends
-    QTest::addColumn<int>("answer");     // the answer of the next to the recovery question
-    QTest::addColumn<int>("asked");      // recovery questions the next one asks
+    QTest::addColumn<int>("answer");     // the next one's answer to the recovery question
+    QTest::addColumn<int>("asked");      // and how many it asks
     QTest::newRow("new meeting lost, restored") << u"lost"_s << int(IdYes) << 1;
     QTest::newRow("new meeting lost, kept aside") << u"lost"_s << int(IdNo) << 1;
     QTest::newRow("saved meeting changed and lost") << u"saved, changed"_s << int(IdYes) << 1;
@@ -62,25 +41,31 @@ void RecoveryTest::copiesFollowTheWork()
     QFETCH(int, asked);
     QTemporaryDir dir;
     QString folder = dir.filePath(u"recovery"_s);
+    const QString file = dir.filePath(u"春の大会.txt"_s);
+    const auto start = [&folder](int answers) {
+        auto w = std::make_unique<StartedWindow>();
+        w->answers.assign(8, answers);
+        w->window->keepRecoveryCopies(folder);
+        return w;
+    };
+    const auto perform = [](StartedWindow &w, const QString &steps) {
+        const bool done = w.window->perform(steps);
+        w.window->platform().recovery->waitUntilWritten();
+        return done;
+    };
+    const auto bytes = [](StartedWindow &w) { return datafile::write(w.form().meetingAsSaved()).bytes; };
+    const auto copies = [&folder](const QString &sub) { return QDir(folder + sub).entryList({u"*.txt"_s}); };
     if (ending == u"unwritable"_s) {
         QFile blocker(folder);
         QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder would be
         folder += u"/copies"_s;
     }
-    const QString file = dir.filePath(u"春の大会.txt"_s);
-    auto first = start(folder);
+    auto first = start(IdNo);
     QVERIFY(perform(*first, u"N27"_s));
-    if (ending.startsWith(u"saved"_s)) {
-        first->window->platform().answerFileDialog = [&file](QFileDialog &d) {
-            d.selectFile(file);
-            return true;
-        };
-        QVERIFY(perform(*first, u"N7"_s));
-        QCOMPARE(first->form().DataFileName, file);
-    }
+    first->window->platform().answerFileDialog = [&file](QFileDialog &d) { return d.selectFile(file), true; };
+    if (ending.startsWith(u"saved"_s)) QVERIFY(perform(*first, u"N7"_s));
     QVERIFY(perform(*first, ending == u"saved"_s ? u"Label22"_s : u"N9;N10;N9"_s));
-    if (ending == u"unwritable"_s) {
-        // One notice, with the next command, and the work goes on.
+    if (ending == u"unwritable"_s) { // one notice, with the next command, and the work goes on
         QCOMPARE(first->boxes.size(), std::size_t(1));
         QCOMPARE(first->boxes.back().caption, u"くみっとEX"_s);
         QCOMPARE(first->form().History.size(), std::size_t(4));
@@ -88,16 +73,15 @@ void RecoveryTest::copiesFollowTheWork()
     }
     if (ending == u"closed"_s) QVERIFY(first->form().confirmClose()); // いいえ to the save question
     const QByteArray lost = bytes(*first);
-    const QString copy = QDir(folder).filePath(copiesIn(folder).value(0));
-    const QDateTime written = QFileInfo(copy).lastModified();
+    const QDateTime written = QFileInfo(QDir(folder).filePath(copies({}).value(0))).lastModified();
     if (ending != u"running"_s) first.reset();
 
-    auto next = start(folder, answer);
+    auto next = start(answer);
     QCOMPARE(next->boxes.size(), std::size_t(asked));
     if (asked == 0) {
         QVERIFY(perform(*next, u"N27"_s)); // a copy of its own beside the other's
-        QCOMPARE(copiesIn(folder).size(), ending == u"running"_s ? 2 : 1);
-        QCOMPARE(copiesIn(folder + u"/old"_s).size(), ending == u"saved"_s ? 1 : 0);
+        QCOMPARE(copies({}).size(), ending == u"running"_s ? 2 : 1);
+        QCOMPARE(copies(u"/old"_s).size(), ending == u"saved"_s ? 1 : 0);
         return;
     }
     QCOMPARE_BOX(next->boxes.back(),
@@ -106,8 +90,8 @@ void RecoveryTest::copiesFollowTheWork()
                      ending == u"lost"_s ? u"新しい大会"_s : u"春の大会.txt"_s),
                  u"くみっとEX"_s, MsgIcon::Question, MsgButtons::YesNo);
     next->window->platform().recovery->waitUntilWritten();
-    QCOMPARE(copiesIn(folder + u"/old"_s).size(), 1); // kept aside either way
-    QCOMPARE(copiesIn(folder).size(), answer == IdYes ? 1 : 0);
+    QCOMPARE(copies(u"/old"_s).size(), 1); // kept aside either way
+    QCOMPARE(copies({}).size(), answer == IdYes ? 1 : 0);
     if (answer == IdYes) {
         QCOMPARE(bytes(*next), lost);
         QCOMPARE(next->form().DataFileName, ending == u"lost"_s ? QString() : file);

@@ -9,15 +9,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 QByteArray bytes(StartedWindow &w) { return datafile::write(w.form().meetingAsSaved()).bytes; }
-
-// Every question answered はい.
-void sayYes(StartedWindow &w)
-{
-    w.window->platform().answerBox = [](const QString &, const QString &, MsgIcon, MsgButtons b) {
-        return b == MsgButtons::Ok ? int(IdOk) : int(IdYes);
-    };
-}
-
 const QString kCombined = u"N27;N9;Button1;Button10"_s;
 const QString kEntry = u"cell:2,1;Edit3=1;Edit3!;Edit4=2;Edit4!;Edit5=30;Edit5!"_s;
 } // namespace
@@ -62,14 +53,15 @@ void UndoTest::everyStepUndoesAndRedoes()
     QFETCH(QString, step);
     QFETCH(QString, label);
     StartedWindow w;
-    sayYes(w);
+    w.answers.assign(30, IdYes);
     QVERIFY(w.window->perform(setup));
     w.form().startFreshHistory();
+    const auto where = [&w] { return QList<int>{w.form().Screen, w.form().TableMode, w.form().CurGroup}; };
     const QByteArray before = bytes(w);
-    const StepPlace place = w.form().currentPlace();
+    const QList<int> place = where();
     QVERIFY(w.window->perform(step));
     const QByteArray after = bytes(w);
-    const StepPlace placeAfter = w.form().currentPlace();
+    const QList<int> placeAfter = where();
     QVERIFY(after != before);
     QCOMPARE(w.form().History.size(), std::size_t(1));
     QAction *undo = w.window->menuEntry(u"Undo"_s);
@@ -79,21 +71,19 @@ void UndoTest::everyStepUndoesAndRedoes()
 
     undo->trigger();
     QCOMPARE(bytes(w), before);
-    QCOMPARE(w.form().Screen, place.screen);
-    QCOMPARE(w.form().TableMode, place.tableMode);
-    QCOMPARE(w.form().CurGroup, place.group);
+    QCOMPARE(where(), place); // the screen, its table and group where the step was made
     QCOMPARE(redo->text(), u"再実行："_s + label);
     QVERIFY(!undo->isEnabled() && redo->isEnabled());
 
     redo->trigger();
     QCOMPARE(bytes(w), after);
-    QCOMPARE(w.form().Screen, placeAfter.screen);
+    QCOMPARE(where(), placeAfter);
 }
 
 void UndoTest::historyRules()
 {
     StartedWindow w;
-    sayYes(w);
+    w.answers.assign(30, IdYes);
     QVERIFY(w.exposed());
     QVERIFY(w.window->perform(u"N27"_s));
     w.form().startFreshHistory();

@@ -3,7 +3,6 @@
 // keeps settings in memory, has a settable clock and recording pictures.
 
 #include "app/Platform.h"
-#include "app/RecoveryFolder.h"
 #include "support/PageCanvas.h"
 #include "support/RecordingCanvas.h"
 
@@ -59,7 +58,6 @@ public:
         openedDocuments << name;
         return documentOpens;
     }
-    RecoveryFolder *recoveryFolder() override { return recovery.get(); }
     QDateTime now() override { return clock; }
     Canvas &picture(const QString &name, QSize size) override;
     void showAbout() override { ++aboutShown; }
@@ -94,7 +92,6 @@ public:
 
     std::vector<ShownBox> boxes;
     std::deque<int> answers;
-    std::unique_ptr<RecoveryFolder> recovery; // none unless a test keeps copies
     int unexpectedQuestions = 0;
     std::deque<std::optional<QString>> fileNames;
     std::vector<FileDialogSpec> dialogs; // every file dialog shown, in order
