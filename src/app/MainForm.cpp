@@ -226,6 +226,7 @@ void TMainForm::FormCreate()
     Label42Click();
     loadRecentFiles();
     markMeetingSaved();
+    startFreshHistory();
 }
 
 void TMainForm::Hajime()

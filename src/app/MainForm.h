@@ -5,6 +5,7 @@
 
 #include "app/AppLayer.h"
 #include "app/Control.h"
+#include "app/MeetingHistory.h"
 #include "app/Modes.h"
 #include "app/Platform.h"
 #include "app/ScreenAreas.h"
@@ -22,6 +23,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -69,6 +71,28 @@ public:
     void menuOpened(const QString &menuTitle);
     // The window's close box: true when the window may close.
     bool confirmClose();
+
+    // ---- Commands, undo and the recovery copy -------------------------------------
+    // Runs a command the user gave through a control (its name: "Button6", "Image1",
+    // "Edit3" …), then keeps what it changed: a step of 元に戻す and the recovery copy.
+    // The window and the tests both come in here.
+    void perform(const QString &source, const std::function<void()> &command);
+    void UndoClick(); // 編集 › 元に戻す
+    void RedoClick(); // 編集 › 再実行
+    // At start: a copy left by a program that ended without saving is offered back.
+    void offerRecovery();
+    // The meeting begins afresh (opened, restored or discarded): no steps to undo, and
+    // the recovery copy follows the new meeting.
+    void startFreshHistory();
+    // A clean end: the work is saved or given up, so no copy stays behind.
+    void endCleanly();
+    StepPlace currentPlace() const;
+    void goToPlace(const StepPlace &place);
+    // Puts the meeting of a step back (the data file's bytes) on the screen it belongs to.
+    void restoreStep(const QByteArray &bytes, const StepPlace &place);
+    QString stepLabel(const QString &source);
+    void showUndoEntries();
+    MeetingHistory History;
 
     // ---- Start-up ---------------------------------------------------------------
     void FormCreate();
@@ -376,7 +400,11 @@ public:
     bool mayOpen();                            // the refusals of 開く and the unsaved-work question
     bool openMeetingFile(const QString &path); // reads and checks the whole file, then applies it
     void applyMeeting(const datafile::Meeting &meeting, const QString &path);
+    // The stores of a meeting put in place (what opening does before it counts as saved).
+    void loadMeeting(const datafile::Meeting &meeting, const QString &path);
     datafile::Meeting currentMeeting() const;
+    // The meeting as 保存 would write it now (the score sections from the score records).
+    datafile::Meeting meetingAsSaved() const;
     void openRecent(int index);
     void loadRecentFiles();
     void rememberRecentFile(const QString &path);
@@ -532,6 +560,20 @@ public:
     int SearchAt = -1;
 
 private:
+    // After a command: an undo step and a recovery copy when the meeting changed.
+    void keepChanges(const QString &source, const QString &label, const StepPlace &place);
+    void keepRecoveryCopy();
+    void noteRecoveryFailure(); // the one notice of a session that copies cannot be written
+    int m_commandDepth = 0;
+    datafile::Meeting m_knownMeeting; // the meeting as the last command left it
+    QByteArray m_knownBytes;          // … as its data file
+    ScoreSlotArray m_knownSlots;      // … and its score records
+    QString m_knownFile;              // DataFileName then
+    bool m_known = false;
+    QString m_combinationLabel; // a combination in progress: one step from 開始 to 完了
+    StepPlace m_combinationPlace;
+    bool m_recoveryNoticeShown = false;
+
     void addControl(const QString &name, ControlKind kind, const QString &text = QString());
     void buildControls();
     // Draws rows as needed so the list shows Members (the list is known to show ListShown).

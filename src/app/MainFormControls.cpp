@@ -248,6 +248,8 @@ void TMainForm::buildControls()
         {"TextSize100", u"標準"_s},
         {"TextSize125", u"大 (125 %)"_s},
         {"TextSize150", u"特大 (150 %)"_s},
+        {"Undo", u"元に戻す"_s},
+        {"Redo", u"再実行"_s},
         {"N5", u"ヘルプ"_s},
         {"N6", u"バージョン情報"_s},
     };

@@ -68,6 +68,13 @@ datafile::Meeting TMainForm::currentMeeting() const
     return m;
 }
 
+datafile::Meeting TMainForm::meetingAsSaved() const
+{
+    datafile::Meeting m = currentMeeting();
+    m.scoreLines = datafile::buildScoreLines(ScoreSlots, KumiSlotText);
+    return m;
+}
+
 void TMainForm::N7Click() // ファイル › 保存
 {
     saveMeeting();
@@ -201,6 +208,14 @@ bool TMainForm::openMeetingFile(const QString &path)
 
 void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &path)
 {
+    loadMeeting(meeting, path);
+    markMeetingSaved();
+    rememberRecentFile(path);
+    startFreshHistory();
+}
+
+void TMainForm::loadMeeting(const datafile::Meeting &meeting, const QString &path)
+{
     resetCombination(); // the やり直し reset
     MemberLines = meeting.memberLines;
     for (int g = 0; g < grouping::Groups; ++g) {
@@ -231,8 +246,6 @@ void TMainForm::applyMeeting(const datafile::Meeting &meeting, const QString &pa
     }
     showCombinationCounts();
     TenRead();
-    markMeetingSaved();
-    rememberRecentFile(path);
 }
 
 // ---- Recent files ------------------------------------------------------------------

@@ -91,6 +91,11 @@ void TMainForm::Label3Click() // 「新規登録」
     ClrAll();
     scrollListTo(0);
     EditMode = editmode::Register;
+    // The roster given up is no work to recover or undo.
+    if (listed > 0) {
+        endCleanly();
+        startFreshHistory();
+    }
 }
 
 void TMainForm::Label84Click() // 「追加登録」

@@ -127,10 +127,11 @@ bool TMainForm::confirmClose()
     if (meetingChanged()) {
         // Changed work is offered for saving instead of the usual question.
         CloseConfirmed = unsavedWorkHandled();
-        return CloseConfirmed;
+    } else {
+        CloseConfirmed = platform.messageBox(u"このソフトウエアを終了しますか"_s, u"終了"_s, MsgIcon::Warning,
+                                             MsgButtons::YesNo) == IdYes;
     }
-    CloseConfirmed = platform.messageBox(u"このソフトウエアを終了しますか"_s, u"終了"_s, MsgIcon::Warning,
-                                         MsgButtons::YesNo) == IdYes;
+    if (CloseConfirmed) endCleanly();
     return CloseConfirmed;
 }
 

@@ -14,6 +14,7 @@
 #include <optional>
 
 class Canvas;
+class RecoveryFolder;
 
 enum class MsgIcon { None, Information, Question, Warning, Error };
 // YesNo answers はい to Enter but for a question (icon Question); YesNoDefaultNo always
@@ -172,4 +173,7 @@ public:
     // item's index, nothing when closed without a choice.
     virtual std::optional<int> chooseFromList(const QString &title, const QString &heading,
                                               const QStringList &items) = 0;
+
+    // Where the recovery copies of the meeting are kept; nothing when none are kept.
+    virtual RecoveryFolder *recoveryFolder() { return nullptr; }
 };

@@ -74,6 +74,8 @@ FormCommand commandOf(const QString &controlName)
         KMTX_COMMAND(Recent4),
         KMTX_COMMAND(N11),
         KMTX_COMMAND(N39),
+        KMTX_COMMAND(Undo),
+        KMTX_COMMAND(Redo),
         KMTX_COMMAND(N9),
         KMTX_COMMAND(N10),
         KMTX_COMMAND(N16),

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <algorithm>
 #include <exception>
 
@@ -44,6 +46,11 @@ Look lookOfKind(ControlKind kind)
     case ControlKind::MenuItem: break;
     }
     return Look::Text;
+}
+
+bool isRedoKey(const QKeyEvent *key)
+{
+    return key->matches(QKeySequence::Redo) || key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
 }
 
 int usualFontPixels(Look look)
@@ -92,12 +99,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_form(m_platform
     };
     m_platform.close = [this] { this->close(); };
 
-    run([this] { m_form.FormCreate(); });
+    run(u"FormCreate"_s, [this] { m_form.FormCreate(); });
     // Only the text sizes whose window fits the screen are offered.
     if (const QScreen *screen = this->screen()) {
         const int largest =
             largestTextScale(screen->availableGeometry().size(), menuBar()->sizeHint().height());
-        run([this, largest] { m_form.offerTextSizes(largest); });
+        run(u"FormCreate"_s, [this, largest] { m_form.offerTextSizes(largest); });
     }
 }
 
@@ -171,10 +178,10 @@ MainWindow::~MainWindow()
     m_platform.window = nullptr;
 }
 
-void MainWindow::run(const std::function<void()> &command)
+void MainWindow::run(const QString &source, const std::function<void()> &command)
 {
     try {
-        command();
+        m_form.perform(source, command);
         followTableScroll();
         followTextScale();
     } catch (const std::exception &error) {
@@ -185,6 +192,18 @@ void MainWindow::run(const std::function<void()> &command)
                               u"予期しないエラーが発生しました。"_s);
     }
     refresh();
+}
+
+void MainWindow::keepRecoveryCopies(const QString &folder)
+{
+    m_platform.recovery = std::make_unique<RecoveryFolder>(folder);
+    run(u"start"_s, [this] { m_form.offerRecovery(); });
+}
+
+QString MainWindow::recoveryFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+        .filePath(u"recovery"_s);
 }
 
 void MainWindow::followTableScroll()
@@ -199,13 +218,14 @@ void MainWindow::followTableScroll()
 
 void MainWindow::runCommand(const QString &controlName)
 {
-    if (const FormCommand command = commandOf(controlName)) run([this, command] { (m_form.*command)(); });
+    if (const FormCommand command = commandOf(controlName))
+        run(controlName, [this, command] { (m_form.*command)(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     bool mayClose = false;
-    run([this, &mayClose] { mayClose = m_form.confirmClose(); });
+    run(u"close"_s, [this, &mayClose] { mayClose = m_form.confirmClose(); });
     if (mayClose)
         event->accept();
     else
@@ -224,6 +244,16 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+    // Ctrl+Z and Ctrl+Y in a text field with nothing of its own to undo or redo go to the
+    // meeting's 元に戻す and 再実行.
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (auto *field = qobject_cast<QLineEdit *>(watched)) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if ((key->matches(QKeySequence::Undo) && !field->isUndoAvailable()) ||
+                (isRedoKey(key) && !field->isRedoAvailable()))
+                return true; // not taken by the field: the window's shortcut runs
+        }
+    }
     // Alt with a letter opens no menu (their captions have no letters) and types nothing.
     if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit *>(watched)) {
         const auto *press = static_cast<QKeyEvent *>(event);
@@ -240,18 +270,18 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         const auto *field = qobject_cast<QLineEdit *>(watched);
         if (key == Qt::Key_Delete && field && field->text().isEmpty()) {
-            run([this] { m_form.entryFieldKey(u"Edit3"_s, 46); });
+            run(u"Edit3"_s, [this] { m_form.entryFieldKey(u"Edit3"_s, 46); });
             return true;
         }
         if (key != Qt::Key_Return && key != Qt::Key_Enter)
-            run([this, key] { m_form.entryFieldKey(u"Edit3"_s, key); });
+            run(u"Edit3"_s, [this, key] { m_form.entryFieldKey(u"Edit3"_s, key); });
     }
     // A click into a text field (some fields empty themselves to take a fresh number).
     if (event->type() == QEvent::MouseButtonPress) {
         if (auto *field = qobject_cast<QLineEdit *>(watched);
             field && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && field->isEnabled()) {
             const QString name = field->objectName();
-            run([this, &name] { m_form.clickField(name); });
+            run(name, [this, &name] { m_form.clickField(name); });
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -271,7 +301,7 @@ bool MainWindow::entryArrow(QEvent *event)
     default: return false;
     }
     bool taken = false;
-    run([this, rows, places, &taken] { taken = m_form.entryArrowKey(rows, places); });
+    run(u"Edit3"_s, [this, rows, places, &taken] { taken = m_form.entryArrowKey(rows, places); });
     return taken;
 }
 
@@ -506,14 +536,14 @@ QWidget *MainWindow::createControlWidget(const Place &place, QWidget *parent)
         box->setMaxVisibleItems(16);
         connect(box, &QComboBox::activated, this, [this, name](int index) {
             const QByteArray list = name.toLatin1();
-            run([this, &list, index] { m_form.chooseItem(list.constData(), index); });
+            run(name, [this, &list, index] { m_form.chooseItem(list.constData(), index); });
         });
         return box;
     }
     case Look::Check: {
         auto *box = new QCheckBox(parent);
         connect(box, &QCheckBox::clicked, this, [this, name](bool checked) {
-            run([this, &name, checked] {
+            run(name, [this, &name, checked] {
                 m_form.control(name).checked = checked;
                 if (const FormCommand command = commandOf(name)) (m_form.*command)();
             });
@@ -541,8 +571,9 @@ QWidget *MainWindow::createControlWidget(const Place &place, QWidget *parent)
         auto *arrows = new SpinArrows(parent);
         if (name == u"UpDown1"_s) {
             // The page field's arrows step the page up or down.
-            connect(arrows, &SpinArrows::stepped, this,
-                    [this](int direction) { run([this, direction] { m_form.UpDown1Step(direction); }); });
+            connect(arrows, &SpinArrows::stepped, this, [this](int direction) {
+                run(u"UpDown1"_s, [this, direction] { m_form.UpDown1Step(direction); });
+            });
         } else {
             connect(arrows, &SpinArrows::stepped, this, [this, name] { runCommand(name); });
         }
@@ -558,18 +589,19 @@ void MainWindow::connectPicture(PictureView *picture, const QString &name)
         // A click on the member list, in list coordinates.
         connect(picture, &PictureView::pressed, this, [this](QPoint p) {
             if (m_memberList) m_memberList->setFocus(Qt::MouseFocusReason);
-            run([this, p] { m_form.Image1MouseDown(p.x(), p.y()); });
+            run(u"Image1"_s, [this, p] { m_form.Image1MouseDown(p.x(), p.y()); });
         });
     } else if (const int party = partyOfPanel(name)) {
         // A click on a party panel counts only while the panels take clicks.
-        connect(picture, &PictureView::pressed, this, [this, party](QPoint p) {
+        connect(picture, &PictureView::pressed, this, [this, party, name](QPoint p) {
             if (!m_form.PanelsClickable) return;
-            run([this, party, p] { m_form.kumiPanelMouseDown(party, p.y()); });
+            run(name, [this, party, p] { m_form.kumiPanelMouseDown(party, p.y()); });
         });
     } else if (name == u"Image28"_s) {
         // The combination table (swapping players) and the score-entry table (the entry cursor).
-        connect(picture, &PictureView::pressed, this,
-                [this](QPoint p) { run([this, p] { m_form.Image28MouseDown(p.x(), p.y()); }); });
+        connect(picture, &PictureView::pressed, this, [this](QPoint p) {
+            run(u"Image28"_s, [this, p] { m_form.Image28MouseDown(p.x(), p.y()); });
+        });
     } else if (name == u"Image4"_s) {
         connect(picture, &PictureView::pressed, this, [this] {
             if (QWidget *box = widget(u"ScrollBox2"_s)) box->setFocus(Qt::MouseFocusReason);
@@ -581,9 +613,9 @@ void MainWindow::connectField(QLineEdit *field, const QString &name)
 {
     // Typing: the form cuts the text to the field's limit; the cut text comes back.
     connect(field, &QLineEdit::textEdited, this, [this, name](const QString &text) {
-        run([this, &name, &text] { m_form.typeInto(name, text); });
+        run(name, [this, &name, &text] { m_form.typeInto(name, text); });
     });
     connect(field, &QLineEdit::returnPressed, this,
-            [this, name] { run([this, &name] { m_form.pressEnter(name); }); });
+            [this, name] { run(name, [this, &name] { m_form.pressEnter(name); }); });
     field->installEventFilter(this);
 }

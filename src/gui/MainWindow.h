@@ -44,6 +44,16 @@ public:
     // Controls of the form that have no place in the layout table (they get a hidden widget).
     const QStringList &unplacedControls() const { return m_unplaced; }
 
+    // Keeps a recovery copy of the meeting in `folder` after every change, and first offers
+    // back a copy that a program left behind when it ended without saving.
+    void keepRecoveryCopies(const QString &folder);
+    // The folder of the recovery copies in the user's application data.
+    static QString recoveryFolder();
+    // Runs steps written as MainWindowScript.cpp describes; false at the first it cannot run.
+    bool perform(const QString &steps);
+    // kmtx --script FOLDER: steps from standard input; the program's exit status.
+    int runScript(const QString &folder);
+
     // Copies every control of the form into its widget and repaints the pictures.
     void refresh();
 
@@ -62,8 +72,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Runs a command of the form, then shows its result.
-    void run(const std::function<void()> &command);
+    // Runs a command of the form (started by the control `source`), then shows its result.
+    void run(const QString &source, const std::function<void()> &command);
     void runCommand(const QString &controlName);
 
     void buildWidgets();

@@ -4,6 +4,7 @@
 #include "gui/MenuTable.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -25,9 +26,11 @@ void MainWindow::buildMenus()
         // Filled when first opened, before anything else that opening does.
         m_unfilledMenus.insert(menu, &node);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillMenu(menu); });
+        // 編集 is filled at once: its keys work before it was ever opened.
+        if (node.title == u"編集"_s) fillMenu(menu);
         if (node.remindsWhileCombining) {
             connect(menu, &QMenu::aboutToShow, this,
-                    [this, title = node.title] { run([this, &title] { m_form.menuOpened(title); }); });
+                    [this, title = node.title] { run(title, [this, &title] { m_form.menuOpened(title); }); });
         }
     }
     // The entries with a key of their own exist from the start, so their keys work at once.
@@ -84,6 +87,8 @@ QAction *MainWindow::createEntry(const QString &name, QWidget *owner)
     action->setObjectName(name);
     action->setShortcut(shortcutOf(name));
     connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
+    if (name == u"Undo"_s) action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    if (name == u"Redo"_s) action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     m_actions.insert(name, action);
     // The entry shows the form's state from the start.
     listShownControls();

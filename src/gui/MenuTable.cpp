@@ -33,6 +33,7 @@ std::vector<MenuNode> build()
               entry(u"Recent1"_s, true), entry(u"Recent2"_s), entry(u"Recent3"_s), entry(u"Recent4"_s),
               entry(u"N11"_s, true), entry(u"N39"_s, true)},
              true),
+        menu(u"編集"_s, {entry(u"Undo"_s), entry(u"Redo"_s)}),
         menu(u"一括出場設定"_s, {entry(u"N9"_s), entry(u"N10"_s)}, true),
         menu(u"クリア"_s,
              {entry(u"N16"_s), entry(u"N18"_s, true), entry(u"A1"_s), entry(u"B1"_s), entry(u"C1"_s),

@@ -3,6 +3,7 @@
 // document viewer, the clock and pictures kept as items (RetainedPicture).
 
 #include "app/Platform.h"
+#include "app/RecoveryFolder.h"
 #include "tables/RetainedPicture.h"
 
 #include <QPointer>
@@ -39,7 +40,7 @@ public:
     int messageBox(const QString &text, const QString &caption, MsgIcon icon, MsgButtons buttons) override;
     SettingsStore &settings() override { return m_settings; }
     bool openDocument(const QString &name) override;
-    QDateTime now() override { return QDateTime::currentDateTime(); }
+    QDateTime now() override { return clock ? clock() : QDateTime::currentDateTime(); }
     Canvas &picture(const QString &name, QSize size) override;
     void showAbout() override;
     void closeMainWindow() override;
@@ -95,6 +96,12 @@ public:
     // Set by GUI tests only: handles the dialog of まとめて印刷, the window of
     // 組み合わせの確認 or a list to choose from instead of showing it.
     std::function<void(QDialog &dialog)> answerDialog;
+    // Set by tests only: the time the program reads instead of the system's clock.
+    std::function<QDateTime()> clock;
+
+    RecoveryFolder *recoveryFolder() override { return recovery.get(); }
+    // Where the recovery copies go; set by the program at start (none in most tests).
+    std::unique_ptr<RecoveryFolder> recovery;
 
 private:
     void runDialog(QDialog &dialog);

@@ -13,6 +13,10 @@ int main(int argc, char *argv[])
     MainWindow::prepareApplication(app);
     try {
         MainWindow window;
+        // Driven by steps on standard input, for tests of the whole program.
+        if (const QStringList args = app.arguments(); args.size() == 3 && args[1] == u"--script"_s)
+            return window.runScript(args[2]);
+        window.keepRecoveryCopies(MainWindow::recoveryFolder());
         window.show();
         return app.exec();
     } catch (const std::exception &error) {

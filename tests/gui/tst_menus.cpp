@@ -78,7 +78,7 @@ void MenuTest::menuBarHoldsTheMenusInOrder()
     StartedWindow w;
     QStringList titles;
     for (QAction *action : w.window->menuBar()->actions()) titles << action->text();
-    QCOMPARE(titles, (QStringList{u"ファイル"_s, u"一括出場設定"_s, u"クリア"_s, u"作表設定"_s,
+    QCOMPARE(titles, (QStringList{u"ファイル"_s, u"編集"_s, u"一括出場設定"_s, u"クリア"_s, u"作表設定"_s,
                                   u"組み合せ設定"_s, u"オプション"_s, u"印 刷"_s, u"ヘルプ"_s}));
     // 印 刷 is a command on the bar itself.
     QAction *print = w.window->menuEntry(u"N21"_s);
@@ -115,6 +115,8 @@ void MenuTest::menusHoldTheirEntries()
         u"ファイル/Recent4"_s,
         u"ファイル/N11"_s,
         u"ファイル/N39"_s,
+        u"編集/Undo"_s,
+        u"編集/Redo"_s,
         u"一括出場設定/N9"_s,
         u"一括出場設定/N10"_s,
         u"クリア/N16"_s,
