@@ -252,9 +252,9 @@ public:
     tables::TableOptions tableOptions();
     tables::Particulars particulars();
     QList<tables::Player> partyPlayers(int party); // party 1..12 of KumiList
-    // The slot texts of every place the stored parties fill, as a drawn combination table
-    // writes them: every placed player counts, whatever screens were visited.
-    void placeSlotTexts();
+    // The slot texts with those of every place the stored parties fill, as a drawn
+    // combination table writes them: every placed player counts, whatever was visited.
+    SlotTextArray placedSlotTexts() const;
     // The holes of a round as the score sheet counts them: ホール数, 10 when it holds no
     // number of holes, 12 above 11.
     int sheetHoles();

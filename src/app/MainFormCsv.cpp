@@ -54,7 +54,7 @@ void TMainForm::CsvExportClick() // ファイル › CSVに書き出し
         break;
     }
     case 2: {
-        placeSlotTexts();
+        KumiSlotText = placedSlotTexts();
         const scoring::Ranking ranking = scoring::rankPlayers(
             ScoreSlots, KumiSlotText, {control("CheckBox1").checked, control("CheckBox3").checked});
         if (ranking.error) {

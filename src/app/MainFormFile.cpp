@@ -47,7 +47,7 @@ QString figure(const QString &text) { return text.isEmpty() ? u"0"_s : text; }
 
 void TMainForm::Tensave()
 {
-    placeSlotTexts();
+    KumiSlotText = placedSlotTexts();
     ScoreLines = datafile::buildScoreLines(ScoreSlots, KumiSlotText);
 }
 
@@ -71,7 +71,7 @@ datafile::Meeting TMainForm::currentMeeting() const
 datafile::Meeting TMainForm::meetingAsSaved() const
 {
     datafile::Meeting m = currentMeeting();
-    m.scoreLines = datafile::buildScoreLines(ScoreSlots, KumiSlotText);
+    m.scoreLines = datafile::buildScoreLines(ScoreSlots, placedSlotTexts());
     return m;
 }
 

@@ -104,10 +104,12 @@ QList<tables::Player> TMainForm::partyPlayers(int party)
     return players;
 }
 
-void TMainForm::placeSlotTexts()
+SlotTextArray TMainForm::placedSlotTexts() const
 {
+    SlotTextArray texts = KumiSlotText;
     for (int g = 1; g <= grouping::Groups; ++g)
-        tables::writeSlotTexts(KumiSlotText, g - 1, tables::partiesOf(KumiLines[g - 1], partyNumbering(g)));
+        tables::writeSlotTexts(texts, g - 1, tables::partiesOf(KumiLines[g - 1], partyNumbering(g)));
+    return texts;
 }
 
 int TMainForm::sheetHoles()
@@ -289,7 +291,7 @@ Canvas &TMainForm::tableCanvas(const char *name)
 bool TMainForm::buildRankList()
 {
     const scoring::RankOptions options{control("CheckBox1").checked, control("CheckBox3").checked};
-    placeSlotTexts();
+    KumiSlotText = placedSlotTexts();
     scoring::Ranking ranking = scoring::rankPlayers(ScoreSlots, KumiSlotText, options);
     RankList = ranking.rows();
     UnenteredCount = static_cast<int>(ranking.Unentered.size());

@@ -1,12 +1,14 @@
 #include "app/RecoveryFolder.h"
 
-#include "datafile/Files.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
+
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -20,9 +22,20 @@ bool writeWhole(const QString &path, const QByteArray &bytes, QString *reason)
 {
     // Renamed into place once written whole, without waiting for the disk: a program that
     // is killed loses nothing the system was handed, and the window never waits on it.
-    datafile::WholeFile out(path, true, false);
-    if (out.open() && out.write(bytes) && out.commit()) return true;
-    *reason = out.reason();
+    QTemporaryFile file(path + u".XXXXXX"_s);
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
+        *reason = file.errorString();
+        return false;
+    }
+    file.close(); // Windows renames no open file
+    const QString temporary = file.fileName();
+    file.setAutoRemove(false);
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), error);
+    if (!error) return true;
+    QFile::remove(temporary);
+    *reason = QString::fromLocal8Bit(error.message());
     return false;
 }
 } // namespace
