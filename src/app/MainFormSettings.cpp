@@ -145,7 +145,8 @@ void TMainForm::N5Click() // ヘルプ › ヘルプ
     if (platform.openDocument(help)) return;
     platform.messageBox(
         u"ヘルプファイル「%1」を開けませんでした。\n"
-        u"プログラムと同じフォルダーにあるこのファイルを、ブラウザーで開いて下さい。"_s.arg(help),
+        u"このファイルはプログラムと一緒にインストールされています（Windows ではプログラムと同じフォルダー、"
+        u"Linux では /usr/share/kmtx）。ブラウザーで開いて下さい。"_s.arg(help),
         u"ヘルプ"_s, MsgIcon::Information, MsgButtons::Ok);
 }
 
