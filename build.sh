@@ -113,7 +113,7 @@ if [ "$mode" = package ]; then
     echo "$deb"
     dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
     # Errors fail the package; warnings are listed.
-    appstreamcli validate --no-net --explain "$dir/org.kmtx.Kmtx.metainfo.xml"
+    appstreamcli validate --no-net --explain "$dir/org.kmtx.kmtx.metainfo.xml"
     lintian --fail-on error --display-info "$deb"
     exit 0
 fi

@@ -95,14 +95,17 @@ QByteArray compressedRows(const QImage &page, bool oneBit)
     for (int y = 0; y < page.height() && packed; ++y) {
         const uchar *row = page.constScanLine(y);
         if (oneBit) {
-            if (!packBlackAndWhite(row, w, current.data())) packed = false;
+            if (!packBlackAndWhite(row, w, current.data())) {
+                packed = false;
+                break;
+            }
             row = current.data();
         }
-        for (std::size_t i = 0; i < length && packed; ++i) filtered[i + 1] = uchar(row[i] - above[i]);
+        for (std::size_t i = 0; i < length; ++i) filtered[i + 1] = uchar(row[i] - above[i]);
         std::memcpy(above.data(), row, length);
         z.next_in = filtered.data();
         z.avail_in = uInt(filtered.size());
-        packed = packed && deflate(&z, Z_NO_FLUSH) == Z_OK && z.avail_in == 0;
+        packed = deflate(&z, Z_NO_FLUSH) == Z_OK && z.avail_in == 0;
     }
     const bool finished = packed && deflate(&z, Z_FINISH) == Z_STREAM_END;
     out.truncate(finished ? qsizetype(z.total_out) : 0);
