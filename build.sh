@@ -103,7 +103,8 @@ if [ "$mode" = bench ]; then
 fi
 
 if [ "$mode" = package ]; then
-    cmake --build "$dir" --parallel "$(nproc)" --target kmtx kmtx-export kmtx-export-manual kmtx-changelog
+    cmake --build "$dir" --parallel "$(nproc)" --target kmtx kmtx-export kmtx-manual kmtx-export-manual \
+        kmtx-changelog
     rm -rf "$dir/cpack"
     (cd "$dir" && cpack -G DEB -B "$PWD/cpack" >/dev/null)
     deb=$(find "$dir/cpack" -maxdepth 1 -name 'kmtx_*.deb')

@@ -40,6 +40,13 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/debian/changelog.gz
 add_custom_target(kmtx-changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/debian/changelog.gz)
 install(FILES ${CMAKE_BINARY_DIR}/debian/changelog.gz DESTINATION ${KMTX_DOC_DIR})
 
+# The manual page of the window's program (kmtx-export's is written from its --help).
+configure_file(packaging/kmtx.1.in ${CMAKE_BINARY_DIR}/kmtx.1 @ONLY)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/kmtx.1.gz COMMAND ${KMTX_GZIP} -9nkf ${CMAKE_BINARY_DIR}/kmtx.1
+                   DEPENDS ${CMAKE_BINARY_DIR}/kmtx.1 VERBATIM)
+add_custom_target(kmtx-manual ALL DEPENDS ${CMAKE_BINARY_DIR}/kmtx.1.gz)
+install(FILES ${CMAKE_BINARY_DIR}/kmtx.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kmtx)
 set(CPACK_PACKAGE_VENDOR "The Kmtx developers")
