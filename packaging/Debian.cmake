@@ -52,13 +52,17 @@ set(CPACK_PACKAGE_NAME kmtx)
 set(CPACK_PACKAGE_VENDOR "The Kmtx developers")
 set(CPACK_PACKAGE_CONTACT ${KMTX_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Ground Golf meeting organiser: parties, tables and ranking")
-set(CPACK_PACKAGE_DESCRIPTION
-    "くみっとEX (kmtx) keeps the roster of a Ground Golf club, divides the players of a meeting "
-    "into groups A to D and parties of six or eight (at random, with the leaders spread and men "
-    "and women balanced, or by hand), prints the combination table, score sheets, member table "
-    "and result table, ranks everyone from the entered scores and keeps the whole meeting in one "
-    "data file. The program is in Japanese.\n\n"
-    "kmtx-export makes any table of a saved meeting as PDF, PNG or CSV from the command line.")
+# The description's lines as they stand in the package (at most 80 columns).
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "くみっとEX (kmtx) keeps the roster of a Ground Golf club, divides the players\n"
+    "of a meeting into groups A to D and parties of six or eight (at random, with\n"
+    "the leaders spread and men and women balanced, or by hand), prints the\n"
+    "combination table, score sheets, member table and result table, ranks\n"
+    "everyone from the entered scores and keeps the whole meeting in one data\n"
+    "file. The program is in Japanese.\n"
+    "\n"
+    "kmtx-export makes any table of a saved meeting as PDF, PNG or CSV from the\n"
+    "command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
