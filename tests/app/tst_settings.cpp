@@ -241,12 +241,11 @@ void Settings::helpThatCannotOpenSaysSo()
     s.form.N5Click();
     QCOMPARE(s.platform.openedDocuments, QStringList{u"KmtxHlp.html"_s});
     QCOMPARE(s.platform.boxes.size(), size_t(1));
-    QCOMPARE_BOX(
-        s.platform.boxes.back(),
-        u"ヘルプファイル「KmtxHlp.html」を開けませんでした。\n"
-        u"このファイルはプログラムと一緒にインストールされています（Windows ではプログラムと同じフォルダー、"
-        u"Linux では /usr/share/kmtx）。ブラウザーで開いて下さい。"_s,
-        u"ヘルプ"_s, MsgIcon::Information, MsgButtons::Ok);
+    QCOMPARE_BOX(s.platform.boxes.back(),
+                 u"ヘルプファイル「KmtxHlp.html」を開けませんでした。\n"
+                 u"このファイル（Windows ではプログラムと同じフォルダー、"
+                 u"Linux では /usr/share/kmtx にあります）をブラウザーで開いて下さい。"_s,
+                 u"ヘルプ"_s, MsgIcon::Information, MsgButtons::Ok);
 }
 
 void Settings::groupNameHintFollowsTheField_data()

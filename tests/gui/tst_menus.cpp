@@ -353,13 +353,11 @@ void MenuTest::helpOpensTheDocument()
     const QDir program(QCoreApplication::applicationDirPath());
     QCOMPARE(QtPlatform::installedDataFolder(), u"../share/kmtx"_s);
     QVERIFY(program.mkpath(QtPlatform::installedDataFolder()));
-    {
-        QTemporaryFile installed(
-            program.filePath(QtPlatform::installedDataFolder() + u"/KmtxDocXXXXXX.html"_s));
-        QVERIFY(installed.open());
-        QCOMPARE(QtPlatform::documentPath(QFileInfo(installed.fileName()).fileName()),
-                 QDir::cleanPath(installed.fileName()));
-    }
+    QTemporaryFile installed(program.filePath(QtPlatform::installedDataFolder() + u"/KmtxDocXXXXXX.html"_s));
+    QVERIFY(installed.open());
+    QCOMPARE(QtPlatform::documentPath(QFileInfo(installed.fileName()).fileName()),
+             QDir::cleanPath(installed.fileName()));
+    installed.remove();
     program.rmpath(QtPlatform::installedDataFolder());
 }
 
