@@ -21,12 +21,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
-packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
+packages=(cmake g++ make qt6-base-dev zlib1g-dev qt6-translations-l10n fonts-ipafont-gothic)
 [ "$mode" = run ] && packages+=(xdg-utils)
 [ "$mode" = test ] && packages+=(poppler-utils)
 [ "$mode" = bench ] && packages+=(libbenchmark-dev)
 [ "$mode" = package ] && packages+=(dpkg-dev file help2man lintian appstream)
-[ "$mode" = fuzz ] && packages=(cmake make clang libclang-rt-dev qt6-base-dev)
+[ "$mode" = fuzz ] && packages=(cmake make clang libclang-rt-dev qt6-base-dev zlib1g-dev)
 # Windows: the cross compiler, Debian's Qt for its host tools and translations, the tools to unpack and
 # build Qt's source, NSIS for the installer, Wine to run the tests (and poppler to compare PDFs).
 if [ "$mode" = windows ] || [ "$mode" = windows-test ]; then
