@@ -6,6 +6,8 @@
 #                     then build optimised in build-asan/ with AddressSanitizer and UBSan and run every test
 #                     again there (so the tests also build and pass as a release build)
 #   ./build.sh bench  install what is missing (as root), build optimised in build-bench/, print the benchmarks
+#   ./build.sh package  install what is missing (as root), build optimised in build-package/,
+#                     make dist/kmtx_VERSION_ARCH.deb with CPack and check it with lintian and appstreamcli
 #   ./build.sh fuzz [seconds] [datafile|scenario]   build the fuzz targets with clang in build-fuzz/ and run one
 #                     (default 60 seconds): the data file reader over the meeting files of tests/data/, or the
 #                     window driven by sessions of steps over tests/data/scenarios/; findings go to build-fuzz/
@@ -19,15 +21,17 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
-packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
+packages=(cmake g++ make qt6-base-dev zlib1g-dev qt6-translations-l10n fonts-ipafont-gothic)
 [ "$mode" = run ] && packages+=(xdg-utils)
 [ "$mode" = test ] && packages+=(poppler-utils)
 [ "$mode" = bench ] && packages+=(libbenchmark-dev)
-[ "$mode" = fuzz ] && packages=(cmake make clang libclang-rt-dev qt6-base-dev)
+[ "$mode" = package ] && packages+=(dpkg-dev file help2man lintian appstream)
+[ "$mode" = fuzz ] && packages=(cmake make clang libclang-rt-dev qt6-base-dev zlib1g-dev)
 # Windows: the cross compiler, Debian's Qt for its host tools and translations, the tools to unpack and
 # build Qt's source, NSIS for the installer, Wine to run the tests (and poppler to compare PDFs).
 if [ "$mode" = windows ] || [ "$mode" = windows-test ]; then
-    packages+=(ninja-build g++-mingw-w64-x86-64-posix dpkg-dev xz-utils perl nsis wine64 poppler-utils)
+    packages+=(ninja-build g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev xz-utils perl nsis wine64
+        poppler-utils)
 fi
 
 missing=()
@@ -50,10 +54,11 @@ case "$mode" in
 run) dir=build-release type=RelWithDebInfo ;;
 test) dir=build type=Debug ;;
 bench) dir=build-bench type=Release ;;
+package) dir=build-package type=Release ;;
 fuzz) dir=build-fuzz ;;
 windows | windows-test) exec windows/build-windows.sh "$mode" ;;
 *)
-    echo "usage: $0 run|test|bench|fuzz [seconds] [datafile|scenario]|windows|windows-test" >&2
+    echo "usage: $0 run|test|bench|package|fuzz [seconds] [datafile|scenario]|windows|windows-test" >&2
     exit 2
     ;;
 esac
@@ -83,6 +88,8 @@ fi
 if [ ! -f "$dir/CMakeCache.txt" ]; then
     extra=()
     [ "$mode" = bench ] && extra+=(-DKMTX_BENCH=ON)
+    # The package takes the programs only, not the tests; they are linked as Debian links its own.
+    [ "$mode" = package ] && extra+=(-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "-DCMAKE_EXE_LINKER_FLAGS=-Wl,-z,relro,-z,now")
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=$type -DKMTX_WERROR=$werror "${extra[@]}" >/dev/null
 fi
 
@@ -93,6 +100,23 @@ if [ "$mode" = bench ]; then
         exit 1
     fi
     QT_QPA_PLATFORM=offscreen exec "./$dir/kmtx_bench" "${@:2}"
+fi
+
+if [ "$mode" = package ]; then
+    cmake --build "$dir" --parallel "$(nproc)" --target kmtx kmtx-export kmtx-manual kmtx-export-manual \
+        kmtx-changelog
+    rm -rf "$dir/cpack"
+    (cd "$dir" && cpack -G DEB -B "$PWD/cpack" >/dev/null)
+    deb=$(find "$dir/cpack" -maxdepth 1 -name 'kmtx_*.deb')
+    mkdir -p dist
+    cp "$deb" dist/
+    deb=dist/${deb##*/}
+    echo "$deb"
+    dpkg-deb --field "$deb"
+    # Errors fail the package; warnings are listed.
+    appstreamcli validate --no-net --explain "$dir/org.kmtx.kmtx.metainfo.xml"
+    lintian --fail-on error --display-info "$deb"
+    exit 0
 fi
 
 if [ "$mode" = run ]; then

@@ -2,15 +2,21 @@
 // (300 members, four groups of twelve parties of eight, every slot scored):
 //   - each export beside the same program doing nothing but start and exit (--version),
 //     both measured in the same run; the counter "x_start" is the ratio of the two;
+//   - a 600-dpi PNG page beside the same page by another build of kmtx-export, named by the
+//     environment variable KMTX_EXPORT_BEFORE (e.g. one built before a change to the PNG
+//     writer), both measured in the same run: "x_before" is the ratio of the times,
+//     "size_x_before" of the files' sizes;
 //   - reading plus writing the whole meeting file in memory.
 #include "datafile/MeetingFile.h"
 #include "scoring/Ranking.h"
 #include "tables/MeetingTables.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <fcntl.h>
 #include <spawn.h>
 #include <string>
@@ -26,10 +32,9 @@ const std::string kMeeting = std::string(KMTX_TEST_DATA) + "/write-full-300.txt"
 
 // Runs kmtx-export with the arguments and returns its wall time in seconds (negative when
 // it did not exit with 0).
-double runExport(std::vector<std::string> arguments)
+double runExport(std::vector<std::string> arguments, std::string program = kProgram)
 {
     std::vector<char *> argv;
-    std::string program = kProgram;
     argv.push_back(program.data());
     for (std::string &a : arguments) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -120,6 +125,54 @@ void BM_Export_ResultTablePng600(benchmark::State &state)
                       {kMeeting, "--table", "result", "--dpi", "600", "-o", "/tmp/kmtx-bench-result.png"});
 }
 
+// One iteration writes the page with the other build and with this one, which of the two goes
+// first changing from one iteration to the next.
+void pngBesideBefore(benchmark::State &state, const std::string &table)
+{
+    const char *before = std::getenv("KMTX_EXPORT_BEFORE");
+    if (!before || !*before) {
+        state.SkipWithError("KMTX_EXPORT_BEFORE names no program to compare with");
+        return;
+    }
+    const std::string beforeOut = "/tmp/kmtx-bench-before.png";
+    const std::string afterOut = "/tmp/kmtx-bench-after.png";
+    double beforeTotal = 0;
+    double afterTotal = 0;
+    bool beforeFirst = true;
+    for (auto _ : state) {
+        const auto run = [&](bool isBefore) {
+            return isBefore ? runExport({kMeeting, "--table", table, "--dpi", "600", "-o", beforeOut}, before)
+                            : runExport({kMeeting, "--table", table, "--dpi", "600", "-o", afterOut});
+        };
+        const double first = run(beforeFirst);
+        const double second = run(!beforeFirst);
+        const double b = beforeFirst ? first : second;
+        const double a = beforeFirst ? second : first;
+        beforeFirst = !beforeFirst;
+        if (b < 0 || a < 0) {
+            state.SkipWithError("kmtx-export failed");
+            return;
+        }
+        beforeTotal += b;
+        afterTotal += a;
+        state.SetIterationTime(a);
+    }
+    const double beforeSize = double(QFileInfo(QString::fromStdString(beforeOut)).size());
+    const double afterSize = double(QFileInfo(QString::fromStdString(afterOut)).size());
+    state.counters["before_ms"] = beforeTotal / double(state.iterations()) * 1000;
+    state.counters["x_before"] = afterTotal / beforeTotal;
+    state.counters["kB"] = afterSize / 1000;
+    state.counters["before_kB"] = beforeSize / 1000;
+    state.counters["size_x_before"] = afterSize / beforeSize;
+}
+
+void BM_Export_CombinationTablePng600_BesideBefore(benchmark::State &state)
+{
+    pngBesideBefore(state, "combination");
+}
+
+void BM_Export_ResultTablePng600_BesideBefore(benchmark::State &state) { pngBesideBefore(state, "result"); }
+
 void BM_DataFile_ReadAndWriteFullMeeting(benchmark::State &state)
 {
     QFile file(QString::fromStdString(kMeeting));
@@ -173,5 +226,13 @@ BENCHMARK(BM_Export_AllMemberPagesPdf)->UseManualTime()->Iterations(10)->Unit(be
 BENCHMARK(BM_Export_48ScoreSheetsPdf)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Export_CombinationTablePng600)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Export_ResultTablePng600)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Export_CombinationTablePng600_BesideBefore)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Export_ResultTablePng600_BesideBefore)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DataFile_ReadAndWriteFullMeeting)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScoresAndRankingOfFullMeeting)->Unit(benchmark::kMillisecond);

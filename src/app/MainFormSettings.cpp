@@ -144,10 +144,10 @@ void TMainForm::N5Click() // ヘルプ › ヘルプ
 {
     const QString help = u"KmtxHlp.html"_s;
     if (platform.openDocument(help)) return;
-    platform.messageBox(
-        u"ヘルプファイル「%1」を開けませんでした。\n"
-        u"プログラムと同じフォルダーにあるこのファイルを、ブラウザーで開いて下さい。"_s.arg(help),
-        u"ヘルプ"_s, MsgIcon::Information, MsgButtons::Ok);
+    platform.messageBox(u"ヘルプファイル「%1」を開けませんでした。\n"
+                        u"このファイル（Windows ではプログラムと同じフォルダー、"
+                        u"Linux では /usr/share/kmtx にあります）をブラウザーで開いて下さい。"_s.arg(help),
+                        u"ヘルプ"_s, MsgIcon::Information, MsgButtons::Ok);
 }
 
 void TMainForm::N6Click() { platform.showAbout(); } // ヘルプ › バージョン情報

@@ -121,10 +121,15 @@ int QtPlatform::messageBox(const QString &text, const QString &caption, MsgIcon 
 
 QString QtPlatform::documentPath(const QString &name)
 {
-    const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString besideProgram = program.filePath(name);
     if (QFileInfo::exists(besideProgram)) return besideProgram;
+    const QString installed = QDir::cleanPath(program.filePath(installedDataFolder() + u'/' + name));
+    if (QFileInfo::exists(installed)) return installed;
     return QDir::current().absoluteFilePath(name);
 }
+
+QString QtPlatform::installedDataFolder() { return QStringLiteral(KMTX_DATA_FROM_PROGRAM); }
 
 namespace {
 // Whether the desktop has a browser for a page of HTML. Windows and macOS always have one.

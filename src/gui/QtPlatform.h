@@ -67,9 +67,12 @@ public:
     // The picture of that name, or null before the form first asks for it.
     RetainedPicture *findPicture(const QString &name) const;
 
-    // The full path of a document shipped beside the program (the current folder when
-    // it is not there).
+    // The full path of a document shipped with the program: beside it (on Windows, and in the
+    // build folder), else in the program's data folder of an installation (PREFIX/share/kmtx
+    // for PREFIX/bin/kmtx), else in the current folder.
     static QString documentPath(const QString &name);
+    // The program's data folder of an installation, relative to the program's folder.
+    static QString installedDataFolder();
 
     // Set by the main window: its widget (parent of the boxes), a repaint before a box
     // is shown, the about box and closing.

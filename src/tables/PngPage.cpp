@@ -1,36 +1,17 @@
 #include "tables/PngPage.h"
 
-#include "tables/Deflate.h"
-
 #include <QByteArray>
 #include <QIODevice>
 #include <QtEndian>
 
-#include <array>
+#include <zlib.h>
+
 #include <cstring>
 #include <vector>
 
 namespace tables::png {
 
 namespace {
-
-// The CRC of the PNG format (ISO 3309, as zlib's crc32).
-quint32 crc32(const char *bytes, qsizetype size, quint32 crc = 0)
-{
-    static const std::array<quint32, 256> table = [] {
-        std::array<quint32, 256> t{};
-        for (quint32 n = 0; n < 256; ++n) {
-            quint32 c = n;
-            for (int k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    crc = ~crc;
-    for (qsizetype i = 0; i < size; ++i)
-        crc = table[(crc ^ static_cast<uchar>(bytes[i])) & 0xff] ^ (crc >> 8);
-    return ~crc;
-}
 
 void appendBigEndian(QByteArray &bytes, quint32 value)
 {
@@ -45,7 +26,9 @@ bool writeChunk(QIODevice &device, const char type[4], const char *data, qsizety
     appendBigEndian(head, static_cast<quint32>(size));
     head.append(type, 4);
     QByteArray tail;
-    appendBigEndian(tail, crc32(data, size, crc32(type, 4)));
+    uLong crc = crc32(0, reinterpret_cast<const Bytef *>(type), 4);
+    if (size > 0) crc = crc32_z(crc, reinterpret_cast<const Bytef *>(data), std::size_t(size));
+    appendBigEndian(tail, static_cast<quint32>(crc));
     return device.write(head) == head.size() && device.write(data, size) == size && device.write(tail) == 4;
 }
 
@@ -88,23 +71,46 @@ bool packBlackAndWhite(const uchar *g, int w, uchar *out)
     return true;
 }
 
-// The rows as PNG stores them, each after its filter byte 0 (none); empty when the page is
-// to be black and white and is not.
-QByteArray rows(const QImage &page, bool oneBit)
+// The image data of the page: every row after its filter byte "Up" as its difference from
+// the row above, compressed by zlib in runs (a run of one byte, or a stretch as in the row
+// above, which is a run of zeros). Empty when the page is to be black and white and is not,
+// or zlib fails.
+QByteArray compressedRows(const QImage &page, bool oneBit)
 {
     const int w = page.width();
-    const qsizetype stride = (oneBit ? (qsizetype(w) + 7) / 8 : w) + 1;
-    QByteArray raw(qsizetype(page.height()) * stride, Qt::Uninitialized);
-    auto *out = reinterpret_cast<uchar *>(raw.data());
-    for (int y = 0; y < page.height(); ++y) {
-        uchar *row = out + qsizetype(y) * stride;
-        row[0] = 0;
-        if (!oneBit)
-            std::memcpy(row + 1, page.constScanLine(y), std::size_t(w));
-        else if (!packBlackAndWhite(page.constScanLine(y), w, row + 1))
-            return {};
+    const std::size_t length = oneBit ? (std::size_t(w) + 7) / 8 : std::size_t(w);
+    std::vector<uchar> above(length, 0);
+    std::vector<uchar> current(length);
+    std::vector<uchar> filtered(length + 1);
+    filtered[0] = 2; // Up
+
+    z_stream z{};
+    if (deflateInit2(&z, 1, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK) return {};
+    // Room for the worst case, which a page never comes near: memory not written to is not used.
+    const uLong bound = deflateBound(&z, uLong(length + 1) * uLong(page.height()));
+    QByteArray out(qsizetype(bound), Qt::Uninitialized);
+    z.next_out = reinterpret_cast<Bytef *>(out.data());
+    z.avail_out = uInt(bound);
+    bool packed = true;
+    for (int y = 0; y < page.height() && packed; ++y) {
+        const uchar *row = page.constScanLine(y);
+        if (oneBit) {
+            if (!packBlackAndWhite(row, w, current.data())) {
+                packed = false;
+                break;
+            }
+            row = current.data();
+        }
+        for (std::size_t i = 0; i < length; ++i) filtered[i + 1] = uchar(row[i] - above[i]);
+        std::memcpy(above.data(), row, length);
+        z.next_in = filtered.data();
+        z.avail_in = uInt(filtered.size());
+        packed = deflate(&z, Z_NO_FLUSH) == Z_OK && z.avail_in == 0;
     }
-    return raw;
+    const bool finished = packed && deflate(&z, Z_FINISH) == Z_STREAM_END;
+    out.truncate(finished ? qsizetype(z.total_out) : 0);
+    deflateEnd(&z);
+    return out;
 }
 
 } // namespace
@@ -123,20 +129,18 @@ bool write(const QImage &page, QIODevice &device)
     if (page.format() != QImage::Format_Grayscale8 || page.isNull()) return false;
     // Packed as black and white while it is so, in the same pass.
     bool oneBit = true;
-    QByteArray raw = rows(page, oneBit);
-    if (raw.isEmpty()) {
+    QByteArray compressed = compressedRows(page, oneBit);
+    if (compressed.isEmpty()) {
         oneBit = false;
-        raw = rows(page, oneBit);
+        compressed = compressedRows(page, oneBit);
+        if (compressed.isEmpty()) return false;
     }
-    const qsizetype stride = oneBit ? (qsizetype(page.width()) + 7) / 8 + 1 : page.width() + 1;
-    const QByteArray compressed = zlibStream(raw, stride);
-    raw.clear();
 
     QByteArray header;
     appendBigEndian(header, static_cast<quint32>(page.width()));
     appendBigEndian(header, static_cast<quint32>(page.height()));
     header.append(char(oneBit ? 1 : 8)); // bits a pixel
-    header.append(4, '\0');              // grey; deflate; no filter choice; not interlaced
+    header.append(4, '\0');              // grey; deflate; filters per row; not interlaced
 
     static const char signature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
     if (device.write(signature, 8) != 8) return false;

@@ -1,9 +1,10 @@
 #pragma once
 // A page drawn in black, white and grey, written as a PNG file: one bit a pixel where the
 // page is black and white only (the text of a page at 600 dpi and finer is drawn in whole
-// pixels), else 8-bit grey. The rows are stored unfiltered and compressed at zlib's fastest
-// level: a page of a table is mostly white, which that level packs nearly as tightly as the
-// slowest, many times quicker.
+// pixels), else 8-bit grey. Each row is stored as its difference from the row above and
+// compressed by zlib in runs only: a page of a table, mostly white and ruled, is mostly rows
+// like the one above and runs of one byte, which that packs tightly, many times quicker than
+// zlib's search for repeats.
 
 #include <QImage>
 

@@ -243,7 +243,8 @@ void Settings::helpThatCannotOpenSaysSo()
     QCOMPARE(s.platform.boxes.size(), size_t(1));
     QCOMPARE_BOX(s.platform.boxes.back(),
                  u"ヘルプファイル「KmtxHlp.html」を開けませんでした。\n"
-                 u"プログラムと同じフォルダーにあるこのファイルを、ブラウザーで開いて下さい。"_s,
+                 u"このファイル（Windows ではプログラムと同じフォルダー、"
+                 u"Linux では /usr/share/kmtx にあります）をブラウザーで開いて下さい。"_s,
                  u"ヘルプ"_s, MsgIcon::Information, MsgButtons::Ok);
 }
 

@@ -354,6 +354,17 @@ void MenuTest::helpOpensTheDocument()
     QCOMPARE(QtPlatform::documentPath(name), QFileInfo(beside.fileName()).absoluteFilePath());
     QCOMPARE(QtPlatform::documentPath(u"KmtxNoSuchDocument.html"_s),
              QDir::current().absoluteFilePath(u"KmtxNoSuchDocument.html"_s));
+
+    // Installed, the document is in the data folder beside the program's (PREFIX/share/kmtx).
+    const QDir program(QCoreApplication::applicationDirPath());
+    QCOMPARE(QtPlatform::installedDataFolder(), u"../share/kmtx"_s);
+    QVERIFY(program.mkpath(QtPlatform::installedDataFolder()));
+    QTemporaryFile installed(program.filePath(QtPlatform::installedDataFolder() + u"/KmtxDocXXXXXX.html"_s));
+    QVERIFY(installed.open());
+    QCOMPARE(QtPlatform::documentPath(QFileInfo(installed.fileName()).fileName()),
+             QDir::cleanPath(installed.fileName()));
+    installed.remove();
+    program.rmpath(QtPlatform::installedDataFolder());
 }
 
 void MenuTest::helpNamesEveryMenuEntryTabAndButton()
