@@ -474,44 +474,37 @@ void ScoreEntryScreenTest::entriesThatAreNotWholeNumbers()
 void ScoreEntryScreenTest::impossibleEntriesAskFirst_data()
 {
     QTest::addColumn<QString>("holes"); // ホール数 as typed
-    QTest::addColumn<QString>("entry"); // １打,２打,合計
-    QTest::addColumn<QString>("question");
-    const QString q = u"この得点はありえない値です（%1）。このまま記録しますか"_s;
+    QTest::addColumn<QStringList>("entry");
+    QTest::addColumn<QString>("asked"); // the figures the question names; empty: none asked
     QTest::newRow("more holes than the round")
-        << u"10"_s << u"9,9,10"_s << q.arg(u"１打9・２打9・合計10、10ホール"_s);
-    QTest::newRow("too few strokes") << QString() << u"0,0,29"_s
-                                     << q.arg(u"１打0・２打0・合計29、10ホール"_s);
-    QTest::newRow("eight holes") << u"8"_s << u"1,1,20"_s << q.arg(u"１打1・２打1・合計20、8ホール"_s);
-    QTest::newRow("above 11 counts 12")
-        << u"15"_s << u"13,0,13"_s << q.arg(u"１打13・２打0・合計13、12ホール"_s);
-    QTest::newRow("full-width figures")
-        << u"10"_s << u"１１,０,１１"_s << q.arg(u"１打11・２打0・合計11、10ホール"_s);
-    QTest::newRow("all in one") << u"10"_s << u"10,0,10"_s << QString();
-    QTest::newRow("fewest strokes") << u"10"_s << u"5,5,15"_s << QString();
-    QTest::newRow("three each") << u"10"_s << u"0,0,30"_s << QString();
+        << u"10"_s << QStringList{u"9"_s, u"9"_s, u"10"_s} << u"１打9・２打9・合計10、10ホール"_s;
+    QTest::newRow("too few strokes") << QString() << QStringList{u"0"_s, u"0"_s, u"29"_s}
+                                     << u"１打0・２打0・合計29、10ホール"_s;
+    QTest::newRow("above 11 counts 12, full width")
+        << u"15"_s << QStringList{u"１３"_s, u"0"_s, u"13"_s} << u"１打13・２打0・合計13、12ホール"_s;
+    QTest::newRow("fewest strokes") << u"8"_s << QStringList{u"4"_s, u"4"_s, u"12"_s} << QString();
 }
 
 void ScoreEntryScreenTest::impossibleEntriesAskFirst()
 {
     QFETCH(QString, holes);
-    QFETCH(QString, entry);
-    QFETCH(QString, question);
-    const QStringList figures = entry.split(u',');
+    QFETCH(QStringList, entry);
+    QFETCH(QString, asked);
     for (const int answer : {IdNo, IdYes}) {
         Scenario s;
         onScoreEntry(s, 1, 2, 4, 1);
         s.form.control("Edit9").text = holes;
         s.platform.answer(answer);
-        enter(s, figures[0], figures[1], figures[2]);
-        const bool recorded = question.isEmpty() || answer == IdYes;
-        QCOMPARE(s.platform.boxes.size(), std::size_t(question.isEmpty() ? 0 : 1));
-        if (!question.isEmpty())
-            QCOMPARE_BOX(s.platform.boxes.back(), question, u"得点入力"_s, MsgIcon::Question,
-                         MsgButtons::YesNo);
-        QCOMPARE(s.form.ScoreSlots[0][0][0].Entries, recorded ? u"1"_s : u"0"_s);
+        enter(s, entry[0], entry[1], entry[2]);
+        QCOMPARE(s.platform.boxes.size(), std::size_t(asked.isEmpty() ? 0 : 1));
+        if (!asked.isEmpty())
+            QCOMPARE_BOX(s.platform.boxes.back(),
+                         u"この得点はありえない値です（"_s + asked + u"）。このまま記録しますか"_s,
+                         u"得点入力"_s, MsgIcon::Question, MsgButtons::YesNo);
         // いいえ keeps the figures for correction and the cursor where it was.
-        QCOMPARE(s.form.control("Edit5").text, recorded ? QString() : figures[2]);
-        QCOMPARE(s.form.EntrySlot, recorded ? 1 : 0);
+        const bool recorded = asked.isEmpty() || answer == IdYes;
+        QCOMPARE(s.form.ScoreSlots[0][0][0].Entries, recorded ? u"1"_s : u"0"_s);
+        QCOMPARE(s.form.control("Edit5").text, recorded ? QString() : entry[2]);
     }
 }
 

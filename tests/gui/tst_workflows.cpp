@@ -291,7 +291,8 @@ void WorkflowTest::mainRoadByKeys()
     w.window->platform().answerPrintDialog = [&](QPrinter &p) { return p.setOutputFileName(pdf), true; };
     press(w, u"o"_s, Qt::ControlModifier); // 開く
     QCOMPARE(w.form().DataFileName, file);
-    press(w, {}, {}, Qt::Key_F10); // the menu bar: → 一括出場設定, Enter on 全員を出場に設定
+    press(w, {}, {}, Qt::Key_F10); // the menu bar: → 編集 → 一括出場設定, Enter on 全員を出場に設定
+    press(w, {}, {}, Qt::Key_Right);
     press(w, {}, {}, Qt::Key_Right);
     press(w, u"\n"_s);
     QCOMPARE(w.form().PlayCount, w.form().MemberCount());
