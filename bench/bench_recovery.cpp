@@ -2,6 +2,7 @@
 // command alone, through the form's command entry that keeps the undo step, and with the
 // recovery copy handed to its writer as well. The copy is written on the writer's thread;
 // what is measured is the window thread's work.
+#include "FullMeeting.h"
 #include "app/MainForm.h"
 #include "app/RecoveryFolder.h"
 #include "gui/QtPlatform.h"
@@ -22,24 +23,7 @@ struct EntryFixture {
         if (keeping == WithUndoAndRecovery)
             platform.recovery = std::make_unique<RecoveryFolder>(folder.filePath(u"recovery"_s));
         form.FormCreate();
-        QStringList roster;
-        for (int k = 1; k <= 300; ++k)
-            roster << u"会員%1,%2,%3,昭和,10,10,10,0,on,off,off,,"_s.arg(k)
-                          .arg(u"チーム%1"_s.arg(k % 17))
-                          .arg(k % 2 ? u"男"_s : u"女"_s);
-        form.MemberLines = roster;
-        form.SavedMemberLines = roster;
-        form.Bunkatu();
-        form.GroupList[0] = roster.mid(0, 96);
-        QStringList lines;
-        for (int p = 0; p < 12; ++p) {
-            QStringList items{u"9"_s};
-            for (int s = 0; s < 8; ++s) items << QString::number(p * 8 + s);
-            lines << items.join(u',');
-        }
-        form.KumiLines[0] = lines;
-        form.AutoMade = 1;
-        form.N29Click(); // ８人枠
+        storeFullGroupA(form, u"on"_s);
         form.Label54Click();
         form.groupTab(1);
         form.startFreshHistory();

@@ -3,6 +3,7 @@
 // party of eight), one printed page rendered at 600 dpi into a QImage, and one PDF page.
 // They register with the benchmark library and run in kmtx_bench (./build.sh bench), which
 // provides the application and main().
+#include "FullMeeting.h"
 #include "app/MainForm.h"
 #include "gui/QtPlatform.h"
 #include "tables/PainterCanvas.h"
@@ -27,24 +28,7 @@ struct TablesFixture {
         // No box may wait for an answer here.
         platform.answerBox = [](const QString &, const QString &, MsgIcon, MsgButtons) { return int(IdOk); };
         form.FormCreate();
-        QStringList roster;
-        for (int k = 1; k <= 300; ++k)
-            roster << u"会員%1,%2,%3,昭和,10,10,10,0,off,off,off,,"_s.arg(k)
-                          .arg(u"チーム%1"_s.arg(k % 17))
-                          .arg(k % 2 ? u"男"_s : u"女"_s);
-        form.MemberLines = roster;
-        form.SavedMemberLines = roster;
-        form.Bunkatu();
-        form.GroupList[0] = roster.mid(0, 96);
-        QStringList lines;
-        for (int p = 0; p < 12; ++p) {
-            QStringList items{u"9"_s};
-            for (int s = 0; s < 8; ++s) items << QString::number(p * 8 + s);
-            lines << items.join(u',');
-        }
-        form.KumiLines[0] = lines;
-        form.AutoMade = 1;
-        form.N29Click(); // ８人枠
+        storeFullGroupA(form, u"off"_s);
         form.Label64Click();
     }
 
