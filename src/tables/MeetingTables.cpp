@@ -3,6 +3,7 @@
 #include "datafile/ScoreLines.h"
 #include "grouping/KumiLine.h"
 #include "roster/Member.h"
+#include "text/CommaText.h"
 
 using namespace Qt::StringLiterals;
 namespace kumiline = grouping::kumiline;
@@ -14,9 +15,10 @@ Player playerAt(const QStringList &numbering, const QString &item)
     bool ok = false;
     const int index = item.toInt(&ok);
     if (!ok || index < 0 || index >= numbering.size()) return Player{};
-    Member m = Member::startValue();
-    roster::splitInto(numbering.at(index), m);
-    return Player{m.Name, m.Team};
+    // Name and team are the line's first two fields, split by the roster's own rule.
+    const text::commatext::Fields fields(numbering.at(index));
+    return Player{fields.size() > 0 ? fields.at(0).toString() : QString(),
+                  fields.size() > 1 ? fields.at(1).toString() : QString()};
 }
 
 PartyPlayers partiesOf(const QStringList &kumiLines, const QStringList &numbering)
