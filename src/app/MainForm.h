@@ -113,13 +113,13 @@ public:
     void showScreenAreas(const ScreenAreas &view); // the areas and controls of one screen
 
     // ---- Registration and list edits -------------------------------------------
-    void Label3Click();                           // 「新規登録」
-    void Label84Click();                          // 「追加登録」
-    void Label4Click();                           // 「修正」
-    void Button6Click();                          // 「実行」
-    void Label5Click();                           // 「表示移動」
-    void Label6Click();                           // 「一行削除」
-    void Label22Click();                          // the hint line under the list commands
+    void Label3Click();  // 「新規登録」
+    void Label84Click(); // 「追加登録」
+    void Label4Click();  // 「修　正」 修正
+    void Button6Click(); // 「実　行」 実行
+    void Label5Click();  // 「表示移動」
+    void Label6Click();  // 「一行削除」
+    void Label22Click(); // the hint line under the list commands (no caption of its own)
     void setRegistrationSelector(const char *on); // one of Label3/Label84/Label4 on, or none (nullptr)
     bool registrationSelectorOn(const char *label) { return control(label).colour == colours::Yellow; }
     void moveClick(int row);         // a list click while moving (EditMode 1 and 2)
@@ -139,16 +139,16 @@ public:
     void scrollListTo(int topRow);
     int lastListTopRow() const; // the last row the list can scroll to the top
     static constexpr int ListVisibleRows = 21;
-    void Label75Click();       // 「出場設定」
-    void Label76Click();       // 「リーダ設定」
-    void Label77Click();       // 「設定取消」
-    void N9Click();            // menu 一括出場設定 › 全員を出場に設定
-    void N10Click();           // menu 一括出場設定 › 全員の出場を解除
-    void A3Click();            // menu リーダーをグループ指定 › Aグループ指定
-    void B3Click();            // … Bグループ指定
-    void C3Click();            // … Cグループ指定
-    void D3Click();            // … Dグループ指定
-    void N33Click();           // … 指定なし
+    void Label75Click(); // 「出場設定」
+    void Label76Click(); // 「リーダ設定」
+    void Label77Click(); // 「設定取消」
+    void N9Click();      // 一括出場設定 › 全員を出場に設定
+    void N10Click();     // 一括出場設定 › 全員の出場を解除
+    void A3Click();      // 組み合せ設定 › リーダーをグループ指定 › Aグループ指定
+    void B3Click();      // 組み合せ設定 › リーダーをグループ指定 › Bグループ指定
+    void C3Click();      // 組み合せ設定 › リーダーをグループ指定 › Cグループ指定
+    void D3Click();      // 組み合せ設定 › リーダーをグループ指定 › Dグループ指定
+    void N33Click();     // 組み合せ設定 › リーダーをグループ指定 › 指定なし
     void markClick(int row);   // a list click in EditMode 4, 5 or 8
     void drawListRow(int row); // the particulars (and marks) of one member for the current screen
     void blankListColumns(int first, int last); // blanks columns first..last (1-based) of all rows
@@ -175,8 +175,8 @@ public:
     void ImgDsEnab();
     void GKOver();
     void Edit16Change(); // グループ数 changed
-    void Edit16Click();  // click into グループ数
-    void Edit6Click();   // click into 一グループの組数
+    void Edit16Click();  // a click into グループ数
+    void Edit6Click();   // a click into 一グループの組数
     // The whole number in グループ数 (Edit16) or 一グループの組数 (Edit6); anything else is
     // refused with a box naming the field.
     bool readDivisionField(const char *field, int &value);
@@ -187,19 +187,19 @@ public:
 
     // ---- Score records ----------------------------------------------------------
     void TokutenClr(int kind);
-    void N18Click(); // menu クリア › 全ての得点をクリア
-    void A1Click();  // … Aグループの得点をクリア
-    void B1Click();
-    void C1Click();
-    void D1Click();
+    void N18Click(); // クリア › 全ての得点をクリア
+    void A1Click();  // クリア › Aグループの得点をクリア
+    void B1Click();  // クリア › Bグループの得点をクリア
+    void C1Click();  // クリア › Cグループの得点をクリア
+    void D1Click();  // クリア › Dグループの得点をクリア
 
     // ---- Group tabs and clearing --------------------------------------------------
-    void Label44Click(); // group tab A
-    void Label45Click(); // group tab B
-    void Label46Click(); // group tab C
-    void Label47Click(); // group tab D
+    void Label44Click(); // group tab A (the name of group A)
+    void Label45Click(); // group tab B (the name of group B)
+    void Label46Click(); // group tab C (the name of group C)
+    void Label47Click(); // group tab D (the name of group D)
     void groupTab(int g);
-    void N16Click();             // menu クリア › 組み合わせデータをクリア
+    void N16Click();             // クリア › 組み合わせデータをクリア
     void clearCombinationData(); // what 組み合わせデータをクリア does, without asking
     // A command that throws the combination and every entry away asks first when there is
     // something to lose, captioned with its own name; true when it may go on.
@@ -214,13 +214,13 @@ public:
     void Label53Click();                    // 「組合せ表作成」
     void Label56Click();                    // 「メンバー表作成」
     void GroupBox1Click();                  // a click on the table command box outside its commands
-    void Button8Click();                    // 「確　定」 of the particulars
+    void Button8Click();                    // 「確　定」 確定 of the particulars
     void Button7Click();                    // 「設定」 beside ページ指定
-    void UpDown1Click() { UpDown1Step(1); } // the spin button's upper arrow
+    void UpDown1Click() { UpDown1Step(1); } // ページ指定: the spin button's upper arrow (▲)
     void UpDown1Step(int direction);        // +1 up, -1 down
     void Edit13Change();                    // 組 changed: 番スタート follows
-    void N21Click();                        // menu 印 刷
-    void Label60Click();                    // 「成 績 表作成」
+    void N21Click();                        // menu 印 刷 (印刷)
+    void Label60Click();                    // 「成 績 表作成」 成績表作成
     void ScoreCheckClick();                 // 「得点確認表作成」
     void CheckBox1Click();                  // 一打を順位判定に含める
     void CheckBox3Click();                  // 二打を順位判定に含める
@@ -272,8 +272,8 @@ public:
 
     // ---- Score entry --------------------------------------------------------------
     void Label54Click(); // tab 「得点入力」
-    void Label36Click(); // the score-entry screen
-    void Label55Click(); // records the entry (the label showing the last entry)
+    void Label36Click(); // a click on the score-entry screen (no caption of its own)
+    void Label55Click(); // the label showing the last entry: records it (no caption of its own)
     // A key in one of the entry fields １打, ２打, 合計 (Edit3..Edit5): 13 Enter, 46 Delete,
     // any other code an ordinary key. The GUI and the tests both come in here.
     void entryFieldKey(const QString &field, int keyCode);
@@ -299,18 +299,18 @@ public:
     void refuseEntrySlot();          // the warning for a slot without a player or a full row
 
     // ---- Swapping players on the combination table -----------------------------
-    void N41Click();     // 組み合せ表で選手の入れ替え › 入れ替え開始
-    void N45Click();     // … 入れ替え終り
+    void N41Click(); // 組み合せ設定 › 組み合せ表で選手の入れ替え › 入れ替え開始
+    void N45Click(); // 組み合せ設定 › 組み合せ表で選手の入れ替え › 入れ替え終り
     void Button3Click(); // 「メンバー選択」
     void Button5Click(); // 「入れ替え実行」
     void markSwapCell(int row, int slot, bool shown);
     void swapClick(int x, int y);
 
     // ---- Automatic grouping -----------------------------------------------------
-    void Button1Click(); // おまかせ 「開始」
+    void Button1Click(); // おまかせで組み合せ 「開　始」 開始
     void Group();
     void DivideKumi();
-    void Button10Click();         // おまかせ 「完了」
+    void Button10Click();         // おまかせで組み合せ 「完　了」 完了
     void Button2Click();          // 「やり直し」
     void resetCombination();      // what やり直し does, without asking
     void CheckCombinationClick(); // 組み合せ設定 › 組み合わせの確認
@@ -319,10 +319,10 @@ public:
     void showWholeRosterAgain(bool showPasteCount);
 
     // ---- Manual grouping --------------------------------------------------------
-    void Button4Click();                       // 自分で 「開始」
+    void Button4Click();                       // 自分で組み合せ 「開　始」 開始
     void Label78Click();                       // 「貼り付け →」
     void Label79Click();                       // 「← 戻す」
-    void Button9Click();                       // 自分で 「完了」
+    void Button9Click();                       // 自分で組み合せ 「完　了」 完了
     void kumiPanelMouseDown(int party, int y); // party 1..12
     void pickMemberForPaste(int row);          // a member list click while pasting
     void Image11MouseDown(int y) { kumiPanelMouseDown(1, y); }
@@ -339,38 +339,38 @@ public:
     void Image22MouseDown(int y) { kumiPanelMouseDown(12, y); }
 
     // ---- Settings, options and help --------------------------------------------
-    void N20Click();            // ６人枠
-    void N29Click();            // ８人枠
-    void N31Click();            // タテ形
-    void N32Click();            // ヨコ形
-    void N35Click();            // スコア表のホール番号 表示する
-    void N36Click();            // スコア表のホール番号 表示しない
-    void N47Click();            // スコア入力欄に"－" 表示する
-    void N48Click();            // スコア入力欄に"－" 表示しない
-    void N43Click();            // 男女を平均して組み合わせ する
-    void N44Click();            // 男女を平均して組み合わせ しない
-    void SpreadTeamsOnClick();  // 同じチームを分散 する
-    void SpreadTeamsOffClick(); // 同じチームを分散 しない
-    void N37Click();            // 一覧表に年齢を表示 表示する
-    void N38Click();            // 一覧表に年齢を表示 表示しない
+    void N20Click(); // 作表設定 › 一組の最大人数設定 › ６人枠
+    void N29Click(); // 作表設定 › 一組の最大人数設定 › ８人枠
+    void N31Click(); // 作表設定 › 成績表・メンバー表の形式 › タテ形
+    void N32Click(); // 作表設定 › 成績表・メンバー表の形式 › ヨコ形
+    void N35Click(); // 作表設定 › スコア表のホール番号表示 › 表示する
+    void N36Click(); // 作表設定 › スコア表のホール番号表示 › 表示しない
+    void N47Click(); // 作表設定 › スコア入力欄に"－"を表記する › 表示する
+    void N48Click(); // 作表設定 › スコア入力欄に"－"を表記する › 表示しない
+    void N43Click(); // 組み合せ設定 › 男女を平均して組み合わせ › する
+    void N44Click(); // 組み合せ設定 › 男女を平均して組み合わせ › しない
+    void SpreadTeamsOnClick();  // 組み合せ設定 › 同じチームを分散 › する
+    void SpreadTeamsOffClick(); // 組み合せ設定 › 同じチームを分散 › しない
+    void N37Click();            // オプション › 一覧表に年齢を表示 › 表示する
+    void N38Click();            // オプション › 一覧表に年齢を表示 › 表示しない
     void tickOption(const char *chosen, const char *partner);
     bool ticked(const char *menuEntry) { return control(menuEntry).checked; }
     void RegFSettei();
-    void N24Click(); // グループ名変更 › 新しい名称を入力
-    void A2Click();  // … Aグループを変える
-    void B2Click();
-    void C2Click();
-    void D2Click();
+    void N24Click(); // オプション › グループ名変更 › 新しい名称を入力
+    void A2Click();  // オプション › グループ名変更 › Aグループを変える
+    void B2Click();  // オプション › グループ名変更 › Bグループを変える
+    void C2Click();  // オプション › グループ名変更 › Cグループを変える
+    void D2Click();  // オプション › グループ名変更 › Dグループを変える
     void renameGroup(int g);
     void showGroupNameEntry(bool shown); // Edit18 and the hint beside it
-    void N2Click();                      // … 終了
+    void N2Click();                      // オプション › グループ名変更 › 終了
     void N39Click();                     // ファイル › システムファイルを削除
     void N11Click();                     // ファイル › 閉じる
     void N5Click();                      // ヘルプ › ヘルプ
     void N6Click();                      // ヘルプ › バージョン情報
     void TextSize100Click();             // オプション › 文字の大きさ › 標準
-    void TextSize125Click();             // … 大 (125 %)
-    void TextSize150Click();             // … 特大 (150 %)
+    void TextSize125Click();             // オプション › 文字の大きさ › 大 (125 %)
+    void TextSize150Click();             // オプション › 文字の大きさ › 特大 (150 %)
     void chooseTextScale(int percent);
     // The window tells the largest size that fits the screen: larger ones are not offered.
     void offerTextSizes(int largestPercent);
@@ -386,14 +386,14 @@ public:
     void N3Click();          // ファイル › 開く
     void N7Click();          // ファイル › 保存
     void SaveInPlaceClick(); // ファイル › 上書き保存
-    void Recent1Click();     // ファイル › the recent files, newest first
-    void Recent2Click();
-    void Recent3Click();
-    void Recent4Click();
+    void Recent1Click();     // ファイル › the newest of the recent files
+    void Recent2Click();     // ファイル › the second recent file
+    void Recent3Click();     // ファイル › the third recent file
+    void Recent4Click();     // ファイル › the fourth recent file
     void Tensave();
     void TenRead();
-    void N27Click(); // テスト用擬似データ読み出し › 擬似メンバー読み出し
-    void N28Click(); // … 擬似得点読み出し
+    void N27Click(); // オプション › テスト用擬似データ読み出し › 擬似メンバー読み出し
+    void N28Click(); // オプション › テスト用擬似データ読み出し › 擬似得点読み出し
     // Writes the meeting; in place to DataFileName without a dialog when there is one.
     // True once the file is written.
     bool saveMeeting(bool inPlace = false);

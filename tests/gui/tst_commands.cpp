@@ -1,7 +1,5 @@
 // Every command widget of the window reaches a handler of the form: the labels that act as
-// buttons, the tabs, the buttons, the spin arrows and the menu entries. The commands that
-// the program does not have yet are named below; each one leaves this list the moment its
-// handler exists.
+// buttons, the tabs, the buttons, the spin arrows and the menu entries.
 #include "gui/Commands.h"
 #include "gui/LayoutTable.h"
 #include "gui/MenuTable.h"
@@ -11,9 +9,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Commands still to come, with the screen or menu they belong to.
-const QStringList kStillToCome{};
 
 // The areas that are a command themselves.
 const QStringList kCommandAreas{u"GroupBox1"_s};
@@ -55,25 +50,14 @@ class CommandsTest : public QObject
     Q_OBJECT
 private slots:
     void everyCommandWidgetHasItsHandler();
-    void stillToComeListsOnlyMissingCommands();
 };
 
 void CommandsTest::everyCommandWidgetHasItsHandler()
 {
     QStringList missing;
     for (const QString &name : commandWidgets())
-        if (!commandOf(name) && !kStillToCome.contains(name)) missing << name;
+        if (!commandOf(name)) missing << name;
     QVERIFY2(missing.isEmpty(), qPrintable(u"no handler: "_s + missing.join(u", "_s)));
-}
-
-void CommandsTest::stillToComeListsOnlyMissingCommands()
-{
-    const QStringList widgets = commandWidgets();
-    QStringList stale;
-    for (const QString &name : kStillToCome)
-        if (commandOf(name) || !widgets.contains(name)) stale << name;
-    QVERIFY2(stale.isEmpty(), qPrintable(u"handled or no longer a command widget, remove from the list: "_s +
-                                         stale.join(u", "_s)));
 }
 
 QTEST_APPLESS_MAIN(CommandsTest)
