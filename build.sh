@@ -89,7 +89,7 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
     extra=()
     [ "$mode" = bench ] && extra+=(-DKMTX_BENCH=ON)
     # The package takes the programs only, not the tests; they are linked as Debian links its own.
-    [ "$mode" = package ] && extra+=(-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "-DCMAKE_EXE_LINKER_FLAGS=-Wl,-z,relro,-z,now")
+    [ "$mode" = package ] && extra+=(-DBUILD_TESTING=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "-DCMAKE_EXE_LINKER_FLAGS=-Wl,-z,relro,-z,now")
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=$type -DKMTX_WERROR=$werror "${extra[@]}" >/dev/null
 fi
 
