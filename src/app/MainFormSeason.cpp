@@ -3,6 +3,7 @@
 // organiser move a meeting's column. The meeting in the window stays as it is.
 #include "app/MainForm.h"
 
+#include "seasonfiles/SeasonFiles.h"
 #include "tables/Canvas.h"
 #include "tables/Season.h"
 #include "tables/SeasonTable.h"
@@ -42,9 +43,10 @@ void TMainForm::SeasonClick() // ファイル › 年間成績…
                             MsgIcon::Information, MsgButtons::Ok);
         return;
     }
-    season::Loaded loaded = season::load(*paths);
+    seasonfiles::Loaded loaded = seasonfiles::load(*paths);
     if (!loaded.refused.isEmpty())
-        platform.messageBox(season::refusedText(loaded.refused), kCaption, MsgIcon::Warning, MsgButtons::Ok);
+        platform.messageBox(seasonfiles::refusedText(loaded.refused), kCaption, MsgIcon::Warning,
+                            MsgButtons::Ok);
     if (loaded.meetings.isEmpty()) return;
 
     // The meetings in the window's order, shared by its buttons.

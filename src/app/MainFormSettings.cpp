@@ -2,10 +2,9 @@
 #include "app/MainForm.h"
 
 #include "grouping/Counts.h"
-#include "tables/GroupNames.h"
+#include "settings/WindowSettings.h"
 
 using namespace Qt::StringLiterals;
-namespace groupnames = tables::groupnames;
 
 void TMainForm::tickOption(const char *chosen, const char *partner)
 {
@@ -61,13 +60,13 @@ void TMainForm::RegFSettei()
     // Only the first pending rename, in the order A to D, is written per call.
     for (int g = 0; g < grouping::Groups; ++g) {
         if (RenamePending[g]) {
-            store.write(groupnames::key(g), PendingName[g]);
+            store.write(settings::groupNameKey(g), PendingName[g]);
             RenamePending[g] = false;
             break;
         }
     }
     for (int g = 0; g < grouping::Groups; ++g)
-        GroupDisplayName[g] = store.read(groupnames::key(g)).value_or(grouping::groupLetter(g));
+        GroupDisplayName[g] = store.read(settings::groupNameKey(g)).value_or(grouping::groupLetter(g));
     if (DeleteRequested) {
         DeleteRequested = false; // used once, whether the deletion succeeded or not
         QString error;

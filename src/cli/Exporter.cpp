@@ -3,14 +3,15 @@
 #include "datafile/Files.h"
 #include "datafile/MeetingFile.h"
 #include "grouping/Counts.h"
+#include "png/PngPage.h"
 #include "scoring/Ranking.h"
+#include "seasonfiles/SeasonFiles.h"
+#include "settings/WindowSettings.h"
 #include "tables/CombinationGrid.h"
-#include "tables/GroupNames.h"
 #include "tables/MeetingTables.h"
 #include "tables/MemberTable.h"
 #include "tables/PageFrames.h"
 #include "tables/PainterCanvas.h"
-#include "tables/PngPage.h"
 #include "tables/ResultTable.h"
 #include "tables/ScoreSheet.h"
 #include "tables/Season.h"
@@ -342,7 +343,7 @@ ExportOutcome writePng(const Page &page, const Context &c)
     }
     OutputFile file(c.request.outputPath, c.t);
     if (ExportOutcome o = file.open(); o.exitCode) return o;
-    if (!tables::png::write(image, file.device())) {
+    if (!png::write(image, file.device())) {
         return {1, c.t(u"PNG を書けません: %1: %2"_s, u"Cannot write the PNG: %1: %2"_s)
                        .arg(c.request.outputPath, file.reason())};
     }
@@ -397,8 +398,8 @@ std::optional<QList<QStringList>> csvRows(Context &c, QString *error)
 ExportOutcome seasonExport(const ExportRequest &request, const Texts &t)
 {
     namespace season = tables::season;
-    const season::Loaded loaded = season::load(request.seasonPaths, !request.keepOrder);
-    const QString refused = loaded.refused.isEmpty() ? QString() : season::refusedText(loaded.refused);
+    const seasonfiles::Loaded loaded = seasonfiles::load(request.seasonPaths, !request.keepOrder);
+    const QString refused = loaded.refused.isEmpty() ? QString() : seasonfiles::refusedText(loaded.refused);
     if (loaded.meetings.isEmpty()) return {1, refused};
 
     Context c{request, t, {}, {}, {}, {}, {}, {}, {}};
@@ -455,7 +456,7 @@ ExportOutcome runExport(const ExportRequest &request, bool japanese)
     c.particulars.day = QString::number(today.day());
     c.particulars.titleShift = tables::titleShiftOf(c.particulars.tournamentName);
     // The group names the window shows, unless the command line gives others.
-    c.groupNames = request.groupNames.value_or(tables::groupnames::readFromSettings());
+    c.groupNames = request.groupNames.value_or(settings::readGroupNames());
     c.options.eightFrame = request.eightFrame;
     c.options.landscape = request.landscape;
 

@@ -3,7 +3,7 @@
 #include "gui/BatchDialogs.h"
 #include "gui/HelpWindow.h"
 #include "gui/SeasonWindow.h"
-#include "tables/GroupNames.h"
+#include "settings/WindowSettings.h"
 #include "tables/MeetingTables.h"
 #include "tables/PainterCanvas.h"
 
@@ -28,31 +28,29 @@
 
 using namespace Qt::StringLiterals;
 
-namespace groupnames = tables::groupnames;
-
 // Where kmtx-export reads the group names too.
 QtSettingsStore::QtSettingsStore()
-    : m_settings(QSettings::NativeFormat, QSettings::UserScope, groupnames::organisation(),
-                 groupnames::application())
+    : m_settings(QSettings::NativeFormat, QSettings::UserScope, settings::organisation(),
+                 settings::application())
 {}
 
 std::optional<QString> QtSettingsStore::read(const QString &key)
 {
     m_settings.sync();
-    const QString path = groupnames::section() + u'/' + key;
+    const QString path = settings::section() + u'/' + key;
     if (!m_settings.contains(path)) return std::nullopt;
     return m_settings.value(path).toString();
 }
 
 void QtSettingsStore::write(const QString &key, const QString &value)
 {
-    m_settings.setValue(groupnames::section() + u'/' + key, value);
+    m_settings.setValue(settings::section() + u'/' + key, value);
     m_settings.sync();
 }
 
 bool QtSettingsStore::removeAll(QString *errorText)
 {
-    m_settings.remove(groupnames::section());
+    m_settings.remove(settings::section());
     m_settings.sync();
     if (m_settings.status() != QSettings::NoError) {
         if (errorText) *errorText = u"設定を削除できませんでした。"_s;

@@ -2,28 +2,9 @@
 
 #include "text/Cp932.h"
 
-#include <QSettings>
 #include <QStringList>
 
-using namespace Qt::StringLiterals;
-
 namespace tables::groupnames {
-
-QString organisation() { return u"Tobra"_s; }
-QString application() { return u"Kmtx"_s; }
-QString section() { return u"Kmtx"_s; }
-QString key(int g) { return u"Grp"_s + QChar(u'A' + g); }
-
-std::array<QString, Count> readFromSettings()
-{
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, organisation(), application());
-    std::array<QString, Count> names;
-    for (int g = 0; g < Count; ++g) {
-        const QString path = section() + u'/' + key(g);
-        names[g] = settings.contains(path) ? settings.value(path).toString() : QString(QChar(u'A' + g));
-    }
-    return names;
-}
 
 std::optional<std::array<QString, Count>> parseList(const QString &text)
 {

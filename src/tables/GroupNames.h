@@ -1,8 +1,6 @@
 #pragma once
-// The names of groups A to D, kept in the user's settings by the window (オプション ›
-// グループ名変更) and read from there by the window and by kmtx-export: organisation "Tobra",
-// application "Kmtx", section "Kmtx", the values "GrpA" to "GrpD" (on Windows the registry
-// key HKEY_CURRENT_USER\Software\Tobra\Kmtx\Kmtx).
+// The names of groups A to D given as one text (kmtx-export's --group-names). The names the
+// window keeps are read where its settings are (settings/WindowSettings.h).
 
 #include <QString>
 #include <array>
@@ -11,14 +9,6 @@
 namespace tables::groupnames {
 
 inline constexpr int Count = 4;
-
-QString organisation(); // "Tobra"
-QString application();  // "Kmtx"
-QString section();      // "Kmtx"
-QString key(int g);     // "GrpA" … "GrpD" for g = 0 … 3
-
-// The names as the window shows them: a value that is missing reads as the group's letter.
-std::array<QString, Count> readFromSettings();
 
 // The names given as "NAME,NAME,NAME,NAME" (an empty name stays empty, as in the window),
 // or nothing when the text is not four names a group may have: at most 10 bytes each in

@@ -1,9 +1,9 @@
 #pragma once
-// 年間成績: the standings of a season of meetings, each saved as its own data file. Every
-// member met in the files (by name and team exactly as stored) gets one row with their rank
-// and total at each meeting, the meetings played, the strokes, the average and the
-// one-stroke holes; the rows are ordered and placed by meetings played, average and
-// one-stroke holes.
+// 年間成績: the standings of a season of meetings, each saved as its own data file (which
+// seasonfiles/SeasonFiles.h reads). Every member met in the files (by name and team exactly
+// as stored) gets one row with their rank and total at each meeting, the meetings played,
+// the strokes, the average and the one-stroke holes; the rows are ordered and placed by
+// meetings played, average and one-stroke holes.
 
 #include "scoring/Ranking.h"
 
@@ -11,7 +11,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <variant>
 
 namespace tables::season {
 
@@ -22,26 +21,6 @@ struct Meeting {
     QDateTime modified;       // when the file was last written
     scoring::Ranking ranking; // with both counts in the order, as the result table starts
 };
-
-// A file left out of the season, and why.
-struct Refused {
-    QString path;
-    QString reason;
-};
-
-struct Loaded {
-    QList<Meeting> meetings; // in the order load() gives them
-    QList<Refused> refused;  // in the order given
-};
-
-// Reads one meeting file (as 開く reads it) and ranks its players; the reason when the file
-// cannot be read or ranked.
-std::variant<Meeting, Refused> loadMeeting(const QString &path);
-// Reads the files; the meetings come back in the order given, or with byDate ordered by
-// modification time (files of equal time in the order given).
-Loaded load(const QStringList &paths, bool byDate = true);
-// The box naming the files left out.
-QString refusedText(const QList<Refused> &refused);
 
 // A member's result at one meeting.
 struct Result {

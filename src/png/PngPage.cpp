@@ -1,4 +1,4 @@
-#include "tables/PngPage.h"
+#include "png/PngPage.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-namespace tables::png {
+namespace png {
 
 namespace {
 
@@ -156,4 +156,4 @@ bool write(const QImage &page, QIODevice &device)
     return writeChunk(device, "IEND", nullptr, 0);
 }
 
-} // namespace tables::png
+} // namespace png

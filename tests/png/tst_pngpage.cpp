@@ -1,6 +1,6 @@
 // A page written as PNG reads back pixel for pixel, one bit a pixel exactly when it is black
 // and white, with its resolution.
-#include "tables/PngPage.h"
+#include "png/PngPage.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
@@ -65,10 +65,10 @@ void PngPageTest::pageReadsBackAsDrawn()
     QFETCH(int, depth);
     image.setDotsPerMeterX(23622); // 600 dpi
     image.setDotsPerMeterY(23622);
-    QCOMPARE(tables::png::blackAndWhite(image), depth == 1);
+    QCOMPARE(png::blackAndWhite(image), depth == 1);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QVERIFY(tables::png::write(image, buffer));
+    QVERIFY(png::write(image, buffer));
     const QByteArray bytes = buffer.data();
     QCOMPARE(int(uchar(bytes.at(24))), depth); // IHDR: bits a pixel
     QCOMPARE(int(bytes.at(25)), 0);            // grey
@@ -82,13 +82,13 @@ void PngPageTest::otherImagesAndRefusingDevicesFail()
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QVERIFY(!tables::png::write(QImage(8, 8, QImage::Format_RGB32), buffer));
-    QVERIFY(!tables::png::write(QImage(), buffer));
+    QVERIFY(!png::write(QImage(8, 8, QImage::Format_RGB32), buffer));
+    QVERIFY(!png::write(QImage(), buffer));
     QCOMPARE(buffer.size(), 0);
     QBuffer readOnly;
     readOnly.open(QIODevice::ReadOnly);
     QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QBuffer): ReadOnly device");
-    QVERIFY(!tables::png::write(page(16, 16, false), readOnly));
+    QVERIFY(!png::write(page(16, 16, false), readOnly));
 }
 
 QTEST_APPLESS_MAIN(PngPageTest)

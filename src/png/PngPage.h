@@ -10,7 +10,7 @@
 
 class QIODevice;
 
-namespace tables::png {
+namespace png {
 
 // Whether every pixel of a grey page (QImage::Format_Grayscale8) is black or white.
 bool blackAndWhite(const QImage &page);
@@ -19,4 +19,4 @@ bool blackAndWhite(const QImage &page);
 // device refuses the bytes.
 bool write(const QImage &page, QIODevice &device);
 
-} // namespace tables::png
+} // namespace png
