@@ -78,7 +78,7 @@ void BM_MarkClick(benchmark::State &state)
     for (auto _ : state) {
         // 出場設定 on a member, then 設定取消 on the same member, and so on down the list.
         const int row = static_cast<int>((i / 2) % 300);
-        w.form().EditMode = i % 2 == 0 ? 4 : 8;
+        w.form().EditMode = i % 2 == 0 ? editmode::Play : editmode::Unmark;
         w.form().Image1MouseDown(40, row * 28 + 10);
         w.show();
         ++i;

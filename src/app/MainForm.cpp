@@ -198,7 +198,7 @@ void TMainForm::FormCreate()
     MaxMembers = roster::MaxMembers;
     ListRows = 301;
     RowHeight = 28;
-    CurGroup = 0;
+    CurGroup = curgroup::None;
     Screen = screen::StartingUp;
     LeaderGroupSel = u"3"_s;
     control("N33").checked = true; // the leader designation menu shows 指定なし as chosen

@@ -131,7 +131,7 @@ public:
     void Hyou();
     void ClrAll();
     void DspItiran();
-    void HalMark(int kind);
+    void HalMark(listmarks kind);
     void MarkOn(int x, int row, int kind, QColor colour);
     void Ninzu();
     void setListHeader(const QString &column5, const QString &column6);
@@ -247,7 +247,7 @@ public:
     void printOn(PrintJob &job);
     // The name of a print job or PDF of a table of that kind: the tournament, the table and
     // part, the part shown of it (a group, a party).
-    QString documentNameOf(int tableKind, const QString &part);
+    QString documentNameOf(tablekind tableKind, const QString &part);
     QString currentDocumentName(); // of the table on the screen
     tables::TableOptions tableOptions();
     tables::Particulars particulars();
@@ -434,7 +434,7 @@ public:
     // ListDrawnScreen (with ages when ListDrawnAges) and nothing else stands in columns 2
     // to 6; -1 when anything else was drawn on the list since.
     int ListRowsDrawn = -1;
-    int ListDrawnScreen = 0;
+    screen ListDrawnScreen = screen::None;
     bool ListDrawnAges = false;
     std::array<Member, roster::MaxMembers> ListShown;
     // While above zero, drawing goes nowhere and the pictures stay as they are: a command
@@ -461,14 +461,14 @@ public:
     QString LeaderGroupSel;
 
     // Modes
-    int Screen = 0;
+    screen Screen = screen::None;
     int Combining = 0;
-    int EditMode = editmode::None;
-    int TableMode = tablemode::None;
-    int CurGroup = 0;
+    editmode EditMode = editmode::None;
+    tablekind TableMode = tablekind::None;
+    curgroup CurGroup = curgroup::None;
     QString CurGroupText;
     int TitleShift = 0;
-    int TableKind = tablekind::None;
+    tablekind TableKind = tablekind::None;
     double ScaleX = 1.0;
     double ScaleY = 1.0;
     int PageNo = 1;

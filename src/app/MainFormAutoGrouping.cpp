@@ -65,9 +65,9 @@ void TMainForm::Button1Click() // おまかせ 「開始」
     if (!combinationDiscardConfirmed(u"おまかせで組み合せ"_s)) return;
     KumiClr(kumiclear::AllPanels);
     GrupClr(0);
-    CurGroup = 0;
+    CurGroup = curgroup::None;
     BtnClr(0);
-    HalMark(2);
+    HalMark(listmarks::WithPasteMarks);
     control("Label10").text = u"メンバー一覧表"_s;
 
     setEnabled({"Button1", "Label78", "Label79", "Button4"}, false);
@@ -120,7 +120,7 @@ void TMainForm::Button1Click() // おまかせ 「開始」
     if (hidden) ++HiddenDrawing;
     for (int g = 1; g <= groups; ++g) {
         control("Label10").text = kGroupTitles[g - 1];
-        CurGroup = g;
+        CurGroup = groupNumbered(g);
         MemberLines = GroupList[g - 1];
         Bunkatu();
         if (g == 1 && MemberLines.isEmpty()) return;
@@ -276,8 +276,8 @@ void TMainForm::DivideKumi()
         grouping::spreadTeams(KumiList, KumiCount, players, Rng);
     }
     DspKumi();
-    HalMark(2);
-    KumiHyo(CurGroup);
+    HalMark(listmarks::WithPasteMarks);
+    KumiHyo(groupNumber(CurGroup));
 }
 
 void TMainForm::Button10Click() // おまかせ 「完了」
@@ -297,7 +297,7 @@ void TMainForm::showWholeRosterAgain(bool showPasteCount)
     setColour({"Label44", "Label45", "Label46", "Label47"}, colours::Cream);
     if (MemberCount() > 0) {
         Hensyu(hensyu::AllLines);
-        HalMark(2);
+        HalMark(listmarks::WithPasteMarks);
     }
     control("Label25").text = u"出場設定数   "_s + QString::number(PlayCount);
     Combining = 0;
@@ -327,7 +327,7 @@ void TMainForm::resetCombination()
     if (MemberCount() > 0) {
         for (Member &m : Members) m.PasteMark = u"off"_s;
         Hensyu(hensyu::AllLines);
-        HalMark(2);
+        HalMark(listmarks::WithPasteMarks);
     }
     control("Label25").text = u"出場設定数   "_s + QString::number(PlayCount);
     TokutenClr(scoreclear::AllGroups);

@@ -71,9 +71,9 @@ struct TableState {
     TMainForm &form;
     QStringList memberLines;
     QString listTitle;
-    int curGroup;
+    curgroup curGroup;
     QString curGroupText;
-    int tableKind;
+    tablekind tableKind;
     int pageNo;
     QString kumi;
     QString startHole;
@@ -88,7 +88,7 @@ struct TableState {
 // The members of group g stand in the list as its group tab puts them there.
 void TMainForm::selectGroupForTable(int g)
 {
-    CurGroup = g;
+    CurGroup = groupNumbered(g);
     CurGroupText = grouping::groupLetter(g - 1);
     control("Label10").text = grouping::groupLetter(g - 1) + u"グループ"_s;
     const QStringList &lines = partyNumbering(g);
@@ -104,7 +104,7 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     // The pages come from the meeting itself, so any screen prints them; while combining
     // only a table screen goes on after the notice, as 印刷 does.
     const bool tableScreen = Screen == screen::ScoreSheet || Screen == screen::PagedTable ||
-                             (Screen == screen::GridTable && TableMode != tablemode::ScoreEntry);
+                             (Screen == screen::GridTable && TableMode != tablekind::ScoreEntry);
     if (tableScreen) {
         if (printingRefused()) return;
     } else if (Combining) {
@@ -125,7 +125,7 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     // The pages, left out where a party has no members or a page no entries; the paged
     // tables go as far as their page field does (10 pages タテ形, 4 ヨコ形).
     std::vector<BatchPage> pages;
-    int kind = tablekind::None;
+    tablekind kind = tablekind::None;
     switch (choice->table) {
     case BatchTable::ScoreSheets:
         if (!sheetFieldsValid()) return;

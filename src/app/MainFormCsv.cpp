@@ -23,12 +23,12 @@ void TMainForm::CsvExportClick() // ファイル › CSVに書き出し
                             MsgButtons::Ok);
         return;
     }
-    const bool oneGroup = CurGroup >= 1 && CurGroup <= 4;
-    const QStringList tablesOffered{u"メンバー表"_s,
-                                    oneGroup
-                                        ? u"組み合せ表（%1 グループ）"_s.arg(GroupDisplayName[CurGroup - 1])
-                                        : u"組み合せ表（全グループ）"_s,
-                                    u"成績表"_s};
+    const bool oneGroup = isGroup(CurGroup);
+    const QStringList tablesOffered{
+        u"メンバー表"_s,
+        oneGroup ? u"組み合せ表（%1 グループ）"_s.arg(GroupDisplayName[groupIndex(CurGroup)])
+                 : u"組み合せ表（全グループ）"_s,
+        u"成績表"_s};
     const std::optional<int> chosen =
         platform.chooseFromList(kCaption, u"書き出す表を選んで下さい"_s, tablesOffered);
     if (!chosen) return;
@@ -45,7 +45,7 @@ void TMainForm::CsvExportClick() // ファイル › CSVに書き出し
         QList<tables::GroupParties> groups;
         bool anyPlayer = false;
         for (int g = 0; g < 4; ++g) {
-            if (oneGroup && g != CurGroup - 1) continue;
+            if (oneGroup && g != groupIndex(CurGroup)) continue;
             groups << tables::GroupParties{grouping::groupLetter(g), tables::partiesOfGroup(meeting, g)};
             anyPlayer = anyPlayer || tables::hasPlayers(groups.back().parties);
         }

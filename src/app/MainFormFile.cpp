@@ -230,7 +230,7 @@ void TMainForm::loadMeeting(const datafile::Meeting &meeting, const QString &pat
     DataFileName = path;
     platform.setCaption(DataFileName);
     control("Edit7").text = datafile::tournamentNameOf(meeting, path);
-    CurGroup = 0;
+    CurGroup = curgroup::None;
     for (const char *tab : kGroupTabs) control(tab).colour = colours::Cream;
 
     TokutenClr(scoreclear::AllGroups);
@@ -240,9 +240,9 @@ void TMainForm::loadMeeting(const datafile::Meeting &meeting, const QString &pat
     }
     Bunkatu();
     if (Screen == screen::Combination) {
-        HalMark(2);
+        HalMark(listmarks::WithPasteMarks);
         Ninzu();
-        CurGroup = 1;
+        CurGroup = curgroup::A;
     }
     showCombinationCounts();
     TenRead();
@@ -360,19 +360,19 @@ void TMainForm::N27Click() // オプション › テスト用擬似データ読
     Hajime(); // rules the member list afresh too
     Bunkatu();
     Ninzu(); // the counts follow the new roster: nobody plays yet
-    CurGroup = 0;
+    CurGroup = curgroup::None;
     for (const char *tab : kGroupTabs) control(tab).colour = colours::Cream;
 }
 
 void TMainForm::N28Click() // オプション › テスト用擬似データ読み出し › 擬似得点読み出し
 {
-    if (TableMode != tablemode::ScoreEntry) {
+    if (TableMode != tablekind::ScoreEntry) {
         platform.messageBox(u"「得点入力」以外は使えません"_s, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
         return;
     }
     Rng.seed(static_cast<std::uint32_t>(platform.now().toSecsSinceEpoch()));
-    if (CurGroup < 1 || CurGroup > grouping::Groups) return;
-    const int g = CurGroup - 1;
+    if (!isGroup(CurGroup)) return;
+    const int g = groupIndex(CurGroup);
     for (int k = 0; k < PartiesMax; ++k) {
         for (int s = 0; s < SlotsMax; ++s) {
             if (KumiSlotText[g][k][s].isEmpty()) break;

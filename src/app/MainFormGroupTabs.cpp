@@ -26,12 +26,12 @@ void TMainForm::Label47Click() { groupTab(4); } // group tab D
 
 void TMainForm::groupTab(int g)
 {
-    if (g < 1 || g > grouping::Groups || CurGroup == 0 || Screen == screen::Registration) return;
+    if (g < 1 || g > grouping::Groups || CurGroup == curgroup::None || Screen == screen::Registration) return;
     const QString letter = grouping::groupLetter(g - 1);
 
     scrollListTo(0);
     for (int t = 0; t < 4; ++t) control(kGroupTabs[t]).colour = t == g - 1 ? colours::Yellow : colours::Cream;
-    CurGroup = g;
+    CurGroup = groupNumbered(g);
     CurGroupText = letter;
 
     if (AutoMade == 1) {
@@ -48,10 +48,10 @@ void TMainForm::groupTab(int g)
         MemberLines = SavedMemberLines;
     }
 
-    const bool scoreSheet = Screen == screen::ScoreSheet && TableMode == tablemode::ScoreSheet;
-    const bool combinationTable = Screen == screen::GridTable && TableMode == tablemode::CombinationTable;
+    const bool scoreSheet = Screen == screen::ScoreSheet && TableMode == tablekind::ScoreSheet;
+    const bool combinationTable = Screen == screen::GridTable && TableMode == tablekind::CombinationTable;
     const bool scoreEntry = Screen == screen::GridTable &&
-                            (TableMode == tablemode::ScoreEntry || TableMode == tablemode::ScoreCheck);
+                            (TableMode == tablekind::ScoreEntry || TableMode == tablekind::ScoreCheck);
     if (scoreSheet || combinationTable || scoreEntry) {
         // The list shows the lines the group's parties number (the whole roster for a
         // hand-made combination or a group without a list).

@@ -38,8 +38,8 @@ void TMainForm::perform(const QString &source, const std::function<void()> &comm
     }
     const StepPlace place = currentPlace();
     const QString label = stepLabel(source);
-    const auto entryBefore = isScoreEntry(source) && CurGroup >= 1 && CurGroup <= grouping::Groups
-                                 ? std::optional(ScoreSlots[CurGroup - 1][EntryRow][EntrySlot])
+    const auto entryBefore = isScoreEntry(source) && isGroup(CurGroup)
+                                 ? std::optional(ScoreSlots[groupIndex(CurGroup)][EntryRow][EntrySlot])
                                  : std::nullopt;
     ++m_commandDepth;
     try {
@@ -52,7 +52,8 @@ void TMainForm::perform(const QString &source, const std::function<void()> &comm
     --m_commandDepth;
     // An entry that emptied its place was a clear.
     QString done = label;
-    if (entryBefore && ScoreSlots[CurGroup - 1][place.entryRow][place.entrySlot] == ScoreSlot::cleared() &&
+    if (entryBefore &&
+        ScoreSlots[groupIndex(CurGroup)][place.entryRow][place.entrySlot] == ScoreSlot::cleared() &&
         !(*entryBefore == ScoreSlot::cleared()))
         done.replace(u"得点入力"_s, u"得点クリア"_s);
     keepChanges(source, done, place);
@@ -60,8 +61,8 @@ void TMainForm::perform(const QString &source, const std::function<void()> &comm
 
 QString TMainForm::stepLabel(const QString &source)
 {
-    if (isScoreEntry(source) && CurGroup >= 1 && CurGroup <= grouping::Groups)
-        return u"得点入力 %1 %2組%3番"_s.arg(grouping::groupLetter(CurGroup - 1))
+    if (isScoreEntry(source) && isGroup(CurGroup))
+        return u"得点入力 %1 %2組%3番"_s.arg(grouping::groupLetter(groupIndex(CurGroup)))
             .arg(EntryRow + 1)
             .arg(EntrySlot + 1);
     if (source == u"Image1"_s) {
@@ -250,7 +251,7 @@ StepPlace TMainForm::currentPlace() const
 void TMainForm::goToPlace(const StepPlace &place)
 {
     const auto groupTabOf = [this, &place] {
-        if (place.group >= 1 && place.group <= grouping::Groups && combinationExists()) groupTab(place.group);
+        if (isGroup(place.group) && combinationExists()) groupTab(groupNumber(place.group));
     };
     switch (place.screen) {
     case screen::Registration:
@@ -258,8 +259,8 @@ void TMainForm::goToPlace(const StepPlace &place)
         if (Screen != screen::Registration && !combinationExists()) Label40Click();
         return;
     case screen::Combination:
-        if (place.group >= 1 && place.group <= grouping::Groups && combinationExists())
-            groupTab(place.group);
+        if (isGroup(place.group) && combinationExists())
+            groupTab(groupNumber(place.group));
         else
             CurGroup = place.group;
         return;
@@ -267,28 +268,28 @@ void TMainForm::goToPlace(const StepPlace &place)
     }
     Label64Click();
     switch (place.tableMode) {
-    case tablemode::ScoreEntry:
+    case tablekind::ScoreEntry:
         Label54Click();
         groupTabOf();
-        if (CurGroup == place.group && TableMode == tablemode::ScoreEntry)
+        if (CurGroup == place.group && TableMode == tablekind::ScoreEntry)
             moveEntryCursor(place.entryRow, place.entrySlot);
         break;
-    case tablemode::CombinationTable:
+    case tablekind::CombinationTable:
         Label53Click();
         groupTabOf();
         break;
-    case tablemode::ScoreSheet:
+    case tablekind::ScoreSheet:
         Label43Click();
         groupTabOf();
         break;
-    case tablemode::ScoreCheck:
+    case tablekind::ScoreCheck:
         ScoreCheckClick();
         groupTabOf();
         break;
-    case tablemode::ResultLandscape:
-    case tablemode::ResultPortrait: Label60Click(); break;
-    case tablemode::MemberLandscape:
-    case tablemode::MemberPortrait: Label56Click(); break;
+    case tablekind::ResultLandscape:
+    case tablekind::ResultPortrait: Label60Click(); break;
+    case tablekind::MemberLandscape:
+    case tablekind::MemberPortrait: Label56Click(); break;
     default: break;
     }
 }

@@ -17,8 +17,8 @@ const QColor kFoundGround{255, 255, 200};
 bool TMainForm::entryArrowKey(int rows, int places)
 {
     // With a figure typed, the arrows move in the field as usual.
-    if (TableMode != tablemode::ScoreEntry || !control("Edit3").text.isEmpty()) return false;
-    if (CurGroup < 1 || CurGroup > grouping::Groups || GridColumns <= 0) return false;
+    if (TableMode != tablekind::ScoreEntry || !control("Edit3").text.isEmpty()) return false;
+    if (!isGroup(CurGroup) || GridColumns <= 0) return false;
     const int columns = std::min(GridColumns, int(grouping::Slots));
     // Places run on from one party to the next: the place before 2組1番 is 1組's last.
     const int place = std::clamp(EntryRow * columns + EntrySlot + places, 0, grouping::Parties * columns - 1);

@@ -49,7 +49,7 @@ void markPlacedAsStored(TMainForm &form)
     }
     if (!changed) return;
     form.Hensyu(hensyu::AllLines);
-    form.HalMark(2);
+    form.HalMark(listmarks::WithPasteMarks);
     form.Ninzu();
 }
 
@@ -70,7 +70,7 @@ void pressPaste(TMainForm &form)
 void placementChanged(TMainForm &form, int index)
 {
     form.Hensyu(index);
-    form.HalMark(2);
+    form.HalMark(listmarks::WithPasteMarks);
     form.Ninzu();
 }
 } // namespace
@@ -98,9 +98,9 @@ void TMainForm::Button4Click() // 自分で 「開始」
     pressPaste(*this);
 
     // Group A becomes current with its stored parties, taken over to be extended.
-    const bool groupWasCurrent = CurGroup != 0;
+    const bool groupWasCurrent = CurGroup != curgroup::None;
     groupTab(1);
-    CurGroup = 1;
+    CurGroup = curgroup::A;
     if (!groupWasCurrent) {
         KumiClr(kumiclear::AllPanels);
         KumiWake(1);
@@ -145,7 +145,7 @@ void TMainForm::pickMemberForPaste(int row)
 {
     if (EditMode != editmode::Paste || row < 0 || row >= MemberCount() || row >= roster::MaxMembers) return;
     control("Label20").text.clear();
-    if (CurGroup == 0) return;
+    if (CurGroup == curgroup::None) return;
     const Member &m = Members[row];
     if (m.plays() && !m.placed()) {
         control("Label20").text = QString::number(row);
@@ -173,7 +173,7 @@ void TMainForm::kumiPanelMouseDown(int party, int y)
                 DspKumi();
             } else {
                 warn(*this, u"人数オーバーです"_s);
-                HalMark(2);
+                HalMark(listmarks::WithPasteMarks);
             }
         }
     } else if (ReturnOn == 1) {
@@ -193,7 +193,7 @@ void TMainForm::kumiPanelMouseDown(int party, int y)
         }
     }
 
-    if (CurGroup >= 1 && CurGroup <= grouping::Groups) KumiHyo(CurGroup);
+    if (isGroup(CurGroup)) KumiHyo(groupNumber(CurGroup));
 }
 
 void TMainForm::Button9Click() // 自分で 「完了」

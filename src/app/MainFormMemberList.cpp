@@ -48,7 +48,7 @@ bool refusedWhileCombining(TMainForm &form)
 // group only, so they are refused then as well.
 bool refusedOutsideCombinationScreen(TMainForm &form, bool needsNoTable)
 {
-    if (form.Screen == screen::Combination && !(needsNoTable && form.TableMode != tablemode::None) &&
+    if (form.Screen == screen::Combination && !(needsNoTable && form.TableMode != tablekind::None) &&
         !form.Combining)
         return false;
     form.platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
@@ -247,29 +247,29 @@ void TMainForm::MarkOn(int x, int row, int kind, QColor colour)
     list.text(x, rowTextY(row), roster::markText(kind), ListFontHeight, colour);
 }
 
-void TMainForm::HalMark(int kind)
+void TMainForm::HalMark(listmarks kind)
 {
-    if (kind == 0) {
+    if (kind == listmarks::Blank) {
         blankListColumns(5, 5);
         return;
     }
-    if (kind != 2 && kind != 3) return;
+    if (kind != listmarks::WithPasteMarks && kind != listmarks::Marks) return;
     const int count = std::min(MemberCount(), roster::MaxMembers);
-    if (marksRedrawnByRows(count, kind == 2)) {
+    if (marksRedrawnByRows(count, kind == listmarks::WithPasteMarks)) {
         // The rows on this screen carry their marks: only rows whose marks changed are drawn.
         updateListRows(count);
-        if (kind == 2) {
+        if (kind == listmarks::WithPasteMarks) {
             const int placed = static_cast<int>(std::count_if(Members.begin(), Members.begin() + count,
                                                               [](const Member &m) { return m.placed(); }));
             if (placed > 0) control("Label37").text = u"貼り付け数   "_s + QString::number(placed);
         }
         return;
     }
-    blankListColumns(5, kind == 2 ? 6 : 5);
+    blankListColumns(5, kind == listmarks::WithPasteMarks ? 6 : 5);
     int placed = 0;
     for (int r = 0; r < count; ++r) {
         const Member &m = Members[r];
-        if (kind == 2 && m.placed()) {
+        if (kind == listmarks::WithPasteMarks && m.placed()) {
             MarkOn(PasteMarkX, r, roster::PasteArrow, colours::Red);
             control("Label37").text = u"貼り付け数   "_s + QString::number(++placed);
         }
@@ -379,7 +379,7 @@ void TMainForm::markClick(int row)
     Bunkatu();
     // Rows drawn one by one on this screen already carry their marks.
     if (!(Screen == screen::Combination && ListRowsDrawn == std::min(MemberCount(), roster::MaxMembers)))
-        HalMark(3);
+        HalMark(listmarks::Marks);
 }
 
 // ---- The mark commands -------------------------------------------------------------
@@ -435,7 +435,7 @@ void TMainForm::N9Click() // 一括出場設定 › 全員を出場に設定
         Members[i].LeaderMark = Members[i].PasteMark = u"off"_s;
     }
     Ninzu();
-    HalMark(2);
+    HalMark(listmarks::WithPasteMarks);
     Hensyu(hensyu::AllLines);
 }
 
@@ -447,7 +447,7 @@ void TMainForm::N10Click() // 一括出場設定 › 全員の出場を解除
     const int count = std::min(MemberCount(), roster::MaxMembers);
     for (int i = 0; i < count; ++i)
         Members[i].PlayMark = Members[i].LeaderMark = Members[i].PasteMark = u"off"_s;
-    HalMark(2);
+    HalMark(listmarks::WithPasteMarks);
     Hensyu(hensyu::AllLines);
     Ninzu();
 }

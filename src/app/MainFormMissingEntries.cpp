@@ -7,19 +7,19 @@ using namespace Qt::StringLiterals;
 namespace {
 bool onScoreEntry(const TMainForm &form)
 {
-    return form.Screen == screen::GridTable && form.TableMode == tablemode::ScoreEntry &&
-           form.CurGroup >= 1 && form.CurGroup <= 4;
+    return form.Screen == screen::GridTable && form.TableMode == tablekind::ScoreEntry &&
+           isGroup(form.CurGroup);
 }
 } // namespace
 
 QList<scoring::MissingEntry> TMainForm::missingEntriesOfGroup()
 {
-    if (CurGroup < 1 || CurGroup > 4) return {};
+    if (!isGroup(CurGroup)) return {};
     std::array<QList<scoring::PlacedPlayer>, PartiesMax> parties;
     for (int k = 0; k < PartiesMax; ++k)
         for (const tables::Player &p : partyPlayers(k + 1))
             parties[k] << scoring::PlacedPlayer{p.name, p.team};
-    return scoring::missingEntries(ScoreSlots[CurGroup - 1], parties);
+    return scoring::missingEntries(ScoreSlots[groupIndex(CurGroup)], parties);
 }
 
 void TMainForm::showMissingCount()
@@ -34,7 +34,7 @@ void TMainForm::MissingListClick() // 「未入力の確認」
 {
     if (!onScoreEntry(*this)) return;
     const QList<scoring::MissingEntry> missing = missingEntriesOfGroup();
-    const QString group = GroupDisplayName[CurGroup - 1] + u" グループ"_s;
+    const QString group = GroupDisplayName[groupIndex(CurGroup)] + u" グループ"_s;
     if (missing.isEmpty()) {
         platform.messageBox(group + u"の選手は全員入力済みです"_s, u"未入力の確認"_s, MsgIcon::Information,
                             MsgButtons::Ok);

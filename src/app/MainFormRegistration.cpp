@@ -40,7 +40,7 @@ int chosenNumber(TMainForm &form, const char *list)
     return c.itemIndex >= 0 && c.itemIndex < c.items.size() ? c.itemIndex + 1 : 0;
 }
 
-void startListEdit(TMainForm &form, const char *label, bool &on, int mode, const QString &hint)
+void startListEdit(TMainForm &form, const char *label, bool &on, editmode mode, const QString &hint)
 {
     const bool wasOn = on;
     form.BtnClr(1);

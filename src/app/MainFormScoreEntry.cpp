@@ -89,7 +89,7 @@ void TMainForm::Label54Click() // tab 「得点入力」
         return;
     }
     setColour(kGroupTabs, colours::Cream);
-    CurGroup = 5;
+    CurGroup = curgroup::NotChosen;
     CurGroupText.clear();
     Label36Click();
 }
@@ -102,7 +102,7 @@ void TMainForm::Label36Click() // the score-entry screen
     }
     TableKind = tablekind::ScoreEntry;
     Screen = screen::GridTable;
-    TableMode = tablemode::ScoreEntry;
+    TableMode = tablekind::ScoreEntry;
     TitleShift = 6 * text::cp932::byteLength(TournamentName());
 
     showScreenAreas(screenareas::ScoreEntry);
@@ -115,7 +115,7 @@ void TMainForm::Label36Click() // the score-entry screen
     ScaleX = sheet::GridScreen.x;
     ScaleY = sheet::GridScreen.y;
     Draw(tableCanvas("Image28"));
-    if (CurGroup != 0) RankList.clear();
+    if (CurGroup != curgroup::None) RankList.clear();
     computeGridGeometry();
     showMissingCount();
 
@@ -124,12 +124,12 @@ void TMainForm::Label36Click() // the score-entry screen
     EntrySlot = 0;
     RowFull = 0;
     LastKeyCode.clear();
-    if (CurGroup < 1 || CurGroup > grouping::Groups) return;
-    const int g = CurGroup - 1;
+    if (!isGroup(CurGroup)) return;
+    const int g = groupIndex(CurGroup);
     const int capacity = ticked("N29") ? 8 : 6;
     for (int k = 0; k < grouping::Parties; ++k)
         for (int slot = 0; slot < capacity; ++slot)
-            drawCellText(k, slot, scoring::cellText(ScoreSlots[g][k][slot], CurGroup == 3));
+            drawCellText(k, slot, scoring::cellText(ScoreSlots[g][k][slot], CurGroup == curgroup::C));
     drawEntryMark(EntryRow, EntrySlot, true);
     FocusRequest = u"Edit3"_s; // the first entry is typed at once
 }
@@ -138,9 +138,9 @@ void TMainForm::Label36Click() // the score-entry screen
 
 void TMainForm::Image28MouseDown(int x, int y)
 {
-    if (TableMode == tablemode::ScoreEntry)
+    if (TableMode == tablekind::ScoreEntry)
         placeEntryCursor(x, y);
-    else if (TableMode == tablemode::CombinationTable)
+    else if (TableMode == tablekind::CombinationTable)
         swapClick(x, y);
 }
 
@@ -161,7 +161,7 @@ void TMainForm::moveEntryCursor(int row, int slot)
     drawEntryMark(EntryRow, EntrySlot, true);
     for (const char *field : {"Edit3", "Edit4", "Edit5"}) control(field).text.clear();
     FocusRequest = u"Edit3"_s;
-    if (CurGroup >= 1 && CurGroup <= grouping::Groups) KumiHyo(CurGroup);
+    if (isGroup(CurGroup)) KumiHyo(groupNumber(CurGroup));
 }
 
 // ---- Keys and recording ---------------------------------------------------------------------
@@ -192,8 +192,8 @@ void TMainForm::entryFieldKey(const QString &field, int keyCode)
 
 bool TMainForm::entrySlotHasPlayer() const
 {
-    if (CurGroup < 1 || CurGroup > grouping::Groups) return false;
-    if (KumiSlotText[CurGroup - 1][EntryRow][EntrySlot].isEmpty()) return false;
+    if (!isGroup(CurGroup)) return false;
+    if (KumiSlotText[groupIndex(CurGroup)][EntryRow][EntrySlot].isEmpty()) return false;
     // A player who stood here before the party shrank is no longer in it.
     return EntrySlot < KumiList[EntryRow].size();
 }
@@ -206,8 +206,8 @@ void TMainForm::refuseEntrySlot()
 
 void TMainForm::Label55Click() // records the entry
 {
-    if (CurGroup < 1 || CurGroup > grouping::Groups || TableMode != tablemode::ScoreEntry) return;
-    const int g = CurGroup - 1;
+    if (!isGroup(CurGroup) || TableMode != tablekind::ScoreEntry) return;
+    const int g = groupIndex(CurGroup);
     if (RowFull == 1 || !entrySlotHasPlayer()) {
         // A Delete that meets a refused slot is used up too.
         LastKeyCode.clear();
@@ -255,7 +255,7 @@ void TMainForm::Label55Click() // records the entry
     // The row is full after its last place that sequential entry reaches, at the table's
     // last column, and where the next place holds no player: no mark off the table or on
     // an empty place, and no cell takes an entry until another one is clicked.
-    const int rowEnd = std::min(CurGroup <= 2 ? 8 : 6, GridColumns);
+    const int rowEnd = std::min(CurGroup <= curgroup::B ? 8 : 6, GridColumns);
     if (EntrySlot >= rowEnd || !entrySlotHasPlayer()) {
         RowFull = 1;
     } else {
@@ -268,7 +268,7 @@ void TMainForm::Label55Click() // records the entry
 
 void TMainForm::N41Click() // 入れ替え開始
 {
-    if (Screen == screen::GridTable && TableMode == tablemode::CombinationTable) {
+    if (Screen == screen::GridTable && TableMode == tablekind::CombinationTable) {
         setVisible({"Button3", "Button5"}, true);
         return;
     }
@@ -317,7 +317,7 @@ void TMainForm::swapClick(int x, int y)
             SwapPicks = 2;
         }
     }
-    if (CurGroup >= 1 && CurGroup <= grouping::Groups) KumiHyo(CurGroup);
+    if (isGroup(CurGroup)) KumiHyo(groupNumber(CurGroup));
 }
 
 void TMainForm::Button5Click() // 「入れ替え実行」
@@ -340,8 +340,8 @@ void TMainForm::Button5Click() // 「入れ替え実行」
             p1[s1] = m2;
             SwapOn = 0;
             // A score record belongs to its place; the players take theirs along.
-            if (CurGroup >= 1 && CurGroup <= grouping::Groups) {
-                auto &group = ScoreSlots[CurGroup - 1];
+            if (isGroup(CurGroup)) {
+                auto &group = ScoreSlots[groupIndex(CurGroup)];
                 ScoreSlot &r1 = group[SwapFirst.x()][s1];
                 ScoreSlot &r2 = group[SwapSecond.x()][s2];
                 scoresMoved = &r1 != &r2 && (scoring::hasEntry(r1) || scoring::hasEntry(r2));
@@ -349,9 +349,9 @@ void TMainForm::Button5Click() // 「入れ替え実行」
             }
         }
     }
-    if (!abandoned && CurGroup >= 1 && CurGroup <= grouping::Groups) {
-        KumiHyo(CurGroup);
-        groupTab(CurGroup);
+    if (!abandoned && isGroup(CurGroup)) {
+        KumiHyo(groupNumber(CurGroup));
+        groupTab(groupNumber(CurGroup));
     }
     SwapPicks = 0;
     SwapFirst = SwapSecond = QPoint(0, 0);

@@ -163,7 +163,7 @@ void TMainForm::Label40Click() // tab 「メンバー登録」
     TokutenClr(scoreclear::SlotTexts);
 
     Bunkatu();
-    HalMark(0);
+    HalMark(listmarks::Blank);
     KumiOn();
     PasteCount = 0;
     control("Label37").text = u"貼り付け数   0"_s;
@@ -171,10 +171,10 @@ void TMainForm::Label40Click() // tab 「メンバー登録」
     BtnClr(3);
 
     Screen = screen::Registration;
-    TableMode = tablemode::None;
+    TableMode = tablekind::None;
     EditMode = editmode::None;
     PlayOn = LeaderOn = false;
-    CurGroup = 0;
+    CurGroup = curgroup::None;
     control("Label10").text = u"メンバー一覧表"_s;
     HandMade = AutoMade = 0;
     Bunkatu();
@@ -201,15 +201,15 @@ void TMainForm::Label42Click() // tab 「組み合わせ」
 
     EditMode = editmode::None;
     Screen = screen::Combination;
-    TableMode = tablemode::None;
-    CurGroup = 0;
+    TableMode = tablekind::None;
+    CurGroup = curgroup::None;
 
     ClrAll();
     Bunkatu();
     BtnClr(0);
     KumiOn();
     KumiClr(kumiclear::AllPanels);
-    HalMark(2);
+    HalMark(listmarks::WithPasteMarks);
     control("Label10").text = u"メンバー一覧表"_s;
     Ninzu();
     showCombinationCounts();
@@ -236,9 +236,9 @@ void TMainForm::Label64Click() // tab 「作表と印刷」
     setColour(kRegistrationLabels, colours::White);
 
     EditMode = editmode::None;
-    CurGroup = 5;
+    CurGroup = curgroup::NotChosen;
     CurGroupText.clear();
     Screen = screen::TableChoice;
-    TableMode = tablemode::None;
+    TableMode = tablekind::None;
     TitleShift = 6 * text::cp932::byteLength(control("Edit7").text);
 }

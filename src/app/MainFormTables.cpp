@@ -50,7 +50,7 @@ std::optional<int> wholeNumber(const QString &text)
 }
 
 // The scale of a table's picture on the screen, which its printed page reproduces.
-sheet::Scale screenScaleOf(int tableKind)
+sheet::Scale screenScaleOf(tablekind tableKind)
 {
     switch (tableKind) {
     case tablekind::ScoreSheet: return sheet::ScoreSheetScreen;
@@ -62,7 +62,7 @@ sheet::Scale screenScaleOf(int tableKind)
     }
 }
 
-PageOrientation orientationOf(int tableKind)
+PageOrientation orientationOf(tablekind tableKind)
 {
     return tableKind == tablekind::ResultPortrait || tableKind == tablekind::MemberPortrait
                ? PageOrientation::Portrait
@@ -99,7 +99,7 @@ QList<tables::Player> TMainForm::partyPlayers(int party)
 {
     QList<tables::Player> players;
     if (party < 1 || party > grouping::Parties) return players;
-    const QStringList &numbering = partyNumbering(CurGroup);
+    const QStringList &numbering = partyNumbering(groupNumber(CurGroup));
     for (const QString &item : KumiList[party - 1]) players << tables::playerAt(numbering, item);
     return players;
 }
@@ -154,11 +154,11 @@ void TMainForm::Draw(Canvas &canvas)
     };
     // The parties of the current group (the group's letter comes back for loading them).
     const auto loadParties = [this] {
-        if (CurGroup == 5) {
+        if (CurGroup == curgroup::NotChosen) {
             KumiLineBuf.clear();
-        } else if (CurGroup >= 1 && CurGroup <= grouping::Groups) {
-            CurGroupText = grouping::groupLetter(CurGroup - 1);
-            KumiWake(CurGroup);
+        } else if (isGroup(CurGroup)) {
+            CurGroupText = grouping::groupLetter(groupIndex(CurGroup));
+            KumiWake(groupNumber(CurGroup));
         }
     };
 
@@ -198,9 +198,9 @@ void TMainForm::Draw(Canvas &canvas)
             Edit13Change();
         }
         in.sheetKumiText = SheetKumi();
-        in.groupName = CurGroup == 5 ? QString() : groupName;
+        in.groupName = CurGroup == curgroup::NotChosen ? QString() : groupName;
         loadParties();
-        if (kumi >= 1 && kumi <= grouping::Parties && CurGroup != 5) {
+        if (kumi >= 1 && kumi <= grouping::Parties && CurGroup != curgroup::NotChosen) {
             WorkList = KumiList[kumi - 1];
             in.party = partyPlayers(kumi);
         }
@@ -219,11 +219,11 @@ void TMainForm::Draw(Canvas &canvas)
                   : TableKind == tablekind::ScoreEntry     ? tables::GridKind::ScoreEntry
                                                            : tables::GridKind::ScoreCheck;
         in.particulars = particulars();
-        in.groupName = CurGroup == 5 ? QString() : groupName;
+        in.groupName = CurGroup == curgroup::NotChosen ? QString() : groupName;
         loadParties();
-        in.writeNames = CurGroup >= 1 && CurGroup <= grouping::Groups;
-        if (in.writeNames) in.records = ScoreSlots[CurGroup - 1];
-        if (CurGroup != 0)
+        in.writeNames = isGroup(CurGroup);
+        if (in.writeNames) in.records = ScoreSlots[groupIndex(CurGroup)];
+        if (CurGroup != curgroup::None)
             for (int p = 1; p <= grouping::Parties; ++p) in.parties[p - 1] = partyPlayers(p);
         const tables::GridResult r = tables::drawCombinationGrid(canvas, scale, tableOptions(), in);
         GridColumnWidth = r.columnWidth;
@@ -232,7 +232,8 @@ void TMainForm::Draw(Canvas &canvas)
         if (in.writeNames)
             for (int p = 0; p < grouping::Parties; ++p)
                 for (int slot = 0; slot < grouping::Slots; ++slot)
-                    if (r.slotTexts[p][slot]) KumiSlotText[CurGroup - 1][p][slot] = *r.slotTexts[p][slot];
+                    if (r.slotTexts[p][slot])
+                        KumiSlotText[groupIndex(CurGroup)][p][slot] = *r.slotTexts[p][slot];
         if (r.switchedToEightFrame) {
             platform.messageBox(u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
                                 u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
@@ -314,7 +315,7 @@ void TMainForm::Label43Click() // 「スコア表作成」
 {
     if (!sheetFieldsValid()) return;
     TableKind = tablekind::ScoreSheet;
-    TableMode = tablemode::ScoreSheet;
+    TableMode = tablekind::ScoreSheet;
     Screen = screen::ScoreSheet;
     ScaleX = sheet::ScoreSheetScreen.x;
     ScaleY = sheet::ScoreSheetScreen.y;
@@ -325,7 +326,7 @@ void TMainForm::Label43Click() // 「スコア表作成」
 void TMainForm::Label53Click() // 「組合せ表作成」
 {
     TableKind = tablekind::CombinationTable;
-    TableMode = tablemode::CombinationTable;
+    TableMode = tablekind::CombinationTable;
     Screen = screen::GridTable;
     ScaleX = sheet::GridScreen.x;
     ScaleY = sheet::GridScreen.y;
@@ -342,7 +343,7 @@ void TMainForm::Label53Click() // 「組合せ表作成」
 void TMainForm::ScoreCheckClick() // 「得点確認表作成」
 {
     TableKind = tablekind::ScoreCheck;
-    TableMode = tablemode::ScoreCheck;
+    TableMode = tablekind::ScoreCheck;
     Screen = screen::GridTable;
     ScaleX = sheet::GridScreen.x;
     ScaleY = sheet::GridScreen.y;
@@ -356,7 +357,7 @@ namespace {
 // in the scroll box, ヨコ形 on its own picture, with the page field; the result table
 // adds its two ranking options.
 struct PagedTable {
-    int portraitKind, portraitMode, landscapeKind, landscapeMode;
+    tablekind portrait, landscape;
     bool rankingOptions;
 };
 
@@ -364,8 +365,8 @@ void showPagedTable(TMainForm &form, const PagedTable &table)
 {
     const bool portrait = form.ticked("N31");
     if (!portrait && !form.ticked("N32")) return;
-    form.TableKind = portrait ? table.portraitKind : table.landscapeKind;
-    form.TableMode = portrait ? table.portraitMode : table.landscapeMode;
+    form.TableKind = portrait ? table.portrait : table.landscape;
+    form.TableMode = form.TableKind;
     form.Screen = screen::PagedTable;
     const sheet::Scale scale = portrait ? sheet::PortraitScreen : sheet::LandscapeScreen;
     form.ScaleX = scale.x;
@@ -389,8 +390,7 @@ void TMainForm::Label60Click() // 「成 績 表作成」
 
 void TMainForm::showResultTable()
 {
-    showPagedTable(*this, {tablekind::ResultPortrait, tablemode::ResultPortrait, tablekind::ResultLandscape,
-                           tablemode::ResultLandscape, true});
+    showPagedTable(*this, {tablekind::ResultPortrait, tablekind::ResultLandscape, true});
 }
 
 void TMainForm::CheckBox1Click() // 一打を順位判定に含める
@@ -405,8 +405,7 @@ void TMainForm::CheckBox3Click() // 二打を順位判定に含める
 
 void TMainForm::Label56Click() // 「メンバー表作成」
 {
-    showPagedTable(*this, {tablekind::MemberPortrait, tablemode::MemberPortrait, tablekind::MemberLandscape,
-                           tablemode::MemberLandscape, false});
+    showPagedTable(*this, {tablekind::MemberPortrait, tablekind::MemberLandscape, false});
 }
 
 void TMainForm::GroupBox1Click() { control("GroupBox1").visible = false; } // the table command box
@@ -430,13 +429,13 @@ void TMainForm::redrawCurrentTable()
 // the combination table.
 void TMainForm::redrawTableOfGroup()
 {
-    if (Screen == screen::ScoreSheet && TableMode == tablemode::ScoreSheet)
+    if (Screen == screen::ScoreSheet && TableMode == tablekind::ScoreSheet)
         Button8Click();
-    else if (Screen == screen::GridTable && TableMode == tablemode::CombinationTable)
+    else if (Screen == screen::GridTable && TableMode == tablekind::CombinationTable)
         Label53Click();
-    else if (Screen == screen::GridTable && TableMode == tablemode::ScoreEntry)
+    else if (Screen == screen::GridTable && TableMode == tablekind::ScoreEntry)
         Label36Click();
-    else if (Screen == screen::GridTable && TableMode == tablemode::ScoreCheck)
+    else if (Screen == screen::GridTable && TableMode == tablekind::ScoreCheck)
         ScoreCheckClick();
 }
 
@@ -511,7 +510,7 @@ bool TMainForm::printingRefused()
         platform.messageBox(u"完了を押して下さい"_s, u"組み合わせ中です"_s, MsgIcon::Information,
                             MsgButtons::Ok);
     if (Screen == screen::Registration || Screen == screen::Combination || Screen == screen::TableChoice ||
-        (Screen == screen::GridTable && TableMode == tablemode::ScoreEntry))
+        (Screen == screen::GridTable && TableMode == tablekind::ScoreEntry))
         return true;
     // A score sheet whose numbers cannot be read is not printed.
     if (TableKind == tablekind::ScoreSheet && !sheetFieldsValid()) return true;
@@ -533,7 +532,7 @@ void TMainForm::printOn(PrintJob &job)
     Draw(job.page());
 }
 
-QString TMainForm::documentNameOf(int tableKind, const QString &part)
+QString TMainForm::documentNameOf(tablekind tableKind, const QString &part)
 {
     QString table;
     switch (tableKind) {
@@ -545,6 +544,7 @@ QString TMainForm::documentNameOf(int tableKind, const QString &part)
     case tablekind::CombinationTable: table = u"組み合わせ表"_s; break;
     case tablekind::ScoreEntry: table = u"得点入力表"_s; break;
     case tablekind::ScoreCheck: table = u"得点確認表"_s; break;
+    case tablekind::None: break;
     }
     return tables::documentName({TournamentName(), table, part});
 }

@@ -4,6 +4,7 @@
 // left, and a name for the menu ("得点入力 A 3組2番").
 
 #include "app/AppLayer.h"
+#include "app/Modes.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,10 +12,10 @@
 
 // Where a step was made: the screen, the table on it, the group and the entry cursor.
 struct StepPlace {
-    int screen = 0;
-    int tableMode = 0;
-    int tableKind = 0;
-    int group = 0;
+    ::screen screen = ::screen::None;
+    tablekind tableMode = tablekind::None;
+    tablekind tableKind = tablekind::None;
+    curgroup group = curgroup::None;
     int entryRow = 0;
     int entrySlot = 0;
 };

@@ -84,7 +84,7 @@ void AutoDivision::twelvePlayersInTwoGroupsOfThreeParties()
     }
     QCOMPARE(everyone.size(), 12);
     // Group A is chosen with its tab at the end.
-    QCOMPARE(s.form.CurGroup, 1);
+    QCOMPARE(s.form.CurGroup, curgroup::A);
     QCOMPARE(s.form.control("Label44").colour, colours::Yellow);
     QCOMPARE(s.form.control("Label10").text, u"Aグループ"_s);
     QCOMPARE(s.form.MemberLines, s.form.GroupList[0]);
@@ -352,7 +352,7 @@ void AutoDivision::placementMarks()
         if (!balance) s.form.N44Click();
         open(s, players(3, 3) + leaders(2, u"on"_s, u"長"_s));
         setDivision(s, u"1"_s, u"2"_s);
-        s.form.CurGroup = 1;
+        s.form.CurGroup = curgroup::A;
         s.form.DivideKumi();
         for (int i = 0; i < 8; ++i) QCOMPARE(s.form.Members[i].placed(), balance || i >= 6);
     }
@@ -361,7 +361,7 @@ void AutoDivision::placementMarks()
     s.form.N29Click();
     open(s, players(9));
     setDivision(s, u"2"_s, u"1"_s);
-    s.form.CurGroup = 1;
+    s.form.CurGroup = curgroup::A;
     s.platform.takeBoxes();
     s.form.DivideKumi();
     QCOMPARE_BOX(s.platform.boxes.at(0), u"組数を増やして下さい"_s, QString(), MsgIcon::None, MsgButtons::Ok);

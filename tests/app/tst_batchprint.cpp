@@ -65,10 +65,10 @@ struct Screen {
     {}
     bool operator==(const Screen &) const = default;
     QStringList sheet, list, memberLines;
-    int group;
+    curgroup group;
     QString kumi, start;
     double scaleX;
-    int tableKind;
+    tablekind tableKind;
 };
 
 } // namespace
@@ -296,7 +296,7 @@ void BatchPrintTest::everyScreenPrintsAndStaysAsItWas()
     if (screen == 1) s.form.Label40Click();
     if (screen == 2) s.form.Label42Click();
     if (screen == 6) s.form.Label64Click();
-    QCOMPARE(s.form.Screen, screen);
+    QCOMPARE(s.form.Screen, static_cast<::screen>(screen));
     s.platform.takeBoxes();
     const Screen before(s);
     s.platform.pdfAnswer = u"/tmp/sheets.pdf"_s;
@@ -305,7 +305,7 @@ void BatchPrintTest::everyScreenPrintsAndStaysAsItWas()
     s.form.PrintAllClick();
     QCOMPARE(s.platform.printed.size(), size_t(screen == 1 ? 1 : 2));
     QVERIFY(s.platform.boxes.empty());
-    QVERIFY(Screen(s) == before && s.form.Screen == screen);
+    QVERIFY(Screen(s) == before && s.form.Screen == static_cast<::screen>(screen));
 }
 
 void BatchPrintTest::whileCombiningTheNoticeComes()

@@ -140,7 +140,7 @@ void CsvExportTest::everyGroupWhenNoneIsChosen()
     storeCombination(s, 2, 2, 4);
     s.platform.chooseFile(meeting);
     s.form.N7Click();
-    QCOMPARE(s.form.CurGroup, 0);
+    QCOMPARE(s.form.CurGroup, curgroup::None);
     const QByteArray all = written(s, 1, dir.filePath(u"c.csv"_s));
     QVERIFY(all.contains(",1-1,") && all.contains(",2-8,"));
     QCOMPARE(all, exported(meeting, {u"--table"_s, u"combination"_s}, dir.filePath(u"c2.csv"_s)));

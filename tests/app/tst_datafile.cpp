@@ -33,7 +33,10 @@ struct Stores {
     ScoreSlotArray scoreSlots;
     SlotTextArray slotTexts;
     std::array<Member, roster::MaxMembers> members;
-    int autoMade = 0, handMade = 0, curGroup = 0, screen = 0, combining = 0;
+    int autoMade = 0, handMade = 0;
+    curgroup curGroup = curgroup::None;
+    ::screen screen = ::screen::None;
+    int combining = 0;
     QString tournament, course, dataFileName, caption;
     QStringList recent;
     friend bool operator==(const Stores &, const Stores &) = default;
@@ -286,7 +289,7 @@ void DataFileTest::openSetsTheParticularsAndModes()
     QCOMPARE(s.form.control("Edit8").text, m.courseName);
     QCOMPARE(s.form.AutoMade, autoMade);
     QCOMPARE(s.form.HandMade, 1 - autoMade);
-    QCOMPARE(s.form.CurGroup, curGroup);
+    QCOMPARE(s.form.CurGroup, static_cast<curgroup>(curGroup));
     QCOMPARE(s.form.DataFileName, path);
     QCOMPARE(s.platform.caption, path);
     QCOMPARE(s.platform.dialogs.size(), size_t(1));
@@ -803,7 +806,7 @@ void DataFileTest::sampleMembersReplaceTheRoster()
     QCOMPARE(s.form.KumiLines, kumiLines);
     QCOMPARE(s.form.GroupList, groupList);
     QVERIFY(s.form.KumiSlotText == slotTexts);
-    QCOMPARE(s.form.CurGroup, 0);
+    QCOMPARE(s.form.CurGroup, curgroup::None);
     QCOMPARE(s.platform.canvas("Image1").textAt(192, 20 * 28 + 7), u"斉藤11子"_s);
 
     // An empty roster is replaced without a question.
@@ -820,8 +823,8 @@ void DataFileTest::sampleScores()
     for (int slot = 0; slot < 5; ++slot) s.form.KumiSlotText[0][0][slot] = u"選手%1,緑会"_s.arg(slot);
     for (int slot = 0; slot < 3; ++slot) s.form.KumiSlotText[0][3][slot] = u"選手%1,緑会"_s.arg(slot);
     s.form.KumiSlotText[1][0][0] = u"Bの選手,緑会"_s;
-    s.form.TableMode = 3; // the score-entry table of group A is shown
-    s.form.CurGroup = 1;
+    s.form.TableMode = tablekind::ScoreEntry; // the score-entry table of group A is shown
+    s.form.CurGroup = curgroup::A;
 
     Random expected;
     expected.seed(static_cast<std::uint32_t>(s.platform.clock.toSecsSinceEpoch()));
@@ -838,7 +841,7 @@ void DataFileTest::sampleScores()
 
     // Before a group tab was chosen on that screen nothing changes.
     const auto records = s.form.ScoreSlots;
-    s.form.CurGroup = 5;
+    s.form.CurGroup = curgroup::NotChosen;
     s.form.N28Click();
     QVERIFY(s.form.ScoreSlots == records);
 }
@@ -847,7 +850,7 @@ void DataFileTest::sampleScoresRefusedOffTheScoreEntryTable()
 {
     Scenario s;
     s.form.KumiSlotText[0][0][0] = u"選手,緑会"_s;
-    s.form.CurGroup = 1;
+    s.form.CurGroup = curgroup::A;
     const auto records = s.form.ScoreSlots;
     s.form.N28Click();
     QCOMPARE(s.platform.boxes.size(), size_t(1));

@@ -16,7 +16,10 @@ struct Snapshot {
     std::array<QStringList, 12> kumiList;
     ScoreSlotArray scores;
     SlotTextArray slotTexts;
-    int screen, tableMode, curGroup, combining, autoMade, handMade;
+    ::screen screen;
+    tablekind tableMode;
+    curgroup curGroup;
+    int combining, autoMade, handMade;
     std::map<QString, quint64> pictures;
     friend bool operator==(const Snapshot &, const Snapshot &) = default;
 };

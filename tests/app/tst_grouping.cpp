@@ -90,7 +90,7 @@ void Grouping::fieldClicks()
     s.form.clickField(field);
     QCOMPARE(s.form.control(field).text, editable ? QString() : before);
     // A click into 一グループの組数 releases the pressed-in labels even while it is read-only.
-    QCOMPARE(s.form.EditMode, field == u"Edit6"_s ? 0 : 4);
+    QCOMPARE(s.form.EditMode, field == u"Edit6"_s ? editmode::None : editmode::Play);
     QCOMPARE(s.form.control("Label75").colour, field == u"Edit6"_s ? colours::ButtonFace : colours::Yellow);
     QCOMPARE(s.form.PlayOn, field != u"Edit6"_s);
 }

@@ -18,7 +18,7 @@ void storeGroups(Scenario &s)
         s.form.KumiLines[g - 1][0] = u"3,1,0"_s;
     }
     s.form.AutoMade = 1;
-    s.form.CurGroup = 1;
+    s.form.CurGroup = curgroup::A;
 }
 } // namespace
 
@@ -59,10 +59,12 @@ void GroupTabs::tabs()
     Scenario s;
     storeGroups(s);
     const QStringList roster = s.form.MemberLines;
-    std::tie(s.form.Screen, s.form.TableMode, s.form.CurGroup, s.form.AutoMade) =
-        std::tie(screen, tableMode, curGroup, autoMade);
+    s.form.Screen = static_cast<::screen>(screen);
+    s.form.TableMode = static_cast<tablekind>(tableMode);
+    s.form.CurGroup = static_cast<curgroup>(curGroup);
+    s.form.AutoMade = autoMade;
     s.form.Label46Click(); // tab C
-    QCOMPARE(s.form.CurGroup, chosen ? 3 : curGroup);
+    QCOMPARE(s.form.CurGroup, chosen ? curgroup::C : static_cast<curgroup>(curGroup));
     QCOMPARE(s.form.CurGroupText, chosen ? u"C"_s : QString());
     QCOMPARE(s.form.control("Label46").colour, chosen ? colours::Yellow : colours::Cream);
     QCOMPARE(s.form.control("Label44").colour, colours::Cream);

@@ -26,14 +26,14 @@ void redraw(Scenario &s, int k)
     switch (k % 6) {
     case 0: f.Label42Click(); break; // the 組み合わせ tab: blanked and drawn anew
     case 1:                          // 出場設定 then 設定取消 on member 1 (unmarked)
-        f.EditMode = 4;
+        f.EditMode = editmode::Play;
         f.Image1MouseDown(40, 10);
-        f.EditMode = 8;
+        f.EditMode = editmode::Unmark;
         f.Image1MouseDown(40, 10);
         break;
     case 2:                                    // the marks drawn again: by rows, or blanked
         if (k % 12 == 8) f.ListRowsDrawn = -1; // and drawn over the whole list
-        f.HalMark(2);
+        f.HalMark(listmarks::WithPasteMarks);
         break;
     case 3: // every row drawn over what stands
         f.ListRowsDrawn = -1;

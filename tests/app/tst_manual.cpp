@@ -15,8 +15,8 @@ void paste(Scenario &s, int row, int party)
 // The current group's stored parties name exactly what the panels show.
 void checkStoredAsShown(Scenario &s)
 {
-    QCOMPARE(s.form.KumiLines[s.form.CurGroup - 1].size(), 12);
-    for (int k = 1; k <= 12; ++k) QCOMPARE(storedNames(s, s.form.CurGroup, k), panelNames(s, k));
+    QCOMPARE(s.form.KumiLines[groupIndex(s.form.CurGroup)].size(), 12);
+    for (int k = 1; k <= 12; ++k) QCOMPARE(storedNames(s, groupNumber(s.form.CurGroup), k), panelNames(s, k));
 }
 
 int placedCount(const TMainForm &form)
@@ -55,8 +55,9 @@ void ManualDivision::startPressesPasteWithGroupACurrent()
     startByHand(s, 10);
     QVERIFY(s.platform.boxes.empty());
     QCOMPARE(std::make_tuple(s.form.Combining, s.form.HandMade, s.form.AutoMade, s.form.CurGroup),
-             std::make_tuple(1, 1, 0, 1));
-    QCOMPARE(std::make_tuple(s.form.PasteOn, s.form.ReturnOn, s.form.EditMode), std::make_tuple(1, 0, 6));
+             std::make_tuple(1, 1, 0, curgroup::A));
+    QCOMPARE(std::make_tuple(s.form.PasteOn, s.form.ReturnOn, s.form.EditMode),
+             std::make_tuple(1, 0, editmode::Paste));
     QCOMPARE(s.form.control("Label78").colour, colours::Yellow);
     for (const char *c : {"Button4", "Button1", "Label75", "Label76", "Label77"})
         QVERIFY(!s.form.control(c).enabled);
@@ -235,14 +236,15 @@ void ManualDivision::takeBackEndsPasteMode()
     paste(s, 0, 1);
     s.form.pickMemberForPaste(1);
     s.form.Label79Click();
-    QCOMPARE(std::make_tuple(s.form.PasteOn, s.form.ReturnOn, s.form.EditMode), std::make_tuple(0, 1, 0));
+    QCOMPARE(std::make_tuple(s.form.PasteOn, s.form.ReturnOn, s.form.EditMode),
+             std::make_tuple(0, 1, editmode::None));
     s.form.kumiPanelMouseDown(1, 4); // takes back instead of pasting
     QVERIFY(s.form.KumiList[0].isEmpty());
     QCOMPARE(placedCount(s.form), 0);
     checkStoredAsShown(s);
     s.form.Label79Click(); // released by a second click
     QCOMPARE(s.form.control("Label79").colour, colours::White);
-    QCOMPARE(std::make_tuple(s.form.ReturnOn, s.form.EditMode), std::make_tuple(0, 0));
+    QCOMPARE(std::make_tuple(s.form.ReturnOn, s.form.EditMode), std::make_tuple(0, editmode::None));
 }
 
 void ManualDivision::eachGroupKeepsItsParties()
@@ -251,7 +253,7 @@ void ManualDivision::eachGroupKeepsItsParties()
     startByHand(s, 6);
     paste(s, 0, 1);
     s.form.Label45Click(); // group tab B
-    QCOMPARE(s.form.CurGroup, 2);
+    QCOMPARE(s.form.CurGroup, curgroup::B);
     QVERIFY(panelNames(s, 1).isEmpty());
     s.form.pickMemberForPaste(0); // placed in group A
     QVERIFY(s.form.control("Label20").text.isEmpty());
@@ -289,7 +291,7 @@ void ManualDivision::finishKeepsThePartiesAndTheMarks()
     for (const char *c : {"Label78", "Label79", "Button4", "Button1", "Button9"})
         QVERIFY(!s.form.control(c).enabled);
     QCOMPARE(std::make_tuple(s.form.PasteOn, s.form.EditMode, s.form.PanelsClickable),
-             std::make_tuple(0, 0, false));
+             std::make_tuple(0, editmode::None, false));
     QCOMPARE(s.form.MemberLines, s.form.SavedMemberLines);
     QCOMPARE(placedCount(s.form), 2);
     QCOMPARE(s.form.control("Label37").text, u"貼り付け数   2"_s);

@@ -247,14 +247,14 @@ void MemberList::markLabelsAreOneOfThree()
     const QColor off = colours::ButtonFace, on = colours::Yellow;
     s.form.Label75Click();
     QCOMPARE(colours(), QList<QColor>({on, off, off}));
-    QCOMPARE(s.form.EditMode, 4);
+    QCOMPARE(s.form.EditMode, editmode::Play);
     s.form.Label76Click();
     QCOMPARE(colours(), QList<QColor>({off, on, off}));
     QVERIFY(!s.form.PlayOn && s.form.LeaderOn);
-    QCOMPARE(s.form.EditMode, 5);
+    QCOMPARE(s.form.EditMode, editmode::Leader);
     s.form.Label76Click(); // off again: white
     QCOMPARE(colours(), QList<QColor>({off, colours::White, off}));
-    QCOMPARE(s.form.EditMode, 0);
+    QCOMPARE(s.form.EditMode, editmode::None);
     s.form.Label75Click();
     s.form.Label75Click();
     QCOMPARE(colours(), QList<QColor>({colours::White, off, off}));
@@ -262,10 +262,10 @@ void MemberList::markLabelsAreOneOfThree()
     QCOMPARE(s.form.Members[0].PlayMark, u"off"_s);
     s.form.Label77Click();
     QCOMPARE(colours(), QList<QColor>({off, off, on}));
-    QCOMPARE(s.form.EditMode, 8);
+    QCOMPARE(s.form.EditMode, editmode::Unmark);
     s.form.Label77Click();
     QCOMPARE(colours(), QList<QColor>({off, off, off}));
-    QVERIFY(!s.form.CancelOn && s.form.EditMode == 0);
+    QVERIFY(!s.form.CancelOn && s.form.EditMode == editmode::None);
 }
 
 void MemberList::markLabelsRefusedWhileCombining()
@@ -277,7 +277,7 @@ void MemberList::markLabelsRefusedWhileCombining()
         s.form.Combining = 1;
         label == 75 ? s.form.Label75Click() : label == 76 ? s.form.Label76Click() : s.form.Label77Click();
         refusedWithCompleteFirst(s);
-        QCOMPARE(s.form.EditMode, 5);
+        QCOMPARE(s.form.EditMode, editmode::Leader);
         QVERIFY(s.form.LeaderOn && !s.form.PlayOn && !s.form.CancelOn);
         QCOMPARE(s.form.control("Label76").colour, colours::Yellow);
     }
@@ -365,7 +365,7 @@ void MemberList::allPlayAndNonePlayRefusals()
     s.loadRoster(kMarked);
     if (situation == u"registration"_s) s.form.Label40Click();
     if (situation == u"combining"_s) s.form.Combining = 1;
-    if (situation == u"table"_s) s.form.TableMode = 1;
+    if (situation == u"table"_s) s.form.TableMode = tablekind::CombinationTable;
     s.form.scrollListTo(50);
     const QString counts = countLine(s);
     all ? s.form.N9Click() : s.form.N10Click();
@@ -397,13 +397,13 @@ void MemberList::clicksOutsideTheMembersChangeNothing()
     QFETCH(int, y);
     Scenario s;
     s.loadRoster(rosterLines(members));
-    s.form.EditMode = mode;
+    s.form.EditMode = static_cast<editmode>(mode);
     const auto textsBefore = s.platform.canvas("Image1").visibleTexts().size();
     s.platform.answer(IdYes);
     s.form.Image1MouseDown(40, y);
     QCOMPARE(s.form.MemberLines, rosterLines(members));
     QCOMPARE(s.form.SavedMemberLines, rosterLines(members));
-    QCOMPARE(s.form.EditMode, mode);
+    QCOMPARE(s.form.EditMode, static_cast<editmode>(mode));
     QCOMPARE(s.form.SelRow, -1);
     QVERIFY(s.platform.boxes.empty());
     QCOMPARE(s.platform.canvas("Image1").visibleTexts().size(), textsBefore);

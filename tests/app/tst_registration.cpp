@@ -119,7 +119,7 @@ void Registration::threeHundredthFitsTheNextIsRefused()
 {
     Scenario s;
     onRegistrationScreen(s, rosterLines(299));
-    QCOMPARE(s.form.EditMode, 9);
+    QCOMPARE(s.form.EditMode, editmode::Register);
     QCOMPARE(s.form.ListTopRow, 279); // 299 − 3 would pass the last row the list scrolls to
     registerMember(s, kHanako);
     QCOMPARE(s.form.MemberCount(), 300);
@@ -141,7 +141,7 @@ void Registration::additionalRegistrationRefusedAtThreeHundred()
     s.form.Label84Click();
     boxIs(s, u"メンバー数が３００名を超過します"_s, u"追加登録不可"_s, MsgIcon::Error);
     QCOMPARE(s.form.MemberCount(), 300);
-    QCOMPARE(s.form.EditMode, 0);
+    QCOMPARE(s.form.EditMode, editmode::None);
     registerMember(s, kHanako); // no registration mode: 実行 says which to choose
     QCOMPARE(s.form.MemberCount(), 300);
     QCOMPARE(s.platform.boxes.size(), size_t(2));
@@ -153,7 +153,7 @@ void Registration::moreThanThreeHundredLinesRefused()
         Scenario s;
         s.form.Label40Click();
         s.loadRoster(rosterLines(301)); // only a file edited elsewhere holds this many
-        s.form.EditMode = mode;
+        s.form.EditMode = static_cast<editmode>(mode);
         s.form.SelRow = 0;
         registerMember(s, kHanako);
         boxIs(s, u"メンバー数が３００名を超過します"_s, u"警告"_s, MsgIcon::Error);
@@ -238,7 +238,7 @@ void Registration::executeOnlyChecksWhileMovingOrDeleting()
         registerMember(s, {u"山,田"_s, u"緑会"_s});
         boxIs(s, u"氏名に使えない文字「,」が含まれています"_s, u"入力が未完"_s);
         QCOMPARE(s.form.MemberLines, rosterLines(3));
-        QCOMPARE(s.form.EditMode, deleting ? 3 : 1);
+        QCOMPARE(s.form.EditMode, deleting ? editmode::Delete : editmode::MovePick);
     }
 }
 
@@ -247,7 +247,7 @@ void Registration::selectorIsOneOfThree()
     Scenario s;
     s.form.Label40Click();
     const char *labels[3] = {"Label3", "Label84", "Label4"};
-    const int modes[3] = {9, 9, 7};
+    const editmode modes[3] = {editmode::Register, editmode::Register, editmode::Correct};
     auto click = [&](int k) {
         k == 0 ? s.form.Label3Click() : k == 1 ? s.form.Label84Click() : s.form.Label4Click();
     };
@@ -259,7 +259,7 @@ void Registration::selectorIsOneOfThree()
         QCOMPARE(s.form.EditMode, modes[k]);
         click(k); // off again
         for (const char *l : labels) QCOMPARE(s.form.control(l).colour, colours::Cream);
-        QCOMPARE(s.form.EditMode, 0);
+        QCOMPARE(s.form.EditMode, editmode::None);
     }
 }
 
@@ -372,7 +372,7 @@ void Registration::moves()
     s.form.Label40Click();
     s.form.Label5Click();
     s.form.clickMemberList(picked);
-    QCOMPARE(s.form.EditMode, 2);
+    QCOMPARE(s.form.EditMode, editmode::MovePlace);
     QCOMPARE(s.platform.canvas("Image1").drawnAt(192, picked * 28 + 7)->colour, colours::Red);
     s.form.clickMemberList(target);
 
@@ -382,8 +382,8 @@ void Registration::moves()
     QCOMPARE(s.form.SavedMemberLines, expected);
     for (int r = 0; r < 5; ++r) QCOMPARE(nameIn(s, r), memberName(order.at(r)));
     QCOMPARE(s.platform.canvas("Image1").drawnAt(192, picked * 28 + 7)->colour, colours::Black);
-    QCOMPARE(s.form.EditMode, 1); // ready for the next move
-    s.form.Label42Click();        // which restores the saved lines
+    QCOMPARE(s.form.EditMode, editmode::MovePick); // ready for the next move
+    s.form.Label42Click();                         // which restores the saved lines
     QCOMPARE(s.form.MemberLines, expected);
 }
 
@@ -399,7 +399,7 @@ void Registration::deleting()
     QCOMPARE(namesInOrder(s), QStringList({memberName(1), memberName(2), memberName(4), memberName(5)}));
     QCOMPARE(s.form.SavedMemberLines, s.form.MemberLines);
     QCOMPARE(nameIn(s, 4), QString());
-    QCOMPARE(s.form.EditMode, 3); // one click after another
+    QCOMPARE(s.form.EditMode, editmode::Delete); // one click after another
 
     // いいえ keeps the roster but still refreshes the saved copy and redraws the list.
     s.form.SavedMemberLines.clear();
@@ -427,14 +427,14 @@ void Registration::listEditLabelsAndHint()
         click(k);
         QCOMPARE(s.form.control(label).colour, colours::Yellow);
         QCOMPARE(s.form.control(k ? "Label5" : "Label6").colour, colours::ButtonFace);
-        QCOMPARE(s.form.EditMode, k ? 3 : 1);
+        QCOMPARE(s.form.EditMode, k ? editmode::Delete : editmode::MovePick);
         QCOMPARE(s.form.control("Label22").text, hints[k]);
         QVERIFY(s.form.control("Label22").visible);
         QCOMPARE(s.form.control("Label84").colour, colours::Cream);
 
         click(k); // off again
         QCOMPARE(s.form.control(label).colour, colours::ButtonFace);
-        QCOMPARE(s.form.EditMode, 0);
+        QCOMPARE(s.form.EditMode, editmode::None);
         QVERIFY(!s.form.control("Label22").visible && s.form.control("Label22").text.isEmpty());
 
         // A click on the hint line puts the labels back but keeps the mode.
@@ -442,9 +442,9 @@ void Registration::listEditLabelsAndHint()
         s.form.Label22Click();
         QCOMPARE(s.form.control(label).colour, colours::ButtonFace);
         QVERIFY(!s.form.control("Label22").visible);
-        QCOMPARE(s.form.EditMode, k ? 3 : 1);
+        QCOMPARE(s.form.EditMode, k ? editmode::Delete : editmode::MovePick);
         s.form.Label4Click(); // 修正 ends the list edit
-        QCOMPARE(s.form.EditMode, 7);
+        QCOMPARE(s.form.EditMode, editmode::Correct);
         QVERIFY(!s.form.MoveOn && !s.form.DeleteOn);
     }
 }
@@ -483,7 +483,7 @@ void Registration::newRegistrationAsksFirst()
     QCOMPARE(s.platform.unexpectedQuestions, 0);
     if (listed == 0 || answer == IdYes) {
         QVERIFY(s.form.MemberLines.isEmpty() && s.form.SavedMemberLines.isEmpty());
-        QCOMPARE(s.form.EditMode, 9);
+        QCOMPARE(s.form.EditMode, editmode::Register);
         QCOMPARE(s.form.control("Label3").colour, colours::Yellow);
         QCOMPARE(s.form.control("Label4").colour, colours::Cream);
         QCOMPARE(nameIn(s, 0), QString());
@@ -493,7 +493,7 @@ void Registration::newRegistrationAsksFirst()
     // いいえ changes nothing at all.
     QCOMPARE(s.form.MemberLines, rosterLines(listed));
     QCOMPARE(s.form.SavedMemberLines, rosterLines(listed));
-    QCOMPARE(s.form.EditMode, 7);
+    QCOMPARE(s.form.EditMode, editmode::Correct);
     QVERIFY(s.form.controls() == controls);
     QCOMPARE(s.form.ListTopRow, top);
     QCOMPARE(nameIn(s, listed - 1), memberName(listed));
@@ -549,7 +549,7 @@ void Registration::hintLineHidesWhenTheEditEnds()
     QVERIFY(!s.form.control("Label22").visible);
     QVERIFY(s.form.control("Label22").text.isEmpty());
     QCOMPARE(s.form.control(deleting ? "Label6" : "Label5").colour, colours::ButtonFace);
-    QCOMPARE(s.form.EditMode, byTab ? 0 : 7);
+    QCOMPARE(s.form.EditMode, byTab ? editmode::None : editmode::Correct);
 }
 
 void Registration::listScrollsNoFurtherThanItsLastRow_data()

@@ -84,9 +84,9 @@ void ResultsTest::portraitTable()
     m.put(1, 0, 0, played(1, 0, 38), u"佐藤"_s, u"星の会"_s);
     m.show();
     TMainForm &f = m.s.form;
-    QCOMPARE(f.TableKind, 6);
-    QCOMPARE(f.TableMode, 7);
-    QCOMPARE(f.Screen, 4);
+    QCOMPARE(f.TableKind, tablekind::ResultPortrait);
+    QCOMPARE(f.TableMode, tablekind::ResultPortrait);
+    QCOMPARE(f.Screen, screen::PagedTable);
     QCOMPARE(f.ScaleX, 1.0);
     QCOMPARE(f.PageMax, 8);
     for (const char *shown :
@@ -120,8 +120,8 @@ void ResultsTest::landscapeTable()
     m.put(0, 0, 0, played(2, 3, 40), u"山田"_s);
     m.show();
     TMainForm &f = m.s.form;
-    QCOMPARE(f.TableKind, 2);
-    QCOMPARE(f.TableMode, 4);
+    QCOMPARE(f.TableKind, tablekind::ResultLandscape);
+    QCOMPARE(f.TableMode, tablekind::ResultLandscape);
     QCOMPARE(f.PageMax, 3);
     QVERIFY(f.control("Image29").visible);
     QVERIFY(!f.control("ScrollBox2").visible);
@@ -191,7 +191,7 @@ void ResultsTest::optionsRankAgainAtOnce()
     m.s.form.CheckBox3Click();
     // Neither count: the record's text, whose next field is the one-stroke count.
     QCOMPARE(m.names(), (QStringList{u"甲"_s, u"乙"_s}));
-    QCOMPARE(m.s.form.TableKind, 6);
+    QCOMPARE(m.s.form.TableKind, tablekind::ResultPortrait);
     QCOMPARE(m.s.form.RankList.first().left(7), u"1259999"_s);
 }
 
@@ -378,7 +378,7 @@ void ResultsTest::printedResultTable()
     QCOMPARE(page.canvas->drawnAt(x, y)->fontHeight, p.font(16));
     // The screen is drawn again at its own scale.
     QCOMPARE(m.s.form.ScaleX, landscape ? 0.82 : 1.0);
-    QCOMPARE(m.s.form.TableKind, landscape ? 2 : 6);
+    QCOMPARE(m.s.form.TableKind, landscape ? tablekind::ResultLandscape : tablekind::ResultPortrait);
     m.s.form.N21Click(); // 印刷 at the printer's resolution
     QCOMPARE(m.s.platform.printed.size(), std::size_t(2));
     const PrintedPage &printed = m.s.platform.lastPage();
@@ -393,7 +393,7 @@ void ResultsTest::scoreEntryScreenEmptiesTheRanking()
     m.put(0, 0, 0, played(2, 3, 40), u"山田"_s);
     m.show();
     QCOMPARE(m.s.form.RankList.size(), 1);
-    m.s.form.CurGroup = 0;
+    m.s.form.CurGroup = curgroup::None;
     m.s.form.Label36Click(); // no group at all: the list is kept
     QCOMPARE(m.s.form.RankList.size(), 1);
     m.s.form.Label54Click();

@@ -117,10 +117,10 @@ void ScoreEntryScreenTest::tabShowsTheScreen()
     s.form.Label64Click();
     s.form.Label45Click();
     s.form.Label54Click();
-    QCOMPARE(s.form.Screen, 5);
-    QCOMPARE(s.form.TableMode, 3);
-    QCOMPARE(s.form.TableKind, 5);
-    QCOMPARE(s.form.CurGroup, 5);
+    QCOMPARE(s.form.Screen, screen::GridTable);
+    QCOMPARE(s.form.TableMode, tablekind::ScoreEntry);
+    QCOMPARE(s.form.TableKind, tablekind::ScoreEntry);
+    QCOMPARE(s.form.CurGroup, curgroup::NotChosen);
     QCOMPARE(s.form.CurGroupText, QString());
     QCOMPARE(s.form.ScaleX, 0.82);
     QCOMPARE(s.form.ScaleY, 0.79);
@@ -148,8 +148,8 @@ void ScoreEntryScreenTest::tabRefusedWhileCombining()
     s.form.Label64Click();
     s.form.Label44Click();
     s.form.Combining = 1;
-    const int screen = s.form.Screen;
-    const int group = s.form.CurGroup;
+    const auto screen = s.form.Screen;
+    const curgroup group = s.form.CurGroup;
     const QColor tabA = s.form.control("Label44").colour;
     s.form.Label54Click();
     QCOMPARE(s.platform.boxes.size(), std::size_t(1));
@@ -572,7 +572,7 @@ void ScoreEntryScreenTest::sampleScoresAreDrawn()
             QCOMPARE(cellOf(s, row, slot), u"(1)"_s + s.form.ScoreSlots[0][row][slot].Summary);
         }
     QCOMPARE(cellOf(s, 0, 4), u"(0)#"_s);
-    QCOMPARE(s.form.TableMode, 3);
+    QCOMPARE(s.form.TableMode, tablekind::ScoreEntry);
 }
 
 void ScoreEntryScreenTest::scoreEntrySheetOnPaper()

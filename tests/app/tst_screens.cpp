@@ -51,7 +51,7 @@ void Screens::tabsAreRefusedWhileCombining()
     Scenario s;
     s.loadRoster(kRoster);
     s.form.Combining = 1;
-    s.form.CurGroup = 1;
+    s.form.CurGroup = curgroup::A;
     s.form.KumiLines[0] = QStringList{u"2,0"_s};
     const auto before = s.form.controls();
     const QStringList lines = s.form.MemberLines;
@@ -63,9 +63,9 @@ void Screens::tabsAreRefusedWhileCombining()
     QCOMPARE(s.platform.boxes.size(), size_t(1));
     QCOMPARE_BOX(s.platform.boxes.front(), u"「完了」又は「やり直し」を押して下さい"_s, u"組み合わせ中です"_s,
                  MsgIcon::Information, MsgButtons::Ok);
-    QCOMPARE(s.form.Screen, 2);
+    QCOMPARE(s.form.Screen, screen::Combination);
     QCOMPARE(s.form.Combining, 1);
-    QCOMPARE(s.form.CurGroup, 1);
+    QCOMPARE(s.form.CurGroup, curgroup::A);
     QCOMPARE(s.form.MemberLines, lines);
     QCOMPARE(s.form.KumiLines[0], QStringList{u"2,0"_s});
     for (const auto &[name, c] : before) {
@@ -116,7 +116,7 @@ void Screens::registrationScreenKeepsRosterAndMarksButDropsTheCombination()
     s.platform.answer(IdYes);
     s.form.Label40Click();
 
-    QCOMPARE(s.form.Screen, 1);
+    QCOMPARE(s.form.Screen, screen::Registration);
     QCOMPARE(s.form.MemberLines, kRoster);
     QCOMPARE(s.form.Members[0].PlayMark, u"on"_s);
     QCOMPARE(s.form.Members[1].LeaderMark, u"a"_s);
@@ -126,7 +126,7 @@ void Screens::registrationScreenKeepsRosterAndMarksButDropsTheCombination()
     QCOMPARE(s.form.ScoreSlots[1][2][3], ScoreSlot::cleared());
     QCOMPARE(s.form.AutoMade, 0);
     QCOMPARE(s.form.HandMade, 0);
-    QCOMPARE(s.form.CurGroup, 0);
+    QCOMPARE(s.form.CurGroup, curgroup::None);
     QCOMPARE(s.form.control("Label37").text, u"貼り付け数   0"_s);
 }
 
@@ -171,7 +171,7 @@ void Screens::registrationScreenShowsItsAreas()
     QVERIFY(s.form.control("Edit2").text.isEmpty());
     QCOMPARE(s.form.HeaderColumn5, u"生年月日"_s);
     QCOMPARE(s.form.HeaderColumn6, u"年齢"_s);
-    QCOMPARE(s.form.EditMode, 0);
+    QCOMPARE(s.form.EditMode, editmode::None);
 }
 
 void Screens::tablesScreenShowsTheTableCommands()
@@ -179,9 +179,9 @@ void Screens::tablesScreenShowsTheTableCommands()
     Scenario s;
     s.form.control("Edit7").text = u"春季大会"_s;
     s.form.Label64Click();
-    QCOMPARE(s.form.Screen, 6);
-    QCOMPARE(s.form.CurGroup, 5);
-    QCOMPARE(s.form.TableMode, 0);
+    QCOMPARE(s.form.Screen, screen::TableChoice);
+    QCOMPARE(s.form.CurGroup, curgroup::NotChosen);
+    QCOMPARE(s.form.TableMode, tablekind::None);
     QCOMPARE(s.form.TitleShift, 48);
     QVERIFY(s.form.control("GroupBox1").visible);
     QVERIFY(!s.form.control("Panel5").visible);
@@ -226,14 +226,14 @@ void Screens::labelResetKinds()
     s.form.setColour({"Label5", "Label6", "Label75", "Label78", "Label3"}, colours::Yellow);
     s.form.MoveOn = s.form.PlayOn = true;
     s.form.PasteOn = 1;
-    s.form.EditMode = 4;
+    s.form.EditMode = editmode::Play;
     s.form.control("Label22").visible = true;
     s.form.control("Label22").text = u"hint"_s;
 
     s.form.BtnClr(3);
     QCOMPARE(s.form.control("Label3").colour, colours::Cream);
     QCOMPARE(s.form.control("Label5").colour, colours::Yellow);
-    QCOMPARE(s.form.EditMode, 0);
+    QCOMPARE(s.form.EditMode, editmode::None);
 
     s.form.BtnClr(1);
     QCOMPARE(s.form.control("Label5").colour, colours::ButtonFace);

@@ -22,10 +22,10 @@ private slots:
 void StartUp::opensOnTheCombinationScreen()
 {
     Scenario s;
-    QCOMPARE(s.form.Screen, 2);
+    QCOMPARE(s.form.Screen, screen::Combination);
     QCOMPARE(s.form.Combining, 0);
-    QCOMPARE(s.form.CurGroup, 0);
-    QCOMPARE(s.form.EditMode, 0);
+    QCOMPARE(s.form.CurGroup, curgroup::None);
+    QCOMPARE(s.form.EditMode, editmode::None);
     QCOMPARE(s.form.control("Label42").colour, colours::Yellow);
     for (const char *tab : {"Label40", "Label64", "Label54"})
         QCOMPARE(s.form.control(tab).colour, colours::ButtonFace);

@@ -37,9 +37,9 @@ void TablesTest::combinationTableShowsTheChosenGroup()
     storeCombination(s, 2, 3, 4);
     s.form.Label64Click(); // tab 作表と印刷
     s.form.Label53Click(); // 組合せ表作成
-    QCOMPARE(s.form.TableKind, 4);
-    QCOMPARE(s.form.TableMode, 1);
-    QCOMPARE(s.form.Screen, 5);
+    QCOMPARE(s.form.TableKind, tablekind::CombinationTable);
+    QCOMPARE(s.form.TableMode, tablekind::CombinationTable);
+    QCOMPARE(s.form.Screen, screen::GridTable);
     QCOMPARE(s.form.ScaleX, 0.82);
     QCOMPARE(s.form.ScaleY, 0.79);
     QVERIFY(s.form.control("Image28").visible);
@@ -81,9 +81,9 @@ void TablesTest::scoreSheetOfAParty()
     storeCombination(s, 2, 3, 5);
     s.form.Label64Click();
     s.form.Label43Click(); // スコア表作成
-    QCOMPARE(s.form.TableKind, 3);
-    QCOMPARE(s.form.TableMode, 2);
-    QCOMPARE(s.form.Screen, 3);
+    QCOMPARE(s.form.TableKind, tablekind::ScoreSheet);
+    QCOMPARE(s.form.TableMode, tablekind::ScoreSheet);
+    QCOMPARE(s.form.Screen, screen::ScoreSheet);
     QVERIFY(s.form.control("Panel10").visible);
     QVERIFY(s.form.control("Image23").visible);
     QVERIFY(!s.form.control("Image28").visible);
@@ -162,8 +162,8 @@ void TablesTest::sheetNumbersThatAreNotWholeNumbers()
     s.form.Label43Click();
     QCOMPARE(s.platform.boxes.size(), size_t(1));
     QCOMPARE_BOX(s.platform.boxes.back(), message, u"警告"_s, MsgIcon::Warning, MsgButtons::Ok);
-    QCOMPARE(s.form.TableKind, 0);
-    QCOMPARE(s.form.Screen, 6);
+    QCOMPARE(s.form.TableKind, tablekind::None);
+    QCOMPARE(s.form.Screen, screen::TableChoice);
     QVERIFY(s.platform.canvas("Image23").visibleTexts().empty());
 
     // With a sheet drawn, 確定 with the bad field leaves the drawing as it was.
@@ -233,8 +233,8 @@ void TablesTest::holeNumberOptionDrawsTheScoreSheet()
 {
     Scenario s; // on the 組み合わせ screen
     s.form.N36Click();
-    QCOMPARE(s.form.Screen, 3);
-    QCOMPARE(s.form.TableKind, 3);
+    QCOMPARE(s.form.Screen, screen::ScoreSheet);
+    QCOMPARE(s.form.TableKind, tablekind::ScoreSheet);
     QVERIFY(s.form.control("Image23").visible);
     QVERIFY(!s.form.control("Panel3").visible);
     RecordingCanvas &sheet = s.platform.canvas("Image23");
@@ -252,8 +252,8 @@ void TablesTest::holeNumberOptionDrawsTheScoreSheet()
     QCOMPARE(t.form.Combining, 1);
     t.form.N36Click();
     QVERIFY(t.form.ticked("N36"));
-    QCOMPARE(t.form.Screen, 2);
-    QCOMPARE(t.form.TableKind, 0);
+    QCOMPARE(t.form.Screen, screen::Combination);
+    QCOMPARE(t.form.TableKind, tablekind::None);
     QVERIFY(t.form.control("Panel4").visible);
 }
 
@@ -277,9 +277,9 @@ void TablesTest::memberTableForms()
     s.loadRoster(steps::rosterLines(45));
     s.form.Label64Click();
     s.form.Label56Click(); // メンバー表作成, タテ形
-    QCOMPARE(s.form.TableKind, 7);
-    QCOMPARE(s.form.TableMode, 6);
-    QCOMPARE(s.form.Screen, 4);
+    QCOMPARE(s.form.TableKind, tablekind::MemberPortrait);
+    QCOMPARE(s.form.TableMode, tablekind::MemberPortrait);
+    QCOMPARE(s.form.Screen, screen::PagedTable);
     QCOMPARE(s.form.PageMax, 8);
     for (const char *shown : {"Label7", "Edit19", "UpDown1", "Button7", "ScrollBox2", "Image4"})
         QVERIFY2(s.form.control(shown).visible, shown);
@@ -292,8 +292,8 @@ void TablesTest::memberTableForms()
 
     s.form.N32Click(); // ヨコ形
     s.form.Label56Click();
-    QCOMPARE(s.form.TableKind, 1);
-    QCOMPARE(s.form.TableMode, 5);
+    QCOMPARE(s.form.TableKind, tablekind::MemberLandscape);
+    QCOMPARE(s.form.TableMode, tablekind::MemberLandscape);
     QCOMPARE(s.form.PageMax, 3);
     QCOMPARE(s.form.ScaleY, 0.80);
     QVERIFY(s.form.control("Image29").visible);

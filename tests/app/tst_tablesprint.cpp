@@ -79,9 +79,9 @@ void TablesPrintTest::screensThatPrintNothing()
         // The score-entry screen of group A.
         s.form.Label54Click();
         s.form.Label44Click();
-        QCOMPARE(s.form.TableMode, 3);
+        QCOMPARE(s.form.TableMode, tablekind::ScoreEntry);
     }
-    QCOMPARE(s.form.Screen, screen);
+    QCOMPARE(s.form.Screen, static_cast<::screen>(screen));
     const double scaleX = s.form.ScaleX;
     run(s, command);
     QVERIFY(s.platform.boxes.empty());
@@ -145,7 +145,7 @@ void TablesPrintTest::printedScoreSheetAtThePrintersScale()
     // The screen's scale and drawing are back.
     QCOMPARE(s.form.ScaleX, 0.82);
     QCOMPARE(s.form.ScaleY, 0.85);
-    QCOMPARE(s.form.TableKind, 3);
+    QCOMPARE(s.form.TableKind, tablekind::ScoreSheet);
     QCOMPARE(textsOf(s.platform.canvas("Image23")), screen);
     QVERIFY(s.platform.boxes.empty());
 }
@@ -166,17 +166,17 @@ void TablesPrintTest::aCancelledPrintDialogRedrawsTheScreen()
 
 void TablesPrintTest::orientationFollowsTheLayout_data()
 {
-    QTest::addColumn<int>("table");
+    QTest::addColumn<tablekind>("table");
     QTest::addColumn<bool>("landscapeForm");
     QTest::addColumn<PageOrientation>("orientation");
-    QTest::newRow("combination table") << 4 << false << PageOrientation::Landscape;
-    QTest::newRow("member table, ヨコ形") << 1 << true << PageOrientation::Landscape;
-    QTest::newRow("member table, タテ形") << 7 << false << PageOrientation::Portrait;
+    QTest::newRow("combination table") << tablekind::CombinationTable << false << PageOrientation::Landscape;
+    QTest::newRow("member table, ヨコ形") << tablekind::MemberLandscape << true << PageOrientation::Landscape;
+    QTest::newRow("member table, タテ形") << tablekind::MemberPortrait << false << PageOrientation::Portrait;
 }
 
 void TablesPrintTest::orientationFollowsTheLayout()
 {
-    QFETCH(int, table);
+    QFETCH(tablekind, table);
     QFETCH(bool, landscapeForm);
     QFETCH(PageOrientation, orientation);
     Scenario s;
@@ -185,7 +185,7 @@ void TablesPrintTest::orientationFollowsTheLayout()
     s.platform.printerDpiY = 300;
     s.form.Label64Click();
     if (landscapeForm) s.form.N32Click();
-    if (table == 4)
+    if (table == tablekind::CombinationTable)
         s.form.Label53Click();
     else
         s.form.Label56Click();
@@ -193,7 +193,7 @@ void TablesPrintTest::orientationFollowsTheLayout()
     QCOMPARE(s.platform.printed.size(), size_t(1));
     QCOMPARE(s.platform.lastPage().orientation, orientation);
     QCOMPARE(s.form.TableKind, table);
-    if (table == 7) {
+    if (table == tablekind::MemberPortrait) {
         // Portrait page: member 1 at (393, 107) units → trunc(393 × 2.775), trunc(107 × 2.91).
         QCOMPARE(s.platform.lastPage().canvas->textAt(1090, 311), u"1-1"_s);
         QCOMPARE(s.form.ScaleX, 1.0);

@@ -353,8 +353,8 @@ private:
         }
         case 3: {
             // Moving changes the roster, marking the marks; deleting asks first.
-            const int mode = m_form.EditMode;
-            m_label = u"member list click in mode %1"_s.arg(mode);
+            const editmode mode = m_form.EditMode;
+            m_label = u"member list click in mode %1"_s.arg(static_cast<int>(mode));
             if (!reachable(m_form, "Image1")) break;
             if (mode == editmode::MovePick || mode == editmode::MovePlace) changes = Roster | Marks;
             if (mode == editmode::Delete) afterYes = Roster | Marks;
@@ -490,8 +490,8 @@ private:
 
     QString drawnNamesDiffer()
     {
-        const int g = m_form.CurGroup;
-        if (m_form.Screen != screen::GridTable || g < 1 || g > grouping::Groups) return {};
+        const int g = groupNumber(m_form.CurGroup);
+        if (m_form.Screen != screen::GridTable || !isGroup(m_form.CurGroup)) return {};
         const tables::PartyPlayers stored = tables::partiesOfGroup(m_form.currentMeeting(), g - 1);
         for (int p = 0; p < grouping::Parties; ++p) {
             if (stored[p].size() > 6) continue; // a frame of six leaves such a party's names out

@@ -211,12 +211,12 @@ void MainWindowTest::tabClickReachesTheForm()
 {
     StartedWindow w;
     QVERIFY(w.exposed());
-    QCOMPARE(w.form().Screen, 2);
+    QCOMPARE(w.form().Screen, screen::Combination);
     QVERIFY(w.widget("Panel9")->isVisible());
     QVERIFY(!w.widget("Panel2")->isVisible());
 
     w.click("Label40"); // tab 「メンバー登録」
-    QCOMPARE(w.form().Screen, 1);
+    QCOMPARE(w.form().Screen, screen::Registration);
     QVERIFY(w.widget("Panel2")->isVisible());
     QVERIFY(!w.widget("Panel9")->isVisible());
     QCOMPARE(w.widget("Label40")->palette().color(QPalette::Window), QColor(255, 255, 0));
@@ -224,7 +224,7 @@ void MainWindowTest::tabClickReachesTheForm()
     QCOMPARE(w.widgetAs<QLabel>("Label40")->text(), u"メンバー登録"_s);
 
     w.click("Label42"); // tab 「組み合わせ」
-    QCOMPARE(w.form().Screen, 2);
+    QCOMPARE(w.form().Screen, screen::Combination);
     QVERIFY(w.widget("Panel9")->isVisible());
     QVERIFY(!w.widget("Panel2")->isVisible());
 }

@@ -104,11 +104,11 @@ void PicturesTest::drawingAgainLooksLikeDrawingOnce_data()
         << true;
     // Blanking column 5 and drawing its marks again leaves the same look (the row rules
     // crossing it are drawn again as pieces, so the items differ).
-    QTest::newRow("marks") << u"Image1"_s << QRect(0, 0, 488, 300) << Step([](TMainForm &f) { f.HalMark(3); })
-                           << true;
+    QTest::newRow("marks") << u"Image1"_s << QRect(0, 0, 488, 300)
+                           << Step([](TMainForm &f) { f.HalMark(listmarks::Marks); }) << true;
     QTest::newRow("mark columns blanked") << u"Image1"_s << QRect(0, 0, 488, 300) << Step([](TMainForm &f) {
         f.ListRowsDrawn = -1;
-        f.HalMark(2);
+        f.HalMark(listmarks::WithPasteMarks);
     }) << false;
     QTest::newRow("row numbers and rules")
         << u"Image1"_s << QRect(0, 0, 488, 8401) << Step([](TMainForm &f) { f.Hyou(); }) << true;

@@ -216,8 +216,8 @@ void ScoresGuiTest::enterOnTheDiscardQuestionKeepsTheScores()
     w.click("Label40"); // tab 「メンバー登録」
     QCOMPARE(asked, u"メンバー登録|組み合わせと入力済みの得点（1名分）を消去します。よろしいですか"_s);
     QVERIFY(f.ScoreSlots == scores);
-    QCOMPARE(f.Screen, 5);
-    QCOMPARE(f.TableMode, 3);
+    QCOMPARE(f.Screen, screen::GridTable);
+    QCOMPARE(f.TableMode, tablekind::ScoreEntry);
     QCOMPARE(f.control("Label54").colour, colours::Yellow);
     QVERIFY(w.widget("Edit3")->isVisible());
 }

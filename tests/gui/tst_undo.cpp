@@ -56,12 +56,14 @@ void UndoTest::everyStepUndoesAndRedoes()
     w.answers.assign(30, IdYes);
     QVERIFY(w.window->perform(setup));
     w.form().startFreshHistory();
-    const auto where = [&w] { return QList<int>{w.form().Screen, w.form().TableMode, w.form().CurGroup}; };
+    const auto where = [&w] {
+        return std::make_tuple(w.form().Screen, w.form().TableMode, w.form().CurGroup);
+    };
     const QByteArray before = bytes(w);
-    const QList<int> place = where();
+    const auto place = where();
     QVERIFY(w.window->perform(step));
     const QByteArray after = bytes(w);
-    const QList<int> placeAfter = where();
+    const auto placeAfter = where();
     QVERIFY(after != before);
     QCOMPARE(w.form().History.size(), std::size_t(1));
     QAction *undo = w.window->menuEntry(u"Undo"_s);

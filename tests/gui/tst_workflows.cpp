@@ -160,7 +160,7 @@ void WorkflowTest::registeringAMemberStoresAndDrawsIt()
     w.click("Label40"); // tab 「メンバー登録」
     QVERIFY(w.widget("Panel2")->isVisible());
     w.click("Label3"); // 「新規登録」
-    QCOMPARE(w.form().EditMode, 9);
+    QCOMPARE(w.form().EditMode, editmode::Register);
     QWidget *list = w.widget("Image1");
     QCOMPARE(inkIn(list, nameCell(0)), 0);
 
