@@ -109,6 +109,7 @@ FormCommand commandOf(const QString &controlName)
         KMTX_COMMAND(MissingList),
         KMTX_COMMAND(CsvExport),
         KMTX_COMMAND(Season),
+        KMTX_COMMAND(Venue),
         // Menu オプション, 印 刷, ヘルプ
         KMTX_COMMAND(N37),
         KMTX_COMMAND(N38),
