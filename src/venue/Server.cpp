@@ -178,8 +178,9 @@ std::optional<std::pair<int, QString>> Server::partyRefusal(const QString &group
         return std::pair{429, u"番号の間違いが続いたため、1分間受け付けません。しばらく待ってから入力して下さい"_s};
     const std::shared_ptr<const View> view = m_venue.view();
     const QString &expected = view->snapshot().book.party(*g, *k).code;
-    // A party without players has no code: a wrong code reads the same for every party.
-    if (expected.isEmpty() || code != expected || !view->filled(*g, *k)) {
+    // A wrong code reads the same for every party, with players or without; a right one for
+    // a party dissolved since is told the combination changed.
+    if (expected.isEmpty() || code != expected) {
         m_wrongCodes[*g * Parties + *k].push_back(m_clock.elapsed());
         return std::pair{403, u"組の番号が違います。組のカードに印刷された4桁の番号を入力して下さい"_s};
     }
@@ -213,7 +214,10 @@ void Server::addRoutes()
                       const QString code = request.query().queryItemValue(u"code"_s);
                       if (const auto refused = partyRefusal(group, party, code, &g, &k))
                           return jsonResponse(refusal(refused->first, refused->second));
-                      return respond(kJson, json(m_venue.view()->partyJson(g, k)));
+                      const std::shared_ptr<const View> view = m_venue.view();
+                      if (!view->filled(g, k))
+                          return jsonResponse(refusal(409, u"組み合わせが変わりました。本部に確かめて下さい"_s));
+                      return respond(kJson, json(view->partyJson(g, k)));
                   });
     m_http->route(u"/api/party/<arg>/<arg>/card"_s, Method::Post,
                   [this](const QString &group, const QString &party, const QHttpServerRequest &request,

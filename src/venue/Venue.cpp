@@ -143,7 +143,7 @@ void Venue::submit(int g, int k, const CardRequest &request, std::function<void(
     if (m_waiting.empty()) refresh();
     const std::shared_ptr<const View> now = view();
     if (m_book.party(g, k).code != request.code || !now->filled(g, k)) {
-        done(refusal(409, u"組の顔ぶれが変わりました。組を読み込み直して下さい"_s));
+        done(refusal(409, u"組み合わせが変わりました。組を読み込み直して下さい"_s));
         return;
     }
     PartyState party = now->party(g, k);
