@@ -14,6 +14,7 @@ FileDesk::FileDesk(const QString &path, datafile::Meeting meeting, int holes, st
     , m_holes(holes)
     , m_groupNames(std::move(groupNames))
 {
+    m_scores = tables::scoresOf(m_meeting).value_or(tables::MeetingScores{});
 }
 
 std::variant<datafile::Meeting, QString> FileDesk::read(const QString &path)
@@ -29,6 +30,8 @@ std::variant<datafile::Meeting, QString> FileDesk::read(const QString &path)
 
 Snapshot FileDesk::snapshot()
 {
+    if (std::exchange(m_changed, false))
+        m_meeting.scoreLines = datafile::buildScoreLines(m_scores.records, m_scores.slotTexts);
     Snapshot s;
     s.meeting = m_meeting;
     s.meeting.tournamentName = datafile::tournamentNameOf(m_meeting, m_path);
@@ -39,15 +42,14 @@ Snapshot FileDesk::snapshot()
 
 std::optional<QString> FileDesk::storeParty(int g, int k, const std::array<ScoreSlot, Slots> &records, const QString &)
 {
-    std::optional<tables::MeetingScores> scores = tables::scoresOf(m_meeting);
-    if (!scores) return u"得点の行が壊れています"_s;
-    for (int s = 0; s < Slots; ++s) scores->records[g][k][s] = records[s];
-    m_meeting.scoreLines = datafile::buildScoreLines(scores->records, scores->slotTexts);
+    for (int s = 0; s < Slots; ++s) m_scores.records[g][k][s] = records[s];
+    m_changed = true;
     return std::nullopt;
 }
 
 std::optional<QString> FileDesk::settle()
 {
+    snapshot();
     const datafile::WriteResult bytes = datafile::write(m_meeting);
     if (!bytes.error.isEmpty()) return bytes.error;
     datafile::WholeFile file(m_path, true);

@@ -23,7 +23,9 @@ public:
 
 private:
     QString m_path;
-    datafile::Meeting m_meeting;
+    datafile::Meeting m_meeting; // its score lines as last written
+    tables::MeetingScores m_scores; // the records as they stand, read once
+    bool m_changed = false;
     int m_holes;
     std::array<QString, Groups> m_groupNames;
 };

@@ -86,7 +86,11 @@ VenueDialog::VenueDialog(MainWindow &window)
 
     connect(m_toggle, &QPushButton::clicked, this, &VenueDialog::startOrStop);
     connect(m_addresses, &QComboBox::currentIndexChanged, this, [this] { follow(); });
-    connect(&m_venue, &venue::Venue::cardRecorded, this, [this] { m_window.refresh(); });
+    // Cards that arrive together repaint the window once.
+    m_repaint.setSingleShot(true);
+    m_repaint.setInterval(0);
+    connect(&m_repaint, &QTimer::timeout, this, [this] { m_window.refresh(); });
+    connect(&m_venue, &venue::Venue::cardRecorded, &m_repaint, qOverload<>(&QTimer::start));
     m_follow.setInterval(300);
     connect(&m_follow, &QTimer::timeout, this, &VenueDialog::follow);
     showState();

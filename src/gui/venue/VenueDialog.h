@@ -42,6 +42,7 @@ private:
     MainWindow &m_window;
     venue::Venue m_venue;
     QTimer m_follow;
+    QTimer m_repaint;
     std::shared_ptr<const venue::View> m_shown;
     QString m_shownAddress;
     QLabel *m_status = nullptr;
