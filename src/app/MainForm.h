@@ -423,6 +423,10 @@ public:
                                           const QString &label);
     // The places whose entries came from phones; the score-entry screen writes them in blue.
     void showPhonePlaces(const PlaceArray<bool> &places);
+    // A command is under way (waiting for an answer in a box): the meeting is not to be read.
+    bool commandRunning() const { return m_commandDepth > 0; }
+    // The players of party k (0..11) of group g (0..3), in slot order.
+    QList<tables::Player> playersOf(int g, int k) const;
     PlaceArray<bool> PhonePlaces{};
     // While the venue serves: each party's code and page for its score sheet (g × 12 + k).
     std::map<int, tables::PhoneCorner> VenueCorners;

@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 
 #include "scoring/ScoreEntry.h"
+#include "tables/MeetingTables.h"
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +46,12 @@ std::optional<QString> TMainForm::storePhoneCard(int g, int k, const std::array<
         }
     });
     return std::nullopt;
+}
+
+QList<tables::Player> TMainForm::playersOf(int g, int k) const
+{
+    if (g < 0 || g >= grouping::Groups || k < 0 || k >= grouping::Parties) return {};
+    return tables::partiesOf(KumiLines[g], partyNumbering(g + 1))[k];
 }
 
 void TMainForm::showPhonePlaces(const PlaceArray<bool> &places)

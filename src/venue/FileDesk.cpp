@@ -15,6 +15,15 @@ FileDesk::FileDesk(const QString &path, datafile::Meeting meeting, int holes, st
     , m_groupNames(std::move(groupNames))
 {
     m_scores = tables::scoresOf(m_meeting).value_or(tables::MeetingScores{});
+    for (int g = 0; g < Groups; ++g) m_parties[g] = tables::partiesOfGroup(m_meeting, g);
+}
+
+PartyState FileDesk::partyState(int g, int k)
+{
+    PartyState p;
+    p.players = m_parties[g][k].mid(0, Slots);
+    for (int s = 0; s < Slots; ++s) p.records[s] = m_scores.records[g][k][s];
+    return p;
 }
 
 std::variant<datafile::Meeting, QString> FileDesk::read(const QString &path)
@@ -47,14 +56,11 @@ std::optional<QString> FileDesk::storeParty(int g, int k, const std::array<Score
     return std::nullopt;
 }
 
-std::optional<QString> FileDesk::settle()
+std::optional<FileToWrite> FileDesk::fileToSave(QString *failure)
 {
+    (void)failure; // a text the file cannot hold is found as it is written
     snapshot();
-    const datafile::WriteResult bytes = datafile::write(m_meeting);
-    if (!bytes.error.isEmpty()) return bytes.error;
-    datafile::WholeFile file(m_path, true);
-    if (!file.open() || !file.write(bytes.bytes) || !file.commit()) return file.reason();
-    return std::nullopt;
+    return FileToWrite{m_path, {}, m_meeting};
 }
 
 } // namespace venue

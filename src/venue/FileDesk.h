@@ -16,7 +16,8 @@ public:
     QString meetingFile() override { return m_path; }
     std::optional<QString> storeParty(int g, int k, const std::array<ScoreSlot, Slots> &records,
                                       const QString &label) override;
-    std::optional<QString> settle() override;
+    PartyState partyState(int g, int k) override;
+    std::optional<FileToWrite> fileToSave(QString *failure) override;
 
     // The meeting file read, or why it cannot be served.
     static std::variant<datafile::Meeting, QString> read(const QString &path);
@@ -25,6 +26,7 @@ private:
     QString m_path;
     datafile::Meeting m_meeting; // its score lines as last written
     tables::MeetingScores m_scores; // the records as they stand, read once
+    std::array<tables::PartyPlayers, Groups> m_parties;
     bool m_changed = false;
     int m_holes;
     std::array<QString, Groups> m_groupNames;

@@ -1,6 +1,7 @@
 #include "venue/Venue.h"
 
 #include "datafile/Files.h"
+#include "datafile/MeetingFile.h"
 #include "venue/Server.h"
 
 #include <QFileInfo>
@@ -10,6 +11,24 @@
 using namespace Qt::StringLiterals;
 
 namespace venue {
+
+namespace {
+QString writeAll(const QList<FileToWrite> &files)
+{
+    for (const FileToWrite &f : files) {
+        QByteArray bytes = f.bytes;
+        if (f.meeting) {
+            datafile::WriteResult written = datafile::write(*f.meeting);
+            if (!written.error.isEmpty()) return u"%1 に保存できません（%2）"_s.arg(f.path, written.error);
+            bytes = std::move(written.bytes);
+        }
+        datafile::WholeFile file(f.path, true);
+        if (!file.open() || !file.write(bytes) || !file.commit())
+            return u"%1 に保存できません（%2）"_s.arg(f.path, file.reason());
+    }
+    return QString();
+}
+} // namespace
 
 Venue::Venue(Desk &desk, QObject *parent)
     : QObject(parent)
@@ -21,6 +40,7 @@ Venue::Venue(Desk &desk, QObject *parent)
     connect(&m_refreshTimer, &QTimer::timeout, this, &Venue::refresh);
     // How long the owner's thread is kept from its events while serving.
     m_pauseProbe.setInterval(10);
+    m_pauseProbe.setTimerType(Qt::PreciseTimer);
     connect(&m_pauseProbe, &QTimer::timeout, this, [this] {
         m_longestPause = std::max(m_longestPause, m_sinceProbe.restart() - m_pauseProbe.interval());
     });
@@ -33,7 +53,19 @@ std::optional<QString> Venue::start(const QHostAddress &address, quint16 port)
     if (running()) return std::nullopt;
     m_book = Book();
     m_bookFile.clear();
+    m_last = Snapshot();
+    m_writer = new QThread;
+    m_writing = new QObject;
+    m_writing->moveToThread(m_writer);
+    m_writer->start();
+    m_builder = new QThread;
+    m_building = new QObject;
+    m_building->moveToThread(m_builder);
+    m_builder->start();
     refresh();
+    // The first state is there before the first request.
+    publish(std::make_shared<View>(m_last));
+
     auto *thread = new QThread;
     auto *server = new Server(*this);
     server->moveToThread(thread);
@@ -48,7 +80,6 @@ std::optional<QString> Venue::start(const QHostAddress &address, quint16 port)
         stop();
         return failure;
     }
-    m_address = address;
     m_port = bound;
     m_longestPause = 0;
     m_sinceProbe.start();
@@ -62,26 +93,46 @@ void Venue::stop()
     m_refreshTimer.stop();
     m_pauseProbe.stop();
     if (!m_thread) return;
-    // Cards taken but not yet settled are kept before the server goes.
-    if (m_settleDue) settle();
     if (Server *server = m_server)
         QMetaObject::invokeMethod(server, [server] { delete server; }, Qt::BlockingQueuedConnection);
     m_thread->quit();
     m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
+    delete std::exchange(m_thread, nullptr);
+    // The writes under way end; what was taken since is written here.
+    for (auto [thread, worker] : {std::pair{&m_writer, &m_writing}, std::pair{&m_builder, &m_building}}) {
+        QMetaObject::invokeMethod(*worker, [w = *worker] { delete w; }, Qt::BlockingQueuedConnection);
+        *worker = nullptr;
+        (*thread)->quit();
+        (*thread)->wait();
+        delete std::exchange(*thread, nullptr);
+    }
+    m_saving = false;
+    m_waiting.clear();
+    if (m_unsaved) {
+        QString failure;
+        const QList<FileToWrite> files = filesToWrite(&failure);
+        if (failure.isEmpty()) failure = writeAll(files);
+        QMutexLocker lock(&m_lock);
+        if (!failure.isEmpty()) m_bookProblem = failure;
+    }
     m_port = 0;
 }
 
 std::shared_ptr<const View> Venue::view() const
 {
-    QMutexLocker lock(&m_viewLock);
+    QMutexLocker lock(&m_lock);
     return m_view;
+}
+
+QString Venue::bookProblem() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_bookProblem;
 }
 
 void Venue::publish(std::shared_ptr<const View> view)
 {
-    QMutexLocker lock(&m_viewLock);
+    QMutexLocker lock(&m_lock);
     m_view = std::move(view);
 }
 
@@ -89,66 +140,63 @@ void Venue::loadBook(const QString &meetingFile)
 {
     m_book = Book();
     m_bookFile = meetingFile.isEmpty() ? QString() : bookPath(meetingFile);
-    m_bookProblem.clear();
-    if (m_bookFile.isEmpty() || !QFileInfo::exists(m_bookFile)) return;
-    const datafile::FileBytes read = datafile::readFileBytes(m_bookFile, true);
-    QString why = read.reason;
-    std::optional<Book> book;
-    if (read.failure == datafile::FileBytes::Failure::None) book = Book::fromJson(read.bytes, &why);
-    if (book) {
-        m_book = *book;
-        return;
+    QString problem;
+    if (!m_bookFile.isEmpty() && QFileInfo::exists(m_bookFile)) {
+        const datafile::FileBytes read = datafile::readFileBytes(m_bookFile, true);
+        QString why = read.reason;
+        std::optional<Book> book;
+        if (read.failure == datafile::FileBytes::Failure::None) book = Book::fromJson(read.bytes, &why);
+        if (book) {
+            m_book = *book;
+        } else {
+            // A damaged book is kept as it is for a look, and a new one started beside it.
+            problem = u"組の番号の控え %1 を読めません（%2）。新しい番号を付けました"_s.arg(m_bookFile, why);
+            QFile::rename(m_bookFile, m_bookFile + u".damaged"_s);
+        }
     }
-    // A damaged book is kept as it is for a look, and a new one started beside it.
-    m_bookProblem = u"組の番号の控え %1 を読めません（%2）。新しい番号を付けました"_s.arg(m_bookFile, why);
-    QFile::rename(m_bookFile, m_bookFile + u".damaged"_s);
-}
-
-void Venue::saveBook()
-{
-    if (m_bookFile.isEmpty()) return;
-    datafile::WholeFile file(m_bookFile, true);
-    if (!file.open() || !file.write(m_book.toJson()) || !file.commit())
-        m_bookProblem = u"組の番号の控え %1 を保存できません（%2）"_s.arg(m_bookFile, file.reason());
+    QMutexLocker lock(&m_lock);
+    m_bookProblem = problem;
 }
 
 void Venue::refresh()
 {
+    if (m_desk.busy() && m_writing && running()) return;
     const QString file = m_desk.meetingFile();
     const bool newFile = m_bookFile.isEmpty() != file.isEmpty() || (!file.isEmpty() && bookPath(file) != m_bookFile);
     if (newFile) loadBook(file);
     Snapshot snapshot = m_desk.snapshot();
-    snapshot.book = m_book;
-    const std::shared_ptr<const View> now = view();
-    if (!newFile && now->snapshot() == snapshot) return;
-    auto fresh = std::make_shared<View>(std::move(snapshot));
     // Every party filled gets a code the first time it is seen, kept with the meeting (a
     // meeting without a file yet has no codes: nothing could keep them).
-    if (!m_bookFile.isEmpty() &&
-        m_book.giveCodes([&](int g, int k) { return fresh->filled(g, k); },
-                         [] { return static_cast<int>(QRandomGenerator::system()->bounded(10000)); })) {
-        saveBook();
-        Snapshot withCodes = fresh->snapshot();
-        withCodes.book = m_book;
-        fresh = std::make_shared<View>(std::move(withCodes));
+    if (!m_bookFile.isEmpty() && (newFile || !(snapshot.meeting == m_last.meeting))) {
+        std::array<tables::PartyPlayers, Groups> parties;
+        for (int g = 0; g < Groups; ++g) parties[g] = tables::partiesOfGroup(snapshot.meeting, g);
+        if (m_book.giveCodes([&](int g, int k) { return !parties[g][k].isEmpty(); },
+                             [] { return static_cast<int>(QRandomGenerator::system()->bounded(10000)); }))
+            m_unsaved = true;
     }
-    publish(std::move(fresh));
+    snapshot.book = m_book;
+    m_holes = snapshot.holes;
+    if (!newFile && snapshot == m_last) return;
+    m_last = snapshot;
+    // What the pages show is put together off the owner's thread.
+    if (m_building)
+        QMetaObject::invokeMethod(m_building, [this, snapshot] { publish(std::make_shared<View>(snapshot)); });
+    if (m_unsaved && !m_settleQueued && !m_saving) {
+        m_settleQueued = true;
+        QMetaObject::invokeMethod(this, &Venue::settle, Qt::QueuedConnection);
+    }
 }
 
 void Venue::submit(int g, int k, const CardRequest &request, std::function<void(const Reply &)> done)
 {
     if (!running()) return;
-    // The card is checked against the meeting as it stands: read again for the first card
-    // of those that arrive together, with the cards taken since then for the others.
-    if (m_waiting.empty()) refresh();
-    const std::shared_ptr<const View> now = view();
-    if (m_book.party(g, k).code != request.code || !now->filled(g, k)) {
+    // The card is checked against the party as it stands at this moment.
+    const PartyState party = m_desk.partyState(g, k);
+    if (m_book.party(g, k).code != request.code || party.players.isEmpty()) {
         done(refusal(409, u"組み合わせが変わりました。組を読み込み直して下さい"_s));
         return;
     }
-    PartyState party = now->party(g, k);
-    if (const auto taken = m_taken.find(g * Parties + k); taken != m_taken.end()) party.records = taken->second;
-    CardResult result = applyCard(party, m_book.party(g, k), request, now->snapshot().holes);
+    CardResult result = applyCard(party, m_book.party(g, k), request, m_holes);
     if (result.store) {
         const QString label = u"携帯から %1 %2組 ラウンド%3"_s.arg(u"ABCD"_s.at(g)).arg(k + 1).arg(request.card.round);
         if (const std::optional<QString> refused = m_desk.storeParty(g, k, result.records, label)) {
@@ -156,29 +204,64 @@ void Venue::submit(int g, int k, const CardRequest &request, std::function<void(
             return;
         }
         m_book.party(g, k) = result.book;
-        m_taken[g * Parties + k] = result.records;
-        m_settleDue = true;
+        m_unsaved = true;
         emit cardRecorded(g, k);
     }
-    // Cards that arrive together are saved together, then answered.
+    // Cards that arrive together are written together, then answered.
     m_waiting.emplace_back(result.reply, std::move(done));
-    if (m_waiting.size() == 1) QMetaObject::invokeMethod(this, &Venue::settle, Qt::QueuedConnection);
+    if (!m_settleQueued) {
+        m_settleQueued = true;
+        QMetaObject::invokeMethod(this, &Venue::settle, Qt::QueuedConnection);
+    }
+}
+
+QList<FileToWrite> Venue::filesToWrite(QString *failure)
+{
+    QList<FileToWrite> files;
+    if (std::optional<FileToWrite> meeting = m_desk.fileToSave(failure)) files << *meeting;
+    if (!m_bookFile.isEmpty()) files << FileToWrite{m_bookFile, m_book.toJson(), std::nullopt};
+    return files;
 }
 
 void Venue::settle()
 {
-    std::optional<QString> failure;
-    m_taken.clear();
-    if (std::exchange(m_settleDue, false)) {
-        failure = m_desk.settle();
-        saveBook();
-        refresh();
-        // Saved with the next cards, or when the venue stops.
-        if (failure) m_settleDue = true;
+    m_settleQueued = false;
+    // The write under way settles these when it ends.
+    if (m_saving || !m_writing) return;
+    Waiting batch = std::exchange(m_waiting, {});
+    refresh();
+    if (!std::exchange(m_unsaved, false)) {
+        answer(std::move(batch), QString());
+        return;
     }
-    for (auto &[reply, done] : std::exchange(m_waiting, {})) {
-        if (failure && reply.status == 200)
-            done(refusal(503, u"本部で保存できませんでした（%1）。もう一度送信して下さい"_s.arg(*failure)));
+    QString failure;
+    const QList<FileToWrite> files = filesToWrite(&failure);
+    if (!failure.isEmpty()) {
+        m_unsaved = true;
+        answer(std::move(batch), failure);
+        return;
+    }
+    m_saving = true;
+    QMetaObject::invokeMethod(m_writing, [this, files, batch = std::move(batch)]() mutable {
+        const QString failure = writeAll(files);
+        QMetaObject::invokeMethod(this, [this, failure, batch = std::move(batch)]() mutable {
+            m_saving = false;
+            if (!failure.isEmpty()) m_unsaved = true;
+            {
+                QMutexLocker lock(&m_lock);
+                m_bookProblem = failure;
+            }
+            answer(std::move(batch), failure);
+            if (!m_waiting.empty() || m_unsaved) settle();
+        });
+    });
+}
+
+void Venue::answer(Waiting batch, const QString &failure)
+{
+    for (auto &[reply, done] : batch) {
+        if (!failure.isEmpty() && reply.status == 200)
+            done(refusal(503, u"本部で保存できませんでした（%1）。もう一度送信して下さい"_s.arg(failure)));
         else
             done(reply);
     }

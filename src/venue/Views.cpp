@@ -107,9 +107,12 @@ QJsonObject View::partyJson(int g, int k) const
                                    {u"phone"_s, phones[k][s]}});
     }
     const QString version = partyVersion(state.players);
-    QJsonArray rounds;
+    QList<int> sent;
     for (const RoundCard &c : m_snapshot.book.party(g, k).cards)
-        if (c.version == version) rounds.append(c.round);
+        if (c.version == version) sent << c.round;
+    std::sort(sent.begin(), sent.end());
+    QJsonArray rounds;
+    for (int r : sent) rounds.append(r);
     return {{u"group"_s, letter(g)},
             {u"party"_s, k + 1},
             {u"version"_s, version},

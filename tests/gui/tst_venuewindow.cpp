@@ -71,7 +71,7 @@ void VenueWindowTest::cardFromAPhone()
     QVERIFY(dialog->venue().running());
     const QString code = dialog->venue().view()->snapshot().book.party(0, 2).code;
     QCOMPARE(code.size(), 4);
-    QVERIFY(QFile::exists(dir.filePath(u"大会 A.venue.json"_s)));
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(dir.filePath(u"大会 A.venue.json"_s)); }, 5000));
 
     TMainForm &form = w.form();
     form.Label54Click();

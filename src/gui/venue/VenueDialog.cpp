@@ -116,6 +116,16 @@ venue::Snapshot VenueDialog::snapshot()
 
 QString VenueDialog::meetingFile() { return m_window.form().DataFileName; }
 
+bool VenueDialog::busy() { return m_window.form().commandRunning(); }
+
+venue::PartyState VenueDialog::partyState(int g, int k)
+{
+    venue::PartyState p;
+    p.players = m_window.form().playersOf(g, k).mid(0, venue::Slots);
+    for (int s = 0; s < venue::Slots; ++s) p.records[s] = m_window.form().ScoreSlots[g][k][s];
+    return p;
+}
+
 std::optional<QString> VenueDialog::storeParty(int g, int k, const std::array<ScoreSlot, venue::Slots> &records,
                                                const QString &label)
 {

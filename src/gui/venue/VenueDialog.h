@@ -29,7 +29,10 @@ public:
 
     // The window's meeting, for the server.
     venue::Snapshot snapshot() override;
+    venue::PartyState partyState(int g, int k) override;
     QString meetingFile() override;
+    // A command waiting for an answer may have changed half of what it changes.
+    bool busy() override;
     std::optional<QString> storeParty(int g, int k, const std::array<ScoreSlot, venue::Slots> &records,
                                       const QString &label) override;
 
