@@ -384,13 +384,14 @@
         let first = null;
         for (const p of party.players) {
             const row = { slot: p.slot };
+            const empty = [];
             for (const f of FIELDS) {
                 const input = fieldInput(p.slot, f.key);
                 const text = halfWidth(input.value);
                 input.value = text;
                 const label = f.label.join("");
                 if (text === "") {
-                    missing.push(p.name + "の" + label);
+                    empty.push(label);
                 } else if (!/^[0-9]+$/.test(text)) {
                     wrong.push(p.name + "の" + label);
                 } else {
@@ -400,6 +401,7 @@
                 input.classList.add("empty");
                 if (!first) first = input;
             }
+            if (empty.length > 0) missing.push(p.name + "（" + empty.join("・") + "）");
             players.push(row);
         }
         if (!first) return players;
