@@ -10,13 +10,15 @@ import shutil
 import sys
 import tempfile
 import time
+import traceback
 import uuid
 
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from venueserver import Failure, Venue, added, card, check, meeting_copy, sums  # noqa: E402
 
 SKIP = 77
-SCRIPT_NAME = "<script>alert(1)</script>"
+SCRIPT_NAME = "<script>"  # the data file holds names of up to 14 bytes
 
 try:
     from selenium import webdriver
@@ -154,7 +156,7 @@ def phone(driver, venue, meeting):
 
 
 def script_name(driver, venue):
-    """A member named <script>alert(1)</script> shows as text on both pages."""
+    """A member named <script> shows as text on the phone page."""
     status, results = venue.request("GET", "/api/results")
     row = next(r for r in results["rows"] if r["name"] == SCRIPT_NAME)
     open_party(driver, venue, row["group"], row["party"], venue.codes[(row["group"], row["party"])])
@@ -168,9 +170,9 @@ def board(driver, venue):
     screen(driver, 1920, 1080, False)
     driver.get(venue.url + "board")
     status, results = venue.request("GET", "/api/results")
-    first = lambda d: d.find_elements(By.CSS_SELECTOR, "#rows tr:first-child td")
+    first = lambda d: d.execute_script("return Array.from(document.querySelectorAll('#rows tr:first-child td'), c => c.textContent)")
     wait(driver, "the board's first row", lambda d: len(first(d)) == 7)
-    cells = [c.text for c in first(driver)]
+    cells = first(driver)
     top = results["rows"][0]
     check(cells[:4] == [str(top["rank"]), top["name"], top["team"], "%s-%d" % (top["group"], top["party"])], "the board's first row: %s, the results' %s" % (cells, top))
     rows = len(driver.find_elements(By.CSS_SELECTOR, "#rows tr"))
@@ -190,7 +192,7 @@ def board(driver, venue):
     status, results = venue.request("GET", "/api/results")
     now = results["rows"][0]
     check(now["name"] != top["name"], "the card did not change the leader")
-    wait(driver, "the new leader on the board", lambda d: [c.text for c in first(d)][1:2] == [now["name"]], 5)
+    wait(driver, "the new leader on the board", lambda d: first(d)[1:2] == [now["name"]], 5)
     check(time.monotonic() - sent <= 5, "the board took more than 5 s")
     shot(driver, "board-updated.png")
 
@@ -220,7 +222,8 @@ def main():
         print("FAIL: %s" % failure)
         return 1
     except Exception as error:  # the browser's own errors, as a failure with their reason
-        print("FAIL: %s: %s" % (type(error).__name__, error))
+        traceback.print_exc()
+        print("FAIL: %s: %s" % (type(error).__name__, str(error).splitlines()[0] if str(error) else ""))
         return 1
     finally:
         if driver:

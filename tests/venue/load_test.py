@@ -19,6 +19,7 @@ import threading
 import time
 import uuid
 
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from venueserver import Failure, Venue, added, card, check, meeting_copy, sums  # noqa: E402
 
