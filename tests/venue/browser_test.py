@@ -63,11 +63,16 @@ def wait(driver, what, condition, seconds=10):
         raise Failure("waited %d s in vain for %s" % (seconds, what))
 
 
-def shot(driver, name):
+def shot(driver, name, whole=False):
+    """A picture of the screen, or of the whole phone page, into $VENUE_SHOTS."""
     folder = os.environ.get("VENUE_SHOTS")
     if folder:
         os.makedirs(folder, exist_ok=True)
+        if whole:
+            screen(driver, 360, driver.execute_script("return document.documentElement.scrollHeight"), True)
         driver.save_screenshot(os.path.join(folder, name))
+        if whole:
+            screen(driver, 360, 740, True)
 
 
 def message(driver, element_id, kind):
@@ -111,11 +116,12 @@ def phone(driver, venue, meeting):
 
     figures = {p["slot"]: (p["slot"] % 3, (p["slot"] + 1) % 4, 30 + p["slot"]) for p in before["players"]}
     type_card(driver, figures)
+    driver.execute_script("window.scrollTo(0, 0)")
     shot(driver, "phone-card.png")
     driver.find_element(By.ID, "send").click()
     text = message(driver, "card-message", "ok")
     check("ラウンド1" in text, "the success message: %r" % text)
-    shot(driver, "phone-recorded.png")
+    shot(driver, "phone-recorded.png", whole=True)
     body = card(before, 1, lambda slot: figures[slot], code, "")
     expected = added(sums(before), body)
     check(sums(venue.party(group, party)) == expected, "the party after the card: %s" % venue.party(group, party))

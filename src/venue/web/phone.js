@@ -79,7 +79,8 @@
 
     function groupLabel(group) {
         const info = meeting && meeting.groups.find((g) => g.group === group);
-        return info && info.name ? group + "（" + info.name + "）" : group;
+        // The window names groups "A" to "D" until the organiser renames them.
+        return info && info.name && info.name !== group ? group + "（" + info.name + "）" : group;
     }
 
     function newId() {
@@ -192,7 +193,7 @@
         if (busy || !meeting) return;
         const code = halfWidth(ui.code.value);
         if (!/^[0-9]{4}$/.test(code)) {
-            say(ui.status, "error", "コードは４けたの数字で入力して下さい。");
+            say(ui.status, "error", "４けたの番号を数字で入力して下さい。");
             ui.code.focus();
             return;
         }
