@@ -5,13 +5,12 @@ import json
 import os
 import queue
 import re
-import shutil
 import signal
 import subprocess
 import tempfile
 import threading
 
-DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data")
+MEETING = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "write-full-300.txt")
 
 
 class Failure(Exception):
@@ -23,74 +22,49 @@ def check(condition, message):
         raise Failure(message)
 
 
-def meeting_copy(folder, name="write-full-300.txt"):
-    path = os.path.join(folder, name)
-    shutil.copyfile(os.path.join(DATA, name), path)
-    return path
-
-
 class Venue:
     """One run of kmtx-venue: its address, the party codes it printed, its requests."""
 
     running = []
 
     def __init__(self, program, meeting):
-        self.program = program
+        self.program, self.errors = program, tempfile.TemporaryFile()
+        self.proc = subprocess.Popen([program, meeting, "--port", "0", "--bind", "127.0.0.1"],
+                                     stdout=subprocess.PIPE, stderr=self.errors)
         Venue.running.append(self)
-        self.stderr_file = tempfile.TemporaryFile()
-        self.proc = subprocess.Popen(
-            [program, meeting, "--port", "0", "--bind", "127.0.0.1"],
-            stdout=subprocess.PIPE,
-            stderr=self.stderr_file,
-        )
         lines = queue.Queue()
-        threading.Thread(target=self._read, args=(lines,), daemon=True).start()
-        first = self._line(lines)
-        match = re.fullmatch(r"http://([0-9.]+):([0-9]+)/", first)
-        check(match, "kmtx-venue's first line is not the address: %r" % first)
-        self.url = first
-        self.host, self.port = match.group(1), int(match.group(2))
+        threading.Thread(target=lambda: [lines.put(raw.decode().rstrip("\r\n")) for raw in self.proc.stdout]
+                         + [lines.put(None)], daemon=True).start()
+        match = re.fullmatch(r"http://([0-9.]+):([0-9]+)/", self._line(lines))
+        check(match, "kmtx-venue's first line is not its address")
+        self.url, self.host, self.port = match.group(0), match.group(1), int(match.group(2))
         self.codes = {}
-        while True:
-            line = self._line(lines)
-            if line == "":
-                break
+        for line in iter(lambda: self._line(lines), ""):
             fields = line.split(" ")
             check(len(fields) == 3 and re.fullmatch(r"[0-9]{4}", fields[2]), "a bad party line: %r" % line)
             self.codes[(fields[0], int(fields[1]))] = fields[2]
-
-    def _read(self, lines):
-        for raw in self.proc.stdout:
-            lines.put(raw.decode("utf-8").rstrip("\r\n"))
-        lines.put(None)
 
     def _line(self, lines):
         try:
             line = lines.get(timeout=30)
         except queue.Empty:
             raise Failure("kmtx-venue printed nothing for 30 s")
-        if line is None:
-            self.proc.wait(10)
-            raise Failure("kmtx-venue ended (exit %s): %s" % (self.proc.returncode, self.stderr_text()))
+        check(line is not None, "kmtx-venue ended: %s" % self.stderr())
         return line
 
-    def stderr_text(self):
-        self.stderr_file.seek(0)
-        return self.stderr_file.read().decode("utf-8", "replace")
+    def stderr(self):
+        self.errors.seek(0)
+        return self.errors.read().decode("utf-8", "replace")
 
-    def request(self, method, path, body=None, timeout=10):
+    def request(self, method, path, body=None):
         """(status, decoded JSON or None) of one request on a connection of its own."""
-        connection = http.client.HTTPConnection(self.host, self.port, timeout=timeout)
+        connection = http.client.HTTPConnection(self.host, self.port, timeout=10)
         try:
-            data = None if body is None else json.dumps(body, ensure_ascii=False).encode("utf-8")
-            headers = {} if data is None else {"Content-Type": "application/json"}
-            connection.request(method, path, body=data, headers=headers)
+            data = None if body is None else json.dumps(body).encode()
+            connection.request(method, path, data, {"Content-Type": "application/json"} if data else {})
             response = connection.getresponse()
             raw = response.read()
-            try:
-                return response.status, json.loads(raw.decode("utf-8"))
-            except ValueError:
-                return response.status, None
+            return response.status, json.loads(raw) if raw else None
         finally:
             connection.close()
 
@@ -99,46 +73,39 @@ class Venue:
         check(status == 200, "GET party %s-%d: %s %s" % (group, party, status, data))
         return data
 
+    def post(self, body, group, party):
+        return self.request("POST", "/api/party/%s/%d/card" % (group, party), body)
+
     def stop(self):
-        """Ends it with SIGTERM as the organiser's system would; its standard error."""
-        if self.proc.poll() is None:
-            self.proc.send_signal(signal.SIGTERM)
-            try:
-                self.proc.wait(30)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
-                self.proc.wait()
-                raise Failure("kmtx-venue did not end within 30 s of SIGTERM")
-        text = self.stderr_text()
-        check(self.proc.returncode == 0, "kmtx-venue ended with %s: %s" % (self.proc.returncode, text))
-        return text
+        """Ends it with SIGTERM; its standard error."""
+        self.proc.send_signal(signal.SIGTERM)
+        try:
+            self.proc.wait(30)
+        except subprocess.TimeoutExpired:
+            raise Failure("kmtx-venue did not end within 30 s of SIGTERM")
+        check(self.proc.returncode == 0, "kmtx-venue ended with %s: %s" % (self.proc.returncode, self.stderr()))
+        return self.stderr()
 
-    def kill(self):
-        if self.proc.poll() is None:
-            self.proc.kill()
-            self.proc.wait()
+    @staticmethod
+    def kill_all():
+        for venue in Venue.running:
+            if venue.proc.poll() is None:
+                venue.proc.kill()
+                venue.proc.wait()
 
 
-def card(venue_party, round_no, figures, code, card_id):
+def card(party, round_no, figures, code, card_id):
     """The card of a party (as GET gives it) with figures(slot) -> (one, two, total)."""
-    players = []
-    for player in venue_party["players"]:
-        one, two, total = figures(player["slot"])
-        players.append({"slot": player["slot"], "one": one, "two": two, "total": total})
-    body = {"code": code, "id": card_id, "round": round_no, "players": players}
-    if "version" in venue_party:
-        body["version"] = venue_party["version"]
-    return body
+    rows = [dict(zip(("slot", "one", "two", "total"), (p["slot"],) + figures(p["slot"]))) for p in party["players"]]
+    return {"code": code, "id": card_id, "round": round_no, "version": party["version"], "players": rows}
 
 
-def sums(venue_party):
-    return {p["slot"]: (p["entries"], p["one"], p["two"], p["total"]) for p in venue_party["players"]}
+def sums(party):
+    return {p["slot"]: (p["entries"], p["one"], p["two"], p["total"]) for p in party["players"]}
 
 
-def added(before, body):
-    """The sums a party should hold after `body` was recorded over `before`."""
-    expected = {}
-    for row in body["players"]:
-        entries, one, two, total = before[row["slot"]]
-        expected[row["slot"]] = (entries + 1, one + row["one"], two + row["two"], total + row["total"])
-    return expected
+def added(party, body):
+    """The sums a party as GET gave it should hold once `body` was recorded."""
+    before = sums(party)
+    return {r["slot"]: tuple(a + b for a, b in zip(before[r["slot"]], (1, r["one"], r["two"], r["total"])))
+            for r in body["players"]}
