@@ -83,12 +83,13 @@ def phone(driver, venue, meeting):
     check(before["players"][0]["name"] == SCRIPT_NAME, "the copy's slot 1: %s" % before["players"][0])
     figures = {p["slot"]: (p["slot"] % 3, (p["slot"] + 1) % 4, 30 + p["slot"]) for p in before["players"]}
     open_party(driver, venue, group, party, code)
-    type_card(driver, figures)
+    wait(driver, "the party's card", lambda d: d.find_element(By.ID, "card").is_displayed())
     names = [e.text for e in driver.find_elements(By.CSS_SELECTOR, "#players .name")]
     check(names == ["%d. %s" % (p["slot"], p["name"]) for p in before["players"]], "names shown: %s" % names)
     check(not driver.find_elements(By.CSS_SELECTOR, "#players script"), "a name became markup")
     widths = driver.execute_script("return [document.documentElement.scrollWidth, window.innerWidth]")
     check(widths[0] <= widths[1] == 360, "the page scrolls sideways at 360 px: %s" % widths)
+    type_card(driver, figures)
     check("ラウンド1" in message(driver, "card-message", "ok"), "no success shown")
     shot(driver, "phone-recorded.png")
     expected = added(before, card(before, 1, lambda s: figures[s], code, ""))
