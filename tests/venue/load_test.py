@@ -59,19 +59,18 @@ def run(args, folder):
                 errors.append("GET /api/results: %s" % status)
             stop.wait(max(0, 2 - (time.monotonic() - started)))
 
-    threads = [threading.Thread(target=board, daemon=True) for _ in range(args.boards)]
-    for thread in threads:
-        thread.start()
-    time.sleep(min(2, args.seconds / 2))  # the boards are polling when the cards come
+    boards = [threading.Thread(target=board, daemon=True) for _ in range(args.boards)]
     leaders = [threading.Thread(target=leader, args=(key,), daemon=True) for key in parties]
+    lead_in = min(2, args.seconds / 2)  # the boards are polling when the cards come
+    for thread in boards:
+        thread.start()
+    time.sleep(lead_in)
     for thread in leaders:
         thread.start()
-    for thread in leaders:
-        thread.join(60)
-    time.sleep(max(0, args.seconds - min(2, args.seconds / 2)))
+    time.sleep(args.seconds - lead_in)
     stop.set()
-    for thread in threads:
-        thread.join(30)
+    for thread in boards + leaders:
+        thread.join(60)
 
     check(not errors, "failed requests: %s" % errors[:5])
     for key in parties:
