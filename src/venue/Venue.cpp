@@ -54,6 +54,7 @@ std::optional<QString> Venue::start(const QHostAddress &address, quint16 port)
     m_book = Book();
     m_bookFile.clear();
     m_last = Snapshot();
+    m_sequence = m_published = 0;
     m_writer = new QThread;
     m_writing = new QObject;
     m_writing->moveToThread(m_writer);
@@ -64,7 +65,7 @@ std::optional<QString> Venue::start(const QHostAddress &address, quint16 port)
     m_builder->start();
     refresh();
     // The first state is there before the first request.
-    publish(std::make_shared<View>(m_last));
+    publish(std::make_shared<View>(m_last), m_sequence);
 
     auto *thread = new QThread;
     auto *server = new Server(*this);
@@ -130,9 +131,11 @@ QString Venue::bookProblem() const
     return m_bookProblem;
 }
 
-void Venue::publish(std::shared_ptr<const View> view)
+void Venue::publish(std::shared_ptr<const View> view, quint64 sequence)
 {
     QMutexLocker lock(&m_lock);
+    if (sequence < m_published) return;
+    m_published = sequence;
     m_view = std::move(view);
 }
 
@@ -178,9 +181,11 @@ void Venue::refresh()
     m_holes = snapshot.holes;
     if (!newFile && snapshot == m_last) return;
     m_last = snapshot;
+    const quint64 sequence = ++m_sequence;
     // What the pages show is put together off the owner's thread.
     if (m_building)
-        QMetaObject::invokeMethod(m_building, [this, snapshot] { publish(std::make_shared<View>(snapshot)); });
+        QMetaObject::invokeMethod(m_building,
+                                  [this, snapshot, sequence] { publish(std::make_shared<View>(snapshot), sequence); });
     if (m_unsaved && !m_settleQueued && !m_saving) {
         m_settleQueued = true;
         QMetaObject::invokeMethod(this, &Venue::settle, Qt::QueuedConnection);
@@ -242,8 +247,11 @@ void Venue::settle()
         return;
     }
     m_saving = true;
-    QMetaObject::invokeMethod(m_writing, [this, files, batch = std::move(batch)]() mutable {
+    // The answers go once the pages show the cards too: a phone reads what it sent.
+    QMetaObject::invokeMethod(m_writing, [this, files, batch = std::move(batch), snapshot = m_last,
+                                          sequence = m_sequence]() mutable {
         const QString failure = writeAll(files);
+        publish(std::make_shared<View>(snapshot), sequence);
         QMetaObject::invokeMethod(this, [this, failure, batch = std::move(batch)]() mutable {
             m_saving = false;
             if (!failure.isEmpty()) m_unsaved = true;

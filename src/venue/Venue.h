@@ -56,7 +56,8 @@ private:
     using Waiting = std::vector<std::pair<Reply, std::function<void(const Reply &)>>>;
     void loadBook(const QString &meetingFile);
     QList<FileToWrite> filesToWrite(QString *failure);
-    void publish(std::shared_ptr<const View> view);
+    // Hands the pages a state; an older one put together later does not replace a newer.
+    void publish(std::shared_ptr<const View> view, quint64 sequence);
     void settle();
     void answer(Waiting batch, const QString &failure);
 
@@ -65,6 +66,8 @@ private:
     QString m_bookFile;
     QString m_bookProblem;
     Snapshot m_last; // what the pages were last given
+    quint64 m_sequence = 0;  // of m_last
+    quint64 m_published = 0; // of m_view
     std::shared_ptr<const View> m_view;
     mutable QMutex m_lock; // m_view and m_bookProblem
     QThread *m_thread = nullptr;

@@ -88,7 +88,7 @@ def run(args, folder):
     check(pause, "kmtx-venue did not tell its longest pause")
     print("all responses p99 %.1f ms; longest main-thread pause %s ms; load average %.1f"
           % (p99, pause.group(1), os.getloadavg()[0]))
-    check(p99 <= 100, "the 99th percentile %.1f ms is over 100 ms" % p99)
+    check(p99 <= args.p99, "the 99th percentile %.1f ms is over %d ms" % (p99, args.p99))
     check(int(pause.group(1)) <= 50, "the main thread paused %s ms" % pause.group(1))
 
 
@@ -98,6 +98,9 @@ def main():
     parser.add_argument("--leaders", type=int, default=48)
     parser.add_argument("--boards", type=int, default=100)
     parser.add_argument("--seconds", type=float, default=10)
+    # The goal holds for the optimised program; the suite's debugging builds run it with a
+    # wider bound on the times (every card still counted exactly once).
+    parser.add_argument("--p99", type=int, default=100, help="the bound on the 99th percentile, ms")
     args = parser.parse_args()
     if args.leaders < 1 or args.boards < 0 or args.seconds <= 0:
         parser.error("leaders ≥ 1, boards ≥ 0, seconds > 0")
