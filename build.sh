@@ -22,8 +22,11 @@ cd "$(dirname "$0")"
 
 mode=${1:-run}
 packages=(cmake g++ make qt6-base-dev zlib1g-dev qt6-translations-l10n fonts-ipafont-gothic)
+# The venue network: Qt HTTP Server (with the WebSockets it is built against) and the QR encoder.
+packages+=(qt6-httpserver-dev qt6-websockets-dev libqrcodegencpp-dev pkg-config)
 [ "$mode" = run ] && packages+=(xdg-utils)
-[ "$mode" = test ] && packages+=(poppler-utils)
+# The tests also drive the venue's phone page in a real browser.
+[ "$mode" = test ] && packages+=(poppler-utils python3 chromium chromium-driver python3-selenium)
 [ "$mode" = bench ] && packages+=(libbenchmark-dev)
 [ "$mode" = package ] && packages+=(dpkg-dev file help2man lintian appstream)
 [ "$mode" = fuzz ] && packages=(cmake make clang libclang-rt-dev qt6-base-dev zlib1g-dev)

@@ -14,6 +14,7 @@
 #include "roster/Member.h"
 #include "scoring/MissingEntries.h"
 #include "scoring/ScoreSlots.h"
+#include "tables/ScoreSheet.h"
 #include "tables/SheetUnits.h"
 #include "tables/TableOptions.h"
 #include "text/Random.h"
@@ -229,6 +230,7 @@ public:
     void PrintAllClick();                   // ファイル › まとめて印刷
     void CsvExportClick();                  // ファイル › CSVに書き出し
     void SeasonClick();                     // ファイル › 年間成績…
+    void VenueClick();                      // オプション › 会場ネットワーク…
     void selectGroupForTable(int g);        // the members of group g in the list, as its tab puts them
     // Writes a comma-separated file through the save dialog; a box when it cannot be written.
     void saveCsvFile(const QList<QStringList> &rows, const QString &caption);
@@ -294,7 +296,7 @@ public:
     bool gridCellAt(int x, int y, int &row, int &slot) const;
     void computeGridGeometry(); // the cell geometry after the grid is drawn
     void drawEntryMark(int row, int slot, bool shown);
-    void drawCellText(int row, int slot, const QString &text);
+    void drawCellText(int row, int slot, const QString &text, QColor colour = QColor(0, 0, 0));
     bool entrySlotHasPlayer() const; // the cursor slot holds a player of the party as it stands
     void refuseEntrySlot();          // the warning for a slot without a player or a full row
 
@@ -403,6 +405,31 @@ public:
     // The stores of a meeting put in place (what opening does before it counts as saved).
     void loadMeeting(const datafile::Meeting &meeting, const QString &path);
     datafile::Meeting currentMeeting() const;
+
+    // ---- The venue network: party leaders send their cards from phones (MainFormVenue.cpp) ----
+    // What the venue's pages show: the meeting as 保存 would write it, the ranking options,
+    // the holes of a round (for the check of a card) and the groups' names.
+    struct VenueMeeting {
+        datafile::Meeting meeting;
+        bool rankOne = true;
+        bool rankTwo = true;
+        int holes = 10;
+        std::array<QString, grouping::Groups> groupNames;
+    };
+    VenueMeeting venueMeeting();
+    // A phone's card taken as a command (undo, the recovery copy): the records of party k
+    // (0..11) of group g (0..3), the card's figures added. The reason when it cannot be now.
+    std::optional<QString> storePhoneCard(int g, int k, const std::array<ScoreSlot, grouping::Slots> &records,
+                                          const QString &label);
+    // The places whose entries came from phones; the score-entry screen writes them in blue.
+    void showPhonePlaces(const PlaceArray<bool> &places);
+    // A command is under way (waiting for an answer in a box): the meeting is not to be read.
+    bool commandRunning() const { return m_commandDepth > 0; }
+    // The players of party k (0..11) of group g (0..3), in slot order.
+    QList<tables::Player> playersOf(int g, int k) const;
+    PlaceArray<bool> PhonePlaces{};
+    // While the venue serves: each party's code and page for its score sheet (g × 12 + k).
+    std::map<int, tables::PhoneCorner> VenueCorners;
     // The meeting as 保存 would write it now (the score sections from the score records).
     datafile::Meeting meetingAsSaved() const;
     void openRecent(int index);
@@ -571,6 +598,7 @@ private:
     QString m_knownFile;              // DataFileName then
     bool m_known = false;
     QString m_combinationLabel; // a combination in progress: one step from 開始 to 完了
+    QString m_phoneCardLabel;   // the step a phone's card makes ("携帯から A 3組 ラウンド1")
     StepPlace m_combinationPlace;
     bool m_recoveryNoticeShown = false;
 

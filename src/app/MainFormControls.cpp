@@ -244,6 +244,7 @@ void TMainForm::buildControls()
         {"PrintAll", u"まとめて印刷"_s},
         {"CsvExport", u"CSVに書き出し"_s},
         {"Season", u"年間成績…"_s},
+        {"Venue", u"会場ネットワーク…"_s},
         {"CheckCombination", u"組み合わせの確認"_s},
         {"TextSize100", u"標準"_s},
         {"TextSize125", u"大 (125 %)"_s},
@@ -255,4 +256,6 @@ void TMainForm::buildControls()
     };
     for (const auto &[name, caption] : menu) add(name, K::MenuItem, caption);
     for (const char *recent : {"Recent1", "Recent2", "Recent3", "Recent4"}) control(recent).visible = false;
+    // Shown by a window that has the venue network.
+    control("Venue").visible = false;
 }

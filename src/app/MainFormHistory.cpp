@@ -65,6 +65,7 @@ QString TMainForm::stepLabel(const QString &source)
         return u"得点入力 %1 %2組%3番"_s.arg(grouping::groupLetter(groupIndex(CurGroup)))
             .arg(EntryRow + 1)
             .arg(EntrySlot + 1);
+    if (source == u"PhoneCard"_s) return m_phoneCardLabel;
     if (source == u"Image1"_s) {
         switch (EditMode) {
         case editmode::MovePick:

@@ -59,7 +59,7 @@ void TMainForm::drawEntryMark(int row, int slot, bool shown)
            shown ? colours::Red : colours::White);
 }
 
-void TMainForm::drawCellText(int row, int slot, const QString &text)
+void TMainForm::drawCellText(int row, int slot, const QString &text, QColor colour)
 {
     const sheet::Scale s{ScaleX, ScaleY};
     Canvas &c = tableCanvas("Image28");
@@ -67,7 +67,7 @@ void TMainForm::drawCellText(int row, int slot, const QString &text)
     const int x = s.offX(GridX0 + GridColumnWidth * slot, 40);
     const int y = s.offY((row + 2) * GridRowH, 28);
     c.text(x, y, kCellBlank, s.font(18), colours::White);
-    if (!text.isEmpty()) c.text(x, y, text, s.font(18), colours::Black);
+    if (!text.isEmpty()) c.text(x, y, text, s.font(18), colour);
 }
 
 void TMainForm::markSwapCell(int row, int slot, bool shown)
@@ -129,7 +129,8 @@ void TMainForm::Label36Click() // the score-entry screen
     const int capacity = ticked("N29") ? 8 : 6;
     for (int k = 0; k < grouping::Parties; ++k)
         for (int slot = 0; slot < capacity; ++slot)
-            drawCellText(k, slot, scoring::cellText(ScoreSlots[g][k][slot], CurGroup == curgroup::C));
+            drawCellText(k, slot, scoring::cellText(ScoreSlots[g][k][slot], CurGroup == curgroup::C),
+                         PhonePlaces[g][k][slot] ? colours::PhoneEntry : colours::Black);
     drawEntryMark(EntryRow, EntrySlot, true);
     FocusRequest = u"Edit3"_s; // the first entry is typed at once
 }
@@ -249,7 +250,8 @@ void TMainForm::Label55Click() // records the entry
     FocusRequest = u"Edit3"_s;
 
     drawEntryMark(EntryRow, EntrySlot, false);
-    drawCellText(EntryRow, EntrySlot, scoring::cellText(record));
+    drawCellText(EntryRow, EntrySlot, scoring::cellText(record),
+                 PhonePlaces[g][EntryRow][EntrySlot] ? colours::PhoneEntry : colours::Black);
 
     ++EntrySlot;
     // The row is full after its last place that sequential entry reaches, at the table's

@@ -203,6 +203,10 @@ void TMainForm::Draw(Canvas &canvas)
         if (kumi >= 1 && kumi <= grouping::Parties && CurGroup != curgroup::NotChosen) {
             WorkList = KumiList[kumi - 1];
             in.party = partyPlayers(kumi);
+            // While the venue serves, the party's code and page stand in the free corner.
+            if (const auto corner = VenueCorners.find(groupIndex(CurGroup) * grouping::Parties + kumi - 1);
+                corner != VenueCorners.end() && isGroup(CurGroup))
+                in.phone = corner->second;
         }
         const tables::ScoreSheetResult r = tables::drawScoreSheet(canvas, scale, tableOptions(), in);
         if (r.partyOverflow) {

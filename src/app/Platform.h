@@ -169,6 +169,9 @@ public:
     virtual void showSeason(const QList<QStringList> &rows, int meetings,
                             const SeasonWindowActions &actions) = 0;
 
+    // The window of 会場ネットワーク, which starts and stops the venue's server; returns at once.
+    virtual void showVenue() = 0;
+
     // A window listing items under a heading; a click on an item closes it and returns the
     // item's index, nothing when closed without a choice.
     virtual std::optional<int> chooseFromList(const QString &title, const QString &heading,

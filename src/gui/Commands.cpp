@@ -99,6 +99,7 @@ FormCommand commandOf(const QString &controlName)
         {u"MissingList"_s, &TMainForm::MissingListClick},
         {u"CsvExport"_s, &TMainForm::CsvExportClick},
         {u"Season"_s, &TMainForm::SeasonClick},
+        {u"Venue"_s, &TMainForm::VenueClick},
         // Menu オプション, 印 刷, ヘルプ
         {u"N37"_s, &TMainForm::N37Click},
         {u"N38"_s, &TMainForm::N38Click},

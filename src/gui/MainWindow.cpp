@@ -3,6 +3,9 @@
 #include "gui/AboutBox.h"
 #include "gui/Commands.h"
 #include "gui/ControlWidgets.h"
+#ifdef KMTX_HAS_VENUE
+#include "gui/venue/VenueDialog.h"
+#endif
 
 #include <QApplication>
 #include <QCheckBox>
@@ -97,6 +100,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_form(m_platform
         if (!m_about) m_about = new AboutBox(this);
         m_about->exec();
     };
+#ifdef KMTX_HAS_VENUE
+    m_form.control("Venue").visible = true;
+    m_platform.venue = [this] {
+        if (!m_venue) m_venue = new VenueDialog(*this);
+        m_venue->show();
+        m_venue->raise();
+        m_venue->activateWindow();
+    };
+#endif
     m_platform.close = [this] { this->close(); };
 
     run(u"FormCreate"_s, [this] { m_form.FormCreate(); });
@@ -174,6 +186,9 @@ MainWindow::~MainWindow()
     // The platform's hooks point into this window.
     m_platform.beforeBox = nullptr;
     m_platform.about = nullptr;
+    m_platform.venue = nullptr;
+    // The venue's server stops while the form it serves is still here.
+    delete std::exchange(m_venue, nullptr);
     m_platform.close = nullptr;
     m_platform.window = nullptr;
 }

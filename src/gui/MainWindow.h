@@ -105,6 +105,7 @@ private:
     QtPlatform m_platform;
     TMainForm m_form;
     AboutBox *m_about = nullptr; // built when first shown
+    QDialog *m_venue = nullptr;  // 会場ネットワーク, built when first shown
     QHash<QString, QWidget *> m_widgets;
     QHash<QString, QAction *> m_actions;
     QHash<QString, Place> m_places;

@@ -58,6 +58,7 @@ std::vector<MenuNode> build()
                                          entry(u"C2"_s), entry(u"D2"_s), entry(u"N2"_s, true)}),
               menu(u"文字の大きさ"_s,
                    {entry(u"TextSize100"_s), entry(u"TextSize125"_s), entry(u"TextSize150"_s)}),
+              entry(u"Venue"_s, true),
               menu(u"テスト用擬似データ読み出し"_s, {entry(u"N27"_s), entry(u"N28"_s)})},
              true),
         entry(u"N21"_s),

@@ -58,6 +58,10 @@ public:
     void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
     std::optional<int> chooseFromList(const QString &title, const QString &heading,
                                       const QStringList &items) override;
+    void showVenue() override
+    {
+        if (venue) venue();
+    }
     void showSeason(const QList<QStringList> &rows, int meetings,
                     const SeasonWindowActions &actions) override;
 
@@ -79,6 +83,7 @@ public:
     QWidget *window = nullptr;
     std::function<void()> beforeBox;
     std::function<void()> about;
+    std::function<void()> venue; // the window of 会場ネットワーク
     std::function<void()> close;
 
     // Set by GUI tests only: answers a box instead of showing it, and receives what

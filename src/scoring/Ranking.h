@@ -15,6 +15,7 @@ namespace scoring {
 struct RankOptions {
     bool oneStrokes = true; // 一打を順位判定に含める
     bool twoStrokes = true; // 二打を順位判定に含める
+    friend bool operator==(const RankOptions &, const RankOptions &) = default;
 };
 
 // 1000000 + total × 10000 + (99 − one-stroke holes) × 100 + (99 − two-stroke holes),

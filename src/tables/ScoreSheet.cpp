@@ -18,6 +18,35 @@ QList<int> holeNumbers(int holeCount, int startHole)
     return numbers;
 }
 
+namespace {
+// Below the table on the right: the QR code, 64 units square, and left of it the code in
+// large figures with the page's address.
+void drawPhoneCorner(Canvas &canvas, sheet::Scale s, const PhoneCorner &corner, int right, int bottom)
+{
+    const int top = s.offY(bottom, 8);
+    const int side = s.Y(64);
+    const int n = static_cast<int>(corner.modules.size());
+    if (n > 0) {
+        // A quiet zone of white around the modules, as readers expect.
+        const int left = right - side;
+        canvas.fillRect(QRect(left, top, side, side), Paper);
+        const int inner = side * n / (n + 4);
+        const int x0 = left + (side - inner) / 2;
+        const int y0 = top + (side - inner) / 2;
+        for (int y = 0; y < n; ++y)
+            for (int x = 0; x < n && x < corner.modules.at(y).size(); ++x)
+                if (corner.modules.at(y).at(x))
+                    canvas.fillRect(QRect(QPoint(x0 + inner * x / n, y0 + inner * y / n),
+                                          QPoint(x0 + inner * (x + 1) / n - 1, y0 + inner * (y + 1) / n - 1)),
+                                    Ink);
+    }
+    const int textRight = s.offX(right - side, -8);
+    put(canvas, s.offX(textRight, -250), s.offY(top, 4), u"携帯で成績入力　組の番号"_s, s.text(16));
+    put(canvas, s.offX(textRight, -250), s.offY(top, 24), corner.code, s.text(30));
+    put(canvas, s.offX(textRight, -250), s.offY(top, 58), corner.address, s.text(12));
+}
+} // namespace
+
 ScoreSheetResult drawScoreSheet(Canvas &canvas, sheet::Scale s, const TableOptions &options,
                                 const ScoreSheetInput &in)
 {
@@ -124,6 +153,8 @@ ScoreSheetResult drawScoreSheet(Canvas &canvas, sheet::Scale s, const TableOptio
     put(canvas, s.offX(E, 92), s.offY(F, 31), in.particulars.year, f14);
     put(canvas, s.offX(E, 160), s.offY(F, 31), in.particulars.month, f14);
     put(canvas, s.offX(E, 210), s.offY(F, 31), in.particulars.day, f14);
+
+    if (in.phone) drawPhoneCorner(canvas, s, *in.phone, R, bottom);
 
     // Blanking of eight player rows, then the party's names and teams (TokuName)
     for (int k = 0; k < grouping::Slots; ++k) {

@@ -7,10 +7,19 @@
 #include "tables/TableOptions.h"
 
 #include <QList>
+#include <optional>
 
 class Canvas;
 
 namespace tables {
+
+// While the venue network is on: the party's code and the QR code of its phone page, printed
+// in the sheet's free corner below the table, on the right.
+struct PhoneCorner {
+    QString code;                // four digits
+    QString address;             // the page the QR code opens
+    QList<QList<bool>> modules;  // the QR code, dark modules true
+};
 
 struct ScoreSheetInput {
     Particulars particulars;
@@ -20,6 +29,7 @@ struct ScoreSheetInput {
     QString sheetKumiText; // the party number as the heading shows it
     QString groupName;     // the group's display name (empty when no group is chosen)
     QList<Player> party;   // the party's players in slot order (empty: no names)
+    std::optional<PhoneCorner> phone;
 };
 
 struct ScoreSheetResult {

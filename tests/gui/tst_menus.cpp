@@ -156,6 +156,7 @@ void MenuTest::menusHoldTheirEntries()
         u"オプション/文字の大きさ/TextSize100"_s,
         u"オプション/文字の大きさ/TextSize125"_s,
         u"オプション/文字の大きさ/TextSize150"_s,
+        u"オプション/Venue"_s,
         u"オプション/テスト用擬似データ読み出し/N27"_s,
         u"オプション/テスト用擬似データ読み出し/N28"_s,
         u"ヘルプ/N5"_s,

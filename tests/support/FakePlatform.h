@@ -77,6 +77,8 @@ public:
     void showCombinationCheck(const QStringList &lines, const std::function<void()> &print) override;
     std::optional<int> chooseFromList(const QString &title, const QString &heading,
                                       const QStringList &items) override;
+    void showVenue() override { ++venueWindows; }
+    int venueWindows = 0;
     void showSeason(const QList<QStringList> &rows, int meetings,
                     const SeasonWindowActions &actions) override;
 
