@@ -16,8 +16,9 @@ wine=/usr/lib/wine/wine64
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
 
-# Qt for Windows, from the deb-src entry beside the machine's Debian entry.
-if [ ! -f "$qt/.kmtx-complete" ]; then
+# Qt for Windows, from the deb-src entry beside the machine's Debian entry; built again when its
+# configuration (windows/build-qt.sh, windows/mingw-w64.cmake) has changed.
+if ! windows/build-qt.sh --current "$qt"; then
     if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version: 6\.4\.2'; then
         if [ "$(id -u)" != 0 ]; then
             echo "Qt's source is needed: as root add a deb-src entry for Debian and run apt-get update" >&2
