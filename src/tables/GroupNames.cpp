@@ -4,6 +4,7 @@
 
 #include <QSettings>
 #include <QStringList>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -16,13 +17,32 @@ QString key(int g) { return u"Grp"_s + QChar(u'A' + g); }
 
 std::array<QString, Count> readFromSettings()
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, organisation(), application());
+    // The settings' default format is the native one (the registry on Windows) unless
+    // keepSettingsIn chose files.
+    QString prefix;
+#ifdef Q_OS_WIN
+    // A registry key opened through QSettings is created when missing; read below the key every
+    // account has, which opens the program's keys for reading only.
+    if (QSettings::defaultFormat() == QSettings::NativeFormat)
+        prefix = organisation() + u'/' + application() + u'/';
+#endif
+    const auto settings =
+        prefix.isEmpty()
+            ? std::make_unique<QSettings>(QSettings::UserScope, organisation(), application())
+            : std::make_unique<QSettings>(u"HKEY_CURRENT_USER\\Software"_s, QSettings::NativeFormat);
     std::array<QString, Count> names;
     for (int g = 0; g < Count; ++g) {
-        const QString path = section() + u'/' + key(g);
-        names[g] = settings.contains(path) ? settings.value(path).toString() : QString(QChar(u'A' + g));
+        const QString path = prefix + section() + u'/' + key(g);
+        names[g] = settings->contains(path) ? settings->value(path).toString() : QString(QChar(u'A' + g));
     }
     return names;
+}
+
+void keepSettingsIn(const QString &folder)
+{
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, folder);
 }
 
 std::optional<std::array<QString, Count>> parseList(const QString &text)

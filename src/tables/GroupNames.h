@@ -18,7 +18,13 @@ QString section();      // "Kmtx"
 QString key(int g);     // "GrpA" … "GrpD" for g = 0 … 3
 
 // The names as the window shows them: a value that is missing reads as the group's letter.
+// Reading never creates the settings (on Windows the registry key) when there are none.
 std::array<QString, Count> readFromSettings();
+
+// From now on this process keeps its settings (the group names, the recent files) in an INI
+// file under `folder` rather than in the user's own (the registry on Windows): for sessions
+// driven by a script and for tests. The settings objects made after the call use it.
+void keepSettingsIn(const QString &folder);
 
 // The names given as "NAME,NAME,NAME,NAME" (an empty name stays empty, as in the window),
 // or nothing when the text is not four names a group may have: at most 10 bytes each in
