@@ -2,7 +2,7 @@
 # release folder. `cmake --install BUILD --component windows --prefix DIR` puts into DIR what a
 # Windows user runs: kmtx.exe and kmtx-export.exe with the icon and version in each, the DLLs
 # they load (found by reading the programs' and plugins' imports, not from a list), the
-# platform plugin, Qt's Japanese translations and the help.
+# platform plugin, Qt's Japanese translations, the help and the licences.
 
 # Folders holding the DLLs a program may import: Qt's, the compiler's runtime and the Windows
 # system's own (Wine's copies, which identify the DLLs every Windows has; those are left out).
@@ -40,6 +40,10 @@ install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin LIBRARY DESTIN
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin LIBRARY DESTINATION styles COMPONENT windows)
 install(FILES ${KMTX_QT_TRANSLATIONS}/qtbase_ja.qm DESTINATION translations COMPONENT windows)
 install(FILES data/KmtxHlp.html ${KMTX_ICO} DESTINATION . COMPONENT windows)
+# The licences: the programs' own and the notices of Qt, the libraries bundled in it and the
+# compiler's runtime (licenses/README.txt says which is which).
+install(DIRECTORY ${CMAKE_CURRENT_LIST_DIR}/licenses/ DESTINATION licenses COMPONENT windows)
+install(FILES LICENSE DESTINATION licenses RENAME Kmtx.txt COMPONENT windows)
 
 # The DLLs the programs and plugins import, found by CMake reading their imports (and the
 # imports of those) with objdump. CMake looks a DLL up by its name in lower case, as Windows
