@@ -30,7 +30,7 @@ packages=(cmake g++ make qt6-base-dev zlib1g-dev qt6-translations-l10n fonts-ipa
 # Windows: the cross compiler, Debian's Qt for its host tools and translations, the tools to unpack and
 # build Qt's source, NSIS for the installer, Wine to run the tests (and poppler to compare PDFs).
 if [ "$mode" = windows ] || [ "$mode" = windows-test ]; then
-    packages+=(ninja-build g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev xz-utils perl nsis wine64
+    packages+=(ninja-build g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev xz-utils perl nsis wine64 zip unzip
         poppler-utils)
 fi
 

@@ -53,27 +53,34 @@ export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=d"
 winepath=$(tr ';' '\n' <"$dir/winepath.txt" 2>/dev/null | sed 's|^|Z:|; s|/|\\|g' | paste -sd';' || true)
 
 if [ "$mode" = windows ]; then
+    # The same commit gives the same zip byte for byte: the time of the commit stands for every
+    # time the release would otherwise hold (the linker and strip leave none in the headers).
+    SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
+    export SOURCE_DATE_EPOCH
     cmake --build "$dir" --parallel "$(nproc)" --target kmtx kmtx-export
     release=$dir/release/kmtx-$version
     rm -rf "$dir/release"
     cmake --install "$dir" --component windows --prefix "$release" >/dev/null
     # Without the debugging information the compilers left in them.
     find "$release" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+    chmod -R u=rwX,go=rX "$release"
+    find "$dir/release" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
     mkdir -p dist
     zip=dist/kmtx-$version-windows-x64.zip setup=dist/kmtx-$version-setup.exe
     rm -f "$zip" "$setup"
-    (cd "$dir/release" && cmake -E tar cf "../../$zip" --format=zip "kmtx-$version")
+    # In a fixed order, with the dates in UTC and without the Unix owners and times.
+    (cd "$dir/release" && find "kmtx-$version" | LC_ALL=C sort | TZ=UTC zip -X -q -@ "../../$zip")
     # The installer's list of files: each installed, and removed again by the uninstaller.
     files=$dir/release-files.nsh
     {
         echo '!ifndef UNINSTALLING'
-        (cd "$release" && find . -type d | sort | sed 's|^\.||') | while read -r d; do
+        (cd "$release" && find . -type d | LC_ALL=C sort | sed 's|^\.||') | while read -r d; do
             echo "SetOutPath \"\$INSTDIR${d//\//\\}\""
-            (cd "$release" && find ".$d" -maxdepth 1 -type f | sort | sed 's|^\./||; s/.*/File "&"/')
+            (cd "$release" && find ".$d" -maxdepth 1 -type f | LC_ALL=C sort | sed 's|^\./||; s/.*/File "&"/')
         done
         echo '!else'
-        (cd "$release" && find . -type f | sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
-        (cd "$release" && find . -mindepth 1 -type d | sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
+        (cd "$release" && find . -type f | LC_ALL=C sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
+        (cd "$release" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
         echo '!endif'
     } >"$files"
     # Run in the release folder, which the list's file names are relative to.
