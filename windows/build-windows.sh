@@ -70,6 +70,8 @@ if [ "$mode" = windows ]; then
     rm -f "$zip" "$setup"
     # In a fixed order, with the dates in UTC and without the Unix owners and times.
     (cd "$dir/release" && find "kmtx-$version" | LC_ALL=C sort | TZ=UTC zip -X -q -@ "../../$zip")
+    # Every picture the help shows and the licences are in it, or there is no release.
+    windows/check-release.sh "$zip"
     # The installer's list of files: each installed, and removed again by the uninstaller.
     files=$dir/release-files.nsh
     {
