@@ -21,7 +21,7 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.d
 get_filename_component(KMTX_MINGW_DLLS ${KMTX_WINPTHREAD} DIRECTORY)
 set(KMTX_DLL_FOLDERS ${KMTX_QT_BIN} ${KMTX_GCC_DLLS} ${KMTX_MINGW_DLLS})
 
-# The icon and version of each program; the window has no console.
+# The icon, version and manifest of each program; the window has no console.
 set(KMTX_ICO ${PROJECT_SOURCE_DIR}/data/kmtx.ico)
 foreach(KMTX_PROGRAM kmtx kmtx-export)
     if(KMTX_PROGRAM STREQUAL kmtx)
@@ -29,8 +29,12 @@ foreach(KMTX_PROGRAM kmtx kmtx-export)
     else()
         set(KMTX_DESCRIPTION "くみっとEX 表の書き出し")
     endif()
+    set(KMTX_MANIFEST ${CMAKE_BINARY_DIR}/${KMTX_PROGRAM}.manifest)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/program.manifest.in ${KMTX_MANIFEST} @ONLY)
     configure_file(${CMAKE_CURRENT_LIST_DIR}/program.rc.in ${CMAKE_BINARY_DIR}/${KMTX_PROGRAM}.rc @ONLY)
     target_sources(${KMTX_PROGRAM} PRIVATE ${CMAKE_BINARY_DIR}/${KMTX_PROGRAM}.rc)
+    set_source_files_properties(${CMAKE_BINARY_DIR}/${KMTX_PROGRAM}.rc PROPERTIES OBJECT_DEPENDS
+                                "${KMTX_MANIFEST};${KMTX_ICO}")
 endforeach()
 set_target_properties(kmtx PROPERTIES WIN32_EXECUTABLE ON)
 
