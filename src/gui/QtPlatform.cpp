@@ -33,7 +33,8 @@ namespace groupnames = tables::groupnames;
 // Where kmtx-export reads the group names too, in the default format: the native one (the
 // registry on Windows) unless groupnames::keepSettingsIn chose files.
 QtSettingsStore::QtSettingsStore()
-    : m_settings(QSettings::UserScope, groupnames::organisation(), groupnames::application())
+    : m_settings(QSettings::defaultFormat(), QSettings::UserScope, groupnames::organisation(),
+                 groupnames::application())
 {}
 
 std::optional<QString> QtSettingsStore::read(const QString &key)

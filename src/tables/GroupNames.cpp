@@ -28,7 +28,8 @@ std::array<QString, Count> readFromSettings()
 #endif
     const auto settings =
         prefix.isEmpty()
-            ? std::make_unique<QSettings>(QSettings::UserScope, organisation(), application())
+            ? std::make_unique<QSettings>(QSettings::defaultFormat(), QSettings::UserScope, organisation(),
+                                          application())
             : std::make_unique<QSettings>(u"HKEY_CURRENT_USER\\Software"_s, QSettings::NativeFormat);
     std::array<QString, Count> names;
     for (int g = 0; g < Count; ++g) {

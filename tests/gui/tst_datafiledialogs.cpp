@@ -58,7 +58,7 @@ void DataFileDialogTest::saveAndOpenThroughTheDialogs()
     QVERIFY(recent && recent->isVisible() && recent->isEnabled());
     QCOMPARE(recent->text(), u"&1 "_s + QDir::toNativeSeparators(saved));
     // … kept in the test's own settings, never in the user's.
-    const QSettings kept(QSettings::UserScope, u"Tobra"_s, u"Kmtx"_s);
+    const QSettings kept(QSettings::defaultFormat(), QSettings::UserScope, u"Tobra"_s, u"Kmtx"_s);
     QVERIFY2(kept.fileName().startsWith(useOwnSettings()), qPrintable(kept.fileName()));
     QCOMPARE(kept.value(u"RecentFiles/File1"_s).toString(), saved);
 
