@@ -97,7 +97,16 @@ fi
 cmake --build "$dir" --parallel "$(nproc)"
 [ -d "$WINEPREFIX/drive_c" ] || "$wine" wineboot --init >/dev/null 2>&1
 export WINEPATH=$winepath
+# The tests keep their settings in files of their own: the registry key of the group names and
+# recent files is never made by them.
+tobra='HKEY_CURRENT_USER\Software\Tobra'
+"$wine" reg query "$tobra" >/dev/null 2>&1 && had=yes || had=no
 (cd "$dir" && ctest --output-on-failure --parallel "$(nproc)")
+if [ "$had" = no ] && "$wine" reg query "$tobra" >/dev/null 2>&1; then
+    echo "The tests wrote the user's settings: $tobra" >&2
+    exit 1
+fi
+echo "$tobra: $([ "$had" = yes ] && echo "there before the tests" || echo "absent after the tests")"
 # What was skipped under Wine, and why (the test's own words), counted over its rows.
 echo "Skipped under Wine:"
 grep -h '^SKIP' "$dir/Testing/Temporary/LastTest.log" |
