@@ -94,7 +94,7 @@ QList<QStringList> csvRows(const QByteArray &bytes)
 int pdfPages(const QString &pdf)
 {
     const auto m = QRegularExpression(u"Pages:\\s+(\\d+)"_s)
-                       .match(QString::fromUtf8(poppler::run(u"pdfinfo"_s, {u"fd://0"_s}, pdf)));
+                       .match(QString::fromUtf8(poppler::run(u"pdfinfo"_s, {u"PDF"_s}, pdf)));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
@@ -106,8 +106,8 @@ struct Word {
 // The words of the first page with their boxes in points from the page's top left.
 QList<Word> pdfWords(const QString &pdf)
 {
-    const QByteArray text = poppler::run(
-        u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, u"fd://0"_s, u"-"_s}, pdf);
+    const QByteArray text =
+        poppler::run(u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, u"PDF"_s, u"-"_s}, pdf);
     QList<Word> words;
     static const QRegularExpression re(
         uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
@@ -124,7 +124,7 @@ QList<Word> pdfWords(const QString &pdf)
 QSizeF pdfPageSize(const QString &pdf)
 {
     const auto m = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+)"_s)
-                       .match(QString::fromUtf8(poppler::run(u"pdfinfo"_s, {u"fd://0"_s}, pdf)));
+                       .match(QString::fromUtf8(poppler::run(u"pdfinfo"_s, {u"PDF"_s}, pdf)));
     return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 

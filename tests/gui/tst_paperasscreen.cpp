@@ -81,8 +81,8 @@ void readPicture(const RetainedPicture &picture, sheet::Scale s, QList<Word> &wo
 // The words of the first page of a PDF drawn at 1200 dots per inch, in units.
 QList<Word> pdfWords(const QString &pdf)
 {
-    const QByteArray text = poppler::run(
-        u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, u"fd://0"_s, u"-"_s}, pdf);
+    const QByteArray text =
+        poppler::run(u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, u"PDF"_s, u"-"_s}, pdf);
     static const QRegularExpression re(
         uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
     const auto unitsX = [](const QString &points) { return points.toDouble() / 72 / sheet::InchesPerUnitX; };

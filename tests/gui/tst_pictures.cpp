@@ -318,7 +318,7 @@ QString pdfWordsOf(const std::function<void(QPainter &)> &draw)
         draw(painter);
     }
     QStringList words =
-        QString::fromUtf8(poppler::run(u"pdftotext"_s, {u"-bbox"_s, u"fd://0"_s, u"-"_s}, pdf)).split(u'\n');
+        QString::fromUtf8(poppler::run(u"pdftotext"_s, {u"-bbox"_s, u"PDF"_s, u"-"_s}, pdf)).split(u'\n');
     words.removeIf([](const QString &line) { return !line.contains(u"<word"_s); });
     return words.join(u'\n');
 }

@@ -36,8 +36,7 @@ void loadRoster(StartedWindow &w, int n)
 void checkTitlePosition(const QString &pdf)
 {
     if (poppler::program(u"pdftotext"_s).isEmpty()) return; // the title is not read back
-    const QString out =
-        QString::fromUtf8(poppler::run(u"pdftotext"_s, {u"-bbox"_s, u"fd://0"_s, u"-"_s}, pdf));
+    const QString out = QString::fromUtf8(poppler::run(u"pdftotext"_s, {u"-bbox"_s, u"PDF"_s, u"-"_s}, pdf));
     static const QRegularExpression word(
         uR"re(xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>なかよし会親睦大会</word>)re"_s);
     bool found = false;
@@ -257,7 +256,7 @@ void TablesGuiTest::printingFitsThePaper()
             return true;
         };
         w.window->menuEntry(u"N21"_s)->trigger();
-        return QString::fromUtf8(poppler::run(u"pdftotext"_s, {u"-bbox"_s, u"fd://0"_s, u"-"_s}, file));
+        return QString::fromUtf8(poppler::run(u"pdftotext"_s, {u"-bbox"_s, u"PDF"_s, u"-"_s}, file));
     };
     const QString onA4 = print(dir.filePath(u"a4.pdf"_s), QPageSize::A4, true);
     const QString onPaper = print(dir.filePath(u"paper.pdf"_s), paper, hasA4);
