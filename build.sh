@@ -31,10 +31,11 @@ packages+=(qt6-httpserver-dev qt6-websockets-dev libqrcodegencpp-dev pkg-config)
 [ "$mode" = package ] && packages+=(dpkg-dev file help2man lintian appstream)
 [ "$mode" = fuzz ] && packages=(cmake make clang libclang-rt-dev qt6-base-dev zlib1g-dev)
 # Windows: the cross compiler, Debian's Qt for its host tools and translations, the tools to unpack and
-# build Qt's source, NSIS for the installer, Wine to run the tests (and poppler to compare PDFs).
+# build Qt's source, NSIS and zip for the release, Wine to run the tests (and poppler and netpbm to
+# compare PDFs and pictures).
 if [ "$mode" = windows ] || [ "$mode" = windows-test ]; then
-    packages+=(ninja-build g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev xz-utils perl nsis wine64
-        poppler-utils)
+    packages+=(ninja-build g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev xz-utils perl nsis wine64 zip
+        unzip poppler-utils netpbm)
 fi
 
 missing=()

@@ -2,7 +2,7 @@
 # release folder. `cmake --install BUILD --component windows --prefix DIR` puts into DIR what a
 # Windows user runs: kmtx.exe and kmtx-export.exe with the icon and version in each, the DLLs
 # they load (found by reading the programs' and plugins' imports, not from a list), the
-# platform plugin, Qt's Japanese translations and the help.
+# platform plugin, Qt's Japanese translations, the help and the licences.
 
 # Folders holding the DLLs a program may import: Qt's, the compiler's runtime and the Windows
 # system's own (Wine's copies, which identify the DLLs every Windows has; those are left out).
@@ -21,7 +21,7 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.d
 get_filename_component(KMTX_MINGW_DLLS ${KMTX_WINPTHREAD} DIRECTORY)
 set(KMTX_DLL_FOLDERS ${KMTX_QT_BIN} ${KMTX_GCC_DLLS} ${KMTX_MINGW_DLLS})
 
-# The icon and version of each program; the window has no console.
+# The icon, version and manifest of each program; the window has no console.
 set(KMTX_ICO ${PROJECT_SOURCE_DIR}/data/kmtx.ico)
 foreach(KMTX_PROGRAM kmtx kmtx-export)
     if(KMTX_PROGRAM STREQUAL kmtx)
@@ -29,8 +29,12 @@ foreach(KMTX_PROGRAM kmtx kmtx-export)
     else()
         set(KMTX_DESCRIPTION "くみっとEX 表の書き出し")
     endif()
+    set(KMTX_MANIFEST ${CMAKE_BINARY_DIR}/${KMTX_PROGRAM}.manifest)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/program.manifest.in ${KMTX_MANIFEST} @ONLY)
     configure_file(${CMAKE_CURRENT_LIST_DIR}/program.rc.in ${CMAKE_BINARY_DIR}/${KMTX_PROGRAM}.rc @ONLY)
     target_sources(${KMTX_PROGRAM} PRIVATE ${CMAKE_BINARY_DIR}/${KMTX_PROGRAM}.rc)
+    set_source_files_properties(${CMAKE_BINARY_DIR}/${KMTX_PROGRAM}.rc PROPERTIES OBJECT_DEPENDS
+                                "${KMTX_MANIFEST};${KMTX_ICO}")
 endforeach()
 set_target_properties(kmtx PROPERTIES WIN32_EXECUTABLE ON)
 
@@ -40,6 +44,10 @@ install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin LIBRARY DESTIN
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin LIBRARY DESTINATION styles COMPONENT windows)
 install(FILES ${KMTX_QT_TRANSLATIONS}/qtbase_ja.qm DESTINATION translations COMPONENT windows)
 install(FILES data/KmtxHlp.html ${KMTX_ICO} DESTINATION . COMPONENT windows)
+# The licences: the programs' own and the notices of Qt, the libraries bundled in it and the
+# compiler's runtime (licenses/README.txt says which is which).
+install(DIRECTORY ${CMAKE_CURRENT_LIST_DIR}/licenses/ DESTINATION licenses COMPONENT windows)
+install(FILES LICENSE DESTINATION licenses RENAME Kmtx.txt COMPONENT windows)
 
 # The DLLs the programs and plugins import, found by CMake reading their imports (and the
 # imports of those) with objdump. CMake looks a DLL up by its name in lower case, as Windows

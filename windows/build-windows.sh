@@ -16,8 +16,9 @@ wine=/usr/lib/wine/wine64
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
 
-# Qt for Windows, from the deb-src entry beside the machine's Debian entry.
-if [ ! -f "$qt/.kmtx-complete" ]; then
+# Qt for Windows, from the deb-src entry beside the machine's Debian entry; built again when its
+# configuration (windows/build-qt.sh, windows/mingw-w64.cmake) has changed.
+if ! windows/build-qt.sh --current "$qt"; then
     if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version: 6\.4\.2'; then
         if [ "$(id -u)" != 0 ]; then
             echo "Qt's source is needed: as root add a deb-src entry for Debian and run apt-get update" >&2
@@ -52,27 +53,36 @@ export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=d"
 winepath=$(tr ';' '\n' <"$dir/winepath.txt" 2>/dev/null | sed 's|^|Z:|; s|/|\\|g' | paste -sd';' || true)
 
 if [ "$mode" = windows ]; then
+    # The same commit gives the same zip byte for byte: the time of the commit stands for every
+    # time the release would otherwise hold (the linker and strip leave none in the headers).
+    SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
+    export SOURCE_DATE_EPOCH
     cmake --build "$dir" --parallel "$(nproc)" --target kmtx kmtx-export
     release=$dir/release/kmtx-$version
     rm -rf "$dir/release"
     cmake --install "$dir" --component windows --prefix "$release" >/dev/null
     # Without the debugging information the compilers left in them.
     find "$release" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+    chmod -R u=rwX,go=rX "$release"
+    find "$dir/release" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
     mkdir -p dist
     zip=dist/kmtx-$version-windows-x64.zip setup=dist/kmtx-$version-setup.exe
     rm -f "$zip" "$setup"
-    (cd "$dir/release" && cmake -E tar cf "../../$zip" --format=zip "kmtx-$version")
+    # In a fixed order, with the dates in UTC and without the Unix owners and times.
+    (cd "$dir/release" && find "kmtx-$version" | LC_ALL=C sort | TZ=UTC zip -X -q -@ "../../$zip")
+    # Every picture the help shows and the licences are in it, or there is no release.
+    windows/check-release.sh "$zip"
     # The installer's list of files: each installed, and removed again by the uninstaller.
     files=$dir/release-files.nsh
     {
         echo '!ifndef UNINSTALLING'
-        (cd "$release" && find . -type d | sort | sed 's|^\.||') | while read -r d; do
+        (cd "$release" && find . -type d | LC_ALL=C sort | sed 's|^\.||') | while read -r d; do
             echo "SetOutPath \"\$INSTDIR${d//\//\\}\""
-            (cd "$release" && find ".$d" -maxdepth 1 -type f | sort | sed 's|^\./||; s/.*/File "&"/')
+            (cd "$release" && find ".$d" -maxdepth 1 -type f | LC_ALL=C sort | sed 's|^\./||; s/.*/File "&"/')
         done
         echo '!else'
-        (cd "$release" && find . -type f | sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
-        (cd "$release" && find . -mindepth 1 -type d | sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
+        (cd "$release" && find . -type f | LC_ALL=C sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
+        (cd "$release" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
         echo '!endif'
     } >"$files"
     # Run in the release folder, which the list's file names are relative to.
@@ -87,7 +97,16 @@ fi
 cmake --build "$dir" --parallel "$(nproc)"
 [ -d "$WINEPREFIX/drive_c" ] || "$wine" wineboot --init >/dev/null 2>&1
 export WINEPATH=$winepath
+# The tests keep their settings in files of their own: the registry key of the group names and
+# recent files is never made by them.
+tobra='HKEY_CURRENT_USER\Software\Tobra'
+"$wine" reg query "$tobra" >/dev/null 2>&1 && had=yes || had=no
 (cd "$dir" && ctest --output-on-failure --parallel "$(nproc)")
+if [ "$had" = no ] && "$wine" reg query "$tobra" >/dev/null 2>&1; then
+    echo "The tests wrote the user's settings: $tobra" >&2
+    exit 1
+fi
+echo "$tobra: $([ "$had" = yes ] && echo "there before the tests" || echo "absent after the tests")"
 # What was skipped under Wine, and why (the test's own words), counted over its rows.
 echo "Skipped under Wine:"
 grep -h '^SKIP' "$dir/Testing/Temporary/LastTest.log" |

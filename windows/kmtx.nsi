@@ -33,6 +33,8 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Tobra"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_NOAUTOCLOSE
 !insertmacro MUI_PAGE_WELCOME
+; The programs' own licence (the notices of Qt and the rest are installed in licenses\).
+!insertmacro MUI_PAGE_LICENSE "${RELEASE}/licenses/Kmtx.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH

@@ -8,6 +8,7 @@
 #include "scoring/Ranking.h"
 #include "tables/MeetingTables.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -88,6 +89,7 @@ void TMainForm::saveCsvFile(const QList<QStringList> &rows, const QString &capti
     // Written whole or not at all: an old file of that name stays as it was on failure.
     datafile::WholeFile file(*path, true);
     if (!file.open() || !file.write(tables::csvDocument(rows)) || !file.commit())
-        platform.messageBox(u"ファイル「%1」に書き出せませんでした。%2"_s.arg(*path, file.reason()), caption,
-                            MsgIcon::Error, MsgButtons::Ok);
+        platform.messageBox(
+            u"ファイル「%1」に書き出せませんでした。%2"_s.arg(QDir::toNativeSeparators(*path), file.reason()),
+            caption, MsgIcon::Error, MsgButtons::Ok);
 }

@@ -9,6 +9,7 @@
 #include "grouping/KumiLine.h"
 #include "text/Cp932.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
@@ -128,12 +129,12 @@ bool TMainForm::saveMeeting(bool inPlace)
     datafile::WholeFile out(*path, true);
     if (!out.open() || !out.write(file.bytes) || !out.commit()) {
         platform.messageBox(u"ファイルに保存できませんでした。前のファイルはそのままです。\n%1\n%2"_s.arg(
-                                *path, out.reason()),
+                                QDir::toNativeSeparators(*path), out.reason()),
                             u"警告"_s, MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     DataFileName = *path;
-    platform.setCaption(DataFileName);
+    platform.setCaption(QDir::toNativeSeparators(DataFileName));
     markMeetingSaved();
     rememberRecentFile(DataFileName);
     return true;
@@ -183,10 +184,10 @@ bool TMainForm::openMeetingFile(const QString &path)
     switch (file.failure) {
     case datafile::FileBytes::Failure::None: break;
     case datafile::FileBytes::Failure::Open:
-        refusal = u"ファイルを開けません。\n%1\n%2"_s.arg(path, file.reason);
+        refusal = u"ファイルを開けません。\n%1\n%2"_s.arg(QDir::toNativeSeparators(path), file.reason);
         break;
     case datafile::FileBytes::Failure::Read:
-        refusal = u"ファイルを読めません。\n%1\n%2"_s.arg(path, file.reason);
+        refusal = u"ファイルを読めません。\n%1\n%2"_s.arg(QDir::toNativeSeparators(path), file.reason);
         break;
     case datafile::FileBytes::Failure::TooLarge:
         refusal = datafile::ReadError::tooManyBytes().message();
@@ -228,7 +229,7 @@ void TMainForm::loadMeeting(const datafile::Meeting &meeting, const QString &pat
     AutoMade = meeting.dividedAutomatically() ? 1 : 0;
     HandMade = 1 - AutoMade;
     DataFileName = path;
-    platform.setCaption(DataFileName);
+    platform.setCaption(QDir::toNativeSeparators(DataFileName));
     control("Edit7").text = datafile::tournamentNameOf(meeting, path);
     CurGroup = curgroup::None;
     for (const char *tab : kGroupTabs) control(tab).colour = colours::Cream;
@@ -270,10 +271,11 @@ void TMainForm::showRecentFiles()
     for (int i = 0; i < kRecentMax; ++i) {
         Control &entry = control(kRecentEntries[i]);
         entry.visible = i < RecentFiles.size();
-        // An "&" of the path is shown as it is, not taken as the entry's shortcut.
-        entry.text = entry.visible
-                         ? u"&%1 %2"_s.arg(i + 1).arg(QString(RecentFiles.at(i)).replace(u'&', u"&&"_s))
-                         : QString();
+        // The path as the system writes it; an "&" of it is shown as it is, not taken as the
+        // entry's shortcut.
+        entry.text = entry.visible ? u"&%1 %2"_s.arg(i + 1).arg(
+                                         QDir::toNativeSeparators(RecentFiles.at(i)).replace(u'&', u"&&"_s))
+                                   : QString();
     }
 }
 

@@ -185,7 +185,8 @@ void RecoveryFolder::write(const Pending &pending)
         QFile::remove(copy);
         m_written = false;
         if (pending.filePath.isEmpty()) {
-            if (QFile::exists(path) && !QFile::remove(path)) reason = u"「%1」を消せません"_s.arg(path);
+            if (QFile::exists(path) && !QFile::remove(path))
+                reason = u"「%1」を消せません"_s.arg(QDir::toNativeSeparators(path));
         } else {
             writeWhole(path, pending.filePath.toUtf8(), &reason);
         }

@@ -456,7 +456,7 @@ ExportOutcome runExport(const ExportRequest &request, bool japanese)
     c.particulars.day = QString::number(today.day());
     c.particulars.titleShift = tables::titleShiftOf(c.particulars.tournamentName);
     // The group names the window shows, unless the command line gives others.
-    c.groupNames = request.groupNames.value_or(settings::readGroupNames());
+    c.groupNames = request.groupNames ? *request.groupNames : settings::readGroupNames();
     c.options.eightFrame = request.eightFrame;
     c.options.landscape = request.landscape;
 

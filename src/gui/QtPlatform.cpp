@@ -28,9 +28,10 @@
 
 using namespace Qt::StringLiterals;
 
-// Where kmtx-export reads the group names too.
+// Where kmtx-export reads the group names too, in the default format: the native one (the
+// registry on Windows) unless settings::keepSettingsIn chose files.
 QtSettingsStore::QtSettingsStore()
-    : m_settings(QSettings::NativeFormat, QSettings::UserScope, settings::organisation(),
+    : m_settings(QSettings::defaultFormat(), QSettings::UserScope, settings::organisation(),
                  settings::application())
 {}
 

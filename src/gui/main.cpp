@@ -1,5 +1,6 @@
 // くみっとEX: the organiser's program for a Ground Golf meeting.
 #include "gui/MainWindow.h"
+#include "settings/WindowSettings.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,11 +12,14 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     MainWindow::prepareApplication(app);
+    // Driven by steps on standard input, for tests of the whole program; such a session keeps its
+    // settings in its folder, never in the user's.
+    const QStringList args = app.arguments();
+    const bool scripted = args.size() == 3 && args[1] == u"--script"_s;
+    if (scripted) settings::keepSettingsIn(args[2]);
     try {
         MainWindow window;
-        // Driven by steps on standard input, for tests of the whole program.
-        if (const QStringList args = app.arguments(); args.size() == 3 && args[1] == u"--script"_s)
-            return window.runScript(args[2]);
+        if (scripted) return window.runScript(args[2]);
         window.keepRecoveryCopies(MainWindow::recoveryFolder());
         window.show();
         return app.exec();

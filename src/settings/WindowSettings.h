@@ -21,7 +21,12 @@ QString section();           // "Kmtx"
 QString groupNameKey(int g); // "GrpA" … "GrpD" for g = 0 … 3
 
 // The group names as the window shows them: a value that is missing reads as the group's
-// letter.
+// letter. Reading never creates the settings (on Windows the registry key) when there are none.
 std::array<QString, grouping::Groups> readGroupNames();
+
+// From now on this process keeps its settings (the group names, the recent files) in an INI
+// file under `folder` rather than in the user's own (the registry on Windows): for sessions
+// driven by a script and for tests. The settings objects made after the call use it.
+void keepSettingsIn(const QString &folder);
 
 } // namespace settings

@@ -4,6 +4,7 @@
 
 #include "gui/MainWindow.h"
 #include "support/FakePlatform.h"
+#include "support/OwnSettings.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -38,9 +39,10 @@ inline void commitInput(QWidget *widget, const QString &text)
     QApplication::sendEvent(widget, &commit);
 }
 
-// The settings of a test run never touch the user's own.
+// The settings and files of a test run never touch the user's own.
 inline void prepareTestApplication()
 {
+    useOwnSettings();
     QStandardPaths::setTestModeEnabled(true);
     MainWindow::prepareApplication(*qobject_cast<QApplication *>(QCoreApplication::instance()));
 }

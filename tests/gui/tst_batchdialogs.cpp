@@ -6,6 +6,7 @@
 #include "datafile/MeetingFile.h"
 #include "gui/BatchDialogs.h"
 #include "gui/SeasonWindow.h"
+#include "support/Poppler.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -103,15 +104,10 @@ void BatchDialogsTest::printAllOffersTheTablesAndWritesOnePdf()
     const QByteArray pdf = file.readAll();
     QVERIFY(pdf.startsWith("%PDF"));
     QVERIFY(pdf.contains("/MediaBox [0 0 842")); // landscape A4
-    const QString info = QStandardPaths::findExecutable(u"pdfinfo"_s);
-    if (!info.isEmpty()) {
-        QProcess p;
-        p.start(info, {path});
-        QVERIFY(p.waitForFinished(10000));
-        QVERIFY2(
-            QString::fromUtf8(p.readAllStandardOutput()).contains(QRegularExpression(u"Pages:\\s+48\\n"_s)),
-            "48 pages");
-    }
+    if (poppler::program(u"pdfinfo"_s).isEmpty()) QSKIP(poppler::missing(u"pdfinfo"_s).constData());
+    QVERIFY2(QString::fromUtf8(poppler::run(u"pdfinfo"_s, {u"PDF"_s}, path))
+                 .contains(QRegularExpression(u"Pages:\\s+48\\n"_s)),
+             "48 pages");
 }
 
 void BatchDialogsTest::theDialogHandsOverTheChoice()

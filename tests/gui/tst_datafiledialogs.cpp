@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -46,7 +47,7 @@ void DataFileDialogTest::saveAndOpenThroughTheDialogs()
     const QString saved = dir.filePath(u"秋季大会.txt"_s);
     QCOMPARE(titles, QStringList{u"データー保存"_s});
     QVERIFY(QFile::exists(saved));
-    QCOMPARE(w.window->windowTitle(), saved);
+    QCOMPARE(w.window->windowTitle(), QDir::toNativeSeparators(saved));
     QCOMPARE(datafile::splitLines([&] {
                  QFile f(saved);
                  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -55,7 +56,11 @@ void DataFileDialogTest::saveAndOpenThroughTheDialogs()
              18);
     QAction *recent = w.window->menuEntry(u"Recent1"_s);
     QVERIFY(recent && recent->isVisible() && recent->isEnabled());
-    QCOMPARE(recent->text(), u"&1 "_s + saved);
+    QCOMPARE(recent->text(), u"&1 "_s + QDir::toNativeSeparators(saved));
+    // … kept in the test's own settings, never in the user's.
+    const QSettings kept(QSettings::defaultFormat(), QSettings::UserScope, u"Tobra"_s, u"Kmtx"_s);
+    QVERIFY2(kept.fileName().startsWith(useOwnSettings()), qPrintable(kept.fileName()));
+    QCOMPARE(kept.value(u"RecentFiles/File1"_s).toString(), saved);
 
     // The particulars change; opening the file gives back the tournament name it stores.
     w.form().control("Edit7").text = u"別の大会"_s;
@@ -75,7 +80,7 @@ void DataFileDialogTest::saveAndOpenThroughTheDialogs()
     QCOMPARE(titles.last(), u"データー開く"_s);
     QCOMPARE(w.boxes.size(), size_t(1));
     QCOMPARE(w.boxes.back().caption, u"データー保存"_s);
-    QCOMPARE(w.window->windowTitle(), saved);
+    QCOMPARE(w.window->windowTitle(), QDir::toNativeSeparators(saved));
     QCOMPARE(w.form().DataFileName, saved);
     QCOMPARE(w.widgetAs<QLineEdit>("Edit7")->text(), u"なかよし会親睦大会"_s);
 

@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include "gui/BatchDialogs.h"
+#include "support/Poppler.h"
 #include "support/RecordingCanvas.h"
 #include "tables/SheetUnits.h"
 
@@ -80,16 +81,14 @@ void readPicture(const RetainedPicture &picture, sheet::Scale s, QList<Word> &wo
 // The words of the first page of a PDF drawn at 1200 dots per inch, in units.
 QList<Word> pdfWords(const QString &pdf)
 {
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(u"pdftotext"_s),
-            {u"-bbox"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, pdf, u"-"_s});
-    p.waitForFinished(60000);
+    const QByteArray text =
+        poppler::run(u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, u"PDF"_s, u"-"_s}, pdf);
     static const QRegularExpression re(
         uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
     const auto unitsX = [](const QString &points) { return points.toDouble() / 72 / sheet::InchesPerUnitX; };
     const auto unitsY = [](const QString &points) { return points.toDouble() / 72 / sheet::InchesPerUnitY; };
     QList<Word> words;
-    for (auto it = re.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+    for (auto it = re.globalMatch(QString::fromUtf8(text)); it.hasNext();) {
         const auto m = it.next();
         words << Word{m.captured(5), QRectF(QPointF(unitsX(m.captured(1)), unitsY(m.captured(2))),
                                             QPointF(unitsX(m.captured(3)), unitsY(m.captured(4))))};
@@ -183,8 +182,7 @@ void PaperAsScreenTest::textsStandInTheirCellsAsOnScreen_data()
 
 void PaperAsScreenTest::textsStandInTheirCellsAsOnScreen()
 {
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
+    if (poppler::program(u"pdftotext"_s).isEmpty()) QSKIP(poppler::missing(u"pdftotext"_s).constData());
     QFETCH(QString, file);
     QFETCH(QStringList, window);
     QFETCH(QString, picture);

@@ -2,6 +2,7 @@
 // once, never bolder; and the shown pictures paint what their items hold.
 #include "WindowFixture.h"
 
+#include "support/Poppler.h"
 #include "support/Scenario.h"
 #include "tables/FontSubstitutes.h"
 #include "tables/PainterCanvas.h"
@@ -316,10 +317,8 @@ QString pdfWordsOf(const std::function<void(QPainter &)> &draw)
         QPainter painter(&writer);
         draw(painter);
     }
-    QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
-    if (!pdftotext.waitForFinished(30000)) return {};
-    QStringList words = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\n');
+    QStringList words =
+        QString::fromUtf8(poppler::run(u"pdftotext"_s, {u"-bbox"_s, u"PDF"_s, u"-"_s}, pdf)).split(u'\n');
     words.removeIf([](const QString &line) { return !line.contains(u"<word"_s); });
     return words.join(u'\n');
 }
@@ -342,8 +341,7 @@ void PicturesTest::textsInAPdfAreThePaintersTexts()
 {
     QFETCH(QString, face);
     QFETCH(QString, text);
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-        QSKIP("pdftotext (poppler-utils) is missing");
+    if (poppler::program(u"pdftotext"_s).isEmpty()) QSKIP(poppler::missing(u"pdftotext"_s).constData());
     const QList<int> heights{200, 150, 100}; // three sizes of one face
     const QString byCanvas = pdfWordsOf([&](QPainter &p) {
         PainterCanvas canvas(p, QSize(9000, 9000));

@@ -1,6 +1,7 @@
 // The table screens in the window: the pictures, the page field's arrows, the scroll box
 // of the タテ形 tables, and printing, preview and PDF through Qt's printer and PDF writer.
 #include "WindowFixture.h"
+#include "support/Poppler.h"
 
 #include <QAction>
 #include <QFile>
@@ -34,12 +35,8 @@ void loadRoster(StartedWindow &w, int n)
 // x = 452 units of 0.00925 inch, y = 107 units of 0.0097 inch, in points.
 void checkTitlePosition(const QString &pdf)
 {
-    const QString tool = QStandardPaths::findExecutable(u"pdftotext"_s);
-    if (tool.isEmpty()) return; // poppler-utils is not installed here
-    QProcess p;
-    p.start(tool, {u"-bbox"_s, pdf, u"-"_s});
-    QVERIFY(p.waitForFinished(10000));
-    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    if (poppler::program(u"pdftotext"_s).isEmpty()) return; // the title is not read back
+    const QString out = QString::fromUtf8(poppler::run(u"pdftotext"_s, {u"-bbox"_s, u"PDF"_s, u"-"_s}, pdf));
     static const QRegularExpression word(
         uR"re(xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>なかよし会親睦大会</word>)re"_s);
     bool found = false;
@@ -241,7 +238,7 @@ void TablesGuiTest::printingFitsThePaper()
 {
     QFETCH(int, paper);
     QFETCH(bool, hasA4);
-    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) QSKIP("poppler-utils is not installed");
+    if (poppler::program(u"pdftotext"_s).isEmpty()) QSKIP(poppler::missing(u"pdftotext"_s).constData());
     QTemporaryDir dir;
     StartedWindow w;
     QVERIFY(w.exposed());
@@ -259,10 +256,7 @@ void TablesGuiTest::printingFitsThePaper()
             return true;
         };
         w.window->menuEntry(u"N21"_s)->trigger();
-        QProcess p;
-        p.start(QStandardPaths::findExecutable(u"pdftotext"_s), {u"-bbox"_s, file, u"-"_s});
-        p.waitForFinished(10000);
-        return QString::fromUtf8(p.readAllStandardOutput());
+        return QString::fromUtf8(poppler::run(u"pdftotext"_s, {u"-bbox"_s, u"PDF"_s, u"-"_s}, file));
     };
     const QString onA4 = print(dir.filePath(u"a4.pdf"_s), QPageSize::A4, true);
     const QString onPaper = print(dir.filePath(u"paper.pdf"_s), paper, hasA4);
