@@ -24,7 +24,8 @@ TMainForm::VenueMeeting TMainForm::venueMeeting()
     return v;
 }
 
-std::optional<QString> TMainForm::storePhoneCard(int g, int k, const std::array<ScoreSlot, grouping::Slots> &records,
+std::optional<QString> TMainForm::storePhoneCard(int g, int k,
+                                                 const std::array<ScoreSlot, grouping::Slots> &records,
                                                  const QString &label)
 {
     if (g < 0 || g >= grouping::Groups || k < 0 || k >= grouping::Parties) return u"その組はありません"_s;

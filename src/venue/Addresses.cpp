@@ -10,7 +10,8 @@ QList<QHostAddress> lanAddresses()
 {
     QList<QHostAddress> found;
     for (const QNetworkInterface &i : QNetworkInterface::allInterfaces()) {
-        if (!i.flags().testFlag(QNetworkInterface::IsUp) || !i.flags().testFlag(QNetworkInterface::IsRunning) ||
+        if (!i.flags().testFlag(QNetworkInterface::IsUp) ||
+            !i.flags().testFlag(QNetworkInterface::IsRunning) ||
             i.flags().testFlag(QNetworkInterface::IsLoopBack))
             continue;
         for (const QNetworkAddressEntry &e : i.addressEntries())

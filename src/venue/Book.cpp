@@ -37,7 +37,8 @@ QJsonObject cardJson(const RoundCard &c)
 {
     QJsonArray rows;
     for (const CardRow &r : c.rows)
-        rows.append(QJsonObject{{u"slot"_s, r.slot}, {u"one"_s, r.one}, {u"two"_s, r.two}, {u"total"_s, r.total}});
+        rows.append(
+            QJsonObject{{u"slot"_s, r.slot}, {u"one"_s, r.one}, {u"two"_s, r.two}, {u"total"_s, r.total}});
     return {{u"id"_s, c.id}, {u"round"_s, c.round}, {u"version"_s, c.version}, {u"players"_s, rows}};
 }
 
@@ -114,7 +115,8 @@ std::optional<Book> Book::fromJson(const QByteArray &bytes, QString *why)
         p.code = code;
         for (const QJsonValue &c : o.value(u"cards"_s).toArray()) {
             const std::optional<RoundCard> card = cardFrom(c.toObject());
-            if (!card) return fail(u"%1グループ%2組のカードが壊れています"_s.arg(kGroupLetters.at(g)).arg(k + 1));
+            if (!card)
+                return fail(u"%1グループ%2組のカードが壊れています"_s.arg(kGroupLetters.at(g)).arg(k + 1));
             p.cards << *card;
         }
         for (const QJsonValue &id : o.value(u"ids"_s).toArray()) p.ids << id.toString();

@@ -63,7 +63,8 @@ std::variant<CardRequest, Reply> parseCard(const QByteArray &body)
     for (const QJsonValue &v : players) {
         const QJsonObject p = v.toObject();
         const double sd = p.value(u"slot"_s).toDouble(-1);
-        if (sd != std::floor(sd) || sd < 1 || sd > Slots) return refusal(400, u"選手の番号が正しくありません"_s);
+        if (sd != std::floor(sd) || sd < 1 || sd > Slots)
+            return refusal(400, u"選手の番号が正しくありません"_s);
         const int slot = static_cast<int>(sd);
         // Each figure is checked as the window checks a typed one, when the card is applied.
         const QString texts[] = {figureText(p.value(u"one"_s)), figureText(p.value(u"two"_s)),
@@ -73,8 +74,8 @@ std::variant<CardRequest, Reply> parseCard(const QByteArray &body)
         static const char16_t *const names[] = {u"ホールインワン", u"２打", u"打数"};
         for (int i = 0; i < 3; ++i)
             if (!ok[i] || values[i] < 0)
-                return refusal(400, u"%1番：%2には数字を入力して下さい"_s.arg(slot).arg(QStringView(names[i])),
-                               slot);
+                return refusal(
+                    400, u"%1番：%2には数字を入力して下さい"_s.arg(slot).arg(QStringView(names[i])), slot);
         r.card.rows << CardRow{slot, values[0], values[1], values[2]};
     }
     return r;
@@ -98,7 +99,8 @@ std::optional<ScoreSlot> takeBack(const ScoreSlot &record, const CardRow &row)
     const qint64 two = record.TwoStrokes.toLongLong(&ok[1]) - row.two;
     const qint64 total = record.Total.toLongLong(&ok[2]) - row.total;
     const qint64 entries = record.Entries.toLongLong(&ok[3]) - 1;
-    if (!ok[0] || !ok[1] || !ok[2] || !ok[3] || one < 0 || two < 0 || total < 0 || entries < 0) return std::nullopt;
+    if (!ok[0] || !ok[1] || !ok[2] || !ok[3] || one < 0 || two < 0 || total < 0 || entries < 0)
+        return std::nullopt;
     if (entries == 0) {
         if (one != 0 || two != 0 || total != 0) return std::nullopt;
         return ScoreSlot::cleared();
@@ -139,7 +141,8 @@ CardResult applyCard(const PartyState &party, const PartyBook &book, const CardR
     }
     for (int s = 0; s < party.players.size() && s < Slots; ++s)
         if (!seen[s])
-            return fail(refusal(400, u"%1番 %2 の成績がありません"_s.arg(s + 1).arg(party.players.at(s).name), s + 1));
+            return fail(refusal(400, u"%1番 %2 の成績がありません"_s.arg(s + 1).arg(party.players.at(s).name),
+                                s + 1));
 
     std::array<ScoreSlot, Slots> records = party.records;
     // A corrected card first takes back the card of its round sent for these players.
@@ -149,10 +152,11 @@ CardResult applyCard(const PartyState &party, const PartyBook &book, const CardR
         for (const CardRow &r : earlier->rows) {
             const std::optional<ScoreSlot> back = takeBack(records[r.slot - 1], r);
             if (!back)
-                return fail(refusal(409,
-                                    u"%1番の得点が本部で変更されているため、訂正できません。本部に申し出て下さい"_s.arg(
-                                        r.slot),
-                                    r.slot));
+                return fail(refusal(
+                    409,
+                    u"%1番の得点が本部で変更されているため、訂正できません。本部に申し出て下さい"_s.arg(
+                        r.slot),
+                    r.slot));
             records[r.slot - 1] = *back;
         }
     }

@@ -39,7 +39,7 @@ QString partyVersion(const QList<tables::Player> &players);
 
 struct CardResult {
     Reply reply;
-    bool store = false;                  // the records and the book below are to be kept
+    bool store = false;                   // the records and the book below are to be kept
     std::array<ScoreSlot, Slots> records; // the party's records with the card
     PartyBook book;                       // the party's book with the card
 };

@@ -8,11 +8,9 @@ using namespace Qt::StringLiterals;
 
 namespace venue {
 
-FileDesk::FileDesk(const QString &path, datafile::Meeting meeting, int holes, std::array<QString, Groups> groupNames)
-    : m_path(path)
-    , m_meeting(std::move(meeting))
-    , m_holes(holes)
-    , m_groupNames(std::move(groupNames))
+FileDesk::FileDesk(const QString &path, datafile::Meeting meeting, int holes,
+                   std::array<QString, Groups> groupNames)
+    : m_path(path), m_meeting(std::move(meeting)), m_holes(holes), m_groupNames(std::move(groupNames))
 {
     m_scores = tables::scoresOf(m_meeting).value_or(tables::MeetingScores{});
     for (int g = 0; g < Groups; ++g) m_parties[g] = tables::partiesOfGroup(m_meeting, g);
@@ -29,7 +27,8 @@ PartyState FileDesk::partyState(int g, int k)
 std::variant<datafile::Meeting, QString> FileDesk::read(const QString &path)
 {
     const datafile::FileBytes file = datafile::readFileBytes(path, true);
-    if (file.failure != datafile::FileBytes::Failure::None) return u"%1 を読めません（%2）"_s.arg(path, file.reason);
+    if (file.failure != datafile::FileBytes::Failure::None)
+        return u"%1 を読めません（%2）"_s.arg(path, file.reason);
     datafile::ReadResult read = datafile::read(file.bytes);
     if (const auto *error = std::get_if<datafile::ReadError>(&read)) return error->message();
     datafile::Meeting meeting = std::get<datafile::Meeting>(std::move(read));
@@ -49,7 +48,8 @@ Snapshot FileDesk::snapshot()
     return s;
 }
 
-std::optional<QString> FileDesk::storeParty(int g, int k, const std::array<ScoreSlot, Slots> &records, const QString &)
+std::optional<QString> FileDesk::storeParty(int g, int k, const std::array<ScoreSlot, Slots> &records,
+                                            const QString &)
 {
     for (int s = 0; s < Slots; ++s) m_scores.records[g][k][s] = records[s];
     m_changed = true;

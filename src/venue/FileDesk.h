@@ -10,7 +10,8 @@ namespace venue {
 class FileDesk : public Desk
 {
 public:
-    FileDesk(const QString &path, datafile::Meeting meeting, int holes, std::array<QString, Groups> groupNames);
+    FileDesk(const QString &path, datafile::Meeting meeting, int holes,
+             std::array<QString, Groups> groupNames);
 
     Snapshot snapshot() override;
     QString meetingFile() override { return m_path; }
@@ -24,7 +25,7 @@ public:
 
 private:
     QString m_path;
-    datafile::Meeting m_meeting; // its score lines as last written
+    datafile::Meeting m_meeting;    // its score lines as last written
     tables::MeetingScores m_scores; // the records as they stand, read once
     std::array<tables::PartyPlayers, Groups> m_parties;
     bool m_changed = false;

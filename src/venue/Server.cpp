@@ -53,10 +53,12 @@ private:
         // Nothing more of this connection reaches the server.
         QObject::disconnect(socket, &QTcpSocket::readyRead, nullptr, nullptr);
         socket->readAll();
-        const QByteArray body = QJsonDocument(QJsonObject{{u"error"_s, error}}).toJson(QJsonDocument::Compact);
-        socket->write("HTTP/1.1 " + QByteArray(status) +
-                      "\r\nContent-Type: application/json; charset=utf-8\r\nConnection: close\r\nContent-Length: " +
-                      QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        const QByteArray body =
+            QJsonDocument(QJsonObject{{u"error"_s, error}}).toJson(QJsonDocument::Compact);
+        socket->write(
+            "HTTP/1.1 " + QByteArray(status) +
+            "\r\nContent-Type: application/json; charset=utf-8\r\nConnection: close\r\nContent-Length: " +
+            QByteArray::number(body.size()) + "\r\n\r\n" + body);
         socket->disconnectFromHost();
     }
 
@@ -110,7 +112,10 @@ QHttpServerResponse respond(const QByteArray &type, const QByteArray &bytes, int
 
 const QByteArray kJson = "application/json; charset=utf-8";
 
-QHttpServerResponse jsonResponse(const Reply &reply) { return respond(kJson, json(reply.body), reply.status); }
+QHttpServerResponse jsonResponse(const Reply &reply)
+{
+    return respond(kJson, json(reply.body), reply.status);
+}
 
 int groupIndex(const QString &text)
 {
@@ -126,8 +131,7 @@ int partyIndex(const QString &text)
 
 } // namespace
 
-Server::Server(Venue &venue)
-    : m_venue(venue)
+Server::Server(Venue &venue) : m_venue(venue)
 {
     loadVenuePages();
     m_clock.start();
@@ -175,7 +179,8 @@ std::optional<std::pair<int, QString>> Server::partyRefusal(const QString &group
     *k = partyIndex(party);
     if (*g < 0 || *k < 0) return std::pair{404, u"その組はありません"_s};
     if (throttled(*g, *k))
-        return std::pair{429, u"番号の間違いが続いたため、1分間受け付けません。しばらく待ってから入力して下さい"_s};
+        return std::pair{
+            429, u"番号の間違いが続いたため、1分間受け付けません。しばらく待ってから入力して下さい"_s};
     const std::shared_ptr<const View> view = m_venue.view();
     const QString &expected = view->snapshot().book.party(*g, *k).code;
     // A wrong code reads the same for every party, with players or without; a right one for
@@ -205,8 +210,10 @@ void Server::addRoutes()
             return respond("text/plain; charset=utf-8", "not found", 404);
         return respond(it->second.first, it->second.second);
     });
-    m_http->route(u"/api/meeting"_s, Method::Get, [this] { return respond(kJson, m_venue.view()->meetingJson()); });
-    m_http->route(u"/api/results"_s, Method::Get, [this] { return respond(kJson, m_venue.view()->resultsJson()); });
+    m_http->route(u"/api/meeting"_s, Method::Get,
+                  [this] { return respond(kJson, m_venue.view()->meetingJson()); });
+    m_http->route(u"/api/results"_s, Method::Get,
+                  [this] { return respond(kJson, m_venue.view()->resultsJson()); });
     m_http->route(u"/api/party/<arg>/<arg>"_s, Method::Get,
                   [this](const QString &group, const QString &party, const QHttpServerRequest &request) {
                       int g = 0;
@@ -216,7 +223,8 @@ void Server::addRoutes()
                           return jsonResponse(refusal(refused->first, refused->second));
                       const std::shared_ptr<const View> view = m_venue.view();
                       if (!view->filled(g, k))
-                          return jsonResponse(refusal(409, u"組み合わせが変わりました。本部に確かめて下さい"_s));
+                          return jsonResponse(
+                              refusal(409, u"組み合わせが変わりました。本部に確かめて下さい"_s));
                       return respond(kJson, json(view->partyJson(g, k)));
                   });
     m_http->route(u"/api/party/<arg>/<arg>/card"_s, Method::Post,
@@ -235,8 +243,9 @@ void Server::addRoutes()
                       const std::variant<CardRequest, Reply> parsed = parseCard(request.body());
                       int g = 0;
                       int k = 0;
-                      const QString code =
-                          std::holds_alternative<CardRequest>(parsed) ? std::get<CardRequest>(parsed).code : QString();
+                      const QString code = std::holds_alternative<CardRequest>(parsed)
+                                               ? std::get<CardRequest>(parsed).code
+                                               : QString();
                       if (const auto refused = partyRefusal(group, party, code, &g, &k))
                           return answer(responder, refusal(refused->first, refused->second));
                       if (const Reply *bad = std::get_if<Reply>(&parsed)) return answer(responder, *bad);

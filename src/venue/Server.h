@@ -2,9 +2,9 @@
 // The venue's HTTP server, on Qt HTTP Server, living on a thread of its own: the phone page,
 // the results board, their files and the JSON interface. Nothing else answers.
 
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QObject>
-#include <QElapsedTimer>
 #include <deque>
 #include <map>
 #include <memory>
@@ -46,7 +46,7 @@ private:
     std::unique_ptr<QHttpServer> m_http;
     QTcpServer *m_tcp = nullptr;
     std::map<QString, std::pair<QByteArray, QByteArray>> m_files; // path → type, bytes
-    std::map<int, std::deque<qint64>> m_wrongCodes;             // party → when (ms)
+    std::map<int, std::deque<qint64>> m_wrongCodes;               // party → when (ms)
     QElapsedTimer m_clock;
 };
 

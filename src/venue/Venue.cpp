@@ -31,9 +31,7 @@ QString writeAll(const QList<FileToWrite> &files)
 } // namespace
 
 Venue::Venue(Desk &desk, QObject *parent)
-    : QObject(parent)
-    , m_desk(desk)
-    , m_view(std::make_shared<View>(Snapshot{}))
+    : QObject(parent), m_desk(desk), m_view(std::make_shared<View>(Snapshot{}))
 {
     // Changes made at the desk itself (typing, a new combination) reach the pages too.
     m_refreshTimer.setInterval(500);
@@ -95,13 +93,15 @@ void Venue::stop()
     m_pauseProbe.stop();
     if (!m_thread) return;
     if (Server *server = m_server)
-        QMetaObject::invokeMethod(server, [server] { delete server; }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            server, [server] { delete server; }, Qt::BlockingQueuedConnection);
     m_thread->quit();
     m_thread->wait();
     delete std::exchange(m_thread, nullptr);
     // The writes under way end; what was taken since is written here.
     for (auto [thread, worker] : {std::pair{&m_writer, &m_writing}, std::pair{&m_builder, &m_building}}) {
-        QMetaObject::invokeMethod(*worker, [w = *worker] { delete w; }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            *worker, [w = *worker] { delete w; }, Qt::BlockingQueuedConnection);
         *worker = nullptr;
         (*thread)->quit();
         (*thread)->wait();
@@ -165,7 +165,8 @@ void Venue::refresh()
 {
     if (m_desk.busy() && m_writing && running()) return;
     const QString file = m_desk.meetingFile();
-    const bool newFile = m_bookFile.isEmpty() != file.isEmpty() || (!file.isEmpty() && bookPath(file) != m_bookFile);
+    const bool newFile =
+        m_bookFile.isEmpty() != file.isEmpty() || (!file.isEmpty() && bookPath(file) != m_bookFile);
     if (newFile) loadBook(file);
     Snapshot snapshot = m_desk.snapshot();
     // Every party filled gets a code the first time it is seen, kept with the meeting (a
@@ -184,8 +185,8 @@ void Venue::refresh()
     const quint64 sequence = ++m_sequence;
     // What the pages show is put together off the owner's thread.
     if (m_building)
-        QMetaObject::invokeMethod(m_building,
-                                  [this, snapshot, sequence] { publish(std::make_shared<View>(snapshot), sequence); });
+        QMetaObject::invokeMethod(
+            m_building, [this, snapshot, sequence] { publish(std::make_shared<View>(snapshot), sequence); });
     if (m_unsaved && !m_settleQueued && !m_saving) {
         m_settleQueued = true;
         QMetaObject::invokeMethod(this, &Venue::settle, Qt::QueuedConnection);
@@ -203,7 +204,8 @@ void Venue::submit(int g, int k, const CardRequest &request, std::function<void(
     }
     CardResult result = applyCard(party, m_book.party(g, k), request, m_holes);
     if (result.store) {
-        const QString label = u"携帯から %1 %2組 ラウンド%3"_s.arg(u"ABCD"_s.at(g)).arg(k + 1).arg(request.card.round);
+        const QString label =
+            u"携帯から %1 %2組 ラウンド%3"_s.arg(u"ABCD"_s.at(g)).arg(k + 1).arg(request.card.round);
         if (const std::optional<QString> refused = m_desk.storeParty(g, k, result.records, label)) {
             done(refusal(503, *refused));
             return;

@@ -65,7 +65,7 @@ private:
     Book m_book;
     QString m_bookFile;
     QString m_bookProblem;
-    Snapshot m_last; // what the pages were last given
+    Snapshot m_last;         // what the pages were last given
     quint64 m_sequence = 0;  // of m_last
     quint64 m_published = 0; // of m_view
     std::shared_ptr<const View> m_view;
@@ -82,9 +82,9 @@ private:
     QTimer m_pauseProbe;
     QElapsedTimer m_sinceProbe;
     qint64 m_longestPause = 0;
-    Waiting m_waiting;     // answers waiting for their cards to be written
+    Waiting m_waiting; // answers waiting for their cards to be written
     bool m_settleQueued = false;
-    bool m_saving = false; // a write is under way on m_writer
+    bool m_saving = false;  // a write is under way on m_writer
     bool m_unsaved = false; // cards taken since the files were last written
 };
 

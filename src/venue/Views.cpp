@@ -15,8 +15,7 @@ QString letter(int g) { return QString(u"ABCD"_s.at(g)); }
 int number(const QString &text) { return text.toInt(); }
 } // namespace
 
-View::View(Snapshot snapshot)
-    : m_snapshot(std::move(snapshot))
+View::View(Snapshot snapshot) : m_snapshot(std::move(snapshot))
 {
     const datafile::Meeting &m = m_snapshot.meeting;
     for (int g = 0; g < Groups; ++g) m_parties[g] = tables::partiesOfGroup(m, g);
@@ -38,7 +37,8 @@ View::View(Snapshot snapshot)
 
     QJsonArray rows;
     if (scores) {
-        const scoring::Ranking ranking = scoring::rankPlayers(scores->records, scores->slotTexts, m_snapshot.options);
+        const scoring::Ranking ranking =
+            scoring::rankPlayers(scores->records, scores->slotTexts, m_snapshot.options);
         const QStringList records = ranking.rows();
         const QList<scoring::Place> places = ranking.places();
         for (qsizetype k = 0; k < records.size() && !ranking.error; ++k) {

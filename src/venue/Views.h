@@ -17,7 +17,7 @@ namespace venue {
 struct Snapshot {
     datafile::Meeting meeting; // with the scores as they stand
     scoring::RankOptions options;
-    int holes = 10;                       // holes of one round, for the check of a card
+    int holes = 10;                         // holes of one round, for the check of a card
     std::array<QString, Groups> groupNames; // as the window shows them
     Book book;
     friend bool operator==(const Snapshot &, const Snapshot &) = default;

@@ -81,8 +81,8 @@ int main(int argc, char **argv)
     const QCommandLineOption port(u"port"_s, u"待ち受けるポート（0 は空いているポート、既定 8080）"_s, u"N"_s,
                                   u"8080"_s);
     const QCommandLineOption bind(u"bind"_s, u"待ち受けるアドレス（既定はすべて）"_s, u"ADDRESS"_s);
-    const QCommandLineOption holes(u"holes"_s, u"1ラウンドのホール数（成績の確認に使います、既定 10）"_s, u"N"_s,
-                                   u"10"_s);
+    const QCommandLineOption holes(u"holes"_s, u"1ラウンドのホール数（成績の確認に使います、既定 10）"_s,
+                                   u"N"_s, u"10"_s);
     parser.addOptions({port, bind, holes});
     parser.process(app);
     if (parser.positionalArguments().size() != 1) {
@@ -119,7 +119,9 @@ int main(int argc, char **argv)
     for (int g = 0; g < venue::Groups; ++g)
         for (int k = 0; k < venue::Parties; ++k)
             if (view->filled(g, k))
-                say(stdout, u"%1 %2 %3"_s.arg(u"ABCD"_s.at(g)).arg(k + 1).arg(view->snapshot().book.party(g, k).code));
+                say(stdout, u"%1 %2 %3"_s.arg(u"ABCD"_s.at(g))
+                                .arg(k + 1)
+                                .arg(view->snapshot().book.party(g, k).code));
     say(stdout, QString());
 
     quitOnSignals(app);

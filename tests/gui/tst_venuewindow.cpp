@@ -26,7 +26,8 @@ private slots:
 
 namespace {
 // POSTs a card of every player of A 3 and waits for the answer: status and body.
-std::pair<int, QJsonObject> sendCard(quint16 port, const QString &code, const QString &id, int players, int total)
+std::pair<int, QJsonObject> sendCard(quint16 port, const QString &code, const QString &id, int players,
+                                     int total)
 {
     QJsonArray rows;
     for (int s = 1; s <= players; ++s)
@@ -34,11 +35,10 @@ std::pair<int, QJsonObject> sendCard(quint16 port, const QString &code, const QS
     QNetworkAccessManager net;
     QNetworkRequest request(QUrl(u"http://127.0.0.1:%1/api/party/A/3/card"_s.arg(port)));
     request.setHeader(QNetworkRequest::ContentTypeHeader, u"application/json"_s);
-    QNetworkReply *reply = net.post(request, QJsonDocument(QJsonObject{{u"code"_s, code},
-                                                                      {u"id"_s, id},
-                                                                      {u"round"_s, 1},
-                                                                      {u"players"_s, rows}})
-                                                 .toJson());
+    QNetworkReply *reply = net.post(
+        request,
+        QJsonDocument(QJsonObject{{u"code"_s, code}, {u"id"_s, id}, {u"round"_s, 1}, {u"players"_s, rows}})
+            .toJson());
     if (!QTest::qWaitFor([reply] { return reply->isFinished(); }, 5000)) return {0, {}};
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QJsonObject body = QJsonDocument::fromJson(reply->readAll()).object();

@@ -37,16 +37,14 @@ QPixmap qrPicture(const venue::QrModules &modules, int side)
 }
 } // namespace
 
-VenueDialog::VenueDialog(MainWindow &window)
-    : QDialog(&window)
-    , m_window(window)
-    , m_venue(*this)
+VenueDialog::VenueDialog(MainWindow &window) : QDialog(&window), m_window(window), m_venue(*this)
 {
     setWindowTitle(kCaption);
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(u"組のリーダーが携帯電話から成績を送れるようにします。携帯電話をこのパソコンと"
-                             u"同じネットワーク（会場の Wi-Fi）につなぎ、下の QR コードかアドレスを開いて下さい。"
-                             u"成績速報は同じアドレスの後に board を付けて開きます。"_s);
+    auto *intro =
+        new QLabel(u"組のリーダーが携帯電話から成績を送れるようにします。携帯電話をこのパソコンと"
+                   u"同じネットワーク（会場の Wi-Fi）につなぎ、下の QR コードかアドレスを開いて下さい。"
+                   u"成績速報は同じアドレスの後に board を付けて開きます。"_s);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
@@ -126,7 +124,8 @@ venue::PartyState VenueDialog::partyState(int g, int k)
     return p;
 }
 
-std::optional<QString> VenueDialog::storeParty(int g, int k, const std::array<ScoreSlot, venue::Slots> &records,
+std::optional<QString> VenueDialog::storeParty(int g, int k,
+                                               const std::array<ScoreSlot, venue::Slots> &records,
                                                const QString &label)
 {
     return m_window.form().storePhoneCard(g, k, records, label);
@@ -155,12 +154,14 @@ void VenueDialog::startOrStop()
                                  u"組の番号はそのファイルの横に控えます。"_s);
         return;
     }
-    if (const std::optional<QString> failure = m_venue.start(QHostAddress::AnyIPv4, quint16(m_port->value()))) {
+    if (const std::optional<QString> failure =
+            m_venue.start(QHostAddress::AnyIPv4, quint16(m_port->value()))) {
         QMessageBox::warning(this, kCaption, *failure);
         return;
     }
     m_addresses->clear();
-    for (const QHostAddress &a : venue::reachableAt(QHostAddress::AnyIPv4)) m_addresses->addItem(a.toString());
+    for (const QHostAddress &a : venue::reachableAt(QHostAddress::AnyIPv4))
+        m_addresses->addItem(a.toString());
     m_shown.reset();
     m_follow.start();
     follow();
@@ -206,12 +207,14 @@ void VenueDialog::showState()
     QStringList publicOnes;
     if (on)
         for (int i = 0; i < m_addresses->count(); ++i)
-            if (!venue::isPrivate(QHostAddress(m_addresses->itemText(i)))) publicOnes << m_addresses->itemText(i);
+            if (!venue::isPrivate(QHostAddress(m_addresses->itemText(i))))
+                publicOnes << m_addresses->itemText(i);
     QString warning = publicOnes.isEmpty()
                           ? QString()
                           : u"注意：このパソコンはインターネットから届くアドレス（%1）でも待ち受けています。"
                             u"会場の Wi-Fi だけにつないで使って下さい。"_s.arg(publicOnes.join(u"、"_s));
-    if (!m_venue.bookProblem().isEmpty()) warning += (warning.isEmpty() ? u""_s : u"\n"_s) + m_venue.bookProblem();
+    if (!m_venue.bookProblem().isEmpty())
+        warning += (warning.isEmpty() ? u""_s : u"\n"_s) + m_venue.bookProblem();
     m_warning->setText(warning);
     m_warning->setVisible(!warning.isEmpty());
     m_qr->setPixmap(on ? qrPicture(venue::qrModules(address), 220) : QPixmap());

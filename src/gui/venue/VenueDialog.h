@@ -38,8 +38,8 @@ public:
 
 private:
     void startOrStop();
-    void follow();     // the window's marks and the dialog's table after a change
-    void showState();  // the dialog's texts, QR code and codes table
+    void follow();    // the window's marks and the dialog's table after a change
+    void showState(); // the dialog's texts, QR code and codes table
     void showQr();
 
     MainWindow &m_window;
