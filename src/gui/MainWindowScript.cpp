@@ -85,6 +85,9 @@ int MainWindow::runScript(const QString &folder)
             std::cout << "failed" << std::endl;
             return 1;
         }
+        // A line is reported done once its recovery copy is on disk (the window writes its
+        // copies on a thread of their own, which a busy machine may keep waiting).
+        if (m_platform.recovery) m_platform.recovery->waitUntilWritten();
         std::cout << "done " << hash() << std::endl;
     }
     return 0;

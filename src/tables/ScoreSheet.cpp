@@ -41,7 +41,7 @@ void drawPhoneCorner(Canvas &canvas, sheet::Scale s, const PhoneCorner &corner, 
                                     Ink);
     }
     const int textRight = s.offX(right - side, -8);
-    put(canvas, s.offX(textRight, -250), s.offY(top, 4), u"携帯で成績入力　組の番号"_s, s.text(16));
+    put(canvas, s.offX(textRight, -250), s.offY(top, 4), u"携帯で成績入力　４けたの番号"_s, s.text(16));
     put(canvas, s.offX(textRight, -250), s.offY(top, 24), corner.code, s.text(30));
     put(canvas, s.offX(textRight, -250), s.offY(top, 58), corner.address, s.text(12));
 }

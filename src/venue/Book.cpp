@@ -99,7 +99,7 @@ std::optional<Book> Book::fromJson(const QByteArray &bytes, QString *why)
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject()) return fail(u"読み取れない形式です"_s);
-    if (doc.object().value(u"kmtx-venue"_s).toInt() != 1) return fail(u"組の番号の控えではありません"_s);
+    if (doc.object().value(u"kmtx-venue"_s).toInt() != 1) return fail(u"４けたの番号の控えではありません"_s);
     Book book;
     for (const QJsonValue &v : doc.object().value(u"parties"_s).toArray()) {
         const QJsonObject o = v.toObject();

@@ -187,7 +187,7 @@ std::optional<std::pair<int, QString>> Server::partyRefusal(const QString &group
     // a party dissolved since is told the combination changed.
     if (expected.isEmpty() || code != expected) {
         m_wrongCodes[*g * Parties + *k].push_back(m_clock.elapsed());
-        return std::pair{403, u"組の番号が違います。組のカードに印刷された4桁の番号を入力して下さい"_s};
+        return std::pair{403, u"番号が違います。スコア表に印刷された４けたの番号を入力して下さい"_s};
     }
     return std::nullopt;
 }

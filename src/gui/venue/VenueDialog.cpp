@@ -71,7 +71,7 @@ VenueDialog::VenueDialog(MainWindow &window) : QDialog(&window), m_window(window
     layout->addWidget(m_qr);
 
     m_codes = new QTableWidget(0, 4);
-    m_codes->setHorizontalHeaderLabels({u"グループ"_s, u"組"_s, u"組の番号"_s, u"携帯から"_s});
+    m_codes->setHorizontalHeaderLabels({u"グループ"_s, u"組"_s, u"４けたの番号"_s, u"携帯から"_s});
     m_codes->verticalHeader()->hide();
     m_codes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_codes->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -151,7 +151,7 @@ void VenueDialog::startOrStop()
     if (meetingFile().isEmpty()) {
         QMessageBox::information(this, kCaption,
                                  u"会場ネットワークを始める前に、大会をファイルに保存して下さい。"
-                                 u"組の番号はそのファイルの横に控えます。"_s);
+                                 u"組ごとの４けたの番号はそのファイルの横に控えます。"_s);
         return;
     }
     if (const std::optional<QString> failure =
