@@ -33,7 +33,7 @@ inline const QColor MoneyGreen{192, 220, 192};
 inline const QColor InactiveCaption{191, 205, 219};
 inline const QColor Dimmed{128, 128, 128};
 inline const QColor ReadOnly{212, 208, 200}; // a field that cannot be typed into
-inline const QColor PhoneEntry{0, 0, 255};    // a place whose entries came from a phone
+inline const QColor PhoneEntry{0, 0, 255};   // a place whose entries came from a phone
 } // namespace colours
 
 struct Control {

@@ -16,9 +16,9 @@ namespace tables {
 // While the venue network is on: the party's code and the QR code of its phone page, printed
 // in the sheet's free corner below the table, on the right.
 struct PhoneCorner {
-    QString code;                // four digits
-    QString address;             // the page the QR code opens
-    QList<QList<bool>> modules;  // the QR code, dark modules true
+    QString code;               // four digits
+    QString address;            // the page the QR code opens
+    QList<QList<bool>> modules; // the QR code, dark modules true
 };
 
 struct ScoreSheetInput {

@@ -153,7 +153,8 @@ void Venue::loadBook(const QString &meetingFile)
             m_book = *book;
         } else {
             // A damaged book is kept as it is for a look, and a new one started beside it.
-            problem = u"４けたの番号の控え %1 を読めません（%2）。新しい番号を付けました"_s.arg(m_bookFile, why);
+            problem =
+                u"４けたの番号の控え %1 を読めません（%2）。新しい番号を付けました"_s.arg(m_bookFile, why);
             QFile::rename(m_bookFile, m_bookFile + u".damaged"_s);
         }
     }
