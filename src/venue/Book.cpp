@@ -1,5 +1,7 @@
 #include "venue/Book.h"
 
+#include "grouping/Counts.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -81,7 +83,7 @@ QByteArray Book::toJson() const
             if (p.code.isEmpty() && p.cards.isEmpty() && p.ids.isEmpty()) continue;
             QJsonArray cards;
             for (const RoundCard &c : p.cards) cards.append(cardJson(c));
-            parties.append(QJsonObject{{u"group"_s, QString(kGroupLetters.at(g))},
+            parties.append(QJsonObject{{u"group"_s, grouping::groupLetter(g)},
                                        {u"party"_s, k + 1},
                                        {u"code"_s, p.code},
                                        {u"cards"_s, cards},
@@ -116,7 +118,8 @@ std::optional<Book> Book::fromJson(const QByteArray &bytes, QString *why)
         for (const QJsonValue &c : o.value(u"cards"_s).toArray()) {
             const std::optional<RoundCard> card = cardFrom(c.toObject());
             if (!card)
-                return fail(u"%1グループ%2組のカードが壊れています"_s.arg(kGroupLetters.at(g)).arg(k + 1));
+                return fail(
+                    u"%1グループ%2組のカードが壊れています"_s.arg(grouping::groupLetter(g)).arg(k + 1));
             p.cards << *card;
         }
         for (const QJsonValue &id : o.value(u"ids"_s).toArray()) p.ids << id.toString();

@@ -206,7 +206,7 @@ void Venue::submit(int g, int k, const CardRequest &request, std::function<void(
     CardResult result = applyCard(party, m_book.party(g, k), request, m_holes);
     if (result.store) {
         const QString label =
-            u"携帯から %1 %2組 ラウンド%3"_s.arg(u"ABCD"_s.at(g)).arg(k + 1).arg(request.card.round);
+            u"携帯から %1 %2組 ラウンド%3"_s.arg(grouping::groupLetter(g)).arg(k + 1).arg(request.card.round);
         if (const std::optional<QString> refused = m_desk.storeParty(g, k, result.records, label)) {
             done(refusal(503, *refused));
             return;

@@ -10,8 +10,6 @@ using namespace Qt::StringLiterals;
 namespace venue {
 
 namespace {
-QString letter(int g) { return QString(u"ABCD"_s.at(g)); }
-
 int number(const QString &text) { return text.toInt(); }
 } // namespace
 
@@ -27,8 +25,9 @@ View::View(Snapshot snapshot) : m_snapshot(std::move(snapshot))
         int parties = 0;
         for (int k = 0; k < Parties; ++k)
             if (filled(g, k)) parties = k + 1;
-        groups.append(QJsonObject{
-            {u"group"_s, letter(g)}, {u"name"_s, m_snapshot.groupNames[g]}, {u"parties"_s, parties}});
+        groups.append(QJsonObject{{u"group"_s, grouping::groupLetter(g)},
+                                  {u"name"_s, m_snapshot.groupNames[g]},
+                                  {u"parties"_s, parties}});
     }
     m_meetingJson = QJsonDocument(QJsonObject{{u"tournament"_s, m.tournamentName},
                                               {u"course"_s, m.courseName},
@@ -46,7 +45,7 @@ View::View(Snapshot snapshot) : m_snapshot(std::move(snapshot))
             const scoring::Place at = places.value(k);
             QJsonObject row{{u"name"_s, p.name},
                             {u"team"_s, p.team},
-                            {u"group"_s, letter(at.group)},
+                            {u"group"_s, grouping::groupLetter(at.group)},
                             {u"party"_s, at.party + 1},
                             {u"one"_s, number(p.oneStrokes)},
                             {u"two"_s, number(p.twoStrokes)},
@@ -113,7 +112,7 @@ QJsonObject View::partyJson(int g, int k) const
     std::sort(sent.begin(), sent.end());
     QJsonArray rounds;
     for (int r : sent) rounds.append(r);
-    return {{u"group"_s, letter(g)},
+    return {{u"group"_s, grouping::groupLetter(g)},
             {u"party"_s, k + 1},
             {u"version"_s, version},
             {u"rounds"_s, rounds},

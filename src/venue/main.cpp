@@ -119,7 +119,7 @@ int main(int argc, char **argv)
     for (int g = 0; g < venue::Groups; ++g)
         for (int k = 0; k < venue::Parties; ++k)
             if (view->filled(g, k))
-                say(stdout, u"%1 %2 %3"_s.arg(u"ABCD"_s.at(g))
+                say(stdout, u"%1 %2 %3"_s.arg(grouping::groupLetter(g))
                                 .arg(k + 1)
                                 .arg(view->snapshot().book.party(g, k).code));
     say(stdout, QString());

@@ -188,7 +188,7 @@ void VenueDialog::follow()
         for (int k = 0; k < venue::Parties; ++k) {
             const QString &code = view->snapshot().book.party(g, k).code;
             if (code.isEmpty() || !view->filled(g, k)) continue;
-            const QString page = u"%1?g=%2&p=%3"_s.arg(address, u"ABCD"_s.at(g)).arg(k + 1);
+            const QString page = u"%1?g=%2&p=%3"_s.arg(address, grouping::groupLetter(g)).arg(k + 1);
             corners[g * venue::Parties + k] = tables::PhoneCorner{code, page, venue::qrModules(page)};
         }
     form.VenueCorners = std::move(corners);
