@@ -14,6 +14,7 @@
 #include "roster/Member.h"
 #include "scoring/MissingEntries.h"
 #include "scoring/ScoreSlots.h"
+#include "tables/MeetingPages.h"
 #include "tables/ScoreSheet.h"
 #include "tables/SheetUnits.h"
 #include "tables/TableOptions.h"
@@ -169,7 +170,7 @@ public:
     // The lines the parties of group g (1..4) number: the group's list for a combination made
     // automatically, the saved roster for one made by hand. Whatever screen was visited, a
     // party's indexes are read against this list and no other.
-    const QStringList &partyNumbering(int g) const;
+    QStringList partyNumbering(int g) const;
     void KumiOff();
     void KumiOn();
     void ImgEnab();
@@ -231,7 +232,6 @@ public:
     void CsvExportClick();                  // ファイル › CSVに書き出し
     void SeasonClick();                     // ファイル › 年間成績…
     void VenueClick();                      // オプション › 会場ネットワーク…
-    void selectGroupForTable(int g);        // the members of group g in the list, as its tab puts them
     // Writes a comma-separated file through the save dialog; a box when it cannot be written.
     void saveCsvFile(const QList<QStringList> &rows, const QString &caption);
     // A click into a particulars field or ページ指定 empties it; true when the field is one of them.
@@ -244,16 +244,23 @@ public:
     // The note that placed players lack an entry, at most once per drawing command (a
     // command that draws the result table clears UnenteredNoted first).
     void noteUnentered();
-    void showResultTable(); // the result table drawn again, as a page turn draws it
-    bool printingRefused(); // the notice while combining; true on screens that print nothing
-    void printOn(PrintJob &job);
+    void showResultTable();      // the result table drawn again, as a page turn draws it
+    bool printingRefused();      // the notice while combining; true on screens that print nothing
+    void printOn(PrintJob &job); // the table on the screen, on the job's page
+    // A page of a table at a printer's resolution; the screen's pictures stay as they are.
+    void drawOnPaper(Canvas &page, int dpiX, int dpiY, const tables::PageRequest &request);
     // The name of a print job or PDF of a table of that kind: the tournament, the table and
     // part, the part shown of it (a group, a party).
     QString documentNameOf(tablekind tableKind, const QString &part);
     QString currentDocumentName(); // of the table on the screen
     tables::TableOptions tableOptions();
     tables::Particulars particulars();
-    QList<tables::Player> partyPlayers(int party); // party 1..12 of KumiList
+    // The page of a table of that kind as the screen's fields, ticks and current group ask for it.
+    tables::PageRequest pageRequest(tablekind tableKind);
+    // The request with the party's code and page while the venue serves.
+    tables::PageRequest withPhoneCorner(tables::PageRequest request) const;
+    // The records with the slot texts of every placed player, which the tables rank.
+    tables::MeetingScores tableScores() const;
     // The slot texts with those of every place the stored parties fill, as a drawn
     // combination table writes them: every placed player counts, whatever was visited.
     SlotTextArray placedSlotTexts() const;

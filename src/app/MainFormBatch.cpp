@@ -40,63 +40,25 @@ struct BatchPage {
     int page = 0;
 };
 
-// What the pages change and the end of the print puts back.
-struct TableState {
-    explicit TableState(TMainForm &f)
-        : form(f), memberLines(f.MemberLines), listTitle(f.control("Label10").text), curGroup(f.CurGroup),
-          curGroupText(f.CurGroupText), tableKind(f.TableKind), pageNo(f.PageNo),
-          kumi(f.control("Edit13").text), startHole(f.control("Edit14").text),
-          pageText(f.control("Edit19").text), scaleX(f.ScaleX), scaleY(f.ScaleY), rankList(f.RankList)
-    {}
-    void restore()
-    {
-        form.CurGroup = curGroup;
-        form.CurGroupText = curGroupText;
-        form.TableKind = tableKind;
-        form.PageNo = pageNo;
-        form.control("Edit13").text = kumi;
-        form.control("Edit14").text = startHole;
-        form.control("Edit19").text = pageText;
-        form.ScaleX = scaleX;
-        form.ScaleY = scaleY;
-        form.RankList = rankList;
-        if (form.MemberLines != memberLines) {
-            form.ClrAll();
-            form.MemberLines = memberLines;
-            form.Bunkatu();
-        }
-        form.control("Label10").text = listTitle;
+// The request of one page: the table as the window's fields and ticks ask for it, with the
+// page's group, party (whose sheet starts at its own hole, as 組 sets 番スタート) or page.
+tables::PageRequest requestOf(const tables::PageRequest &asShown, const BatchPage &page)
+{
+    tables::PageRequest r = asShown;
+    if (page.group != 0) r.group = page.group - 1;
+    if (page.party != 0) {
+        r.party = page.party;
+        r.partyText = QString::number(page.party);
+        r.startHole = page.party;
     }
-
-    TMainForm &form;
-    QStringList memberLines;
-    QString listTitle;
-    curgroup curGroup;
-    QString curGroupText;
-    tablekind tableKind;
-    int pageNo;
-    QString kumi;
-    QString startHole;
-    QString pageText;
-    double scaleX;
-    double scaleY;
-    QStringList rankList;
-};
+    if (page.page != 0) {
+        r.page = page.page;
+        r.pageText = QString::number(page.page);
+    }
+    return r;
+}
 
 } // namespace
-
-// The members of group g stand in the list as its group tab puts them there.
-void TMainForm::selectGroupForTable(int g)
-{
-    CurGroup = groupNumbered(g);
-    CurGroupText = grouping::groupLetter(g - 1);
-    control("Label10").text = grouping::groupLetter(g - 1) + u"グループ"_s;
-    const QStringList &lines = partyNumbering(g);
-    if (MemberLines == lines) return;
-    ClrAll();
-    MemberLines = lines;
-    Bunkatu();
-}
 
 void TMainForm::PrintAllClick() // ファイル › まとめて印刷
 {
@@ -193,24 +155,12 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
         }
     }
 
-    TableState state(*this);
-    // Off the table screens the pages leave the window's pictures as they were.
-    if (!tableScreen) ++HiddenDrawing;
-    const auto drawPages = [this, &pages, kind](PrintJob &job) {
+    // The pages are drawn from the meeting; the window's screens and fields stay as they are.
+    const tables::PageRequest asShown = pageRequest(kind);
+    const auto drawPages = [this, &pages, &asShown](PrintJob &job) {
         for (std::size_t i = 0; i < pages.size(); ++i) {
             if (i > 0 && !job.nextPage()) return;
-            const BatchPage &p = pages[i];
-            TableKind = kind;
-            if (p.group != 0) selectGroupForTable(p.group);
-            if (p.party != 0) {
-                control("Edit13").text = QString::number(p.party);
-                Edit13Change();
-            }
-            if (p.page != 0) {
-                PageNo = p.page;
-                control("Edit19").text = QString::number(p.page);
-            }
-            printOn(job);
+            drawOnPaper(job.page(), job.dpiX(), job.dpiY(), withPhoneCorner(requestOf(asShown, pages[i])));
         }
     };
     const PageOrientation orientation = kind == tablekind::ResultPortrait || kind == tablekind::MemberPortrait
@@ -244,10 +194,6 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
         break;
     }
     }
-    state.restore();
-    if (!tableScreen) --HiddenDrawing;
-    if (Screen == screen::ScoreSheet || Screen == screen::PagedTable || Screen == screen::GridTable)
-        redrawCurrentTable();
 }
 
 void TMainForm::CheckCombinationClick() // 組み合せ設定 › 組み合わせの確認

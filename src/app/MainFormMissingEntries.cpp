@@ -2,6 +2,8 @@
 // yet, and the list of them, whose click places the entry cursor on the player's cell.
 #include "app/MainForm.h"
 
+#include "tables/MeetingTables.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -15,10 +17,10 @@ bool onScoreEntry(const TMainForm &form)
 QList<scoring::MissingEntry> TMainForm::missingEntriesOfGroup()
 {
     if (!isGroup(CurGroup)) return {};
+    const tables::PartyPlayers placed = tables::partiesOfGroup(currentMeeting(), groupIndex(CurGroup));
     std::array<QList<scoring::PlacedPlayer>, PartiesMax> parties;
     for (int k = 0; k < PartiesMax; ++k)
-        for (const tables::Player &p : partyPlayers(k + 1))
-            parties[k] << scoring::PlacedPlayer{p.name, p.team};
+        for (const tables::Player &p : placed[k]) parties[k] << scoring::PlacedPlayer{p.name, p.team};
     return scoring::missingEntries(ScoreSlots[groupIndex(CurGroup)], parties);
 }
 

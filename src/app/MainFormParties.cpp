@@ -55,13 +55,10 @@ void TMainForm::KumiWake(int group)
     KumiList = grouping::kumiline::load(KumiLineBuf);
 }
 
-const QStringList &TMainForm::partyNumbering(int g) const
+QStringList TMainForm::partyNumbering(int g) const
 {
-    // Only the automatic division fills the group lists (自分で 「開始」 empties stale ones), so a
-    // filled list says how the parties were made even after the 組み合わせ tab forgot it.
-    if (g >= 1 && g <= grouping::Groups && HandMade != 1 && !GroupList[g - 1].isEmpty())
-        return GroupList[g - 1];
-    return SavedMemberLines;
+    // The rule of the data file: the meeting as it would be saved numbers its parties.
+    return currentMeeting().partyNumbering(g - 1);
 }
 
 void TMainForm::KumiHyo(int group)

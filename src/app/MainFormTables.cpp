@@ -7,6 +7,7 @@
 #include "scoring/Ranking.h"
 #include "tables/Canvas.h"
 #include "tables/CombinationGrid.h"
+#include "tables/MeetingPages.h"
 #include "tables/MeetingTables.h"
 #include "tables/MemberTable.h"
 #include "tables/ResultTable.h"
@@ -49,17 +50,21 @@ std::optional<int> wholeNumber(const QString &text)
     return negative ? -*value : *value;
 }
 
-// The scale of a table's picture on the screen, which its printed page reproduces.
-sheet::Scale screenScaleOf(tablekind tableKind)
+// The table a layout draws.
+tables::Table tableOf(tablekind tableKind)
 {
     switch (tableKind) {
-    case tablekind::ScoreSheet: return sheet::ScoreSheetScreen;
-    case tablekind::CombinationTable:
-    case tablekind::ScoreEntry: return sheet::GridScreen;
+    case tablekind::ScoreSheet: return tables::Table::ScoreSheet;
+    case tablekind::CombinationTable: return tables::Table::Combination;
+    case tablekind::ScoreEntry: return tables::Table::ScoreEntry;
+    case tablekind::ScoreCheck: return tables::Table::ScoreCheck;
+    case tablekind::ResultLandscape:
+    case tablekind::ResultPortrait: return tables::Table::Result;
+    case tablekind::None:
     case tablekind::MemberLandscape:
-    case tablekind::ResultLandscape: return sheet::LandscapeScreen;
-    default: return sheet::PortraitScreen;
+    case tablekind::MemberPortrait: break;
     }
+    return tables::Table::Member;
 }
 
 PageOrientation orientationOf(tablekind tableKind)
@@ -95,21 +100,52 @@ tables::Particulars TMainForm::particulars()
     return p;
 }
 
-QList<tables::Player> TMainForm::partyPlayers(int party)
-{
-    QList<tables::Player> players;
-    if (party < 1 || party > grouping::Parties) return players;
-    const QStringList &numbering = partyNumbering(groupNumber(CurGroup));
-    for (const QString &item : KumiList[party - 1]) players << tables::playerAt(numbering, item);
-    return players;
-}
-
 SlotTextArray TMainForm::placedSlotTexts() const
 {
     SlotTextArray texts = KumiSlotText;
-    for (int g = 1; g <= grouping::Groups; ++g)
-        tables::writeSlotTexts(texts, g - 1, tables::partiesOf(KumiLines[g - 1], partyNumbering(g)));
+    const datafile::Meeting meeting = currentMeeting();
+    for (int g = 0; g < grouping::Groups; ++g)
+        tables::writeSlotTexts(texts, g, tables::partiesOfGroup(meeting, g));
     return texts;
+}
+
+tables::MeetingScores TMainForm::tableScores() const { return {ScoreSlots, placedSlotTexts()}; }
+
+tables::PageRequest TMainForm::pageRequest(tablekind tableKind)
+{
+    tables::PageRequest r;
+    r.table = tableOf(tableKind);
+    r.options = tableOptions();
+    if (r.table == tables::Table::Member || r.table == tables::Table::Result)
+        r.options.landscape =
+            tableKind == tablekind::MemberLandscape || tableKind == tablekind::ResultLandscape;
+    if (isGroup(CurGroup)) r.group = groupIndex(CurGroup);
+    r.particulars = particulars();
+    r.groupNames = GroupDisplayName;
+    r.ranking = {control("CheckBox1").checked, control("CheckBox3").checked};
+    r.page = PageNo;
+    r.pageText = control("Edit19").text;
+    // The score sheet's numbers, as its drawing puts them into empty or too large fields.
+    const int holes = wholeNumber(HoleCount()).value_or(10);
+    r.holeCount = holes > 11 ? 12 : holes;
+    r.startHole = wholeNumber(StartHole()).value_or(1);
+    const int party = wholeNumber(SheetKumi()).value_or(1);
+    r.party = std::min(party, grouping::Parties);
+    r.partyText = SheetKumi().isEmpty()       ? u"1"_s
+                  : party > grouping::Parties ? QString::number(grouping::Parties)
+                                              : SheetKumi();
+    return withPhoneCorner(r);
+}
+
+tables::PageRequest TMainForm::withPhoneCorner(tables::PageRequest request) const
+{
+    request.phone.reset();
+    if (request.table == tables::Table::ScoreSheet && request.group && request.party >= 1 &&
+        request.party <= grouping::Parties)
+        if (const auto corner = VenueCorners.find(*request.group * grouping::Parties + request.party - 1);
+            corner != VenueCorners.end())
+            request.phone = corner->second;
+    return request;
 }
 
 int TMainForm::sheetHoles()
@@ -137,22 +173,15 @@ bool TMainForm::sheetFieldsValid()
 
 void TMainForm::Draw(Canvas &canvas)
 {
-    // The headings show the group's display name in place of its letter.
-    QString groupName = CurGroupText;
-    for (int g = 0; g < grouping::Groups; ++g)
-        if (CurGroupText == grouping::groupLetter(g)) groupName = GroupDisplayName[g];
-
     for (const TablePicture &p : kTablePictures) canvas.fillRect(QRect(QPoint(0, 0), p.size), colours::White);
     canvas.setPen(colours::Black, 1);
 
-    // On paper the texts keep the sizes and places they have in the screen's picture.
-    const sheet::Scale scale = sheet::Scale{ScaleX, ScaleY}.showing(screenScaleOf(TableKind));
     const auto showOnly = [this](std::initializer_list<const char *> shown) {
         setVisible({"Image4", "Image23", "Image28", "Image29", "ScrollBox2"}, false);
         setVisible(shown, true);
         if (hasControl(u"Edit17"_s)) control("Edit17").visible = false;
     };
-    // The parties of the current group (the group's letter comes back for loading them).
+    // The parties of the current group, as the swap commands and the score entry find them.
     const auto loadParties = [this] {
         if (CurGroup == curgroup::NotChosen) {
             KumiLineBuf.clear();
@@ -161,7 +190,6 @@ void TMainForm::Draw(Canvas &canvas)
             KumiWake(groupNumber(CurGroup));
         }
     };
-
     // The result and member tables: their picture, the page field's limit, and a
     // landscape page beyond the fourth brought back to the first.
     const auto pagedTableFrame = [&](bool landscape) {
@@ -173,103 +201,58 @@ void TMainForm::Draw(Canvas &canvas)
             control("Edit19").text = u"1"_s;
         }
     };
+    const auto overflowSwitch = [this] {
+        platform.messageBox(u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
+                            u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
+        tickOption("N29", "N20");
+    };
+    const auto draw = [&](const tables::PageRequest &request) -> std::optional<tables::DrawnPage> {
+        const auto page = tables::pageOf(currentMeeting(), tableScores(), request);
+        if (!std::holds_alternative<tables::MeetingPage>(page)) return std::nullopt;
+        return tables::drawPage(canvas, sheet::Scale{ScaleX, ScaleY}, std::get<tables::MeetingPage>(page));
+    };
+
     if (TableKind == tablekind::ScoreSheet) {
+        const tables::PageRequest request = pageRequest(TableKind);
         showOnly({"Image23"});
-        tables::ScoreSheetInput in;
-        in.particulars = particulars();
-        in.courseName = CourseName();
+        // Empty fields take their first values, and the party and holes their largest.
         if (HoleCount().isEmpty()) control("Edit9").text = u"10"_s;
-        int holes = wholeNumber(HoleCount()).value_or(10);
-        if (holes > 11) {
-            holes = 12;
-            control("Edit9").text = u"12"_s;
-        }
-        in.holeCount = holes;
+        if (wholeNumber(HoleCount()).value_or(10) > 11) control("Edit9").text = u"12"_s;
         if (StartHole().isEmpty()) control("Edit14").text = u"1"_s;
-        in.startHole = wholeNumber(StartHole()).value_or(1);
-        if (SheetKumi().isEmpty()) {
-            control("Edit13").text = u"1"_s;
+        if (SheetKumi().isEmpty() || wholeNumber(SheetKumi()).value_or(1) > grouping::Parties) {
+            control("Edit13").text = request.partyText;
             Edit13Change();
         }
-        int kumi = wholeNumber(SheetKumi()).value_or(1);
-        if (kumi > grouping::Parties) {
-            kumi = grouping::Parties;
-            control("Edit13").text = u"12"_s;
-            Edit13Change();
-        }
-        in.sheetKumiText = SheetKumi();
-        in.groupName = CurGroup == curgroup::NotChosen ? QString() : groupName;
         loadParties();
-        if (kumi >= 1 && kumi <= grouping::Parties && CurGroup != curgroup::NotChosen) {
-            WorkList = KumiList[kumi - 1];
-            in.party = partyPlayers(kumi);
-            // While the venue serves, the party's code and page stand in the free corner.
-            if (const auto corner = VenueCorners.find(groupIndex(CurGroup) * grouping::Parties + kumi - 1);
-                corner != VenueCorners.end() && isGroup(CurGroup))
-                in.phone = corner->second;
-        }
-        const tables::ScoreSheetResult r = tables::drawScoreSheet(canvas, scale, tableOptions(), in);
-        if (r.partyOverflow) {
-            platform.messageBox(u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
-                                u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
-            tickOption("N29", "N20");
-        }
+        if (request.group && request.party >= 1) WorkList = KumiList[request.party - 1];
+        const std::optional<tables::DrawnPage> drawn = draw(request);
+        if (drawn && drawn->sheet.partyOverflow) overflowSwitch();
     } else if (TableKind == tablekind::CombinationTable || TableKind == tablekind::ScoreEntry ||
                TableKind == tablekind::ScoreCheck) {
         showOnly({"Image28"});
         if (hasControl(u"Label52"_s)) control("Label52").visible = TableKind == tablekind::ScoreEntry;
-        tables::GridInput in;
-        in.kind = TableKind == tablekind::CombinationTable ? tables::GridKind::Combination
-                  : TableKind == tablekind::ScoreEntry     ? tables::GridKind::ScoreEntry
-                                                           : tables::GridKind::ScoreCheck;
-        in.particulars = particulars();
-        in.groupName = CurGroup == curgroup::NotChosen ? QString() : groupName;
+        const tables::PageRequest request = pageRequest(TableKind);
         loadParties();
-        in.writeNames = isGroup(CurGroup);
-        if (in.writeNames) in.records = ScoreSlots[groupIndex(CurGroup)];
-        if (CurGroup != curgroup::None)
-            for (int p = 1; p <= grouping::Parties; ++p) in.parties[p - 1] = partyPlayers(p);
-        const tables::GridResult r = tables::drawCombinationGrid(canvas, scale, tableOptions(), in);
+        const std::optional<tables::DrawnPage> drawn = draw(request);
+        if (!drawn) return;
+        const tables::GridResult &r = drawn->grid;
         GridColumnWidth = r.columnWidth;
         GridColumns = r.columns;
         GridBottom = r.bottom;
-        if (in.writeNames)
+        if (request.group)
             for (int p = 0; p < grouping::Parties; ++p)
                 for (int slot = 0; slot < grouping::Slots; ++slot)
-                    if (r.slotTexts[p][slot])
-                        KumiSlotText[groupIndex(CurGroup)][p][slot] = *r.slotTexts[p][slot];
-        if (r.switchedToEightFrame) {
-            platform.messageBox(u"８人枠に切り替えします。「OK」を押してグループを再度押して下さい"_s,
-                                u"組の人数が６名を超過しています"_s, MsgIcon::Warning, MsgButtons::Ok);
-            tickOption("N29", "N20");
-        }
+                    if (r.slotTexts[p][slot]) KumiSlotText[*request.group][p][slot] = *r.slotTexts[p][slot];
+        if (r.switchedToEightFrame) overflowSwitch();
     } else if (TableKind == tablekind::ResultLandscape || TableKind == tablekind::ResultPortrait) {
-        const bool landscape = TableKind == tablekind::ResultLandscape;
-        pagedTableFrame(landscape);
+        pagedTableFrame(TableKind == tablekind::ResultLandscape);
         if (!buildRankList()) return;
-        tables::ResultTableInput in;
-        in.particulars = particulars();
-        in.rankList = RankList;
-        in.page = PageNo;
-        in.pageText = control("Edit19").text;
-        if (landscape)
-            tables::drawLandscapeResultTable(canvas, scale, in);
-        else
-            tables::drawPortraitResultTable(canvas, scale, in);
+        draw(pageRequest(TableKind)); // the page field as the frame left it
         noteUnentered();
     } else if (TableKind == tablekind::MemberLandscape || TableKind == tablekind::MemberPortrait) {
-        const bool landscape = TableKind == tablekind::MemberLandscape;
-        pagedTableFrame(landscape);
+        pagedTableFrame(TableKind == tablekind::MemberLandscape);
         MemberLines = SavedMemberLines;
-        tables::MemberTableInput in;
-        in.particulars = particulars();
-        in.rosterLines = MemberLines;
-        in.page = PageNo;
-        in.pageText = control("Edit19").text;
-        if (landscape)
-            tables::drawLandscapeMemberTable(canvas, scale, in);
-        else
-            tables::drawPortraitMemberTable(canvas, scale, in);
+        draw(pageRequest(TableKind));
     }
 }
 
@@ -518,22 +501,28 @@ bool TMainForm::printingRefused()
         return true;
     // A score sheet whose numbers cannot be read is not printed.
     if (TableKind == tablekind::ScoreSheet && !sheetFieldsValid()) return true;
-    // The note about players without an entry comes once, before the pages are drawn.
+    // The note about players without an entry comes once, before the pages are drawn; a
+    // record that cannot be ranked (its box names it) prints nothing.
     if (TableKind == tablekind::ResultLandscape || TableKind == tablekind::ResultPortrait) {
         UnenteredNoted = false;
-        if (buildRankList()) noteUnentered();
+        if (!buildRankList()) return true;
+        noteUnentered();
     }
     return false;
 }
 
 void TMainForm::printOn(PrintJob &job)
 {
-    PrinterDpiX = job.dpiX();
-    PrinterDpiY = job.dpiY();
-    const sheet::Scale scale = sheet::printerScale(PrinterDpiX, PrinterDpiY);
-    ScaleX = scale.x;
-    ScaleY = scale.y;
-    Draw(job.page());
+    drawOnPaper(job.page(), job.dpiX(), job.dpiY(), pageRequest(TableKind));
+}
+
+void TMainForm::drawOnPaper(Canvas &page, int dpiX, int dpiY, const tables::PageRequest &request)
+{
+    PrinterDpiX = dpiX;
+    PrinterDpiY = dpiY;
+    const auto made = tables::pageOf(currentMeeting(), tableScores(), request);
+    if (const auto *p = std::get_if<tables::MeetingPage>(&made))
+        tables::drawPage(page, sheet::printerScale(dpiX, dpiY), *p);
 }
 
 QString TMainForm::documentNameOf(tablekind tableKind, const QString &part)
@@ -576,21 +565,15 @@ void TMainForm::N21Click() // menu 「印 刷」
             platform.messageBox(u"印刷できませんでした。"_s + error, u"印刷"_s, MsgIcon::Error,
                                 MsgButtons::Ok);
     }
-    redrawCurrentTable();
 }
 
 void TMainForm::PrintPreviewClick() // ファイル › 印刷プレビュー
 {
     if (printingRefused()) return;
-    platform.printPreview(orientationOf(TableKind), [this](Canvas &page, int dpiX, int dpiY) {
-        PrinterDpiX = dpiX;
-        PrinterDpiY = dpiY;
-        const sheet::Scale scale = sheet::printerScale(dpiX, dpiY);
-        ScaleX = scale.x;
-        ScaleY = scale.y;
-        Draw(page);
+    const tables::PageRequest request = pageRequest(TableKind);
+    platform.printPreview(orientationOf(TableKind), [this, request](Canvas &page, int dpiX, int dpiY) {
+        drawOnPaper(page, dpiX, dpiY, request);
     });
-    redrawCurrentTable();
 }
 
 void TMainForm::SavePdfClick() // ファイル › PDFに保存
@@ -608,5 +591,4 @@ void TMainForm::SavePdfClick() // ファイル › PDFに保存
     if (!job)
         platform.messageBox(u"PDFファイルを保存できませんでした。"_s + error, u"PDFに保存"_s, MsgIcon::Error,
                             MsgButtons::Ok);
-    redrawCurrentTable();
 }

@@ -8,6 +8,7 @@
 #include "seasonfiles/SeasonFiles.h"
 #include "settings/WindowSettings.h"
 #include "tables/CombinationGrid.h"
+#include "tables/MeetingPages.h"
 #include "tables/MeetingTables.h"
 #include "tables/MemberTable.h"
 #include "tables/PageFrames.h"
@@ -65,7 +66,32 @@ struct Context {
     std::array<tables::PartyPlayers, 4> partyPlayers; // of groups A to D, made once
 
     const tables::PartyPlayers &parties(int g) const { return partyPlayers[std::clamp(g, 0, 3)]; }
+
+    // The request of a page of the table asked for, with the particulars, names and options.
+    tables::PageRequest pageRequest(tables::Table table) const
+    {
+        tables::PageRequest r;
+        r.table = table;
+        r.options = options;
+        r.particulars = particulars;
+        r.groupNames = groupNames;
+        r.ranking = {request.rankOne, request.rankTwo};
+        return r;
+    }
 };
+
+// The page a request names, as a page to write; the ranking's message when it cannot be made.
+std::optional<Page> pageFor(const Context &c, const tables::PageRequest &request, QString *error)
+{
+    auto made = tables::pageOf(c.meeting, c.scores, request);
+    if (const QString *message = std::get_if<QString>(&made)) {
+        *error = *message;
+        return std::nullopt;
+    }
+    const tables::MeetingPage page = std::get<tables::MeetingPage>(std::move(made));
+    return Page{page.landscape(),
+                [page](Canvas &canvas, sheet::Scale s) { tables::drawPage(canvas, s, page); }};
+}
 
 // The groups a request covers: the one named, or every group that holds players (group A
 // when none does); with onlyOne, the one named or group A.
@@ -121,24 +147,20 @@ QList<Page> scoreSheetPages(Context &c)
     checkFrame(c, drawn);
 
     QList<Page> pages;
+    QString unused;
     for (const Sheet &sheet : sheets) {
-        tables::ScoreSheetInput in;
-        in.particulars = c.particulars;
-        in.courseName = c.particulars.courseName;
-        in.holeCount = c.request.holes;
-        in.startHole = c.request.startHole.value_or(sheet.party);
-        in.sheetKumiText = QString::number(sheet.party);
-        in.groupName = c.groupNames[sheet.group];
-        in.party = c.parties(sheet.group)[sheet.party - 1];
-        const tables::TableOptions options = c.options;
-        pages << Page{true, [in, options](Canvas &canvas, sheet::Scale s) {
-                          tables::drawScoreSheet(canvas, s.showing(sheet::ScoreSheetScreen), options, in);
-                      }};
+        tables::PageRequest r = c.pageRequest(tables::Table::ScoreSheet);
+        r.group = sheet.group;
+        r.party = sheet.party;
+        r.partyText = QString::number(sheet.party);
+        r.holeCount = c.request.holes;
+        r.startHole = c.request.startHole.value_or(sheet.party);
+        pages << *pageFor(c, r, &unused);
     }
     return pages;
 }
 
-QList<Page> gridPages(Context &c, tables::GridKind kind)
+QList<Page> gridPages(Context &c, tables::Table table)
 {
     const QList<int> groups = groupsOf(c, !c.request.all);
     QList<QList<tables::Player>> drawn;
@@ -147,18 +169,11 @@ QList<Page> gridPages(Context &c, tables::GridKind kind)
     checkFrame(c, drawn);
 
     QList<Page> pages;
+    QString unused;
     for (int g : groups) {
-        tables::GridInput in;
-        in.kind = kind;
-        in.particulars = c.particulars;
-        in.groupName = c.groupNames[g];
-        in.parties = c.parties(g);
-        in.writeNames = true;
-        in.records = c.scores.records[g];
-        const tables::TableOptions options = c.options;
-        pages << Page{true, [in, options](Canvas &canvas, sheet::Scale s) {
-                          tables::drawCombinationGrid(canvas, s.showing(sheet::GridScreen), options, in);
-                      }};
+        tables::PageRequest r = c.pageRequest(table);
+        r.group = g;
+        pages << *pageFor(c, r, &unused);
     }
     return pages;
 }
@@ -169,65 +184,37 @@ int pageCount(int entries, bool landscape)
     return std::max(1, (entries + perPage - 1) / perPage);
 }
 
-QList<Page> memberPages(Context &c)
+// The pages of a paged table of `rows` rows: every page with --all, else the page asked for.
+std::optional<QList<Page>> pagedPages(Context &c, tables::Table table, int rows, QString *error)
 {
-    const bool landscape = c.options.landscape;
-    const QStringList lines = c.meeting.memberLines;
     QList<int> numbers;
     if (c.request.all) {
-        for (int p = 1; p <= pageCount(int(lines.size()), landscape); ++p) numbers << p;
+        for (int p = 1; p <= pageCount(rows, c.options.landscape); ++p) numbers << p;
     } else {
         numbers << c.request.page.value_or(1);
     }
     QList<Page> pages;
     for (int number : numbers) {
-        tables::MemberTableInput in;
-        in.particulars = c.particulars;
-        in.rosterLines = lines;
-        in.page = number;
-        in.pageText = QString::number(number);
-        pages << Page{landscape, [in, landscape](Canvas &canvas, sheet::Scale s) {
-                          if (landscape)
-                              tables::drawLandscapeMemberTable(canvas, s.showing(sheet::LandscapeScreen), in);
-                          else
-                              tables::drawPortraitMemberTable(canvas, s.showing(sheet::PortraitScreen), in);
-                      }};
+        tables::PageRequest r = c.pageRequest(table);
+        r.page = number;
+        r.pageText = QString::number(number);
+        const std::optional<Page> page = pageFor(c, r, error);
+        if (!page) return std::nullopt;
+        pages << *page;
     }
     return pages;
 }
 
-// The pages of the ranking; every page of it with --all, else the page asked for.
-std::optional<QList<Page>> resultPages(Context &c, QString *error)
+// The ranking's rows, or its message when a record cannot be ranked.
+std::optional<scoring::Ranking> rankingOf(const Context &c, QString *error)
 {
-    const scoring::Ranking ranking =
+    scoring::Ranking ranking =
         scoring::rankPlayers(c.scores.records, c.scores.slotTexts, {c.request.rankOne, c.request.rankTwo});
     if (ranking.error) {
         *error = ranking.error->message();
         return std::nullopt;
     }
-    const bool landscape = c.options.landscape;
-    const QStringList rows = ranking.rows();
-    QList<int> numbers;
-    if (c.request.all) {
-        for (int p = 1; p <= pageCount(int(rows.size()), landscape); ++p) numbers << p;
-    } else {
-        numbers << c.request.page.value_or(1);
-    }
-    QList<Page> pages;
-    for (int number : numbers) {
-        tables::ResultTableInput in;
-        in.particulars = c.particulars;
-        in.rankList = rows;
-        in.page = number;
-        in.pageText = QString::number(number);
-        pages << Page{landscape, [in, landscape](Canvas &canvas, sheet::Scale s) {
-                          if (landscape)
-                              tables::drawLandscapeResultTable(canvas, s.showing(sheet::LandscapeScreen), in);
-                          else
-                              tables::drawPortraitResultTable(canvas, s.showing(sheet::PortraitScreen), in);
-                      }};
-    }
-    return pages;
+    return ranking;
 }
 
 QPageLayout a4(bool landscape)
@@ -378,13 +365,9 @@ std::optional<QList<QStringList>> csvRows(Context &c, QString *error)
     case Table::ScoreEntry:
     case Table::ScoreCheck: return tables::scoreEntryRows(csvGroups(c), c.scores.records);
     case Table::Result: {
-        const scoring::Ranking ranking = scoring::rankPlayers(c.scores.records, c.scores.slotTexts,
-                                                              {c.request.rankOne, c.request.rankTwo});
-        if (ranking.error) {
-            *error = ranking.error->message();
-            return std::nullopt;
-        }
-        return tables::resultRows(ranking);
+        const std::optional<scoring::Ranking> ranking = rankingOf(c, error);
+        if (!ranking) return std::nullopt;
+        return tables::resultRows(*ranking);
     }
     case Table::ScoreSheet: break;
     }
@@ -468,15 +451,21 @@ ExportOutcome runExport(const ExportRequest &request, bool japanese)
         outcome = writeCsv(*rows, c);
     } else {
         QList<Page> pages;
+        QString error;
         switch (request.table) {
-        case Table::Member: pages = memberPages(c); break;
-        case Table::Combination: pages = gridPages(c, tables::GridKind::Combination); break;
-        case Table::ScoreEntry: pages = gridPages(c, tables::GridKind::ScoreEntry); break;
-        case Table::ScoreCheck: pages = gridPages(c, tables::GridKind::ScoreCheck); break;
+        case Table::Member: {
+            const int rows = static_cast<int>(c.meeting.memberLines.size());
+            pages = *pagedPages(c, tables::Table::Member, rows, &error);
+            break;
+        }
+        case Table::Combination: pages = gridPages(c, tables::Table::Combination); break;
+        case Table::ScoreEntry: pages = gridPages(c, tables::Table::ScoreEntry); break;
+        case Table::ScoreCheck: pages = gridPages(c, tables::Table::ScoreCheck); break;
         case Table::ScoreSheet: pages = scoreSheetPages(c); break;
         case Table::Result: {
-            QString error;
-            const auto drawn = resultPages(c, &error);
+            const std::optional<scoring::Ranking> ranking = rankingOf(c, &error);
+            if (!ranking) return {1, error};
+            const auto drawn = pagedPages(c, tables::Table::Result, int(ranking->rows().size()), &error);
             if (!drawn) return {1, error};
             pages = *drawn;
             break;

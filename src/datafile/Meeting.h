@@ -39,6 +39,13 @@ struct Meeting {
             if (!list.isEmpty()) return true;
         return false;
     }
+    // The list whose rows the items of group g's parties (0..3) name: the group's list when the
+    // parties were dealt automatically and the group has one, else the whole roster.
+    const QStringList &partyNumbering(int g) const
+    {
+        if (g >= 0 && g < Groups && dividedAutomatically() && !groupLists[g].isEmpty()) return groupLists[g];
+        return memberLines;
+    }
     friend bool operator==(const Meeting &, const Meeting &) = default;
 };
 

@@ -33,10 +33,7 @@ PartyPlayers partiesOf(const QStringList &kumiLines, const QStringList &numberin
 PartyPlayers partiesOfGroup(const datafile::Meeting &meeting, int g)
 {
     if (g < 0 || g >= datafile::Groups) return {};
-    const QStringList &numbering = meeting.dividedAutomatically() && !meeting.groupLists[g].isEmpty()
-                                       ? meeting.groupLists[g]
-                                       : meeting.memberLines;
-    return partiesOf(meeting.kumiLines[g], numbering);
+    return partiesOf(meeting.kumiLines[g], meeting.partyNumbering(g));
 }
 
 void writeSlotTexts(SlotTextArray &texts, int g, const PartyPlayers &parties)

@@ -27,9 +27,7 @@ Player playerAt(const QStringList &numbering, const QString &item);
 // The players of the stored parties `kumiLines` of one group, numbered by `numbering`.
 PartyPlayers partiesOf(const QStringList &kumiLines, const QStringList &numbering);
 
-// The players of parties 1 to 12 of group g (0..3). A party's items are rows of the
-// group's list when the combination was made automatically and the group has a list,
-// else rows of the whole roster.
+// The players of parties 1 to 12 of group g (0..3), numbered as the meeting numbers them.
 PartyPlayers partiesOfGroup(const datafile::Meeting &meeting, int g);
 
 // The slot texts ("name,team", as the combination table writes them) of every place the

@@ -1,5 +1,5 @@
 // 印刷, 印刷プレビュー and PDFに保存: the screens that print nothing, the notice while
-// combining, the printer's scale, one page per command and the screen drawn again.
+// combining, the printer's scale, one page per command, the screen left as it is.
 #include "TableSteps.h"
 
 using namespace Qt::StringLiterals;
@@ -39,7 +39,7 @@ private slots:
     void printingWhileCombiningOnlyAddsANotice_data();
     void printingWhileCombiningOnlyAddsANotice();
     void printedScoreSheetAtThePrintersScale();
-    void aCancelledPrintDialogRedrawsTheScreen();
+    void aCancelledPrintDialogLeavesTheScreen();
     void orientationFollowsTheLayout_data();
     void orientationFollowsTheLayout();
     void previewDrawsThroughTheSameRoutine();
@@ -47,6 +47,7 @@ private slots:
     void pdfDialogCancelledChangesNothing();
     void pdfThatCannotBeWritten();
     void unreadableSheetNumbersPrintNothing();
+    void unrankableResultTablePrintsNothing();
 };
 
 void TablesPrintTest::screensThatPrintNothing_data()
@@ -150,16 +151,19 @@ void TablesPrintTest::printedScoreSheetAtThePrintersScale()
     QVERIFY(s.platform.boxes.empty());
 }
 
-void TablesPrintTest::aCancelledPrintDialogRedrawsTheScreen()
+void TablesPrintTest::aCancelledPrintDialogLeavesTheScreen()
 {
     Scenario s;
     onScoreSheet(s);
     s.platform.confirmPrint = false;
     const int fills = s.platform.canvas("Image23").fillCount();
+    const QStringList shown = textsOf(s.platform.canvas("Image23"));
     s.form.N21Click();
     QCOMPARE(s.platform.printDialogs, 1);
     QVERIFY(s.platform.printed.empty());
-    QVERIFY(s.platform.canvas("Image23").fillCount() > fills); // drawn again
+    // Printing draws on paper only: the screen's picture is neither cleared nor drawn again.
+    QCOMPARE(s.platform.canvas("Image23").fillCount(), fills);
+    QCOMPARE(textsOf(s.platform.canvas("Image23")), shown);
     QCOMPARE(s.form.ScaleX, 0.82);
     QVERIFY(s.platform.boxes.empty());
 }
@@ -274,6 +278,25 @@ void TablesPrintTest::unreadableSheetNumbersPrintNothing()
     QVERIFY(s.platform.printed.empty());
     QCOMPARE(s.platform.boxes.size(), size_t(1));
     QCOMPARE(s.platform.boxes.back().text, u"ホール数には整数を入力して下さい"_s);
+}
+
+// A record that cannot be ranked is named once and no empty page goes to the printer.
+void TablesPrintTest::unrankableResultTablePrintsNothing()
+{
+    Scenario s;
+    storeCombination(s, 1, 2, 5);
+    ScoreSlot &damaged = s.form.ScoreSlots[0][0][0];
+    damaged.Entries = u"1"_s;
+    damaged.Total = u"x"_s;
+    s.form.Label64Click();
+    s.form.Label60Click();
+    s.platform.takeBoxes();
+    s.form.N21Click();
+    QCOMPARE(s.platform.printDialogs, 0);
+    QVERIFY(s.platform.printed.empty());
+    QCOMPARE(s.platform.boxes.size(), size_t(1));
+    QCOMPARE(s.platform.boxes.back().text,
+             u"Aグループ 1組 1番の得点が数字ではありません。得点を入力し直して下さい"_s);
 }
 
 QTEST_APPLESS_MAIN(TablesPrintTest)
