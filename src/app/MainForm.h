@@ -249,9 +249,6 @@ public:
     void printOn(PrintJob &job); // the table on the screen, on the job's page
     // A page of a table at a printer's resolution; the screen's pictures stay as they are.
     void drawOnPaper(Canvas &page, int dpiX, int dpiY, const tables::PageRequest &request);
-    // The name of a print job or PDF of a table of that kind: the tournament, the table and
-    // part, the part shown of it (a group, a party).
-    QString documentNameOf(tablekind tableKind, const QString &part);
     QString currentDocumentName(); // of the table on the screen
     tables::TableOptions tableOptions();
     tables::Particulars particulars();

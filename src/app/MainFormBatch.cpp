@@ -163,13 +163,18 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
             drawOnPaper(job.page(), job.dpiX(), job.dpiY(), withPhoneCorner(requestOf(asShown, pages[i])));
         }
     };
+    // The job is named after the table, and the group when the score sheets of one were chosen.
+    tables::PageRequest whole = asShown;
+    whole.group.reset();
+    if (kind == tablekind::ScoreSheet && choice->group != 0) whole.group = choice->group - 1;
+    const QString documentName = tables::documentNameOf(whole, true);
     const PageOrientation orientation = kind == tablekind::ResultPortrait || kind == tablekind::MemberPortrait
                                             ? PageOrientation::Portrait
                                             : PageOrientation::Landscape;
 
     switch (choice->output) {
     case BatchOutput::Print:
-        if (std::unique_ptr<PrintJob> job = platform.beginPrint(orientation, documentNameOf(kind, {}))) {
+        if (std::unique_ptr<PrintJob> job = platform.beginPrint(orientation, documentName)) {
             drawPages(*job);
             QString error;
             if (!job->end(&error))
@@ -182,8 +187,7 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
         const std::optional<QString> path = platform.pdfFileName();
         if (!path) break;
         QString error;
-        std::unique_ptr<PrintJob> job =
-            platform.beginPdf(*path, orientation, documentNameOf(kind, {}), &error);
+        std::unique_ptr<PrintJob> job = platform.beginPdf(*path, orientation, documentName, &error);
         if (job) {
             drawPages(*job);
             if (!job->end(&error)) job.reset();

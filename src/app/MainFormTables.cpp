@@ -525,34 +525,7 @@ void TMainForm::drawOnPaper(Canvas &page, int dpiX, int dpiY, const tables::Page
         tables::drawPage(page, sheet::printerScale(dpiX, dpiY), *p);
 }
 
-QString TMainForm::documentNameOf(tablekind tableKind, const QString &part)
-{
-    QString table;
-    switch (tableKind) {
-    case tablekind::MemberLandscape:
-    case tablekind::MemberPortrait: table = u"メンバー表"_s; break;
-    case tablekind::ResultLandscape:
-    case tablekind::ResultPortrait: table = u"成績表"_s; break;
-    case tablekind::ScoreSheet: table = u"スコア表"_s; break;
-    case tablekind::CombinationTable: table = u"組み合わせ表"_s; break;
-    case tablekind::ScoreEntry: table = u"得点入力表"_s; break;
-    case tablekind::ScoreCheck: table = u"得点確認表"_s; break;
-    case tablekind::None: break;
-    }
-    return tables::documentName({TournamentName(), table, part});
-}
-
-QString TMainForm::currentDocumentName()
-{
-    QString part;
-    for (int g = 0; g < grouping::Groups; ++g)
-        if (CurGroupText == grouping::groupLetter(g)) part = GroupDisplayName[g];
-    if (TableKind == tablekind::ScoreSheet) part += u' ' + SheetKumi() + u"組"_s;
-    if (TableKind != tablekind::ScoreSheet && TableKind != tablekind::CombinationTable &&
-        TableKind != tablekind::ScoreEntry && TableKind != tablekind::ScoreCheck)
-        part.clear();
-    return documentNameOf(TableKind, part);
-}
+QString TMainForm::currentDocumentName() { return tables::documentNameOf(pageRequest(TableKind), false); }
 
 void TMainForm::N21Click() // menu 「印 刷」
 {

@@ -39,6 +39,19 @@ namespace {
 
 constexpr int kPdfResolution = 1200;
 
+tables::Table tableOf(Table table)
+{
+    switch (table) {
+    case Table::Member: break;
+    case Table::Combination: return tables::Table::Combination;
+    case Table::ScoreSheet: return tables::Table::ScoreSheet;
+    case Table::ScoreEntry: return tables::Table::ScoreEntry;
+    case Table::ScoreCheck: return tables::Table::ScoreCheck;
+    case Table::Result: return tables::Table::Result;
+    }
+    return tables::Table::Member;
+}
+
 struct Texts {
     bool ja;
     QString operator()(const QString &japanese, const QString &english) const
@@ -259,23 +272,10 @@ private:
 QString pdfTitle(const Context &c)
 {
     if (c.request.season) return tables::season::documentName();
-    QString table;
-    switch (c.request.table) {
-    case Table::Member: table = u"メンバー表"_s; break;
-    case Table::Combination: table = u"組み合わせ表"_s; break;
-    case Table::ScoreSheet: table = u"スコア表"_s; break;
-    case Table::ScoreEntry: table = u"得点入力表"_s; break;
-    case Table::ScoreCheck: table = u"得点確認表"_s; break;
-    case Table::Result: table = u"成績表"_s; break;
-    }
-    // A table of one group (one party of a score sheet) names it; the whole meeting does not.
-    QString part;
-    const bool byGroup = c.request.table == Table::Combination || c.request.table == Table::ScoreEntry ||
-                         c.request.table == Table::ScoreCheck || c.request.table == Table::ScoreSheet;
-    if (byGroup && (!c.request.all || c.request.group)) part = c.groupNames[c.request.group.value_or(0)];
-    if (c.request.table == Table::ScoreSheet && !c.request.all)
-        part += u' ' + QString::number(c.request.party.value_or(1)) + u"組"_s;
-    return tables::documentName({c.particulars.tournamentName, table, part});
+    tables::PageRequest r = c.pageRequest(tableOf(c.request.table));
+    if (!c.request.all || c.request.group) r.group = c.request.group.value_or(0);
+    r.partyText = QString::number(c.request.party.value_or(1));
+    return tables::documentNameOf(r, c.request.all);
 }
 
 ExportOutcome writePdf(const QList<Page> &pages, const Context &c)
@@ -458,9 +458,9 @@ ExportOutcome runExport(const ExportRequest &request, bool japanese)
             pages = *pagedPages(c, tables::Table::Member, rows, &error);
             break;
         }
-        case Table::Combination: pages = gridPages(c, tables::Table::Combination); break;
-        case Table::ScoreEntry: pages = gridPages(c, tables::Table::ScoreEntry); break;
-        case Table::ScoreCheck: pages = gridPages(c, tables::Table::ScoreCheck); break;
+        case Table::Combination:
+        case Table::ScoreEntry:
+        case Table::ScoreCheck: pages = gridPages(c, tableOf(request.table)); break;
         case Table::ScoreSheet: pages = scoreSheetPages(c); break;
         case Table::Result: {
             const std::optional<scoring::Ranking> ranking = rankingOf(c, &error);

@@ -111,6 +111,31 @@ DrawnPage drawPage(Canvas &canvas, sheet::Scale s, const MeetingPage &page)
     return drawn;
 }
 
+QString documentNameOf(const PageRequest &request, bool everyPage)
+{
+    using namespace Qt::StringLiterals;
+    QString table;
+    bool byGroup = true;
+    switch (request.table) {
+    case Table::Member:
+        table = u"メンバー表"_s;
+        byGroup = false;
+        break;
+    case Table::Combination: table = u"組み合わせ表"_s; break;
+    case Table::ScoreSheet: table = u"スコア表"_s; break;
+    case Table::ScoreEntry: table = u"得点入力表"_s; break;
+    case Table::ScoreCheck: table = u"得点確認表"_s; break;
+    case Table::Result:
+        table = u"成績表"_s;
+        byGroup = false;
+        break;
+    }
+    QString part;
+    if (byGroup) part = groupNameAsked(request);
+    if (request.table == Table::ScoreSheet && !everyPage) part += u' ' + request.partyText + u"組"_s;
+    return documentName({request.particulars.tournamentName, table, part});
+}
+
 sheet::Scale screenScaleOf(Table table, bool landscape)
 {
     switch (table) {

@@ -61,6 +61,12 @@ struct DrawnPage {
 // and places they have in the screen's picture of the table.
 DrawnPage drawPage(Canvas &canvas, sheet::Scale s, const MeetingPage &page);
 
+// The name of a print job, and the title of a PDF, of the table asked for: the tournament,
+// the table and, for a table of one group, the group; one page of a score sheet adds its
+// party ("春季大会 スコア表 A 3組"). Every page of a table (`everyPage`) names its group only
+// when one group was asked for.
+QString documentNameOf(const PageRequest &request, bool everyPage);
+
 // The scale of a table's picture on the screen, which its printed page reproduces.
 sheet::Scale screenScaleOf(Table table, bool landscape);
 

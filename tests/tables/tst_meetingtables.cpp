@@ -1,5 +1,6 @@
-// The rows of the tables as comma-separated files and the players of a meeting's
-// parties, from a meeting as the data file holds it.
+// The rows of the tables as comma-separated files, the players of a meeting's parties, from
+// a meeting as the data file holds it, and the names of the printed tables.
+#include "tables/MeetingPages.h"
 #include "tables/MeetingTables.h"
 
 #include <QTest>
@@ -20,6 +21,8 @@ QStringList names(const QList<tables::Player> &party)
 }
 } // namespace
 
+Q_DECLARE_METATYPE(tables::Table)
+
 class MeetingTablesTest : public QObject
 {
     Q_OBJECT
@@ -31,6 +34,8 @@ private slots:
     void csvDocumentStartsWithTheByteOrderMark();
     void scoreEntryRowsShowTheRecordOfEachPlace();
     void scoresOfADamagedLineAreRefused();
+    void documentNamesNameWhatIsPrinted_data();
+    void documentNamesNameWhatIsPrinted();
 };
 
 void MeetingTablesTest::partiesFollowTheIndexRule_data()
@@ -125,6 +130,37 @@ void MeetingTablesTest::scoresOfADamagedLineAreRefused()
     datafile::Meeting m;
     m.scoreLines[0] = {u"A,1,x,0,40,甲,緑会"_s};
     QVERIFY(!tables::scoresOf(m));
+}
+
+void MeetingTablesTest::documentNamesNameWhatIsPrinted_data()
+{
+    QTest::addColumn<tables::Table>("table");
+    QTest::addColumn<int>("group"); // -1: none asked for
+    QTest::addColumn<bool>("everyPage");
+    QTest::addColumn<QString>("name");
+    using T = tables::Table;
+    QTest::newRow("one score sheet") << T::ScoreSheet << 1 << false << u"春季大会 スコア表 青 3組"_s;
+    QTest::newRow("every score sheet of a group") << T::ScoreSheet << 1 << true << u"春季大会 スコア表 青"_s;
+    QTest::newRow("every score sheet") << T::ScoreSheet << -1 << true << u"春季大会 スコア表"_s;
+    QTest::newRow("a group's check sheet") << T::ScoreCheck << 3 << false << u"春季大会 得点確認表 D"_s;
+    QTest::newRow("no group chosen") << T::Combination << -1 << false << u"春季大会 組み合わせ表"_s;
+    QTest::newRow("the result table names no group") << T::Result << 0 << false << u"春季大会 成績表"_s;
+    QTest::newRow("nor the member table") << T::Member << 0 << true << u"春季大会 メンバー表"_s;
+}
+
+void MeetingTablesTest::documentNamesNameWhatIsPrinted()
+{
+    QFETCH(tables::Table, table);
+    QFETCH(int, group);
+    QFETCH(bool, everyPage);
+    QFETCH(QString, name);
+    tables::PageRequest r;
+    r.table = table;
+    if (group >= 0) r.group = group;
+    r.partyText = u"3"_s;
+    r.particulars.tournamentName = u"春季大会"_s;
+    r.groupNames = {u"赤"_s, u"青"_s, u"C"_s, u"D"_s};
+    QCOMPARE(tables::documentNameOf(r, everyPage), name);
 }
 
 QTEST_APPLESS_MAIN(MeetingTablesTest)
