@@ -11,17 +11,20 @@
 // 得点入力, player swapping, group names, every menu and submenu opened, every list of the
 // registration form opened, and the about box.
 #include "gui/MainWindow.h"
+#include "settings/WindowSettings.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 
@@ -128,7 +131,11 @@ int shootAll(const QString &folder)
     s.menus(u"01-"_s);
     s.about();
 
-    const QString meeting = QString::fromLatin1(KMTX_TEST_DATA) + u"/write-full-300.txt"_s;
+    // The meeting from one place whichever checkout shoots, as the recent files show it.
+    const QString meeting = QDir::temp().filePath(u"kmtx_screens/write-full-300.txt"_s);
+    QDir::temp().mkpath(u"kmtx_screens"_s);
+    QFile::remove(meeting);
+    QFile::copy(QString::fromLatin1(KMTX_TEST_DATA) + u"/write-full-300.txt"_s, meeting);
     s.command([&](TMainForm &f) { f.openMeetingFile(meeting); }, u"02-opened"_s);
     s.command([](TMainForm &f) { f.Label40Click(); }, u"03-register"_s);
     s.lists();
@@ -219,6 +226,9 @@ int main(int argc, char **argv)
         return 2;
     }
     QStandardPaths::setTestModeEnabled(true);
+    // Every run starts from no settings: no recent files, the groups' own names.
+    QTemporaryDir settingsFolder;
+    settings::keepSettingsIn(settingsFolder.path());
     QApplication app(argc, argv);
     MainWindow::prepareApplication(app);
     return shootAll(QString::fromLocal8Bit(argv[2]));
