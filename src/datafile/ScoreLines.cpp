@@ -124,12 +124,8 @@ std::optional<ScoreLineError> applyScoreLines(const std::array<QStringList, Grou
     // Every line is checked before anything is filled in, so a damaged line changes nothing.
     if (const auto fault = checkScoreLines(lines)) return fault;
     readScoreLines(lines, [&](int g, int k, int s, const text::commatext::Fields &f, qsizetype pos) {
-        ScoreSlot &r = records[g][k][s];
-        r.Entries = f.at(pos).toString();
-        r.OneStrokes = f.at(pos + 1).toString();
-        r.TwoStrokes = f.at(pos + 2).toString();
-        r.Total = f.at(pos + 3).toString();
-        r.Summary = r.OneStrokes + u',' + r.TwoStrokes + u',' + r.Total;
+        records[g][k][s] = ScoreSlot::recorded(f.at(pos).toString(), f.at(pos + 1).toString(),
+                                               f.at(pos + 2).toString(), f.at(pos + 3).toString());
         texts[g][k][s] = f.at(pos + 4) + u',' + f.at(pos + 5);
     });
     return std::nullopt;

@@ -45,13 +45,8 @@ QStringList sampleMemberLines()
 
 ScoreSlot sampleScore(int r)
 {
-    ScoreSlot slot;
-    slot.OneStrokes = QString::number(r % 10);
-    slot.TwoStrokes = QString::number((r + 2) % 20);
-    slot.Total = QString::number((r + 2) % 90 + 20);
-    slot.Entries = u"1"_s;
-    slot.Summary = slot.OneStrokes + u',' + slot.TwoStrokes + u',' + slot.Total;
-    return slot;
+    return ScoreSlot::recorded(u"1"_s, QString::number(r % 10), QString::number((r + 2) % 20),
+                               QString::number((r + 2) % 90 + 20));
 }
 
 } // namespace datafile::testdata

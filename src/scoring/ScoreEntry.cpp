@@ -86,13 +86,9 @@ EntryResult addEntry(const ScoreSlot &record, const QString &oneStrokes, const Q
     for (const auto &s : sums)
         if (s.sum > s.limit) return {record, EntryError{s.field, s.limit}};
 
-    ScoreSlot next;
-    next.OneStrokes = QString::number(*sumOne + *one);
-    next.TwoStrokes = QString::number(*sumTwo + *two);
-    next.Total = QString::number(*sumTotal + *strokes);
-    next.Entries = QString::number(*entries + 1);
-    next.Summary = next.OneStrokes + u',' + next.TwoStrokes + u',' + next.Total;
-    return {next, std::nullopt};
+    return {ScoreSlot::recorded(QString::number(*entries + 1), QString::number(*sumOne + *one),
+                                QString::number(*sumTwo + *two), QString::number(*sumTotal + *strokes)),
+            std::nullopt};
 }
 
 QString cellText(const ScoreSlot &record, bool blankAfterParenthesis)

@@ -4,6 +4,12 @@ using namespace Qt::StringLiterals;
 
 ScoreSlot ScoreSlot::cleared() { return ScoreSlot{u"#"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}; }
 
+ScoreSlot ScoreSlot::recorded(const QString &entries, const QString &oneStrokes, const QString &twoStrokes,
+                              const QString &total)
+{
+    return ScoreSlot{oneStrokes + u',' + twoStrokes + u',' + total, oneStrokes, twoStrokes, total, entries};
+}
+
 namespace scoring {
 
 void clearGroup(ScoreSlotArray &records, int g)

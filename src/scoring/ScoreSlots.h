@@ -15,6 +15,9 @@ struct ScoreSlot {
     QString Entries;
 
     static ScoreSlot cleared();
+    // A record of the figures given, with the summary made of them.
+    static ScoreSlot recorded(const QString &entries, const QString &oneStrokes, const QString &twoStrokes,
+                              const QString &total);
     friend bool operator==(const ScoreSlot &, const ScoreSlot &) = default;
 };
 

@@ -105,13 +105,8 @@ std::optional<ScoreSlot> takeBack(const ScoreSlot &record, const CardRow &row)
         if (one != 0 || two != 0 || total != 0) return std::nullopt;
         return ScoreSlot::cleared();
     }
-    ScoreSlot r;
-    r.OneStrokes = QString::number(one);
-    r.TwoStrokes = QString::number(two);
-    r.Total = QString::number(total);
-    r.Entries = QString::number(entries);
-    r.Summary = r.OneStrokes + u',' + r.TwoStrokes + u',' + r.Total;
-    return r;
+    return ScoreSlot::recorded(QString::number(entries), QString::number(one), QString::number(two),
+                               QString::number(total));
 }
 
 } // namespace
