@@ -36,7 +36,8 @@ if ! windows/build-qt.sh --current "$qt"; then
     echo "Qt built in $(((SECONDS - start) / 60)) minutes"
 fi
 
-if [ ! -f "$dir/CMakeCache.txt" ]; then
+# Configured again when Qt's folder holds another build of Qt (with the venue's modules or without).
+if [ ! -f "$dir/CMakeCache.txt" ] || ! cmp -s "$qt/.kmtx-complete" "$dir/qt-configuration"; then
     export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
     cmake -G Ninja -S . -B "$dir" \
         -DCMAKE_TOOLCHAIN_FILE=windows/mingw-w64.cmake \
@@ -45,6 +46,7 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" \
         -DKMTX_WERROR=$werror >/dev/null
+    cp "$qt/.kmtx-complete" "$dir/qt-configuration"
 fi
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
 
@@ -57,7 +59,7 @@ if [ "$mode" = windows ]; then
     # time the release would otherwise hold (the linker and strip leave none in the headers).
     SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
     export SOURCE_DATE_EPOCH
-    cmake --build "$dir" --parallel "$(nproc)" --target kmtx kmtx-export
+    cmake --build "$dir" --parallel "$(nproc)" --target windows-programs
     release=$dir/release/kmtx-$version
     rm -rf "$dir/release"
     cmake --install "$dir" --component windows --prefix "$release" >/dev/null
