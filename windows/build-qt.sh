@@ -6,12 +6,12 @@
 # The host tools (moc, rcc, uic, …) are those of Debian's native Qt 6.4.2, which must be installed.
 #   windows/build-qt.sh PREFIX           build and install, unless PREFIX already holds this configuration
 #   windows/build-qt.sh --current PREFIX succeed only if PREFIX holds a finished build of this configuration
-# Takes about 40 minutes on two cores; it runs at low priority. The first line of PREFIX/.kmtx-complete
-# marks a finished install and names its configuration (a hash of the options below, of the modules and of
-# windows/mingw-w64.cmake): a folder without it, or with another configuration, is built again (the build
-# folders keep what was compiled before, so only what changed is compiled). A module whose source the
-# machine's apt cannot fetch is left out and a second line says so: the programs are then built without
-# the venue network (remove the file to try again).
+# Takes about 40 minutes on two cores; it runs at low priority. PREFIX/.kmtx-complete marks a finished
+# install: its first line names the configuration of qtbase (a hash of the options below and of
+# windows/mingw-w64.cmake), its second that of the venue's modules. When the first differs, qtbase is
+# built and installed again (its build folder keeps what was compiled before); when only the second does,
+# only the modules are. A module whose source the machine's apt cannot fetch is left out and the second
+# line says so: the programs are then built without the venue network (remove the file to try again).
 set -euo pipefail
 
 check=
@@ -51,13 +51,14 @@ module_options=(-DCMAKE_BUILD_TYPE=Release -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TE
 # The QR encoder: its one C++ file, compiled as its own Makefile does, into a static library.
 qrcodegen=1.8.0
 qrcodegen_flags=(-std=c++11 -O2)
-configuration=$({
-    echo "$version"
-    printf '%s\n' "${options[@]}" "${modules[@]}" "${module_options[@]}" "$qrcodegen" "${qrcodegen_flags[@]}"
-    cat "$here/mingw-w64.cmake"
-} | sha256sum | cut -c1-16)
+configuration=$({ echo "$version"; printf '%s\n' "${options[@]}"; cat "$here/mingw-w64.cmake"; } |
+    sha256sum | cut -c1-16)
 marker="Qt $version for Windows (mingw-w64), from Debian's qt6-base source; configuration $configuration"
-if [ "$(head -n1 "$prefix/.kmtx-complete" 2>/dev/null)" = "$marker" ]; then
+module_configuration=$(printf '%s\n' "$configuration" "${modules[@]}" "${module_options[@]}" "$qrcodegen" \
+    "${qrcodegen_flags[@]}" | sha256sum | cut -c1-16)
+module_marker="Qt WebSockets, Qt HTTP Server and qrcodegencpp; configuration $module_configuration"
+if [ "$(head -n1 "$prefix/.kmtx-complete" 2>/dev/null)" = "$marker" ] &&
+    [ "$(sed -n '2s/ (.*//p' "$prefix/.kmtx-complete")" = "$module_marker" ]; then
     exit 0
 fi
 [ -z "$check" ] || exit 1
@@ -85,20 +86,23 @@ fi
 # Compiled objects are cached when ccache is there, so a changed configuration rebuilds quickly.
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-nice -n 15 cmake -G Ninja -S qtbase -B build \
-    -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
-    -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" \
-    "${options[@]}" "${launcher[@]}" \
-    >configure.log 2>&1 || { tail -n 40 configure.log >&2; exit 1; }
-nice -n 15 cmake --build build --parallel "$(nproc)" >build.log 2>&1 || { tail -n 60 build.log >&2; exit 1; }
-rm -rf "$prefix"
-cmake --install build >install.log 2>&1 || { tail -n 20 install.log >&2; exit 1; }
-# Qt's Japanese translations (the standard buttons' はい/いいえ) where Qt looks for them, as
-# Debian's Qt of the same version has them.
-mkdir -p "$prefix/translations"
-cp /usr/share/qt6/translations/qtbase_ja.qm "$prefix/translations/"
+if [ "$(head -n1 "$prefix/.kmtx-complete" 2>/dev/null)" != "$marker" ]; then
+    nice -n 15 cmake -G Ninja -S qtbase -B build \
+        -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
+        -DCMAKE_INSTALL_PREFIX="$prefix" \
+        -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" \
+        "${options[@]}" "${launcher[@]}" \
+        >configure.log 2>&1 || { tail -n 40 configure.log >&2; exit 1; }
+    nice -n 15 cmake --build build --parallel "$(nproc)" >build.log 2>&1 || { tail -n 60 build.log >&2; exit 1; }
+    rm -rf "$prefix"
+    cmake --install build >install.log 2>&1 || { tail -n 20 install.log >&2; exit 1; }
+    # Qt's Japanese translations (the standard buttons' はい/いいえ) where Qt looks for them, as
+    # Debian's Qt of the same version has them.
+    mkdir -p "$prefix/translations"
+    cp /usr/share/qt6/translations/qtbase_ja.qm "$prefix/translations/"
+    echo "$marker" >"$prefix/.kmtx-complete"
+fi
 
 # Debian's source package PACKAGE of version VERSION unpacked into FOLDER, patches applied; false when
 # the machine's apt cannot fetch it (fetch.log says why).
@@ -168,7 +172,12 @@ else
     left_out+=(qr-code-generator)
 fi
 
+# The modules' line, with those left out in brackets.
 {
     echo "$marker"
-    [ ${#left_out[@]} = 0 ] || echo "without ${left_out[*]}: the source could not be fetched"
+    if [ ${#left_out[@]} = 0 ]; then
+        echo "$module_marker"
+    else
+        echo "$module_marker (without ${left_out[*]}: the source could not be fetched)"
+    fi
 } >"$prefix/.kmtx-complete"
