@@ -30,7 +30,7 @@ if ! windows/build-qt.sh --current "$qt"; then
             /etc/apt/sources.list.d/debian.sources >"$src"
         apt-get update >/dev/null
     fi
-    echo "Building Qt 6.4.2 for Windows into $qt (once; about 40 minutes on two cores)"
+    echo "Building Qt 6.4.2 for Windows into $qt (what is missing or changed; the first time about 40 minutes on two cores)"
     start=$SECONDS
     windows/build-qt.sh "$qt"
     echo "Qt built in $(((SECONDS - start) / 60)) minutes"
@@ -39,7 +39,7 @@ fi
 # Configured again when Qt's folder holds another build of Qt (with the venue's modules or without).
 if [ ! -f "$dir/CMakeCache.txt" ] || ! cmp -s "$qt/.kmtx-complete" "$dir/qt-configuration"; then
     export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
-    cmake -G Ninja -S . -B "$dir" \
+    cmake -G Ninja -S . -B "$dir" --no-warn-unused-cli \
         -DCMAKE_TOOLCHAIN_FILE=windows/mingw-w64.cmake \
         -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_FIND_ROOT_PATH="$qt" -DCMAKE_PREFIX_PATH=/ \
