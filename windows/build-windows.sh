@@ -50,8 +50,8 @@ if [ ! -f "$dir/CMakeCache.txt" ] || ! cmp -s "$qt/.kmtx-complete" "$dir/qt-conf
 fi
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
 
-# A Wine of its own for the tests, without the .NET and HTML engines it would offer to download.
-export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=d"
+# A Wine of its own for the tests (KMTX_WINEPREFIX names another), without the .NET and HTML engines it would offer to download.
+export WINEPREFIX=${KMTX_WINEPREFIX:-$cache/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=d"
 winepath=$(tr ';' '\n' <"$dir/winepath.txt" 2>/dev/null | sed 's|^|Z:|; s|/|\\|g' | paste -sd';' || true)
 
 if [ "$mode" = windows ]; then
@@ -103,14 +103,18 @@ export WINEPATH=$winepath
 # recent files is never made by them.
 tobra='HKEY_CURRENT_USER\Software\Tobra'
 "$wine" reg query "$tobra" >/dev/null 2>&1 && had=yes || had=no
-(cd "$dir" && ctest --output-on-failure --parallel "$(nproc)")
+# A failed test still lets the registry, the skips and the comparison be reported; it fails the run at the end.
+failed=0
+(cd "$dir" && ctest --output-on-failure --parallel "$(nproc)") || failed=1
 if [ "$had" = no ] && "$wine" reg query "$tobra" >/dev/null 2>&1; then
     echo "The tests wrote the user's settings: $tobra" >&2
-    exit 1
+    failed=1
+else
+    echo "$tobra: $([ "$had" = yes ] && echo "there before the tests" || echo "absent after the tests")"
 fi
-echo "$tobra: $([ "$had" = yes ] && echo "there before the tests" || echo "absent after the tests")"
 # What was skipped under Wine, and why (the test's own words), counted over its rows.
 echo "Skipped under Wine:"
 grep -h '^SKIP' "$dir/Testing/Temporary/LastTest.log" |
     sed -E 's/^SKIP +: ([A-Za-z0-9_]+::[A-Za-z0-9_]+)\([^)]*\)/\1/' | sort | uniq -c
-windows/compare-native.sh "$dir/kmtx-export.exe"
+windows/compare-native.sh "$dir/kmtx-export.exe" || failed=1
+exit "$failed"
