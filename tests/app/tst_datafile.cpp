@@ -717,7 +717,7 @@ void DataFileTest::recentFiles()
     Scenario next;
     next.platform.store.lists = s.platform.store.lists;
     next.form.loadRecentFiles();
-    QCOMPARE(next.form.control("Recent1").text, u"&1 "_s + paths[2]);
+    QCOMPARE(next.form.control("Recent1").text, u"&1 "_s + QDir::toNativeSeparators(paths[2]));
     next.platform.answer(IdYes);
     next.platform.answer(IdNo);
     next.form.N39Click();
