@@ -21,13 +21,24 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.d
 get_filename_component(KMTX_MINGW_DLLS ${KMTX_WINPTHREAD} DIRECTORY)
 set(KMTX_DLL_FOLDERS ${KMTX_QT_BIN} ${KMTX_GCC_DLLS} ${KMTX_MINGW_DLLS})
 
+# The programs of the release: the venue server too where Qt HTTP Server was built for Windows
+# (windows/build-qt.sh builds it when Debian's source of it can be fetched).
+set(KMTX_WINDOWS_PROGRAMS kmtx kmtx-export)
+if(TARGET kmtx-venue)
+    list(APPEND KMTX_WINDOWS_PROGRAMS kmtx-venue)
+endif()
+add_custom_target(windows-programs)
+add_dependencies(windows-programs ${KMTX_WINDOWS_PROGRAMS})
+
 # The icon, version and manifest of each program; the window has no console.
 set(KMTX_ICO ${PROJECT_SOURCE_DIR}/data/kmtx.ico)
-foreach(KMTX_PROGRAM kmtx kmtx-export)
+foreach(KMTX_PROGRAM ${KMTX_WINDOWS_PROGRAMS})
     if(KMTX_PROGRAM STREQUAL kmtx)
         set(KMTX_DESCRIPTION "くみっとEX")
-    else()
+    elseif(KMTX_PROGRAM STREQUAL kmtx-export)
         set(KMTX_DESCRIPTION "くみっとEX 表の書き出し")
+    else()
+        set(KMTX_DESCRIPTION "くみっとEX 会場ネットワーク")
     endif()
     set(KMTX_MANIFEST ${CMAKE_BINARY_DIR}/${KMTX_PROGRAM}.manifest)
     configure_file(${CMAKE_CURRENT_LIST_DIR}/program.manifest.in ${KMTX_MANIFEST} @ONLY)
@@ -39,7 +50,7 @@ endforeach()
 set_target_properties(kmtx PROPERTIES WIN32_EXECUTABLE ON)
 
 # The release folder: everything beside the programs, as Windows programs are laid out.
-install(TARGETS kmtx kmtx-export RUNTIME DESTINATION . COMPONENT windows)
+install(TARGETS ${KMTX_WINDOWS_PROGRAMS} RUNTIME DESTINATION . COMPONENT windows)
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin LIBRARY DESTINATION platforms COMPONENT windows)
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin LIBRARY DESTINATION styles COMPONENT windows)
 install(FILES ${KMTX_QT_TRANSLATIONS}/qtbase_ja.qm DESTINATION translations COMPONENT windows)
@@ -64,10 +75,14 @@ foreach(folder ${KMTX_DLL_FOLDERS})
         file(CREATE_LINK ${dll} ${KMTX_DLL_LINKS}/${name} SYMBOLIC)
     endforeach()
 endforeach()
+set(KMTX_PROGRAM_FILES)
+foreach(program ${KMTX_WINDOWS_PROGRAMS})
+    string(APPEND KMTX_PROGRAM_FILES " \"$<TARGET_FILE:${program}>\"")
+endforeach()
 install(CODE "
     file(GET_RUNTIME_DEPENDENCIES
         RESOLVED_DEPENDENCIES_VAR dlls UNRESOLVED_DEPENDENCIES_VAR missing
-        EXECUTABLES \"$<TARGET_FILE:kmtx>\" \"$<TARGET_FILE:kmtx-export>\"
+        EXECUTABLES ${KMTX_PROGRAM_FILES}
         MODULES \"$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>\" \"$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>\"
         DIRECTORIES \"${KMTX_DLL_LINKS}\" \"${KMTX_WINDOWS_SYSTEM_DLLS}\"
         PRE_EXCLUDE_REGEXES \"^api-ms-\" \"^ext-ms-\"

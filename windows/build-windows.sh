@@ -30,26 +30,28 @@ if ! windows/build-qt.sh --current "$qt"; then
             /etc/apt/sources.list.d/debian.sources >"$src"
         apt-get update >/dev/null
     fi
-    echo "Building Qt 6.4.2 for Windows into $qt (once; about 40 minutes on two cores)"
+    echo "Building Qt 6.4.2 for Windows into $qt (what is missing or changed; the first time about 40 minutes on two cores)"
     start=$SECONDS
     windows/build-qt.sh "$qt"
     echo "Qt built in $(((SECONDS - start) / 60)) minutes"
 fi
 
-if [ ! -f "$dir/CMakeCache.txt" ]; then
+# Configured again when Qt's folder holds another build of Qt (with the venue's modules or without).
+if [ ! -f "$dir/CMakeCache.txt" ] || ! cmp -s "$qt/.kmtx-complete" "$dir/qt-configuration"; then
     export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
-    cmake -G Ninja -S . -B "$dir" \
+    cmake -G Ninja -S . -B "$dir" --no-warn-unused-cli \
         -DCMAKE_TOOLCHAIN_FILE=windows/mingw-w64.cmake \
         -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_FIND_ROOT_PATH="$qt" -DCMAKE_PREFIX_PATH=/ \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" \
         -DKMTX_WERROR=$werror >/dev/null
+    cp "$qt/.kmtx-complete" "$dir/qt-configuration"
 fi
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
 
-# A Wine of its own for the tests, without the .NET and HTML engines it would offer to download.
-export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=d"
+# A Wine of its own for the tests (KMTX_WINEPREFIX names another), without the .NET and HTML engines it would offer to download.
+export WINEPREFIX=${KMTX_WINEPREFIX:-$cache/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=d"
 winepath=$(tr ';' '\n' <"$dir/winepath.txt" 2>/dev/null | sed 's|^|Z:|; s|/|\\|g' | paste -sd';' || true)
 
 if [ "$mode" = windows ]; then
@@ -57,7 +59,7 @@ if [ "$mode" = windows ]; then
     # time the release would otherwise hold (the linker and strip leave none in the headers).
     SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
     export SOURCE_DATE_EPOCH
-    cmake --build "$dir" --parallel "$(nproc)" --target kmtx kmtx-export
+    cmake --build "$dir" --parallel "$(nproc)" --target windows-programs
     release=$dir/release/kmtx-$version
     rm -rf "$dir/release"
     cmake --install "$dir" --component windows --prefix "$release" >/dev/null
@@ -101,14 +103,18 @@ export WINEPATH=$winepath
 # recent files is never made by them.
 tobra='HKEY_CURRENT_USER\Software\Tobra'
 "$wine" reg query "$tobra" >/dev/null 2>&1 && had=yes || had=no
-(cd "$dir" && ctest --output-on-failure --parallel "$(nproc)")
+# A failed test still lets the registry, the skips and the comparison be reported; it fails the run at the end.
+failed=0
+(cd "$dir" && ctest --output-on-failure --parallel "$(nproc)") || failed=1
 if [ "$had" = no ] && "$wine" reg query "$tobra" >/dev/null 2>&1; then
     echo "The tests wrote the user's settings: $tobra" >&2
-    exit 1
+    failed=1
+else
+    echo "$tobra: $([ "$had" = yes ] && echo "there before the tests" || echo "absent after the tests")"
 fi
-echo "$tobra: $([ "$had" = yes ] && echo "there before the tests" || echo "absent after the tests")"
 # What was skipped under Wine, and why (the test's own words), counted over its rows.
 echo "Skipped under Wine:"
 grep -h '^SKIP' "$dir/Testing/Temporary/LastTest.log" |
     sed -E 's/^SKIP +: ([A-Za-z0-9_]+::[A-Za-z0-9_]+)\([^)]*\)/\1/' | sort | uniq -c
-windows/compare-native.sh "$dir/kmtx-export.exe"
+windows/compare-native.sh "$dir/kmtx-export.exe" || failed=1
+exit "$failed"

@@ -22,14 +22,16 @@ bool writeWhole(const QString &path, const QByteArray &bytes, QString *reason)
 {
     // Renamed into place once written whole, without waiting for the disk: a program that
     // is killed loses nothing the system was handed, and the window never waits on it.
-    QTemporaryFile file(path + u".XXXXXX"_s);
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
-        *reason = file.errorString();
-        return false;
-    }
-    file.close(); // Windows renames no open file
-    const QString temporary = file.fileName();
-    file.setAutoRemove(false);
+    QString temporary;
+    {
+        QTemporaryFile file(path + u".XXXXXX"_s);
+        if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) {
+            *reason = file.errorString();
+            return false;
+        }
+        temporary = file.fileName();
+        file.setAutoRemove(false);
+    } // Windows renames no open file, and a QTemporaryFile keeps its file open until it is gone
     std::error_code error;
     std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()),
                             std::filesystem::path(path.toStdU16String()), error);

@@ -7,11 +7,14 @@
 #include "tables/FontSubstitutes.h"
 #include "tables/PainterCanvas.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -358,8 +361,16 @@ void PicturesTest::textsInAPdfAreThePaintersTexts()
             p.drawText(300, 300 + 400 * i + QFontMetrics(font, p.device()).ascent(), text);
         }
     });
-    QCOMPARE(byPainter.count(u"<word"_s), 3 * (text.count(u' ') + 1));
+    QVERIFY(byPainter.contains(u"<word"_s));
     QCOMPARE(byCanvas, byPainter);
+    // A character no face of the system has is left blank by both, and the words part there:
+    // under Wine the tests' platform reads the IPA faces only, which lack ☺.
+    const QStringList families = QFontDatabase::families();
+    for (const char32_t c : text.toUcs4())
+        if (std::none_of(families.cbegin(), families.cend(),
+                         [c](const QString &family) { return QFontMetrics(QFont(family)).inFontUcs4(c); }))
+            QSKIP("no face here has a character of the text: the words part where it would stand");
+    QCOMPARE(byPainter.count(u"<word"_s), 3 * (text.count(u' ') + 1));
 }
 
 // At 600 dpi a pixel is no bigger than a printer's dot: text is drawn in whole pixels.
