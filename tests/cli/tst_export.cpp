@@ -663,8 +663,13 @@ void ExportTest::filesItWasNotAskedToReplaceStayWhole()
     QVERIFY(QFileInfo(out(u"link.csv"_s)).isSymLink());
     QVERIFY(fileBytes(out(u"linked.csv"_s)).startsWith("\xEF\xBB\xBF"));
 #endif
-    // A name as long as the system allows.
-    const QString longest = out(QString(251, u'a') + u".csv"_s);
+    // A name as long as the system allows a file written whole or not at all: on Windows the
+    // temporary file beside it (the name and ".XXXXXX") must keep within 255 characters too.
+#ifdef Q_OS_WIN
+    const QString longest = out(QString(248 - 4, u'a') + u".csv"_s);
+#else
+    const QString longest = out(QString(255 - 4, u'a') + u".csv"_s);
+#endif
     QCOMPARE(runExport(member(meeting, longest)).exitCode, 0);
     QVERIFY(fileBytes(longest).startsWith("\xEF\xBB\xBF"));
     // A file that may not be written is refused as the window refuses it.
