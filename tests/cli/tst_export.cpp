@@ -622,9 +622,6 @@ void ExportTest::anExistingOutputIsReplacedWhole()
     const QByteArray bytes = replaced.readAll();
     QVERIFY(!bytes.contains('x'));
     QVERIFY(bytes.size() < 100000);
-#ifndef Q_OS_WIN
-    QCOMPARE(QFile::permissions(target), kept);
-#endif
     // A new output is readable by others, as a file made by hand would be.
     const QString fresh = out(u"fresh.csv"_s);
     QCOMPARE(runExport({meeting, u"--table"_s, u"member"_s, u"-o"_s, fresh}).exitCode, 0);
@@ -632,6 +629,11 @@ void ExportTest::anExistingOutputIsReplacedWhole()
     const QStringList left =
         QDir(m_dir.path()).entryList({u".replaced.csv*"_s, u".fresh.csv*"_s}, QDir::Hidden | QDir::Files);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
+#ifndef Q_OS_WIN
+    QCOMPARE(QFile::permissions(target), kept);
+#else
+    QSKIP("the rest checks the replaced file's Unix permissions, which Windows does not keep");
+#endif
 }
 
 void ExportTest::filesItWasNotAskedToReplaceStayWhole()
@@ -644,25 +646,12 @@ void ExportTest::filesItWasNotAskedToReplaceStayWhole()
     // The meeting itself, by its name or through a link, is never the output.
     const QString meeting = out(u"meeting.csv"_s);
     QVERIFY(writeBytes(meeting, golden));
-    QStringList targets{meeting};
-#ifndef Q_OS_WIN // where QFile::link makes a shortcut, a file of its own to all but the shell
-    QVERIFY(QFile::link(meeting, out(u"to-meeting.csv"_s)));
-    targets << out(u"to-meeting.csv"_s);
-#endif
-    for (const QString &target : targets) {
-        const Run run = runExport(member(meeting, target), ja);
+    {
+        const Run run = runExport(member(meeting, meeting), ja);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(u"大会ファイルそのものには書き出せません"_s), qPrintable(run.err));
         QCOMPARE(fileBytes(meeting), golden);
     }
-#ifndef Q_OS_WIN
-    // A link is written through, as the window saves: the link stays, its file is replaced.
-    QVERIFY(writeBytes(out(u"linked.csv"_s), "earlier"));
-    QVERIFY(QFile::link(out(u"linked.csv"_s), out(u"link.csv"_s)));
-    QCOMPARE(runExport(member(meeting, out(u"link.csv"_s))).exitCode, 0);
-    QVERIFY(QFileInfo(out(u"link.csv"_s)).isSymLink());
-    QVERIFY(fileBytes(out(u"linked.csv"_s)).startsWith("\xEF\xBB\xBF"));
-#endif
     // A name as long as the system allows a file written whole or not at all: on Windows the
     // temporary file beside it (the name and ".XXXXXX") must keep within 255 characters too.
 #ifdef Q_OS_WIN
@@ -688,6 +677,23 @@ void ExportTest::filesItWasNotAskedToReplaceStayWhole()
     const Run folder = runExport(member(m_dir.path(), out(u"x.csv"_s)), ja);
     QVERIFY2(folder.err.endsWith(u"ファイルではなくフォルダーです\n"_s), qPrintable(folder.err));
     QVERIFY(runExport(member(m_dir.path(), out(u"x.csv"_s))).err.contains(u"directory"_s));
+#ifndef Q_OS_WIN
+    // Nor through a link; and a link is written through, as the window saves: the link
+    // stays, its file is replaced.
+    QVERIFY(QFile::link(meeting, out(u"to-meeting.csv"_s)));
+    const Run throughLink = runExport(member(meeting, out(u"to-meeting.csv"_s)), ja);
+    QCOMPARE(throughLink.exitCode, 2);
+    QVERIFY2(throughLink.err.contains(u"大会ファイルそのものには書き出せません"_s),
+             qPrintable(throughLink.err));
+    QCOMPARE(fileBytes(meeting), golden);
+    QVERIFY(writeBytes(out(u"linked.csv"_s), "earlier"));
+    QVERIFY(QFile::link(out(u"linked.csv"_s), out(u"link.csv"_s)));
+    QCOMPARE(runExport(member(meeting, out(u"link.csv"_s))).exitCode, 0);
+    QVERIFY(QFileInfo(out(u"link.csv"_s)).isSymLink());
+    QVERIFY(fileBytes(out(u"linked.csv"_s)).startsWith("\xEF\xBB\xBF"));
+#else
+    QSKIP("the rest checks symbolic links, which QFile::link makes as shortcuts on Windows");
+#endif
 }
 
 void ExportTest::outputsHarmNoOtherFile_data()
