@@ -36,7 +36,10 @@ void CrashRecoveryTest::killedAnywhereLosesAtMostOneCommand()
     };
     const auto hash = [&program]() -> QByteArray { // of "ready HASH" and "done HASH"
         while (!program.canReadLine())
-            if (!program.waitForReadyRead(30000)) return "(no answer) " + program.readAllStandardError();
+            if (!program.waitForReadyRead(30000))
+                return "(no answer: " + QByteArray::number(program.state()) + ' ' +
+                       QByteArray::number(program.exitCode()) + ' ' + program.errorString().toUtf8() + ") " +
+                       program.readAllStandardError();
         const QByteArray line = program.readLine().trimmed();
         return line.mid(line.indexOf(' ') + 1);
     };
@@ -64,7 +67,8 @@ void CrashRecoveryTest::killedAnywhereLosesAtMostOneCommand()
             // The line that was running, the last finished one or the one before it.
             next = int(after.mid(0, killedIn + 2).lastIndexOf(found));
             QVERIFY2(next >= std::max(killedIn - 1, 0),
-                     qPrintable(u"killed in line %1, back at %2"_s.arg(killedIn).arg(next)));
+                     qPrintable(u"killed in line %1, back at %2 (%3)"_s.arg(killedIn).arg(next).arg(
+                         QString::fromUtf8(found))));
         }
         if (next == lines.size()) { // the meeting is complete: another, in a folder of its own
             program.kill();
