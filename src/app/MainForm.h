@@ -254,6 +254,8 @@ public:
     tables::Particulars particulars();
     // The page of a table of that kind as the screen's fields, ticks and current group ask for it.
     tables::PageRequest pageRequest(tablekind tableKind);
+    // The paper a page of the request is printed on.
+    static PageOrientation paperOrientation(const tables::PageRequest &request);
     // The request with the party's code and page while the venue serves.
     tables::PageRequest withPhoneCorner(tables::PageRequest request) const;
     // The records with the slot texts of every placed player, which the tables rank.

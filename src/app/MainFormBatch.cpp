@@ -168,9 +168,7 @@ void TMainForm::PrintAllClick() // ファイル › まとめて印刷
     whole.group.reset();
     if (kind == tablekind::ScoreSheet && choice->group != 0) whole.group = choice->group - 1;
     const QString documentName = tables::documentNameOf(whole, true);
-    const PageOrientation orientation = kind == tablekind::ResultPortrait || kind == tablekind::MemberPortrait
-                                            ? PageOrientation::Portrait
-                                            : PageOrientation::Landscape;
+    const PageOrientation orientation = paperOrientation(asShown);
 
     switch (choice->output) {
     case BatchOutput::Print:

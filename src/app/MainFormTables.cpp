@@ -6,12 +6,8 @@
 #include "grouping/WholeNumber.h"
 #include "scoring/Ranking.h"
 #include "tables/Canvas.h"
-#include "tables/CombinationGrid.h"
 #include "tables/MeetingPages.h"
 #include "tables/MeetingTables.h"
-#include "tables/MemberTable.h"
-#include "tables/ResultTable.h"
-#include "tables/ScoreSheet.h"
 #include "text/Cp932.h"
 
 using namespace Qt::StringLiterals;
@@ -67,13 +63,6 @@ tables::Table tableOf(tablekind tableKind)
     return tables::Table::Member;
 }
 
-PageOrientation orientationOf(tablekind tableKind)
-{
-    return tableKind == tablekind::ResultPortrait || tableKind == tablekind::MemberPortrait
-               ? PageOrientation::Portrait
-               : PageOrientation::Landscape;
-}
-
 } // namespace
 
 // ---- Inputs of the layouts ---------------------------------------------------------
@@ -118,7 +107,7 @@ tables::PageRequest TMainForm::pageRequest(tablekind tableKind)
     r.options = tableOptions();
     if (r.table == tables::Table::Member || r.table == tables::Table::Result)
         r.options.landscape =
-            tableKind == tablekind::MemberLandscape || tableKind == tablekind::ResultLandscape;
+            tableKind != tablekind::MemberPortrait && tableKind != tablekind::ResultPortrait;
     if (isGroup(CurGroup)) r.group = groupIndex(CurGroup);
     r.particulars = particulars();
     r.groupNames = GroupDisplayName;
@@ -135,6 +124,12 @@ tables::PageRequest TMainForm::pageRequest(tablekind tableKind)
                   : party > grouping::Parties ? QString::number(grouping::Parties)
                                               : SheetKumi();
     return withPhoneCorner(r);
+}
+
+PageOrientation TMainForm::paperOrientation(const tables::PageRequest &request)
+{
+    return tables::landscapeOf(request.table, request.options) ? PageOrientation::Landscape
+                                                               : PageOrientation::Portrait;
 }
 
 tables::PageRequest TMainForm::withPhoneCorner(tables::PageRequest request) const
@@ -531,7 +526,7 @@ void TMainForm::N21Click() // menu 「印 刷」
 {
     if (printingRefused()) return;
     if (std::unique_ptr<PrintJob> job =
-            platform.beginPrint(orientationOf(TableKind), currentDocumentName())) {
+            platform.beginPrint(paperOrientation(pageRequest(TableKind)), currentDocumentName())) {
         printOn(*job);
         QString error;
         if (!job->end(&error))
@@ -544,9 +539,9 @@ void TMainForm::PrintPreviewClick() // ファイル › 印刷プレビュー
 {
     if (printingRefused()) return;
     const tables::PageRequest request = pageRequest(TableKind);
-    platform.printPreview(orientationOf(TableKind), [this, request](Canvas &page, int dpiX, int dpiY) {
-        drawOnPaper(page, dpiX, dpiY, request);
-    });
+    platform.printPreview(
+        paperOrientation(pageRequest(TableKind)),
+        [this, request](Canvas &page, int dpiX, int dpiY) { drawOnPaper(page, dpiX, dpiY, request); });
 }
 
 void TMainForm::SavePdfClick() // ファイル › PDFに保存
@@ -556,7 +551,7 @@ void TMainForm::SavePdfClick() // ファイル › PDFに保存
     if (!path) return;
     QString error;
     std::unique_ptr<PrintJob> job =
-        platform.beginPdf(*path, orientationOf(TableKind), currentDocumentName(), &error);
+        platform.beginPdf(*path, paperOrientation(pageRequest(TableKind)), currentDocumentName(), &error);
     if (job) {
         printOn(*job);
         if (!job->end(&error)) job.reset();

@@ -20,7 +20,7 @@ QString groupNameAsked(const PageRequest &request)
 
 } // namespace
 
-bool MeetingPage::landscape() const
+bool landscapeOf(Table table, const TableOptions &options)
 {
     return (table != Table::Member && table != Table::Result) || options.landscape;
 }

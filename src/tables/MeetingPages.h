@@ -37,12 +37,15 @@ struct PageRequest {
     std::optional<PhoneCorner> phone; // the score sheet's corner while the venue serves
 };
 
+// Whether a page of the table is landscape: all but the タテ形 member and result tables.
+bool landscapeOf(Table table, const TableOptions &options);
+
 struct MeetingPage {
     Table table = Table::Member;
     TableOptions options;
     std::variant<ScoreSheetInput, GridInput, ResultTableInput, MemberTableInput> input;
 
-    bool landscape() const;
+    bool landscape() const { return landscapeOf(table, options); }
 };
 
 // The page the request names, of the meeting with its scores (the window's records and the
